@@ -1,0 +1,54 @@
+#include <iostream>
+#include <sstream>
+
+#include "board/acceptance.hpp"
+#include "board/workspace.hpp"
+#include "cli/commands.hpp"
+#include "cli/json.hpp"
+
+namespace tavir::cli {
+
+int runAnalyse(const std::vector<std::string>& args) {
+    bool drag = false;
+    std::string text;
+    int positional = 0;
+    for (const auto& a : args) {
+        if (a == "--drag") {
+            drag = true;
+        } else {
+            text = a;
+            ++positional;
+        }
+    }
+    if (positional != 1) {
+        std::cerr << "usage: tavir-cli analyse [--drag] CONSTRUCTION\n";
+        return kBadCommandLine;
+    }
+    const auto construction = Construction::parse(text);
+    if (!construction) {
+        std::cerr << "construction refusée: 23 caractères attendus, \"2\" à \"7\" pour les cases, "
+                     "\"2\" à \"5\" pour les liaisons\n";
+        return kRefused;
+    }
+    Workspace ws;
+    ws.setBoard(*construction, drag ? 1 : 0);
+    ws.majliaison();
+    ws.Timer1_Timer();
+
+    const Board& b = ws.board();
+    std::ostringstream out;
+    out << "{\"construction\":" << jsonString(b.record.toString())
+        << ",\"accepted\":" << (isAccepted(b.record) ? "true" : "false")
+        << ",\"formula\":null,\"charge\":null,\"corners\":{";
+    bool first = true;
+    for (int c : {3, 6, 8, 11}) {
+        out << (first ? "" : ",") << "\"" << c << "\":[" << b.position[c].left << ","
+            << b.position[c].top << "]";
+        first = false;
+    }
+    out << "},\"pairs\":null,\"geometry\":null,\"text\":null,\"figure\":null}\n";
+    std::cout << out.str();
+    return kOk;
+}
+
+}  // namespace tavir::cli

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace tavir::cli {
+
+// Exit statuses of the companion.
+constexpr int kOk = 0;
+constexpr int kRefused = 1;
+constexpr int kBadCommandLine = 2;
+
+int runAnalyse(const std::vector<std::string>& args);
+
+}  // namespace tavir::cli

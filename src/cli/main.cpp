@@ -1,0 +1,25 @@
+// tavir-cli: the same core as the desktop program, without windows, for teachers and scripts.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.hpp"
+
+namespace {
+void usage() {
+    std::cerr << "usage: tavir-cli COMMAND [ARGS]\n"
+                 "  analyse [--drag] CONSTRUCTION\n";
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        usage();
+        return tavir::cli::kBadCommandLine;
+    }
+    const std::string command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "analyse") return tavir::cli::runAnalyse(args);
+    usage();
+    return tavir::cli::kBadCommandLine;
+}

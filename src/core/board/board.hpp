@@ -1,0 +1,43 @@
+#pragma once
+// The board as the pupil sees it: what each cell shows, where it stands, and the record read
+// from it. The tidying rules of the analysis work here.
+#include <array>
+#include <cstdint>
+
+#include "board/construction.hpp"
+#include "board/topology.hpp"
+
+namespace tavir {
+
+struct Board {
+    Construction record;
+    // Element picture shown by each cell (0 = the empty picture). The picture is the
+    // authority; record.code is its reading.
+    std::array<int16_t, kCellCount> picture{};
+    std::array<CellPosition, kCellCount> position = designPositions();
+    std::array<bool, kCellCount> customCursor{};
+    // 1 right after a pick-up, -1 while that move is unfinished, else 0.
+    int16_t dragFlag = 0;
+
+    bool occupied(int cell) const { return record.code[cell] != 0; }
+
+    void readPictures();
+    void moveAtom(int from, int to);
+    void removeAtom(int cell);
+
+    // The model steps of the analysis, in the order it runs them.
+    void testpos();
+    void autoBond();
+    void testencomb(int16_t& alors);
+    void testliaisons();
+    void placeCorners();
+    void limitMonovalentCentreBond();
+    void updateCursors();
+    // All of the above: the board becomes an admissible construction.
+    void tidy();
+
+    // Shows a construction: pictures and codes from it, bond slots from it.
+    void show(const Construction& c);
+};
+
+}  // namespace tavir

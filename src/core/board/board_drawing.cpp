@@ -1,0 +1,58 @@
+#include "board/board_drawing.hpp"
+
+namespace tavir {
+
+namespace {
+constexpr int kBondLineWidth = 2;
+
+struct Centre {
+    int x, y;
+};
+Centre cellCentre(const Board& b, int cell) {
+    return {b.position[cell].left + kCellSize / 2, b.position[cell].top + kCellSize / 2};
+}
+}  // namespace
+
+void dessliaison(const Board& board, Canvas& canvas, int dep, int arr, int nb) {
+    if (nb < 1 || nb > 3) return;
+    const auto [xa, ya] = cellCentre(board, dep);
+    const auto [xb, yb] = cellCentre(board, arr);
+    int ox = 0;
+    int oy = 0;
+    if (xa == xb) {
+        ox = 3;
+    } else if (ya == yb) {
+        oy = 3;
+    } else {
+        ox = (arr == 3 || arr == 8) ? -2 : 2;
+        oy = 2;
+    }
+    const Rgb grey = paletteColour(palette::kGrey);
+    auto stroke = [&](int k) {
+        canvas.line(xa + k * ox, ya + k * oy, xb + k * ox, yb + k * oy, grey, kBondLineWidth);
+    };
+    if (nb == 1) {
+        stroke(0);
+    } else if (nb == 2) {
+        stroke(-1);
+        stroke(1);
+    } else {
+        stroke(0);
+        stroke(-2);
+        stroke(2);
+    }
+}
+
+void drawBoard(const Board& board, Canvas& canvas) {
+    canvas.clear();
+    const auto& s = board.record.slot;
+    dessliaison(board, canvas, 0, 1, s[1]);
+    for (int k = 5; k <= 9; ++k) dessliaison(board, canvas, 0, k, s[k]);
+    for (int k : {2, 3, 4, 10, 11}) dessliaison(board, canvas, 1, k, s[k]);
+    for (int i = 0; i < kCellCount; ++i) {
+        if (board.record.code[i] != 0)
+            canvas.sprite(board.position[i].left, board.position[i].top, board.record.code[i]);
+    }
+}
+
+}  // namespace tavir

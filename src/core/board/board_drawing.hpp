@@ -1,0 +1,13 @@
+#pragma once
+// The board picture: bond strokes between cell centres, atom pictures over them.
+#include "board/board.hpp"
+#include "canvas/canvas.hpp"
+
+namespace tavir {
+
+// Strokes of one bond slot: dep is the centre cell, arr the other cell, nb the order.
+void dessliaison(const Board& board, Canvas& canvas, int dep, int arr, int nb);
+// Clears the canvas, draws every bond, then every atom picture.
+void drawBoard(const Board& board, Canvas& canvas);
+
+}  // namespace tavir

@@ -1,0 +1,24 @@
+#pragma once
+// What a right click on a board cell offers: which bond slot, and up to which order.
+#include <optional>
+
+#include "board/construction.hpp"
+
+namespace tavir {
+
+struct BondMenuChoice {
+    int slot = 0;
+    int highestOrder = 0;  // the smaller free valence of the two ends
+    bool simpleEnabled = true;
+    bool doubleEnabled = true;
+    bool tripleEnabled = true;
+};
+
+// The slot whose zone holds pixel (x, y) of the cell, 0 when none does.
+int bondSlotAt(const Construction& c, int cell, int x, int y);
+// usual valence + order - bonds, for the weaker of the slot's two ends.
+int highestBondOrder(const Construction& c, int slot);
+// The menu to show, or nothing when no existing bond lies under the pointer.
+std::optional<BondMenuChoice> bondMenuAt(const Construction& c, int cell, int x, int y);
+
+}  // namespace tavir

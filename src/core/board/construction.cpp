@@ -1,0 +1,66 @@
+#include "board/construction.hpp"
+
+#include <algorithm>
+
+namespace tavir {
+
+namespace {
+int16_t readDigit(std::string_view text, std::size_t index, int maxValue) {
+    if (index >= text.size()) return 0;
+    const int value = static_cast<unsigned char>(text[index]) - 50;
+    return (value >= 0 && value <= maxValue) ? static_cast<int16_t>(value) : 0;
+}
+}  // namespace
+
+bool Construction::isEmpty() const {
+    return std::all_of(code.begin(), code.end(), [](int16_t v) { return v == 0; }) &&
+           std::all_of(slot.begin() + 1, slot.end(), [](int16_t v) { return v == 0; });
+}
+
+std::string Construction::toString() const {
+    std::string s;
+    s.reserve(kConstructionStringLength);
+    for (int16_t v : code) s.push_back(static_cast<char>(v + 50));
+    for (int k = 1; k < kSlotCount; ++k) s.push_back(static_cast<char>(slot[k] + 50));
+    return s;
+}
+
+Construction Construction::fromString(std::string_view text) {
+    Construction c;
+    if (isBlankEntry(text)) return c;
+    for (int i = 0; i < kCellCount; ++i) c.code[i] = readDigit(text, static_cast<std::size_t>(i), 5);
+    for (int k = 1; k < kSlotCount; ++k) c.slot[k] = readDigit(text, static_cast<std::size_t>(11 + k), 3);
+    return c;
+}
+
+std::optional<Construction> Construction::parse(std::string_view text) {
+    if (text.size() != kConstructionStringLength) return std::nullopt;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char hi = i < 12 ? '7' : '5';
+        if (text[i] < '2' || text[i] > hi) return std::nullopt;
+    }
+    return fromString(text);
+}
+
+bool isBlankEntry(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char ch) { return ch == ' ' || ch == '\t'; });
+}
+
+void nbliaison(const Construction& c, int atom, int16_t& resul) {
+    const auto& s = c.slot;
+    if (atom == 0) {
+        resul = static_cast<int16_t>(s[1] + s[5] + s[6] + s[7] + s[8] + s[9]);
+    } else if (atom == 1) {
+        resul = static_cast<int16_t>(s[1] + s[2] + s[3] + s[4] + s[10] + s[11]);
+    } else if (atom >= 2 && atom < kCellCount) {
+        resul = s[atom];
+    }
+}
+
+int bondCount(const Construction& c, int cell) {
+    int16_t n = 0;
+    nbliaison(c, cell, n);
+    return n;
+}
+
+}  // namespace tavir

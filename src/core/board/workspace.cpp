@@ -1,0 +1,138 @@
+#include "board/workspace.hpp"
+
+#include "board/acceptance.hpp"
+#include "board/elements.hpp"
+
+namespace tavir {
+
+namespace {
+constexpr int kLastFrame = 627;
+}
+
+Workspace::Workspace() = default;
+
+void Workspace::notify() {
+    if (listener_) listener_();
+}
+
+void Workspace::majliaison() {
+    board_.tidy();
+
+    // Acceptance: every atom at its usual valence.
+    const bool accepted = isAccepted(board_.record);
+    view_.smile = accepted;
+    view_.phototavir = !accepted;
+    view_.check1Visible = accepted;
+    view_.check2Visible = accepted;
+    if (!accepted) {
+        view_.check3Visible = false;
+        view_.timerEnabled = false;
+        view_.d3dCleared = true;
+        view_.c3dText.clear();
+    } else {
+        view_.timerEnabled = true;
+    }
+
+    // A stopped animation still shows the new construction, at the same pose.
+    if (!view_.timerEnabled) {
+        if (frameCounter_ > 0) --frameCounter_;
+        Timer1_Timer();
+    }
+
+    // Undo bookkeeping: a pick-up (state 1) saves once, the selector (state 2) not at all.
+    if (undoState_ != 2) {
+        table_[kUndoEntry] = table_[kLastAnalysedEntry];
+        storeConstruction(kLastAnalysedEntry);
+        view_.undoEnabled = true;
+        undoNumber_ = current_;
+    } else {
+        undoState_ = 0;
+    }
+    if (undoState_ == 1) undoState_ = 2;
+
+    view_.brute = view_.smile;
+    storeConstruction(current_);
+
+    if (!board_.occupied(0) && !board_.occupied(1)) {
+        view_.check1Visible = view_.check2Visible = view_.check3Visible = false;
+        view_.phototavir = true;
+        view_.smile = false;
+        view_.timerEnabled = false;
+        view_.d3dCleared = true;
+        view_.c3dText.clear();
+    } else if (view_.smile) {
+        view_.phototavir = false;
+        view_.check1Visible = view_.check2Visible = true;
+    }
+    notify();
+}
+
+void Workspace::Timer1_Timer() {
+    if (!view_.smile) return;
+    if (++frameCounter_ > kLastFrame) {
+        frameCounter_ = 0;
+        rotationSign_ = rotationSign_ == 1 ? int16_t{-1} : int16_t{1};
+    }
+}
+
+void Workspace::dropPaletteElement(int cell, int elementCode) {
+    if (cell < 0 || cell >= kCellCount || !isElement(elementCode)) return;
+    board_.picture[cell] = static_cast<int16_t>(elementCode);
+    majliaison();
+}
+
+bool Workspace::pickUp(int cell) {
+    if (cell < 0 || cell >= kCellCount || board_.picture[cell] == 0) return false;
+    undoState_ = 1;
+    lifted_ = board_.picture[cell];
+    board_.picture[cell] = 0;
+    board_.dragFlag = 1;
+    majliaison();
+    return true;
+}
+
+void Workspace::dropLifted(int cell) {
+    if (cell < 0 || cell >= kCellCount || lifted_ == 0) return;
+    board_.picture[cell] = lifted_;
+    lifted_ = 0;
+    majliaison();
+}
+
+void Workspace::finishInterruptedMove() {
+    lifted_ = 0;
+    if (board_.dragFlag == -1) majliaison();
+}
+
+void Workspace::dragOverBoardBox() {
+    if (board_.dragFlag == -1) majliaison();
+    board_.dragFlag = 0;
+}
+
+std::optional<BondMenuChoice> Workspace::openBondMenu(int cell, int x, int y) {
+    auto menu = bondMenuAt(board_.record, cell, x, y);
+    if (menu) selectedSlot_ = static_cast<int16_t>(menu->slot);
+    return menu;
+}
+
+void Workspace::chooseBondOrder(int order) {
+    if (selectedSlot_ >= 1 && selectedSlot_ < kSlotCount && order >= 1 && order <= 3)
+        board_.record.slot[selectedSlot_] = static_cast<int16_t>(order);
+    majliaison();
+}
+
+void Workspace::storeConstruction(int n) {
+    table_.at(static_cast<std::size_t>(n)) = board_.record.toString();
+}
+
+void Workspace::showConstruction(int n) {
+    auto& text = table_.at(static_cast<std::size_t>(n));
+    if (isBlankEntry(text)) text = std::string(kEmptyConstructionString);
+    board_.show(Construction::fromString(text));
+}
+
+void Workspace::setBoard(const Construction& c, int dragFlag) {
+    board_.show(c);
+    board_.dragFlag = static_cast<int16_t>(dragFlag);
+}
+
+}  // namespace tavir

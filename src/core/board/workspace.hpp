@@ -1,0 +1,103 @@
+#pragma once
+// The program's shared state in one object, and the entry points the windows call.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "board/board.hpp"
+#include "board/bond_menu.hpp"
+
+namespace tavir {
+
+constexpr int kTableSize = 14;
+constexpr int kCopyBufferEntry = 0;
+constexpr int kUndoEntry = 12;
+constexpr int kLastAnalysedEntry = 13;
+
+// What the windows show besides the pictures: visibilities, captions, enabled states.
+struct ViewState {
+    bool smile = false;
+    bool phototavir = true;
+    bool check1Visible = false;
+    bool check2Visible = false;
+    bool check3Visible = false;
+    bool check1 = false;  // bonding strokes in red
+    bool check2 = false;  // non-bonding bars in blue
+    bool check3 = false;  // formal charges
+    bool brute = true;
+    bool timerEnabled = true;
+    bool d3dCleared = true;
+    std::string c3dText;
+    bool undoEnabled = false;
+    bool pasteEnabled = false;
+};
+
+class Workspace {
+public:
+    Workspace();
+
+    const Board& board() const { return board_; }
+    const ViewState& view() const { return view_; }
+    ViewState& view() { return view_; }
+
+    // Called after every change that the windows must show.
+    void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
+
+    // --- the analysis and its helpers
+    void majliaison();
+    // One animation tick: advances the frame counter while the construction is shown.
+    void Timer1_Timer();
+
+    // --- editing by mouse
+    void dropPaletteElement(int cell, int elementCode);
+    // Lifts the atom of a cell; false (nothing done) on an empty cell.
+    bool pickUp(int cell);
+    int liftedElement() const { return lifted_; }
+    void dropLifted(int cell);
+    // The analysis that ends a move interrupted outside a cell, run at most once.
+    void finishInterruptedMove();
+    void dragOverBoardBox();
+    // Right button released at pixel (x, y) of a cell: the menu to show, if any.
+    std::optional<BondMenuChoice> openBondMenu(int cell, int x, int y);
+    void chooseBondOrder(int order);
+
+    // --- construction table
+    const std::string& entry(int n) const { return table_.at(static_cast<std::size_t>(n)); }
+    void setEntry(int n, std::string text) { table_.at(static_cast<std::size_t>(n)) = std::move(text); }
+    void storeConstruction(int n);
+    void showConstruction(int n);
+
+    int currentConstruction() const { return current_; }
+    int undoConstruction() const { return undoNumber_; }
+    int undoState() const { return undoState_; }
+    int selectedSlot() const { return selectedSlot_; }
+
+    int frameCounter() const { return frameCounter_; }
+    int rotationSign() const { return rotationSign_; }
+
+    bool textModified() const { return textModified_; }
+    void setTextModified(bool modified) { textModified_ = modified; }
+
+    // For tests and the command line: put a construction on the board as-is.
+    void setBoard(const Construction& c, int dragFlag = 0);
+
+private:
+    void notify();
+
+    Board board_;
+    ViewState view_;
+    std::array<std::string, kTableSize> table_{};
+    int16_t current_ = 1;
+    int16_t undoNumber_ = 0;
+    int16_t undoState_ = 0;
+    int16_t selectedSlot_ = 0;
+    int16_t lifted_ = 0;
+    int16_t frameCounter_ = 0;
+    int16_t rotationSign_ = 1;
+    bool textModified_ = false;
+    std::function<void()> listener_;
+};
+
+}  // namespace tavir

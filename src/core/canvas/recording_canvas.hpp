@@ -1,0 +1,46 @@
+#pragma once
+// A Canvas that keeps every call, with fixed text metrics: for tests and for the
+// command-line companion, which reports what a view would draw.
+#include <string>
+#include <vector>
+
+#include "canvas/canvas.hpp"
+
+namespace tavir {
+
+struct DrawCall {
+    enum class Kind { Clear, Line, Box, Circle, Text, Sprite };
+    Kind kind = Kind::Clear;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line/box ends; circle centre and radius in x2
+    Rgb colour{};
+    Rgb fill{};  // circles with a fill
+    int width = 0;
+    bool filled = false;
+    std::string text;
+    Font font{};
+    int element = 0;
+    bool operator==(const DrawCall&) const = default;
+};
+
+class RecordingCanvas : public Canvas {
+public:
+    void clear() override;
+    void line(int x1, int y1, int x2, int y2, Rgb colour, int width) override;
+    void box(int x1, int y1, int x2, int y2, Rgb colour, bool filled) override;
+    void circle(int x, int y, int radius, Rgb outline, std::optional<Rgb> fill) override;
+    void text(int x, int y, const std::string& utf8, const Font& font, Rgb colour) override;
+    // Fixed metrics: each character is 0.6 em wide, a line is 1.5 em high (em = point size).
+    int textWidth(const std::string& utf8, const Font& font) override;
+    int textHeight(const std::string& utf8, const Font& font) override;
+    void sprite(int x, int y, int elementCode) override;
+
+    const std::vector<DrawCall>& calls() const { return calls_; }
+    std::vector<DrawCall> callsOf(DrawCall::Kind kind) const;
+    void reset() { calls_.clear(); }
+
+private:
+    DrawCall& add(DrawCall::Kind kind, int x1, int y1, int x2, int y2);
+    std::vector<DrawCall> calls_;
+};
+
+}  // namespace tavir
