@@ -100,6 +100,10 @@ void Workspace::dropLifted(int cell) {
 
 void Workspace::finishInterruptedMove() {
     lifted_ = 0;
+    runPendingAnalysis();
+}
+
+void Workspace::runPendingAnalysis() {
     if (board_.dragFlag == -1) majliaison();
 }
 

@@ -56,8 +56,11 @@ public:
     bool pickUp(int cell);
     int liftedElement() const { return lifted_; }
     void dropLifted(int cell);
-    // The analysis that ends a move interrupted outside a cell, run at most once.
+    // The lifted atom was dropped outside every cell: it is gone, and the move's analysis runs.
     void finishInterruptedMove();
+    // The pointer passed over the window, its frame or the palette: an unfinished move's
+    // analysis runs once.
+    void runPendingAnalysis();
     void dragOverBoardBox();
     // Right button released at pixel (x, y) of a cell: the menu to show, if any.
     std::optional<BondMenuChoice> openBondMenu(int cell, int x, int y);

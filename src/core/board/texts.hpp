@@ -1,0 +1,65 @@
+#pragma once
+// The main window's own texts: captions, tooltips, hover texts and questions.
+#include <string_view>
+
+namespace tavir::texts {
+
+constexpr std::string_view kWindowCaption = "Tavir";
+constexpr std::string_view kCaptionFilePrefix = "Tavir - ";
+constexpr std::string_view kFrame1Title = " Dessiner ( deux dimensions )";
+constexpr std::string_view kFrame2Title = " Animation ( trois dimensions )";
+constexpr std::string_view kInfo2 =
+    "Utiliser le bouton gauche de la souris pour déplacer les atomes et le bouton droit pour modifier les liaisons.";
+constexpr std::string_view kClipboardConfirmation =
+    "L'image est copiée: vous pouvez la retrouver depuis toute application Windows (coller)";
+
+// Bond menu `menuflo`.
+constexpr std::string_view kBondSimple = "liaison &simple";
+constexpr std::string_view kBondDouble = "liaison &double";
+constexpr std::string_view kBondTriple = "liaison &triple";
+
+// Hover texts put into `info`.
+constexpr std::string_view kHoverBackground =
+    "Vous pouvez commencer une nouvelle construction, ouvrir une liste ou un exercice";
+constexpr std::string_view kHoverBoard =
+    "Bouton gauche pour déplacer un élément\r\nBouton droit pour modifier les liaisons.";
+constexpr std::string_view kHoverCell = "Bouton gauche pour déplacer un élément\r\nBouton droit pour modifier les liaisons";
+constexpr std::string_view kHoverPalette = "Utiliser le bouton gauche de la souris pour déplacer les éléments.";
+constexpr std::string_view kHoverBtexo =
+    "Ouvrir un énoncé, enregistrer le texte, obtenir la correction, imprimer ou fermer";
+constexpr std::string_view kHoverCopy = "Copier pour placer le dessin dans le presse-papiers";
+
+struct ButtonTexts {
+    std::string_view name;
+    std::string_view caption;
+    std::string_view tooltip;
+    std::string_view hover;
+};
+// The buttons of the main window with their caption, fixed tooltip and hover text.
+constexpr ButtonTexts kButtons[] = {
+    {"Command12", "&Nouveau", "Nouvelle construction", ""},
+    {"Command2", "&Ouvrir", "Ouvrir une série de constructions", "Retrouver une série de constructions"},
+    {"Command11", "&Enregistrer", "Enregistrer les constructions", "Enregistrer les 10 constructions"},
+    {"Command10", "&Imprimer", "Imprimer l'image", "Configurer l'imprimante et imprimer l'image"},
+    {"Command4", "Co&pier", "Placer l'image dans le presse-papiers", kHoverCopy},
+    {"Command14", "Co&ller", "Récupérer l'image du presse-papiers", "Pour retrouver une construcion copiée"},
+    {"Command13", "Annule&r", "Annuler dernière modification",
+     "Retrouver la construction avant la dernière modification."},
+    {"Command8", "&Calculatrice", "Machine à calculer", "Machine à calculer"},
+    {"Command7", "&Aide", "Aide pour utiliser cette application",
+     "Si vous rencontrez une difficulté avec cette application"},
+    {"Command9", "&Voir le cours", "Aide théorique",
+     "Le bouton Voir le cours permet d'accéder directement à une partie du cours du manuel"},
+    {"Command1", "&Fermer", "Quitter cette application",
+     "Pour retrouver le module principal et quitter cette application"},
+};
+
+constexpr std::string_view kConstructionTooltipPrefix = "Construction n°";
+
+// Closing questions.
+constexpr std::string_view kDiscardTitle = "Abandon des données?";
+constexpr std::string_view kDiscardText = "Attention: perte des modifications du texte.";
+constexpr std::string_view kQuitTitle = "Fermer";
+constexpr std::string_view kQuitText = "Quitter vraiment ce simulateur ?";
+
+}  // namespace tavir::texts

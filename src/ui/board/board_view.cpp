@@ -1,0 +1,160 @@
+#include "board/board_view.hpp"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include "board/board_drawing.hpp"
+#include "board/texts.hpp"
+#include "board/workspace.hpp"
+#include "common/element_pictures.hpp"
+#include "common/modal_hooks.hpp"
+#include "common/qt_canvas.hpp"
+
+namespace tavir::ui {
+
+namespace {
+QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+// The light squares that show the pupil where the twelve cells are.
+QPixmap boardBackground(QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::white);
+    QPainter p(&pixmap);
+    p.setPen(QPen(QColor(225, 225, 225), 1, Qt::DotLine));
+    for (const auto& pos : kGridPositions) p.drawRect(pos.left + 2, pos.top + 2, kCellSize - 5, kCellSize - 5);
+    return pixmap;
+}
+}  // namespace
+
+BoardView::BoardView(Workspace& workspace, std::function<void(const QString&)> setInfo, QWidget* parent)
+    : QWidget(parent), workspace_(workspace), setInfo_(std::move(setInfo)) {
+    setObjectName(QStringLiteral("dessineur"));
+    setFixedSize(129, 97);
+    setAcceptDrops(true);
+    setMouseTracking(true);
+    for (int i = 0; i < kCellCount; ++i) cells_[static_cast<std::size_t>(i)] = new CellWidget(*this, i);
+
+    menuflo_ = new QMenu(this);
+    menuflo_->setObjectName(QStringLiteral("menuflo"));
+    const std::string_view captions[] = {texts::kBondSimple, texts::kBondDouble, texts::kBondTriple};
+    for (int k = 1; k <= 3; ++k) {
+        QAction* a = menuflo_->addAction(utf8(captions[k - 1]));
+        a->setObjectName(QStringLiteral("zza_%1").arg(k));
+        a->setData(k);
+    }
+    refresh();
+}
+
+void BoardView::refresh() {
+    const Board& b = workspace_.board();
+    for (int i = 0; i < kCellCount; ++i) {
+        CellWidget* c = cells_[static_cast<std::size_t>(i)];
+        c->move(b.position[i].left, b.position[i].top);
+        c->setCursor(b.customCursor[i] ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    }
+    update();
+}
+
+void BoardView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    static const QPixmap background = boardBackground(QSize(129, 97));
+    QtCanvas canvas(p, rect(), Qt::white, background);
+    drawBoard(workspace_.board(), canvas);
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent*) { setInfo_(utf8(texts::kHoverBoard)); }
+
+void BoardView::dragEnterEvent(QDragEnterEvent* event) {
+    if (readAtomMime(event->mimeData())) event->acceptProposedAction();
+}
+
+void BoardView::dragMoveEvent(QDragMoveEvent* event) {
+    // Over the board but between cells: an unfinished move is analysed now.
+    workspace_.dragOverBoardBox();
+    event->ignore();
+}
+
+void BoardView::dropEvent(QDropEvent* event) { event->ignore(); }
+
+void BoardView::runDrag(const DragPayload& payload, QWidget* source) {
+    auto* drag = new QDrag(source);
+    drag->setMimeData(makeAtomMime(payload));
+    const QPixmap picture = elementPicture(payload.element, devicePixelRatioF());
+    drag->setPixmap(picture);
+    drag->setHotSpot(QPoint(16, 16));
+    droppedOnCell_ = false;
+    QPointer<QDrag> guard(drag);
+    ::tavir::ui::runDrag(*drag);
+    if (guard) guard->deleteLater();
+}
+
+void BoardView::pickUpAndDrag(int cell) {
+    if (!workspace_.pickUp(cell)) return;
+    runDrag(DragPayload{workspace_.liftedElement(), DragSource::Board}, cells_[static_cast<std::size_t>(cell)]);
+    // Dropped anywhere but on a cell: the atom is deleted and the move ends.
+    if (!droppedOnCell_) workspace_.finishInterruptedMove();
+}
+
+void BoardView::dragFromPalette(int element, QWidget* source) {
+    runDrag(DragPayload{element, DragSource::Palette}, source);
+}
+
+void BoardView::dropOn(int cell, const DragPayload& payload) {
+    droppedOnCell_ = true;
+    if (payload.source == DragSource::Board) {
+        workspace_.dropLifted(cell);
+    } else {
+        workspace_.dropPaletteElement(cell, payload.element);
+    }
+}
+
+void BoardView::openBondMenu(int cell, const QPoint& posInCell, const QPoint& globalPos) {
+    const auto choice = workspace_.openBondMenu(cell, posInCell.x(), posInCell.y());
+    if (!choice) return;
+    const auto actions = menuflo_->actions();
+    actions[0]->setEnabled(choice->simpleEnabled);
+    actions[1]->setEnabled(choice->doubleEnabled);
+    actions[2]->setEnabled(choice->tripleEnabled);
+    if (QAction* chosen = popupMenu(*menuflo_, globalPos)) workspace_.chooseBondOrder(chosen->data().toInt());
+}
+
+CellWidget::CellWidget(BoardView& board, int index) : QWidget(&board), board_(board), index_(index) {
+    setObjectName(QStringLiteral("surd_%1").arg(index));
+    setFixedSize(kCellSize, kCellSize);
+    setAcceptDrops(true);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+}
+
+void CellWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) board_.pickUpAndDrag(index_);
+}
+
+void CellWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton)
+        board_.openBondMenu(index_, event->position().toPoint(), event->globalPosition().toPoint());
+}
+
+void CellWidget::mouseMoveEvent(QMouseEvent*) { board_.setInfo_(utf8(texts::kHoverCell)); }
+
+void CellWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (readAtomMime(event->mimeData())) event->acceptProposedAction();
+}
+
+void CellWidget::dragMoveEvent(QDragMoveEvent* event) {
+    if (readAtomMime(event->mimeData())) event->acceptProposedAction();
+}
+
+void CellWidget::dropEvent(QDropEvent* event) {
+    const auto payload = readAtomMime(event->mimeData());
+    if (!payload) return;
+    event->acceptProposedAction();
+    board_.dropOn(index_, *payload);
+}
+
+}  // namespace tavir::ui

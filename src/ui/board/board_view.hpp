@@ -1,0 +1,76 @@
+#pragma once
+// The board picture `dessineur` with its twelve cells `surd(0..11)`: drawing, dragging atoms,
+// and the bond menu `menuflo`.
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "board/drag_payload.hpp"
+
+class QMenu;
+
+namespace tavir {
+class Workspace;
+}
+
+namespace tavir::ui {
+
+class CellWidget;
+
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    BoardView(Workspace& workspace, std::function<void(const QString&)> setInfo, QWidget* parent = nullptr);
+
+    // Moves the cells to where the analysis put them and repaints.
+    void refresh();
+
+    // The steps of the mouse handlers, callable from tests.
+    void pickUpAndDrag(int cell);
+    void dropOn(int cell, const DragPayload& payload);
+    void openBondMenu(int cell, const QPoint& posInCell, const QPoint& globalPos);
+
+    QMenu* bondMenu() const { return menuflo_; }
+    CellWidget* cell(int i) const { return cells_[static_cast<std::size_t>(i)]; }
+    // Starts dragging an element from the palette.
+    void dragFromPalette(int element, QWidget* source);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    friend class CellWidget;
+    void runDrag(const DragPayload& payload, QWidget* source);
+
+    Workspace& workspace_;
+    std::function<void(const QString&)> setInfo_;
+    std::array<CellWidget*, 12> cells_{};
+    QMenu* menuflo_ = nullptr;
+    bool droppedOnCell_ = false;
+};
+
+// One board cell: transparent, it only takes the mouse and the drops for its place.
+class CellWidget : public QWidget {
+    Q_OBJECT
+public:
+    CellWidget(BoardView& board, int index);
+    int index() const { return index_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    BoardView& board_;
+    int index_;
+};
+
+}  // namespace tavir::ui

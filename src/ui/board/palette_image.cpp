@@ -1,0 +1,34 @@
+#include "board/palette_image.hpp"
+
+#include <QDragEnterEvent>
+#include <QMouseEvent>
+
+#include "board/board_view.hpp"
+#include "board/workspace.hpp"
+#include "common/element_pictures.hpp"
+
+namespace tavir::ui {
+
+PaletteImage::PaletteImage(int elementCode, BoardView& board, Workspace& workspace, QWidget* parent)
+    : QLabel(parent), element_(elementCode), board_(board), workspace_(workspace) {
+    setObjectName(QStringLiteral("Imagea_%1").arg(elementCode - 1));
+    setFixedSize(32, 32);
+    setPixmap(elementPicture(elementCode, devicePixelRatioF()));
+    setCursor(Qt::OpenHandCursor);
+    setMouseTracking(true);
+    setAcceptDrops(true);
+}
+
+void PaletteImage::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) board_.dragFromPalette(element_, this);
+}
+
+void PaletteImage::mouseMoveEvent(QMouseEvent*) { emit hovered(); }
+
+void PaletteImage::dragEnterEvent(QDragEnterEvent* event) {
+    // Passing over the palette finishes the analysis of a move still under way.
+    workspace_.runPendingAnalysis();
+    event->ignore();
+}
+
+}  // namespace tavir::ui

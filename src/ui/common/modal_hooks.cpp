@@ -1,0 +1,46 @@
+#include "common/modal_hooks.hpp"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QDrag>
+#include <QMenu>
+
+namespace tavir::ui {
+
+std::function<int(QMessageBox&)> ModalHooks::message;
+std::function<QAction*(QMenu&, const QPoint&)> ModalHooks::menu;
+std::function<int(QDialog&)> ModalHooks::dialog;
+std::function<Qt::DropAction(QDrag&)> ModalHooks::drag;
+
+int showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    const std::pair<QMessageBox::StandardButton, const char*> french[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Annuler"},
+        {QMessageBox::Yes, "Oui"}, {QMessageBox::No, "Non"}};
+    for (const auto& [which, caption] : french)
+        if (QAbstractButton* b = box.button(which)) b->setText(QString::fromUtf8(caption));
+    if (ModalHooks::message) return ModalHooks::message(box);
+    return box.exec();
+}
+
+QAction* popupMenu(QMenu& menu, const QPoint& globalPos) {
+    if (ModalHooks::menu) return ModalHooks::menu(menu, globalPos);
+    return menu.exec(globalPos);
+}
+
+int runDialog(QDialog& dialog) {
+    if (ModalHooks::dialog) return ModalHooks::dialog(dialog);
+    return dialog.exec();
+}
+
+}  // namespace tavir::ui
+
+namespace tavir::ui {
+
+Qt::DropAction runDrag(QDrag& drag) {
+    if (ModalHooks::drag) return ModalHooks::drag(drag);
+    return drag.exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+}
+
+}  // namespace tavir::ui

@@ -1,0 +1,33 @@
+#pragma once
+// Every modal message box and popup menu of the program runs through here, so that window
+// tests can answer them without a person.
+#include <QMessageBox>
+#include <QPoint>
+#include <functional>
+
+class QMenu;
+class QAction;
+class QDialog;
+class QDrag;
+
+namespace tavir::ui {
+
+struct ModalHooks {
+    // Returns the button pressed (a QMessageBox::StandardButton).
+    static std::function<int(QMessageBox&)> message;
+    // Returns the chosen action or nullptr.
+    static std::function<QAction*(QMenu&, const QPoint&)> menu;
+    // Runs a modal dialog; returns its result code.
+    static std::function<int(QDialog&)> dialog;
+    // Runs a drag and drop; returns the drop action.
+    static std::function<Qt::DropAction(QDrag&)> drag;
+};
+
+// A French message box: the buttons read "OK", "Annuler", "Oui", "Non" whatever the locale.
+int showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+QAction* popupMenu(QMenu& menu, const QPoint& globalPos);
+int runDialog(QDialog& dialog);
+Qt::DropAction runDrag(QDrag& drag);
+
+}  // namespace tavir::ui

@@ -1,0 +1,17 @@
+#include "common/resources.hpp"
+
+#include <QtGlobal>
+
+static void initAssets() { Q_INIT_RESOURCE(assets); }
+
+namespace tavir::ui {
+
+void ensureResources() {
+    static const bool done = [] {
+        initAssets();
+        return true;
+    }();
+    (void)done;
+}
+
+}  // namespace tavir::ui

@@ -1,0 +1,28 @@
+#pragma once
+// The electron-dot structure box `fdev`, drawn with the board's coordinates 60 units right
+// of and 36 units below its corner.
+#include <QWidget>
+
+namespace tavir {
+class Workspace;
+}
+
+namespace tavir::ui {
+
+class DotStructureView : public QWidget {
+    Q_OBJECT
+public:
+    DotStructureView(const Workspace& workspace, QWidget* parent);
+
+signals:
+    void pressed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    const Workspace& workspace_;
+};
+
+}  // namespace tavir::ui

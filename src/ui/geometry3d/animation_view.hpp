@@ -1,0 +1,34 @@
+#pragma once
+// The 3D view `D3D`: back colour, the gradient background prepared once, and the frames.
+#include <QPixmap>
+#include <QWidget>
+
+namespace tavir {
+class Workspace;
+}
+
+namespace tavir::ui {
+
+class AnimationView : public QWidget {
+    Q_OBJECT
+public:
+    AnimationView(const Workspace& workspace, QWidget* parent);
+    static QColor backColour() { return QColor(232, 213, 191); }
+    const QPixmap& background() const { return background_; }
+
+signals:
+    void pressed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    const Workspace& workspace_;
+    QPixmap background_;
+};
+
+// The blue-grey gradient painted behind the 3D model, in the view's pixels.
+QPixmap paintAnimationBackground(QSize size);
+
+}  // namespace tavir::ui

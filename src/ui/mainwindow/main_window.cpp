@@ -1,0 +1,370 @@
+#include "mainwindow/main_window.hpp"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTextEdit>
+#include <QTimer>
+#include <cmath>
+
+#include "board/board_view.hpp"
+#include "board/palette_image.hpp"
+#include "board/texts.hpp"
+#include "common/fonts.hpp"
+#include "common/modal_hooks.hpp"
+#include "common/resources.hpp"
+#include "dotstructure/dot_structure_view.hpp"
+#include "dotstructure/formula_view.hpp"
+#include "geometry3d/animation_view.hpp"
+
+namespace tavir::ui {
+
+namespace {
+QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 600;
+constexpr int kSnapScreenWidth = 850;
+const char* kHoverProperty = "tavirHoverText";
+
+QLabel* titleStrip(QWidget* parent, const QString& text, int width, const char* name = nullptr) {
+    auto* strip = new QLabel(text, parent);
+    if (name) strip->setObjectName(QString::fromLatin1(name));
+    strip->setGeometry(0, 0, width, 17);
+    strip->setFont(arialFont(8, true));
+    strip->setAutoFillBackground(true);
+    QPalette pal = strip->palette();
+    pal.setColor(QPalette::Window, QColor(0, 128, 128));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    strip->setPalette(pal);
+    return strip;
+}
+
+void setColours(QWidget* w, const QColor& window, const QColor& text) {
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, window);
+    pal.setColor(QPalette::Button, window);
+    pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::ButtonText, text);
+    w->setPalette(pal);
+}
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+    ensureResources();
+    setObjectName(QStringLiteral("Tavir"));
+    setWindowTitle(utf8(texts::kWindowCaption));
+    setFont(arialFont(8));
+    setMouseTracking(true);
+    resize(kWindowWidth, kWindowHeight);
+
+    buildDrawingFrame();
+    buildAnimationFrame();
+    buildRightColumn();
+    buildButtons();
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(55);
+    connect(timer1_, &QTimer::timeout, this, &MainWindow::tick);
+
+    workspace_.setChangeListener([this] { refresh(); });
+    setInfo(utf8(texts::kHoverBackground));
+    refresh();
+    if (workspace_.view().timerEnabled) timer1_->start();
+}
+
+MainWindow::~MainWindow() { workspace_.setChangeListener({}); }
+
+QFrame* MainWindow::makeFrame(const char* name, const QString& title, const QRect& geometry) {
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(geometry);
+    frame->setFrameShape(QFrame::Box);
+    frame->setMouseTracking(true);
+    setColours(frame, QColor(240, 240, 232), Qt::black);
+    titleStrip(frame, title, geometry.width());
+    return frame;
+}
+
+void MainWindow::buildDrawingFrame() {
+    frame1_ = makeFrame("Frame1", utf8(texts::kFrame1Title), QRect(16, 56, 393, 217));
+    frame1_->installEventFilter(this);
+
+    board_ = new BoardView(workspace_, [this](const QString& t) { setInfo(t); }, frame1_);
+    board_->move(88, 48);
+
+    static constexpr const char* kLabels[] = {"C", "H", "O", "N", "Cl"};
+    for (int k = 1; k <= 5; ++k) {
+        auto* image = new PaletteImage(k, *board_, workspace_, frame1_);
+        image->move(72 + 32 * (k - 1), 160);
+        connect(image, &PaletteImage::hovered, this, [this] { setInfo(utf8(texts::kHoverPalette)); });
+        auto* label = new QLabel(QString::fromLatin1(kLabels[k - 1]), frame1_);
+        label->setObjectName(QStringLiteral("Label_%1").arg(kLabels[k - 1]));
+        label->setGeometry(72 + 32 * (k - 1), 193, 32, 14);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(arialFont(8, true));
+    }
+
+    for (int i = 0; i < 10; ++i) {
+        auto* option = new QRadioButton(QString::number(i + 1), frame1_);
+        option->setObjectName(QStringLiteral("Option3_%1").arg(i));
+        option->setGeometry(8, 16 + 20 * i, 41, 21);
+        option->setToolTip(utf8(texts::kConstructionTooltipPrefix) + QStringLiteral(" %1").arg(i + 1));
+        setColours(option, QColor(255, 255 - 9 * i, 180), Qt::black);
+        option->setChecked(i == 0);
+    }
+
+    brute_ = new FormulaView(workspace_, frame1_);
+    brute_->move(248, 160);
+
+    auto* info2 = new QLabel(utf8(texts::kInfo2), frame1_);
+    info2->setObjectName(QStringLiteral("info2"));
+    info2->setGeometry(240, 72, 145, 89);
+    info2->setWordWrap(true);
+
+    smile_ = new QLabel(frame1_);
+    smile_->setObjectName(QStringLiteral("smile"));
+    smile_->setGeometry(360, 22, 24, 24);
+    smile_->setPixmap(QPixmap(QStringLiteral(":/pictures/smile.svg")));
+    smile_->setScaledContents(true);
+}
+
+void MainWindow::buildAnimationFrame() {
+    frame2_ = makeFrame("Frame2", utf8(texts::kFrame2Title), QRect(16, 296, 393, 249));
+    setColours(frame2_, Qt::black, Qt::white);
+
+    auto* d3d = new AnimationView(workspace_, frame2_);
+    d3d->move(104, 20);
+    d3d_ = d3d;
+
+    c3d_ = new QLabel(frame2_);
+    c3d_->setObjectName(QStringLiteral("C3D"));
+    c3d_->setGeometry(8, 24, 89, 177);
+    c3d_->setWordWrap(true);
+    c3d_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+
+    tetra1_ = new QCheckBox(frame2_);
+    tetra1_->setObjectName(QStringLiteral("tetra1"));
+    tetra1_->setGeometry(16, 200, 73, 25);
+    tetra1_->setVisible(false);
+    compact_ = new QCheckBox(QStringLiteral("compact"), frame2_);
+    compact_->setObjectName(QStringLiteral("compact"));
+    compact_->setGeometry(16, 224, 73, 25);
+    for (QCheckBox* box : {tetra1_, compact_}) setColours(box, Qt::black, Qt::white);
+
+    // Animation buttons, left to right: activer, arrêter, retour rapide, précédente, suivante, avance rapide.
+    static constexpr int kOrder[] = {3, 2, 0, 1, 4, 5};
+    for (int j = 0; j < 6; ++j) {
+        auto* b = new QPushButton(frame2_);
+        b->setObjectName(QStringLiteral("Command16_%1").arg(kOrder[j]));
+        b->setGeometry(104 + 25 * j, 225, 25, 21);
+        setColours(b, QColor(200, 190, 180), Qt::black);
+    }
+    auto* speed = new QLabel(QStringLiteral("Vitesse"), frame2_);
+    speed->setObjectName(QStringLiteral("LabelVitesse"));
+    speed->setGeometry(258, 228, 40, 16);
+    slider1_ = new QSlider(Qt::Horizontal, frame2_);
+    slider1_->setObjectName(QStringLiteral("Slider1"));
+    slider1_->setGeometry(300, 226, 86, 20);
+    slider1_->setRange(0, 200);
+    slider1_->setValue(50);
+    slider1_->setSingleStep(1);
+    slider1_->setPageStep(5);
+    slider1_->setToolTip(QStringLiteral("Vitesse"));
+}
+
+void MainWindow::buildRightColumn() {
+    auto* fdev = new DotStructureView(workspace_, this);
+    fdev->setGeometry(424, 56, 265, 201);
+    fdev_ = fdev;
+    titleStrip(fdev, QString::fromUtf8(" Représentation de Tavir"), 265, "Label2");
+
+    static constexpr const char* kChecks[] = {"Colorer doublets liants en rouge",
+                                              "Colorer doublets non-liants en bleu",
+                                              "Afficher les charges formelles"};
+    static const QColor kCheckColours[] = {Qt::red, Qt::blue, Qt::black};
+    for (int i = 0; i < 3; ++i) {
+        check_[i] = new QCheckBox(QString::fromUtf8(kChecks[i]), fdev);
+        check_[i]->setObjectName(QStringLiteral("Check%1").arg(i + 1));
+        check_[i]->setGeometry(6, 150 + 16 * i, 250, 16);
+        setColours(check_[i], Qt::white, kCheckColours[i]);
+        check_[i]->setVisible(false);
+    }
+
+    phototavir_ = new QLabel(fdev);
+    phototavir_->setObjectName(QStringLiteral("phototavir"));
+    phototavir_->setGeometry(0, 0, 265, 201);
+    phototavir_->setPixmap(QPixmap(QStringLiteral(":/pictures/phototavir.svg")));
+    phototavir_->setScaledContents(true);
+    phototavir_->setCursor(Qt::PointingHandCursor);
+
+    auto* btexo = new QLabel(this);
+    btexo->setObjectName(QStringLiteral("BTEXO"));
+    btexo->setGeometry(424, 312, 97, 19);
+    btexo->setPixmap(QPixmap(QStringLiteral(":/pictures/btexo.svg")));
+    btexo->setScaledContents(true);
+    btexo->setCursor(Qt::PointingHandCursor);
+    setHoverText(btexo, utf8(texts::kHoverBtexo));
+
+    infoLabel_ = new QLabel(this);
+    infoLabel_->setObjectName(QStringLiteral("info"));
+    infoLabel_->setGeometry(512, 268, 233, 33);
+    infoLabel_->setWordWrap(true);
+    infoLabel_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+
+    fich_ = new QLineEdit(this);
+    fich_->setObjectName(QStringLiteral("fich"));
+    fich_->setGeometry(424, 331, 352, 20);
+    fich_->setVisible(false);
+    supertext_ = new QTextEdit(this);
+    supertext_->setObjectName(QStringLiteral("supertext"));
+    supertext_->setGeometry(424, 331, 352, 214);
+}
+
+void MainWindow::buildButtons() {
+    int topRow = 0;
+    int rightRow = 0;
+    for (const auto& b : texts::kButtons) {
+        auto* button = new QPushButton(utf8(b.caption), this);
+        const QString name = utf8(b.name);
+        button->setObjectName(name);
+        button->setToolTip(utf8(b.tooltip));
+        if (!b.hover.empty()) setHoverText(button, utf8(b.hover));
+        if (name == QLatin1String("Command8") || name == QLatin1String("Command7") ||
+            name == QLatin1String("Command9")) {
+            button->setGeometry(700, 60 + 32 * rightRow++, 88, 26);
+        } else if (name == QLatin1String("Command1")) {
+            button->setGeometry(700, 228, 88, 26);
+        } else {
+            button->setGeometry(16 + 92 * topRow++, 14, 84, 28);
+        }
+    }
+    findChild<QPushButton*>(QStringLiteral("Command13"))->setEnabled(false);
+    findChild<QPushButton*>(QStringLiteral("Command14"))->setEnabled(false);
+    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this, &QWidget::close);
+}
+
+void MainWindow::setHoverText(QWidget* widget, const QString& text) {
+    widget->setProperty(kHoverProperty, text);
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        if (watched == frame1_) workspace_.runPendingAnalysis();
+        const QVariant hover = watched->property(kHoverProperty);
+        if (hover.isValid()) {
+            // The copy confirmation stays while the pointer is over the copy button.
+            const bool keepConfirmation = watched->objectName() == QLatin1String("Command4") &&
+                                          infoText_ == utf8(texts::kClipboardConfirmation);
+            if (!keepConfirmation) setInfo(hover.toString());
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::setInfo(const QString& text) {
+    infoText_ = text;
+    // The label breaks lines on LF alone.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    infoLabel_->setText(shown);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent*) {
+    workspace_.runPendingAnalysis();
+    setInfo(utf8(texts::kHoverBackground));
+}
+
+void MainWindow::refresh() {
+    const ViewState& v = workspace_.view();
+    board_->refresh();
+    smile_->setVisible(v.smile);
+    phototavir_->setVisible(v.phototavir);
+    for (int i = 0; i < 3; ++i) {
+        const bool visible[] = {v.check1Visible, v.check2Visible, v.check3Visible};
+        check_[i]->setVisible(visible[i]);
+    }
+    brute_->setVisible(v.brute);
+    brute_->update();
+    fdev_->update();
+    d3d_->update();
+    c3d_->setText(QString::fromStdString(v.c3dText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if (v.timerEnabled && !timer1_->isActive()) timer1_->start();
+    if (!v.timerEnabled) timer1_->stop();
+    findChild<QPushButton*>(QStringLiteral("Command13"))->setEnabled(v.undoEnabled);
+    findChild<QPushButton*>(QStringLiteral("Command14"))->setEnabled(v.pasteEnabled);
+}
+
+void MainWindow::tick() {
+    workspace_.Timer1_Timer();
+    d3d_->update();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    for (int i = 0; i <= 600; ++i) {
+        const int c = static_cast<int>(std::lround(255.0 - 55.0 * i / 600.0));
+        const int b = static_cast<int>(std::lround(255.0 - 75.0 * i / 600.0));
+        p.setPen(QColor(c, c, b));
+        p.drawLine(0, i, 800, i);
+    }
+    // Shadow behind the exercise area: only its 3-pixel right and bottom edges show.
+    const QRect text = supertext_->geometry();
+    p.fillRect(QRect(QPoint(text.left() + 3, fich_->geometry().top() + 3),
+                     QPoint(text.left() + text.width() + 3, text.top() + text.height() + 3)),
+               QColor(128, 128, 128));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (workspace_.textModified() &&
+        showMessage(this, QMessageBox::Question, utf8(texts::kDiscardTitle), utf8(texts::kDiscardText),
+                    QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
+        event->ignore();
+        return;
+    }
+    if (showMessage(this, QMessageBox::Question, utf8(texts::kQuitTitle), utf8(texts::kQuitText),
+                    QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // The whole program ends with its main window, whatever other window is open.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+void MainWindow::applySizeRule() {
+    const QScreen* s = screen();
+    if (!s || applyingSizeRule_) return;
+    const QRect screenRect = s->geometry();
+    if (screenRect.width() <= kSnapScreenWidth) return;
+    applyingSizeRule_ = true;
+    const QSize decoration = frameGeometry().size() - geometry().size();
+    resize(kWindowWidth - decoration.width(), kWindowHeight - decoration.height());
+    move(screenRect.left() + (screenRect.width() - kWindowWidth) / 2,
+         screenRect.top() + (screenRect.height() - kWindowHeight) / 2);
+    applyingSizeRule_ = false;
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    applySizeRule();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    applySizeRule();
+}
+
+}  // namespace tavir::ui

@@ -1,0 +1,77 @@
+#pragma once
+// The main window "Tavir": its frame, layout, background, status texts and closing questions.
+#include <QWidget>
+#include <memory>
+
+#include "board/workspace.hpp"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QCheckBox;
+class QTimer;
+class QFrame;
+class QTextEdit;
+class QLineEdit;
+class QSlider;
+
+namespace tavir::ui {
+
+class BoardView;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Workspace& workspace() { return workspace_; }
+    BoardView* board() const { return board_; }
+    // The status line `info` (its exact text, line breaks as CR LF).
+    QString info() const { return infoText_; }
+    void setInfo(const QString& text);
+
+    // Snaps the window to 800 x 600 pixels, centred, on screens wider than 850 pixels.
+    void applySizeRule();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildDrawingFrame();
+    void buildAnimationFrame();
+    void buildRightColumn();
+    void buildButtons();
+    void refresh();
+    void tick();
+    QFrame* makeFrame(const char* name, const QString& title, const QRect& geometry);
+    void setHoverText(QWidget* widget, const QString& text);
+
+    Workspace workspace_;
+    BoardView* board_ = nullptr;
+    QLabel* infoLabel_ = nullptr;
+    QString infoText_;
+    QFrame* frame1_ = nullptr;
+    QFrame* frame2_ = nullptr;
+    QWidget* brute_ = nullptr;
+    QWidget* fdev_ = nullptr;
+    QWidget* d3d_ = nullptr;
+    QLabel* smile_ = nullptr;
+    QLabel* phototavir_ = nullptr;
+    QLabel* c3d_ = nullptr;
+    QCheckBox* check_[3] = {};
+    QCheckBox* tetra1_ = nullptr;
+    QCheckBox* compact_ = nullptr;
+    QSlider* slider1_ = nullptr;
+    QTextEdit* supertext_ = nullptr;
+    QLineEdit* fich_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    bool applyingSizeRule_ = false;
+};
+
+}  // namespace tavir::ui
