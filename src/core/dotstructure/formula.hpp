@@ -1,0 +1,39 @@
+#pragma once
+// The molecular formula of a construction and its drawing in the formula box `brute`.
+#include <array>
+#include <string>
+
+#include "board/construction.hpp"
+#include "canvas/canvas.hpp"
+
+namespace tavir {
+
+// Size of `brute` on screen, in pixels.
+constexpr int kBruteWidth = 129;
+constexpr int kBruteHeight = 33;
+// Subscripts sit this many pixels below the symbols' line.
+constexpr int kSubscriptDrop = 9;
+// The charge suffix sits this many pixels above the symbols' line.
+constexpr int kChargeRise = 6;
+
+// Atoms of each element code 1..5 on the board (index 0 unused).
+std::array<int, 6> countElements(const Construction& c);
+
+// Text used to measure and centre the formula: order C, H, O, N, Cl; a count of 1 writes no digit.
+std::string measuringText(const Construction& c);
+// The formula as drawn: order C, N, H, Cl, O (methylamine reads "CNH5").
+std::string formulaText(const Construction& c);
+
+// 4 C + 3 N + 2 O + H + Cl - 2 x (bond orders of slots 1..11): the electrons the formula
+// lacks. 0 for every accepted construction.
+int netCharge(const Construction& c);
+// Suffix written after the formula for a net charge q ("" for 0): "-" for 1, "+" for -1,
+// "2-" for 2, "2+" for -2 ...
+std::string netChargeSuffix(int q);
+
+// Clears the canvas and draws the formula centred in a box of the given size: size-12
+// symbols, size-10 counts 9 pixels lower, and the charge suffix when q is not 0.
+// Whether the box is shown at all is the caller's business.
+void formulebrute(const Construction& c, Canvas& canvas, int scaleWidth, int scaleHeight);
+
+}  // namespace tavir

@@ -1,0 +1,33 @@
+#pragma once
+// Texts of the formula box and of the dot-structure box, exactly as the pupil sees them.
+#include <array>
+#include <string_view>
+
+namespace tavir::dottexts {
+
+// Element symbols by cell element code (index 0 is the empty cell).
+inline constexpr std::array<std::string_view, 6> kSymbols{"", "C", "H", "O", "N", "Cl"};
+
+// Title strip of the dot-structure box (`Label2`).
+inline constexpr std::string_view kLabel2Caption = " Représentation de Tavir";
+
+// Option boxes of the dot-structure box.
+inline constexpr std::string_view kCheck1Caption = "Colorer doublets liants en rouge";
+inline constexpr std::string_view kCheck2Caption = "Colorer doublets non-liants en bleu";
+inline constexpr std::string_view kCheck3Caption = "Afficher les charges formelles";
+
+// Charge signs, for the formula's suffix and the formal-charge marks.
+inline constexpr std::string_view kMinus = "-";
+inline constexpr std::string_view kPlus = "+";
+
+// Names of the non-bonding bar positions, as the companion reports them.
+inline constexpr std::string_view kTop = "top";
+inline constexpr std::string_view kBottom = "bottom";
+inline constexpr std::string_view kLeft = "left";
+inline constexpr std::string_view kRight = "right";
+inline constexpr std::string_view kUpperLeft = "upper-left";
+inline constexpr std::string_view kUpperRight = "upper-right";
+inline constexpr std::string_view kLowerLeft = "lower-left";
+inline constexpr std::string_view kLowerRight = "lower-right";
+
+}  // namespace tavir::dottexts
