@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -282,7 +283,9 @@ void MainWindow::setInfo(const QString& text) {
     infoLabel_->setText(shown);
 }
 
-void MainWindow::mouseMoveEvent(QMouseEvent*) {
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    // Moves that controls pass up to us are not over the window's own background.
+    if (childAt(event->position().toPoint()) != nullptr) return;
     workspace_.runPendingAnalysis();
     setInfo(utf8(texts::kHoverBackground));
 }

@@ -1,0 +1,216 @@
+// The main window driven through its real handlers, offscreen.
+#include <QAction>
+#include <QDrag>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QtTest>
+
+#include "board/board_view.hpp"
+#include "board/elements.hpp"
+#include "board/texts.hpp"
+#include "common/modal_hooks.hpp"
+#include "mainwindow/main_window.hpp"
+
+using namespace tavir;
+using namespace tavir::ui;
+
+namespace {
+QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+// Drops whatever is dragged onto a widget, as a release of the mouse over it would.
+void dropOnto(QWidget* target, QDrag& drag) {
+    QDragEnterEvent enter(QPoint(16, 16), Qt::MoveAction | Qt::CopyAction, drag.mimeData(), Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(16, 16), Qt::MoveAction | Qt::CopyAction, drag.mimeData(), Qt::LeftButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+// The pointer moves over a widget.
+void hover(QWidget* w, QPoint pos = QPoint(5, 5)) {
+    QMouseEvent move(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+}
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> window;
+    QWidget* cell(int i) { return window->findChild<QWidget*>(QStringLiteral("surd_%1").arg(i)); }
+    QWidget* palette(int element) {
+        return window->findChild<QWidget*>(QStringLiteral("Imagea_%1").arg(element - 1));
+    }
+    void dragPaletteTo(int element, int targetCell) {
+        ModalHooks::drag = [&](QDrag& d) {
+            dropOnto(cell(targetCell), d);
+            return Qt::MoveAction;
+        };
+        QTest::mousePress(palette(element), Qt::LeftButton, {}, QPoint(16, 16));
+        ModalHooks::drag = nullptr;
+    }
+    QString board() const { return QString::fromStdString(window->workspace().board().record.toString()); }
+
+private slots:
+    void init() {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() {
+        ModalHooks::message = nullptr;
+        ModalHooks::menu = nullptr;
+        ModalHooks::drag = nullptr;
+        window->workspace().setTextModified(false);
+        ModalHooks::message = [](QMessageBox&) { return int(QMessageBox::Ok); };
+        window.reset();
+        ModalHooks::message = nullptr;
+    }
+
+    void startsAsDescribed() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tavir"));
+        QCOMPARE(window->info(), utf8(texts::kHoverBackground));
+        for (const auto& b : texts::kButtons) {
+            auto* button = window->findChild<QPushButton*>(utf8(b.name));
+            QVERIFY2(button, b.name.data());
+            QCOMPARE(button->text(), utf8(b.caption));
+            QCOMPARE(button->toolTip(), utf8(b.tooltip));
+        }
+        QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("Command13"))->isEnabled());
+        QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("Command14"))->isEnabled());
+        QCOMPARE(window->findChild<QWidget*>(QStringLiteral("Option3_0"))->toolTip(),
+                 QString::fromUtf8("Construction n° 1"));
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("smile"))->isVisible());
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("phototavir"))->isVisible());
+    }
+
+    void backgroundIsTheGradient() {
+        const QImage image = window->grab().toImage();
+        // x = 5 lies left of every control; c = 255 - 55 y / 600, b = 255 - 75 y / 600.
+        QCOMPARE(image.pixelColor(5, 0), QColor(255, 255, 255));
+        QCOMPARE(image.pixelColor(5, 300), QColor(228, 228, 218));
+        QCOMPARE(image.pixelColor(5, 580), QColor(202, 202, 183));
+    }
+
+    void dropFromPaletteThenMoveOffTheBoardDeletes() {
+        dragPaletteTo(kCarbon, 9);
+        QCOMPARE(board(), QStringLiteral("32222222222222222222222"));  // moved to its centre
+        dragPaletteTo(kOxygen, 3);
+        QCOMPARE(board(), QStringLiteral("33222222222232222222222").replace(1, 1, QStringLiteral("5")));
+        // Lift the oxygen and let it go outside every cell.
+        ModalHooks::drag = [](QDrag&) { return Qt::IgnoreAction; };
+        QTest::mousePress(cell(1), Qt::LeftButton, {}, QPoint(16, 16));
+        QCOMPARE(board(), QStringLiteral("32222222222222222222222"));
+        QVERIFY(window->findChild<QPushButton*>(QStringLiteral("Command13"))->isEnabled());
+    }
+
+    void movedAtomLandsWhereDropped() {
+        dragPaletteTo(kCarbon, 0);
+        dragPaletteTo(kHydrogen, 1);
+        ModalHooks::drag = [&](QDrag& d) {
+            dropOnto(cell(2), d);
+            return Qt::MoveAction;
+        };
+        QTest::mousePress(cell(1), Qt::LeftButton, {}, QPoint(16, 16));
+        // Two atoms always end on the two centres.
+        QCOMPARE(window->workspace().board().record.code[1], kHydrogen);
+        QCOMPARE(window->workspace().board().record.slot[1], 1);
+    }
+
+    void bondMenuOffersWhatBothAtomsAllow_data() {
+        QTest::addColumn<int>("centreElement");
+        QTest::addColumn<int>("otherElement");
+        QTest::addColumn<bool>("doubleEnabled");
+        QTest::addColumn<bool>("tripleEnabled");
+        QTest::newRow("hydrogen") << int(kCarbon) << int(kHydrogen) << false << false;
+        QTest::newRow("carbon-oxygen") << int(kCarbon) << int(kOxygen) << true << false;
+        QTest::newRow("carbon-nitrogen") << int(kCarbon) << int(kNitrogen) << true << true;
+    }
+    void bondMenuOffersWhatBothAtomsAllow() {
+        QFETCH(int, centreElement);
+        QFETCH(int, otherElement);
+        QFETCH(bool, doubleEnabled);
+        QFETCH(bool, tripleEnabled);
+        dragPaletteTo(centreElement, 0);
+        dragPaletteTo(otherElement, 1);
+        QList<bool> enabled;
+        ModalHooks::menu = [&](QMenu& m, const QPoint&) -> QAction* {
+            for (QAction* a : m.actions()) enabled << a->isEnabled();
+            return m.actions().constLast()->isEnabled() ? m.actions().constLast() : m.actions().constFirst();
+        };
+        QTest::mouseRelease(cell(0), Qt::RightButton, {}, QPoint(28, 16));
+        QCOMPARE(enabled, (QList<bool>{true, doubleEnabled, tripleEnabled}));
+        QCOMPARE(window->workspace().board().record.slot[1], tripleEnabled ? 3 : 1);
+    }
+
+    void noMenuOnAMissingBondOrTheMiddleLine() {
+        dragPaletteTo(kCarbon, 0);
+        int shown = 0;
+        ModalHooks::menu = [&](QMenu&, const QPoint&) -> QAction* {
+            ++shown;
+            return nullptr;
+        };
+        QTest::mouseRelease(cell(0), Qt::RightButton, {}, QPoint(28, 16));  // slot 1 without a bond
+        dragPaletteTo(kHydrogen, 1);
+        QTest::mouseRelease(cell(0), Qt::RightButton, {}, QPoint(16, 16));  // y = 16 chooses nothing
+        QCOMPARE(shown, 0);
+    }
+
+    void hoverTexts() {
+        hover(window->board(), QPoint(128, 96));
+        QCOMPARE(window->info(), utf8(texts::kHoverBoard));
+        hover(cell(5));
+        QCOMPARE(window->info(), utf8(texts::kHoverCell));
+        auto* copy = window->findChild<QPushButton*>(QStringLiteral("Command4"));
+        auto* undo = window->findChild<QPushButton*>(QStringLiteral("Command13"));
+        window->setInfo(utf8(texts::kClipboardConfirmation));
+        hover(copy);
+        QCOMPARE(window->info(), utf8(texts::kClipboardConfirmation));
+        hover(undo);
+        QCOMPARE(window->info(), QString::fromUtf8("Retrouver la construction avant la dernière modification."));
+        hover(copy);
+        QCOMPARE(window->info(), utf8(texts::kHoverCopy));
+        hover(window.get(), QPoint(5, 300));
+        QCOMPARE(window->info(), utf8(texts::kHoverBackground));
+    }
+
+    void closingAsksAndCancelKeepsTheWindow_data() {
+        QTest::addColumn<bool>("textModified");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QStringList>("expectedTitles");
+        QTest::addColumn<bool>("closes");
+        const QString discard = utf8(texts::kDiscardTitle);
+        QTest::newRow("cancel quit") << false << QList<int>{QMessageBox::Cancel} << QStringList{"Fermer"} << false;
+        QTest::newRow("ok quit") << false << QList<int>{QMessageBox::Ok} << QStringList{"Fermer"} << true;
+        QTest::newRow("cancel discard") << true << QList<int>{QMessageBox::Cancel} << QStringList{discard}
+                                        << false;
+        QTest::newRow("ok discard, cancel quit")
+            << true << QList<int>{QMessageBox::Ok, QMessageBox::Cancel} << QStringList{discard, "Fermer"} << false;
+    }
+    void closingAsksAndCancelKeepsTheWindow() {
+        QFETCH(bool, textModified);
+        QFETCH(QList<int>, answers);
+        QFETCH(QStringList, expectedTitles);
+        QFETCH(bool, closes);
+        window->workspace().setTextModified(textModified);
+        QStringList titles;
+        QStringList buttonTexts;
+        ModalHooks::message = [&](QMessageBox& box) {
+            titles << box.windowTitle();
+            for (auto* b : box.buttons()) buttonTexts << b->text();
+            return answers.value(titles.size() - 1, int(QMessageBox::Cancel));
+        };
+        window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QCOMPARE(titles, expectedTitles);
+        QVERIFY(buttonTexts.contains(QStringLiteral("Annuler")));
+        QCOMPARE(window->isVisible(), !closes);
+        QCOMPARE(window->workspace().textModified(), textModified);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
