@@ -5,6 +5,8 @@
 #include "board/workspace.hpp"
 #include "cli/commands.hpp"
 #include "cli/json.hpp"
+#include "dotstructure/formula.hpp"
+#include "dotstructure/pairs.hpp"
 
 namespace tavir::cli {
 
@@ -39,14 +41,25 @@ int runAnalyse(const std::vector<std::string>& args) {
     std::ostringstream out;
     out << "{\"construction\":" << jsonString(b.record.toString())
         << ",\"accepted\":" << (isAccepted(b.record) ? "true" : "false")
-        << ",\"formula\":null,\"charge\":null,\"corners\":{";
+        << ",\"formula\":" << jsonString(ws.view().brute ? formulaText(ws.view().formula) : std::string())
+        << ",\"charge\":" << netCharge(b.record) << ",\"corners\":{";
     bool first = true;
     for (int c : {3, 6, 8, 11}) {
         out << (first ? "" : ",") << "\"" << c << "\":[" << b.position[c].left << ","
             << b.position[c].top << "]";
         first = false;
     }
-    out << "},\"pairs\":null,\"geometry\":null,\"text\":null,\"figure\":null}\n";
+    out << "},\"pairs\":[";
+    // Bars exist only where the dot structure was drawn by this analysis.
+    const auto bars = pairNames(b.record);
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        out << (cell ? ",[" : "[");
+        if (ws.view().smile) {
+            for (std::size_t k = 0; k < bars[cell].size(); ++k) out << (k ? "," : "") << jsonString(bars[cell][k]);
+        }
+        out << "]";
+    }
+    out << "],\"geometry\":null,\"text\":null,\"figure\":null}\n";
     std::cout << out.str();
     return kOk;
 }

@@ -13,6 +13,10 @@ constexpr std::string_view kInfo2 =
 constexpr std::string_view kClipboardConfirmation =
     "L'image est copiée: vous pouvez la retrouver depuis toute application Windows (coller)";
 
+// A press on the 3D view or on the dot-structure box.
+constexpr std::string_view kPressOnViews =
+    "Pour modifier la construction, utilisez la procédure Dessiner (à gauche de l'écran).";
+
 // Bond menu `menuflo`.
 constexpr std::string_view kBondSimple = "liaison &simple";
 constexpr std::string_view kBondDouble = "liaison &double";

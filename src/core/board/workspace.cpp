@@ -50,7 +50,7 @@ void Workspace::majliaison() {
     }
     if (undoState_ == 1) undoState_ = 2;
 
-    view_.brute = view_.smile;
+    formulebrute();
     storeConstruction(current_);
 
     if (!board_.occupied(0) && !board_.occupied(1)) {
@@ -63,7 +63,37 @@ void Workspace::majliaison() {
     } else if (view_.smile) {
         view_.phototavir = false;
         view_.check1Visible = view_.check2Visible = true;
+        reptavir();
     }
+    notify();
+}
+
+void Workspace::formulebrute() {
+    view_.brute = view_.smile;
+    if (view_.brute) view_.formula = board_.record;
+}
+
+void Workspace::reptavir() {
+    view_.dotStructure = board_.record;
+    view_.dotPositions = board_.position;
+    view_.dotDrawn = true;
+}
+
+void Workspace::Check1_Click(bool ticked) {
+    view_.check1 = ticked;
+    reptavir();
+    notify();
+}
+
+void Workspace::Check2_Click(bool ticked) {
+    view_.check2 = ticked;
+    reptavir();
+    notify();
+}
+
+void Workspace::Check3_Click(bool ticked) {
+    view_.check3 = ticked;
+    reptavir();
     notify();
 }
 

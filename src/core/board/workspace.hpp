@@ -32,6 +32,12 @@ struct ViewState {
     std::string c3dText;
     bool undoEnabled = false;
     bool pasteEnabled = false;
+
+    // What the formula box and the dot-structure box show: the board as they last drew it.
+    Construction formula;
+    Construction dotStructure;
+    std::array<CellPosition, kCellCount> dotPositions = kGridPositions;
+    bool dotDrawn = false;
 };
 
 class Workspace {
@@ -66,6 +72,11 @@ public:
     std::optional<BondMenuChoice> openBondMenu(int cell, int x, int y);
     void chooseBondOrder(int order);
 
+    // --- options of the dot-structure box: each click redraws it
+    void Check1_Click(bool ticked);
+    void Check2_Click(bool ticked);
+    void Check3_Click(bool ticked);
+
     // --- construction table
     const std::string& entry(int n) const { return table_.at(static_cast<std::size_t>(n)); }
     void setEntry(int n, std::string text) { table_.at(static_cast<std::size_t>(n)) = std::move(text); }
@@ -88,6 +99,8 @@ public:
 
 private:
     void notify();
+    void formulebrute();
+    void reptavir();
 
     Board board_;
     ViewState view_;

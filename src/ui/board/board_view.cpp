@@ -59,12 +59,15 @@ void BoardView::refresh() {
     update();
 }
 
+void paintBoard(QPainter& p, const Board& board) {
+    static const QPixmap background = boardBackground(QSize(129, 97));
+    QtCanvas canvas(p, QRect(0, 0, 129, 97), Qt::white, background);
+    drawBoard(board, canvas);
+}
+
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    static const QPixmap background = boardBackground(QSize(129, 97));
-    QtCanvas canvas(p, rect(), Qt::white, background);
-    drawBoard(workspace_.board(), canvas);
+    paintBoard(p, workspace_.board());
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent*) { setInfo_(utf8(texts::kHoverBoard)); }

@@ -9,8 +9,11 @@
 
 class QMenu;
 
+class QPainter;
+
 namespace tavir {
 class Workspace;
+struct Board;
 }
 
 namespace tavir::ui {
@@ -52,6 +55,9 @@ private:
     QMenu* menuflo_ = nullptr;
     bool droppedOnCell_ = false;
 };
+
+// Draws the board picture as the board box does, on any painter.
+void paintBoard(QPainter& painter, const Board& board);
 
 // One board cell: transparent, it only takes the mouse and the drops for its place.
 class CellWidget : public QWidget {

@@ -3,6 +3,8 @@
 #include <QPainter>
 
 #include "board/workspace.hpp"
+#include "common/qt_canvas.hpp"
+#include "dotstructure/dot_structure.hpp"
 
 namespace tavir::ui {
 
@@ -14,7 +16,20 @@ DotStructureView::DotStructureView(const Workspace& workspace, QWidget* parent)
 
 void DotStructureView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    paintDotStructure(p, workspace_.view());
+}
+
+void paintDotStructure(QPainter& p, const ViewState& view) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    // The box's user scale puts its top-left corner at (-60, -36).
+    p.translate(60, 36);
+    QtCanvas canvas(p, QRect(-60, -36, 265, 201), Qt::white);
+    if (!view.dotDrawn) {
+        canvas.clear();
+        return;
+    }
+    reptavir(view.dotStructure, view.dotPositions, DotOptions{view.check1, view.check2, view.check3}, canvas);
 }
 
 void DotStructureView::mousePressEvent(QMouseEvent*) { emit pressed(); }

@@ -3,8 +3,11 @@
 // of and 36 units below its corner.
 #include <QWidget>
 
+class QPainter;
+
 namespace tavir {
 class Workspace;
+struct ViewState;
 }
 
 namespace tavir::ui {
@@ -24,5 +27,8 @@ protected:
 private:
     const Workspace& workspace_;
 };
+
+// Draws what the box shows, as the box does, on any painter (a window, an image, a printer).
+void paintDotStructure(QPainter& painter, const ViewState& view);
 
 }  // namespace tavir::ui

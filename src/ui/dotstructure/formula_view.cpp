@@ -3,6 +3,8 @@
 #include <QPainter>
 
 #include "board/workspace.hpp"
+#include "common/qt_canvas.hpp"
+#include "dotstructure/formula.hpp"
 
 namespace tavir::ui {
 
@@ -13,7 +15,17 @@ FormulaView::FormulaView(const Workspace& workspace, QWidget* parent) : QWidget(
 
 void FormulaView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), QColor(224, 224, 224));
+    paintFormula(p, workspace_.view());
+}
+
+}  // namespace tavir::ui
+
+namespace tavir::ui {
+
+void paintFormula(QPainter& p, const ViewState& view) {
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QtCanvas canvas(p, QRect(0, 0, 129, 33), FormulaView::backColour());
+    formulebrute(view.formula, canvas, 129, 33);
 }
 
 }  // namespace tavir::ui

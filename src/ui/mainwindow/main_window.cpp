@@ -24,6 +24,8 @@
 #include "common/resources.hpp"
 #include "dotstructure/dot_structure_view.hpp"
 #include "dotstructure/formula_view.hpp"
+#include "dotstructure/information_window.hpp"
+#include "dotstructure/texts.hpp"
 #include "geometry3d/animation_view.hpp"
 
 namespace tavir::ui {
@@ -146,6 +148,7 @@ void MainWindow::buildAnimationFrame() {
 
     auto* d3d = new AnimationView(workspace_, frame2_);
     d3d->move(104, 20);
+    connect(d3d, &AnimationView::pressed, this, [this] { setInfo(utf8(texts::kPressOnViews)); });
     d3d_ = d3d;
 
     c3d_ = new QLabel(frame2_);
@@ -188,18 +191,23 @@ void MainWindow::buildRightColumn() {
     auto* fdev = new DotStructureView(workspace_, this);
     fdev->setGeometry(424, 56, 265, 201);
     fdev_ = fdev;
-    titleStrip(fdev, QString::fromUtf8(" Représentation de Tavir"), 265, "Label2");
+    titleStrip(fdev, utf8(dottexts::kLabel2Caption), 265, "Label2");
+    connect(fdev, &DotStructureView::pressed, this, [this] { setInfo(utf8(texts::kPressOnViews)); });
 
-    static constexpr const char* kChecks[] = {"Colorer doublets liants en rouge",
-                                              "Colorer doublets non-liants en bleu",
-                                              "Afficher les charges formelles"};
+    const std::string_view checks[] = {dottexts::kCheck1Caption, dottexts::kCheck2Caption,
+                                       dottexts::kCheck3Caption};
     static const QColor kCheckColours[] = {Qt::red, Qt::blue, Qt::black};
     for (int i = 0; i < 3; ++i) {
-        check_[i] = new QCheckBox(QString::fromUtf8(kChecks[i]), fdev);
+        check_[i] = new QCheckBox(utf8(checks[i]), fdev);
         check_[i]->setObjectName(QStringLiteral("Check%1").arg(i + 1));
         check_[i]->setGeometry(6, 150 + 16 * i, 250, 16);
         setColours(check_[i], Qt::white, kCheckColours[i]);
         check_[i]->setVisible(false);
+        connect(check_[i], &QCheckBox::toggled, this, [this, i](bool ticked) {
+            if (i == 0) workspace_.Check1_Click(ticked);
+            if (i == 1) workspace_.Check2_Click(ticked);
+            if (i == 2) workspace_.Check3_Click(ticked);
+        });
     }
 
     phototavir_ = new QLabel(fdev);
@@ -208,6 +216,7 @@ void MainWindow::buildRightColumn() {
     phototavir_->setPixmap(QPixmap(QStringLiteral(":/pictures/phototavir.svg")));
     phototavir_->setScaledContents(true);
     phototavir_->setCursor(Qt::PointingHandCursor);
+    phototavir_->installEventFilter(this);
 
     auto* btexo = new QLabel(this);
     btexo->setObjectName(QStringLiteral("BTEXO"));
@@ -261,7 +270,16 @@ void MainWindow::setHoverText(QWidget* widget, const QString& text) {
     widget->installEventFilter(this);
 }
 
+void MainWindow::phototavir_Click() {
+    InformationWindow ftavir(fdev_->mapToGlobal(QPoint(0, 0)), this);
+    runDialog(ftavir);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == phototavir_ && event->type() == QEvent::MouseButtonRelease) {
+        phototavir_Click();
+        return true;
+    }
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         if (watched == frame1_) workspace_.runPendingAnalysis();
         const QVariant hover = watched->property(kHoverProperty);

@@ -33,6 +33,8 @@ public:
 
     // Snaps the window to 800 x 600 pixels, centred, on screens wider than 850 pixels.
     void applySizeRule();
+    // Opens the information window at the dot-structure box.
+    void phototavir_Click();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

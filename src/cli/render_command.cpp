@@ -1,0 +1,132 @@
+// `render`: one view of an analysed construction into a PNG or SVG file, through the same
+// drawing code as the windows.
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <functional>
+#include <iostream>
+
+#include "board/board_view.hpp"
+#include "board/workspace.hpp"
+#include "cli/commands.hpp"
+#include "cli/json.hpp"
+#include "dotstructure/dot_structure_view.hpp"
+#include "dotstructure/formula_view.hpp"
+
+namespace tavir::cli {
+
+namespace {
+
+struct ViewPainter {
+    QSize size;
+    std::function<void(QPainter&, const Workspace&)> paint;
+};
+
+}  // namespace
+
+int runRender(const std::vector<std::string>& args) {
+    std::vector<std::string> positional;
+    bool red = false, blue = false, compact = false, figure = false;
+    double scale = 1;
+    int frame = 0;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--red") red = true;
+        else if (a == "--blue") blue = true;
+        else if (a == "--compact") compact = true;
+        else if (a == "--figure") figure = true;
+        else if ((a == "--scale" || a == "--frame") && i + 1 < args.size()) {
+            try {
+                if (a == "--scale") scale = std::stod(args[++i]);
+                else frame = std::stoi(args[++i]);
+            } catch (...) {
+                std::cerr << "nombre attendu après " << a << "\n";
+                return kBadCommandLine;
+            }
+        } else if (a.rfind("--", 0) == 0) {
+            std::cerr << "option inconnue: " << a << "\n";
+            return kBadCommandLine;
+        } else {
+            positional.push_back(a);
+        }
+    }
+    (void)compact;
+    (void)figure;
+    (void)frame;
+    if (positional.size() != 3 || !(scale > 0 && scale <= 32)) {
+        std::cerr << "usage: tavir-cli render VIEW CONSTRUCTION OUT [--red] [--blue] [--scale K]\n";
+        return kBadCommandLine;
+    }
+    const std::string& viewName = positional[0];
+    ViewPainter view;
+    if (viewName == "board") {
+        view = {QSize(129, 97), [](QPainter& p, const Workspace& ws) { ui::paintBoard(p, ws.board()); }};
+    } else if (viewName == "formula") {
+        view = {QSize(129, 33), [](QPainter& p, const Workspace& ws) { ui::paintFormula(p, ws.view()); }};
+    } else if (viewName == "dot") {
+        view = {QSize(265, 201), [](QPainter& p, const Workspace& ws) { ui::paintDotStructure(p, ws.view()); }};
+    } else {
+        std::cerr << "vue inconnue: " << viewName << " (board, formula, dot)\n";
+        return kBadCommandLine;
+    }
+    const auto construction = Construction::parse(positional[1]);
+    if (!construction) {
+        std::cerr << "construction refusée: " << positional[1] << "\n";
+        return kRefused;
+    }
+    const QString out = QString::fromStdString(positional[2]);
+    const bool svg = out.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    if (!svg && !out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+        std::cerr << "le fichier de sortie doit finir par .png ou .svg\n";
+        return kBadCommandLine;
+    }
+
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                   : qgetenv("QT_QPA_PLATFORM"));
+    int argc = 1;
+    char name[] = "tavir-cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    Workspace ws;
+    ws.setBoard(*construction);
+    ws.majliaison();
+    ws.Timer1_Timer();
+    if (red) ws.Check1_Click(true);
+    if (blue) ws.Check2_Click(true);
+
+    const QSize size(qRound(view.size.width() * scale), qRound(view.size.height() * scale));
+    bool written = false;
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setFileName(out);
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        generator.setTitle(QStringLiteral("Tavir"));
+        QPainter p;
+        if (p.begin(&generator)) {
+            p.scale(scale, scale);
+            view.paint(p, ws);
+            written = p.end() && QFileInfo::exists(out);
+        }
+    } else {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.scale(scale, scale);
+        view.paint(p, ws);
+        p.end();
+        written = image.save(out, "PNG");
+    }
+    if (!written) {
+        std::cerr << "écriture impossible: " << positional[2] << "\n";
+        return kRefused;
+    }
+    std::cout << "{\"view\":" << jsonString(viewName) << ",\"width\":" << size.width()
+              << ",\"height\":" << size.height() << "}\n";
+    return kOk;
+}
+
+}  // namespace tavir::cli
