@@ -10,5 +10,6 @@ constexpr int kRefused = 1;
 constexpr int kBadCommandLine = 2;
 
 int runAnalyse(const std::vector<std::string>& args);
+int runRender(const std::vector<std::string>& args);
 
 }  // namespace tavir::cli

@@ -8,7 +8,8 @@
 namespace {
 void usage() {
     std::cerr << "usage: tavir-cli COMMAND [ARGS]\n"
-                 "  analyse [--drag] CONSTRUCTION\n";
+                 "  analyse [--drag] CONSTRUCTION\n"
+                 "  render VIEW CONSTRUCTION OUT [--frame N] [--compact] [--figure] [--red] [--blue] [--scale K]\n";
 }
 }  // namespace
 
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "analyse") return tavir::cli::runAnalyse(args);
+#ifdef TAVIR_CLI_RENDER
+    if (command == "render") return tavir::cli::runRender(args);
+#endif
     usage();
     return tavir::cli::kBadCommandLine;
 }
