@@ -20,7 +20,8 @@ void DotStructureView::paintEvent(QPaintEvent*) {
 }
 
 void paintDotStructure(QPainter& p, const ViewState& view) {
-    p.setRenderHint(QPainter::Antialiasing);
+    // Crisp one-pixel strokes in their pure colours.
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing);
     // The box's user scale puts its top-left corner at (-60, -36).
     p.translate(60, 36);
