@@ -184,7 +184,9 @@ void MainWindow::buildAnimationFrame() {
     slider1_->setValue(50);
     slider1_->setSingleStep(1);
     slider1_->setPageStep(5);
-    slider1_->setToolTip(QStringLiteral("Vitesse"));
+    slider1_->setToolTip(QString::fromUtf8("Vitesse de l'animation"));
+    // The start-up names the slider "Vitesse" for assistive tools.
+    slider1_->setAccessibleName(QStringLiteral("Vitesse"));
 }
 
 void MainWindow::buildRightColumn() {

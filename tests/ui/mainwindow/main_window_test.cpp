@@ -88,6 +88,12 @@ private slots:
         QVERIFY(window->findChild<QWidget*>(QStringLiteral("phototavir"))->isVisible());
     }
 
+    void noSizeRuleOnASmallScreen() {
+        // The offscreen screen is 800 x 600 pixels: not wider than 850, so any size stays.
+        window->resize(500, 400);
+        QCOMPARE(window->size(), QSize(500, 400));
+    }
+
     void backgroundIsTheGradient() {
         const QImage image = window->grab().toImage();
         // x = 5 lies left of every control; c = 255 - 55 y / 600, b = 255 - 75 y / 600.

@@ -1,0 +1,39 @@
+// The window snaps to 800 x 600 pixels, centred, on a 1024 x 768 screen.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "common/modal_hooks.hpp"
+#include "mainwindow/main_window.hpp"
+
+class SizeRuleTest : public QObject {
+    Q_OBJECT
+private slots:
+    void snapsBackWhateverTheUserDrags() {
+        tavir::ui::MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.frameGeometry(), QRect(112, 84, 800, 600));
+        window.resize(500, 400);
+        QCOMPARE(window.frameGeometry().size(), QSize(800, 600));
+        window.move(0, 0);
+        window.resize(900, 700);
+        QCOMPARE(window.frameGeometry(), QRect(112, 84, 800, 600));
+        tavir::ui::ModalHooks::message = [](QMessageBox&) { return int(QMessageBox::Ok); };
+    }
+};
+
+int main(int argc, char** argv) {
+    // A larger screen than the offscreen platform's default 800 x 600.
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screen.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)) return 1;
+    file.write(R"({"screens":[{"name":"s","x":0,"y":0,"width":1024,"height":768,"logicalDpi":96}]})");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toLocal8Bit());
+    QApplication app(argc, argv);
+    SizeRuleTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "size_rule_test.moc"
