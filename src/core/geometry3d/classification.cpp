@@ -1,0 +1,446 @@
+#include "geometry3d/classification.hpp"
+
+#include <initializer_list>
+
+#include "geometry3d/texts.hpp"
+
+namespace tavir {
+
+namespace gt = geometry_texts;
+
+std::string_view geometryName(GeometryRoutine routine) {
+    switch (routine) {
+    case GeometryRoutine::r3dax4: return "r3dax4";
+    case GeometryRoutine::kax3: return "kax3";
+    case GeometryRoutine::Kax3ax3: return "Kax3ax3";
+    case GeometryRoutine::Kx2x3: return "Kx2x3";
+    case GeometryRoutine::r3dlin2: return "r3dlin2";
+    case GeometryRoutine::r3dlin3: return "r3dlin3";
+    case GeometryRoutine::r3dlin4: return "r3dlin4";
+    case GeometryRoutine::r3dax4ax4: return "r3dax4ax4";
+    case GeometryRoutine::r3dax4ax3: return "r3dax4ax3";
+    case GeometryRoutine::r3dax3ax3s: return "r3dax3ax3s";
+    case GeometryRoutine::r3dax4ax2: return "r3dax4ax2";
+    case GeometryRoutine::r3dax3ax2: return "r3dax3ax2";
+    case GeometryRoutine::single: return "single";
+    case GeometryRoutine::empty: return "empty";
+    case GeometryRoutine::none: return "none";
+    }
+    return "none";
+}
+
+std::string_view elementFragment(const std::array<std::string_view, 5>& column, int index) {
+    if (index < 0 || index > 4) return {};
+    return column[static_cast<std::size_t>(index)];
+}
+
+namespace {
+
+std::string join(std::initializer_list<std::string_view> pieces) {
+    std::string s;
+    for (std::string_view p : pieces) s += p;
+    return s;
+}
+
+}  // namespace
+
+std::string r3dax4Text(int centre, int p1, int p2, int p3, int p4) {
+    int emptyPlaces = 0;
+    for (int p : {p1, p2, p3, p4})
+        if (p < 0) ++emptyPlaces;
+    std::string_view shape;
+    if (emptyPlaces == 0) shape = gt::kTetrahedral;
+    else if (emptyPlaces == 1) shape = gt::kPyramidal;
+    else if (emptyPlaces == 2) shape = gt::kBent;
+    return join({gt::kAroundCentralElement, elementFragment(gt::kP, centre), gt::kNear109, gt::kCrlf,
+                 gt::kWeSayShapeIs, shape});
+}
+
+std::string kax3Text(int centre, int single1, int single2) {
+    // Any free single place (a lone pair) makes the shape bent.
+    const bool bent = single1 < 0 || single2 < 0;
+    return join({gt::kAroundCentralElement, elementFragment(gt::kP, centre), gt::kNear120, gt::kCrlf,
+                 bent ? gt::kWeSayShapeIsBent : gt::kShapeIsPlane});
+}
+
+std::string Kax3ax3Text() { return join({gt::kDoubleBondLead, gt::kDoubleBondTail}); }
+
+std::string Kx2x3Text(int trig, int lin, int end) {
+    return join({gt::kAnglesAround, elementFragment(gt::kD, trig), gt::kNear120, gt::kCrlf,
+                 elementFragment(gt::kL1, trig), elementFragment(gt::kL2, lin), elementFragment(gt::kL3, end),
+                 gt::kAlignedAndPlane});
+}
+
+std::string r3dlin3Text() { return join({gt::kNear180, gt::kCrlf, gt::kThreeAligned}); }
+std::string r3dlin4Text() { return join({gt::kNear180, gt::kCrlf, gt::kFourAligned}); }
+std::string r3dax4ax4Text() { return join({gt::kBondsNear109, gt::kCrlf, gt::kFreeRotation}); }
+
+std::string r3dax4ax3Text(int t, int g) {
+    return join({gt::kBondsNear109Around, elementFragment(gt::kN0, t), gt::kAnd120Around,
+                 elementFragment(gt::kN1, g), gt::kFreeRotation});
+}
+
+std::string r3dax3ax3sText() { return join({gt::kBondsNear120, gt::kCrlf, gt::kFreeRotation}); }
+
+std::string r3dax4ax2Text(int t, int l, int lt) {
+    return join({gt::kBondsNear109Around, elementFragment(gt::kN2, t), gt::kCrlf, elementFragment(gt::kL1, t),
+                 elementFragment(gt::kL2, l), elementFragment(gt::kL3, lt), gt::kSpaceAligned});
+}
+
+std::string r3dax3ax2Text(int g, int l, int lt) {
+    return join({gt::kNear120Around, elementFragment(gt::kN2, g), gt::kCrlf, elementFragment(gt::kL1, g),
+                 elementFragment(gt::kL2, l), elementFragment(gt::kL3, lt), gt::kSpaceAlignedAndPlane});
+}
+
+namespace {
+
+struct Reader {
+    const Construction& c;
+    bool occupied(int cell) const { return c.code[cell] != 0; }
+    int16_t code(int cell) const { return c.code[cell]; }
+    int16_t index(int cell) const { return static_cast<int16_t>(c.code[cell] - 1); }
+    int16_t slot(int s) const { return c.slot[s]; }
+    // Element index of a cell bonded to its centre by a single bond, else -1.
+    int16_t singleIndex(int cell) const { return occupied(cell) && slot(cell) == 1 ? index(cell) : int16_t{-1}; }
+};
+
+void setArgs(GeometryDecision& d, std::initializer_list<int> values) {
+    d.argCount = 0;
+    for (int v : values) d.args[static_cast<std::size_t>(d.argCount++)] = static_cast<int16_t>(v);
+}
+
+void decide(GeometryDecision& d, GeometryRoutine routine, std::initializer_list<int> args, std::string text,
+            FigureBoxChange box) {
+    d.routine = routine;
+    setArgs(d, args);
+    d.text = std::move(text);
+    d.figureBox = box;
+}
+
+constexpr auto kShown = FigureBoxChange::shown;
+constexpr auto kHidden = FigureBoxChange::hidden;
+
+// ax2ax2: only a chain whose two middle atoms are bonded is drawn; the side of the one end
+// present gives r3dlin3.
+void ax2ax2(GeometryDecision& d, int ax1, int ax2, int ax3, int ax4, int lia1, int lia2, int lia3) {
+    d.ax2ax2 = std::array<int16_t, 7>{static_cast<int16_t>(ax1), static_cast<int16_t>(ax2),
+                                      static_cast<int16_t>(ax3), static_cast<int16_t>(ax4),
+                                      static_cast<int16_t>(lia1), static_cast<int16_t>(lia2),
+                                      static_cast<int16_t>(lia3)};
+    const auto isAtom = [](int v) { return v > 0; };
+    if (!isAtom(ax2) || !isAtom(ax3) || lia2 == 0) {
+        d.routine = GeometryRoutine::none;
+        d.idle = true;
+        d.argCount = 0;
+        return;
+    }
+    const bool first = isAtom(ax1);
+    const bool last = isAtom(ax4);
+    if (!first && !last) {
+        decide(d, GeometryRoutine::r3dlin2, {ax2, ax3, lia2}, "", kHidden);
+    } else if (first && !last) {
+        decide(d, GeometryRoutine::r3dlin3, {ax1, ax2, ax3, lia1, lia2}, r3dlin3Text(), kShown);
+    } else if (!first && last) {
+        decide(d, GeometryRoutine::r3dlin3, {ax2, ax3, ax4, lia2, lia3}, r3dlin3Text(), kShown);
+    } else {
+        decide(d, GeometryRoutine::r3dlin4, {ax1, ax2, ax3, ax4, lia1, lia2, lia3}, r3dlin4Text(), kShown);
+    }
+}
+
+// Rules 11 and 12: one trigonal centre. Returns false when the centre has no single double bond.
+bool trigonalCentre(GeometryDecision& d, const Reader& r, int centre) {
+    const int other = 1 - centre;
+    int doubles = 0;
+    int16_t doubled = -1;
+    int16_t single1 = -1, single2 = -1;
+    int single1Cell = -1;
+    bool single2Free = true;
+    bool single1Free = true;
+
+    const auto noteDouble = [&](int16_t slotValue, int16_t index) {
+        if (slotValue == 2) {
+            ++doubles;
+            doubled = index;
+        }
+    };
+    const auto firstPart = [&](int cell, int16_t slotValue) {
+        if (slotValue != 1) return;
+        if (single1Free) {
+            single1 = r.index(cell);
+            single1Cell = cell;
+            single1Free = false;
+        } else {
+            single2 = r.index(cell);
+            single2Free = false;
+        }
+    };
+    const auto secondPart = [&](int cell, int16_t slotValue) {
+        if (slotValue != 1) return;
+        if (single2Free) {
+            single2 = r.index(cell);
+            single2Free = false;
+        } else {
+            single1 = r.index(cell);
+            single1Cell = cell;
+            single1Free = false;
+        }
+    };
+
+    if (centre == 1) {
+        for (int cell : {4, 3, 2}) {
+            if (!r.occupied(cell)) continue;
+            noteDouble(r.slot(cell), r.index(cell));
+            firstPart(cell, r.slot(cell));
+        }
+        if (r.occupied(other)) {
+            noteDouble(r.slot(1), r.index(other));
+            firstPart(other, r.slot(1));
+        }
+        for (int cell : {10, 11}) {
+            if (!r.occupied(cell)) continue;
+            noteDouble(r.slot(cell), r.index(cell));
+            secondPart(cell, r.slot(cell));
+        }
+    } else {
+        for (int cell : {5, 6, 7, 8, 9}) {
+            if (!r.occupied(cell)) continue;
+            noteDouble(r.slot(cell), r.index(cell));
+            firstPart(cell, r.slot(cell));
+        }
+        if (r.occupied(other)) {
+            noteDouble(r.slot(1), r.index(other));
+            secondPart(other, r.slot(1));
+        }
+        // single2 is drawn above the centre: a lone upper atom (cells 8, 9) stays above.
+        if (single2Free && (single1Cell == 8 || single1Cell == 9)) {
+            single2 = single1;
+            single1 = -1;
+            single2Free = false;
+        }
+    }
+    if (doubles != 1) return false;
+    const int16_t centreIndex = r.index(centre);
+    decide(d, GeometryRoutine::kax3, {centreIndex, doubled, single1, single2},
+           kax3Text(centreIndex, single1, single2), kShown);
+    return true;
+}
+
+// Rule 13's split of a centre's atoms: the first found in one of the three leading cells
+// takes the first place; any other found takes the second, the last one winning.
+void firstAndOther(const Reader& r, std::initializer_list<int> cells, std::initializer_list<int> leading,
+                   int16_t& first, int16_t& second) {
+    first = -1;
+    second = -1;
+    bool firstFree = true;
+    for (int cell : cells) {
+        if (!r.occupied(cell)) continue;
+        bool isLeading = false;
+        for (int l : leading) isLeading = isLeading || l == cell;
+        if (firstFree && isLeading) {
+            first = r.index(cell);
+            firstFree = false;
+        } else {
+            second = r.index(cell);
+        }
+    }
+}
+
+struct CentreBonds {
+    bool hasDouble = false;
+    bool hasTriple = false;
+    int16_t doubled = -1;
+    int16_t tripled = -1;
+    std::array<int16_t, 3> singles{-1, -1, -1};
+};
+
+CentreBonds scanCentre(const Reader& r, std::initializer_list<int> cells) {
+    CentreBonds b;
+    std::size_t n = 0;
+    for (int cell : cells) {
+        if (!r.occupied(cell)) continue;
+        switch (r.slot(cell)) {
+        case 1:
+            if (n < b.singles.size()) b.singles[n++] = r.index(cell);
+            break;
+        case 2:
+            b.hasDouble = true;
+            b.doubled = r.index(cell);
+            break;
+        case 3:
+            b.hasTriple = true;
+            b.tripled = r.index(cell);
+            break;
+        default: break;
+        }
+    }
+    return b;
+}
+
+}  // namespace
+
+GeometryDecision decideGeometry(const Construction& c) {
+    GeometryDecision d;
+    const Reader r{c};
+
+    int nA = r.occupied(0) ? 1 : 0;
+    for (int cell : {5, 6, 7, 8, 9}) nA += r.occupied(cell) ? 1 : 0;
+    int nB = 0;
+    for (int cell : {1, 2, 3, 4, 10, 11}) nB += r.occupied(cell) ? 1 : 0;
+    int sum0 = r.slot(1);
+    for (int s : {5, 6, 7, 8, 9}) sum0 += r.slot(s);
+    int sum1 = r.slot(1);
+    for (int s : {2, 3, 4, 10, 11}) sum1 += r.slot(s);
+
+    // The last occupied cell of each centre, in the order rules 6 to 8 read them.
+    int x = -1;
+    for (int cell : {5, 6, 7, 8, 9})
+        if (r.occupied(cell)) x = cell;
+    int y = -1;
+    for (int cell : {2, 3, 4, 10, 11})
+        if (r.occupied(cell)) y = cell;
+
+    const auto rule = [&](int n) { d.rule = n; };
+
+    if (nA + nB == 0) {
+        rule(3);
+        decide(d, GeometryRoutine::empty, {}, "", kHidden);
+        return d;
+    }
+    if (nA + nB == 1) {
+        rule(4);
+        const int16_t shown = r.occupied(0) ? r.index(0) : r.index(1);
+        decide(d, GeometryRoutine::single, {shown}, "", kHidden);
+        return d;
+    }
+    if (nA == 1 && nB == 1) {
+        rule(5);
+        ax2ax2(d, -1, r.code(0), r.code(1), -1, 0, r.slot(1), 0);
+        return d;
+    }
+    if (nB == 1 && nA == 2 && sum0 == 4) {
+        rule(6);
+        ax2ax2(d, r.code(x), r.code(0), r.code(1), -1, r.slot(x), r.slot(1), 0);
+        return d;
+    }
+    if (nB == 2 && nA == 1 && sum1 == 4) {
+        rule(7);
+        ax2ax2(d, -1, r.code(0), r.code(1), r.code(y), 0, r.slot(1), r.slot(y));
+        return d;
+    }
+    if (nA == 2 && nB == 2 && sum0 == 4 && sum1 == 4) {
+        rule(8);
+        ax2ax2(d, r.code(x), r.code(0), r.code(1), r.code(y), r.slot(x), r.slot(1), r.slot(y));
+        return d;
+    }
+
+    const auto allBelow2 = [&](std::initializer_list<int> slots) {
+        for (int s : slots)
+            if (r.slot(s) >= 2) return false;
+        return true;
+    };
+    const auto firstSingle = [&](int preferred, int fallback) {
+        const int16_t p = r.singleIndex(preferred);
+        return p >= 0 ? p : r.singleIndex(fallback);
+    };
+
+    if (r.slot(1) == 1 && nA == 1 && allBelow2({2, 3, 4, 10, 11})) {
+        rule(9);
+        const int16_t centre = r.index(1);
+        const int16_t p1 = r.index(0);
+        const int16_t p2 = firstSingle(11, 10);
+        const int16_t p3 = r.singleIndex(2);
+        const int16_t p4 = firstSingle(4, 3);
+        decide(d, GeometryRoutine::r3dax4, {centre, p1, p2, p3, p4}, r3dax4Text(centre, p1, p2, p3, p4), kShown);
+        return d;
+    }
+    if (r.slot(1) == 1 && nB == 1 && allBelow2({5, 6, 7, 8, 9})) {
+        rule(10);
+        const int16_t centre = r.index(0);
+        const int16_t p1 = r.index(1);
+        const int16_t p2 = firstSingle(6, 5);
+        const int16_t p3 = r.singleIndex(7);
+        const int16_t p4 = firstSingle(9, 8);
+        decide(d, GeometryRoutine::r3dax4, {centre, p1, p2, p3, p4}, r3dax4Text(centre, p1, p2, p3, p4), kShown);
+        return d;
+    }
+    if (nA == 1 && nB >= 2) {
+        rule(11);
+        if (trigonalCentre(d, r, 1)) return d;
+    }
+    if (nB == 1 && nA >= 2) {
+        rule(12);
+        if (trigonalCentre(d, r, 0)) return d;
+    }
+    if (r.slot(1) == 2) {
+        rule(13);
+        bool cumulated = false;
+        for (int s = 2; s <= 11; ++s) cumulated = cumulated || r.slot(s) == 2 || r.slot(s) == 3;
+        if (cumulated) {
+            int end0 = -1;
+            for (int cell : {5, 6, 7, 8, 9})
+                if (r.occupied(cell) && r.slot(cell) == 2) end0 = cell;
+            int end1 = -1;
+            for (int cell : {10, 11, 2, 3, 4})
+                if (r.occupied(cell) && r.slot(cell) == 2) end1 = cell;
+            int16_t s1 = -1, s2 = -1;
+            if (end0 >= 0) {
+                firstAndOther(r, {10, 11, 2, 3, 4}, {10, 11, 2}, s1, s2);
+                const int16_t trig = r.index(1), lin = r.index(0), end = r.index(end0);
+                decide(d, GeometryRoutine::Kx2x3, {trig, lin, s1, s2, end}, Kx2x3Text(trig, lin, end), kShown);
+            } else if (end1 >= 0) {
+                firstAndOther(r, {5, 6, 7, 8, 9}, {5, 6, 7}, s1, s2);
+                const int16_t trig = r.index(0), lin = r.index(1), end = r.index(end1);
+                decide(d, GeometryRoutine::Kx2x3, {trig, lin, s1, s2, end}, Kx2x3Text(trig, lin, end), kShown);
+            } else {
+                // A triple bond beside the double one: only the view is cleared.
+                d.routine = GeometryRoutine::none;
+            }
+            return d;
+        }
+        int16_t s0a = -1, s0b = -1, s1a = -1, s1b = -1;
+        firstAndOther(r, {5, 6, 7, 8, 9}, {5, 6, 7}, s0a, s0b);
+        firstAndOther(r, {10, 11, 2, 3, 4}, {10, 11, 2}, s1a, s1b);
+        decide(d, GeometryRoutine::Kax3ax3, {r.index(0), r.index(1), s0a, s0b, s1a, s1b}, Kax3ax3Text(), kShown);
+        return d;
+    }
+    if (r.slot(1) == 1) {
+        rule(14);
+        const CentreBonds b0 = scanCentre(r, {5, 6, 7, 8, 9});
+        const CentreBonds b1 = scanCentre(r, {10, 11, 2, 3, 4});
+        const int16_t c0 = r.index(0), c1 = r.index(1);
+        const bool d0 = b0.hasDouble, t0 = b0.hasTriple, d1 = b1.hasDouble, t1 = b1.hasTriple;
+        const auto& s0 = b0.singles;
+        const auto& s1 = b1.singles;
+        if (!d0 && !t0 && !d1 && !t1) {
+            decide(d, GeometryRoutine::r3dax4ax4, {c0, c1, s0[0], s0[1], s0[2], s1[0], s1[1], s1[2]},
+                   r3dax4ax4Text(), kHidden);
+        } else if (!d0 && !t0 && d1) {
+            decide(d, GeometryRoutine::r3dax4ax3, {c0, c1, s0[0], s0[1], s0[2], s1[0], b1.doubled},
+                   r3dax4ax3Text(c0, c1), kHidden);
+        } else if (!d0 && !t0) {  // t1 without d1
+            decide(d, GeometryRoutine::r3dax4ax2, {c0, c1, s0[0], s0[1], s0[2], b1.tripled},
+                   r3dax4ax2Text(c0, c1, b1.tripled), kHidden);
+        } else if (d0 && !d1 && !t1) {
+            decide(d, GeometryRoutine::r3dax4ax3, {c1, c0, s1[0], s1[1], s1[2], s0[0], b0.doubled},
+                   r3dax4ax3Text(c1, c0), kHidden);
+        } else if (d0 && d1) {
+            decide(d, GeometryRoutine::r3dax3ax3s, {c0, c1, s0[0], b0.doubled, s1[0], b1.doubled},
+                   r3dax3ax3sText(), kHidden);
+        } else if (d0) {  // and t1
+            decide(d, GeometryRoutine::r3dax3ax2, {c0, c1, b0.doubled, s0[0], b1.tripled},
+                   r3dax3ax2Text(c0, c1, b1.tripled), kShown);
+        } else if (!d1) {  // t0
+            decide(d, GeometryRoutine::r3dax4ax2, {c1, c0, s1[0], s1[1], s1[2], b0.tripled},
+                   r3dax4ax2Text(c1, c0, b0.tripled), kHidden);
+        } else {  // t0 and d1
+            decide(d, GeometryRoutine::r3dax3ax2, {c1, c0, b1.doubled, s1[0], b0.tripled},
+                   r3dax3ax2Text(c1, c0, b0.tripled), kShown);
+        }
+        return d;
+    }
+    rule(15);
+    d.routine = GeometryRoutine::none;
+    return d;
+}
+
+}  // namespace tavir
