@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "board/elements.hpp"
@@ -124,11 +125,11 @@ void r3dax4(const Painter& p, const GeometryDecision& d, const FrameOptions& o) 
     const bool sinPos = std::sin(a) >= 0;
     const bool cosPos = std::cos(a) >= 0;
     // Places by number - 1: p1 = 0 ... p4 = 3.
-    std::array<int, 2> back{}, front{};
-    if (sinPos && cosPos) back = {2, 1}, front = {0, 3};
-    else if (sinPos) back = {3, 1}, front = {0, 2};
-    else if (!cosPos) back = {0, 3}, front = {2, 1};
-    else back = {0, 2}, front = {3, 1};
+    using Pair = std::array<int, 2>;
+    const auto [back, front] = sinPos && cosPos ? std::pair{Pair{2, 1}, Pair{0, 3}}
+                               : sinPos         ? std::pair{Pair{3, 1}, Pair{0, 2}}
+                               : !cosPos        ? std::pair{Pair{0, 3}, Pair{2, 1}}
+                                                : std::pair{Pair{0, 2}, Pair{3, 1}};
 
     p.canvas.clear();
     for (int i : back) {
