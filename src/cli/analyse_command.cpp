@@ -59,7 +59,14 @@ int runAnalyse(const std::vector<std::string>& args) {
         }
         out << "]";
     }
-    out << "],\"geometry\":null,\"text\":null,\"figure\":null}\n";
+    out << "],\"geometry\":";
+    if (const auto& tick = ws.view().lastTick) {
+        out << jsonString(tick->idle ? std::string_view("none") : geometryName(tick->routine));
+    } else {
+        out << "null";
+    }
+    out << ",\"text\":" << jsonString(ws.view().c3dText) << ",\"figure\":"
+        << (ws.view().tetra1Visible ? "true" : "false") << "}\n";
     std::cout << out.str();
     return kOk;
 }

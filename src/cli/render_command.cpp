@@ -14,6 +14,7 @@
 #include "cli/json.hpp"
 #include "dotstructure/dot_structure_view.hpp"
 #include "dotstructure/formula_view.hpp"
+#include "geometry3d/animation_view.hpp"
 
 namespace tavir::cli {
 
@@ -52,11 +53,9 @@ int runRender(const std::vector<std::string>& args) {
             positional.push_back(a);
         }
     }
-    (void)compact;
-    (void)figure;
-    (void)frame;
-    if (positional.size() != 3 || !(scale > 0 && scale <= 32)) {
-        std::cerr << "usage: tavir-cli render VIEW CONSTRUCTION OUT [--red] [--blue] [--scale K]\n";
+    if (positional.size() != 3 || !(scale > 0 && scale <= 32) || frame < 0 || frame > 627) {
+        std::cerr << "usage: tavir-cli render VIEW CONSTRUCTION OUT [--frame N] [--compact] [--figure] "
+                     "[--red] [--blue] [--scale K]\n";
         return kBadCommandLine;
     }
     const std::string& viewName = positional[0];
@@ -67,8 +66,13 @@ int runRender(const std::vector<std::string>& args) {
         view = {QSize(129, 33), [](QPainter& p, const Workspace& ws) { ui::paintFormula(p, ws.view()); }};
     } else if (viewName == "dot") {
         view = {QSize(265, 201), [](QPainter& p, const Workspace& ws) { ui::paintDotStructure(p, ws.view()); }};
+    } else if (viewName == "3d") {
+        view = {QSize(242, 202), [](QPainter& p, const Workspace& ws) {
+                    ui::paintAnimation(p, ws.view(), ui::AnimationView::backColour(),
+                                       ui::paintAnimationBackground(QSize(242, 202)));
+                }};
     } else {
-        std::cerr << "vue inconnue: " << viewName << " (board, formula, dot)\n";
+        std::cerr << "vue inconnue: " << viewName << " (board, formula, dot, 3d)\n";
         return kBadCommandLine;
     }
     const auto construction = Construction::parse(positional[1]);
@@ -91,8 +95,11 @@ int runRender(const std::vector<std::string>& args) {
     QGuiApplication app(argc, argv);
 
     Workspace ws;
+    ws.view().compactChecked = compact;
+    ws.view().tetra1Checked = figure;
     ws.setBoard(*construction);
     ws.majliaison();
+    ws.setFrameCounter(frame);
     ws.Timer1_Timer();
     if (red) ws.Check1_Click(true);
     if (blue) ws.Check2_Click(true);

@@ -7,15 +7,10 @@ namespace tavir::texts {
 constexpr std::string_view kWindowCaption = "Tavir";
 constexpr std::string_view kCaptionFilePrefix = "Tavir - ";
 constexpr std::string_view kFrame1Title = " Dessiner ( deux dimensions )";
-constexpr std::string_view kFrame2Title = " Animation ( trois dimensions )";
 constexpr std::string_view kInfo2 =
     "Utiliser le bouton gauche de la souris pour déplacer les atomes et le bouton droit pour modifier les liaisons.";
 constexpr std::string_view kClipboardConfirmation =
     "L'image est copiée: vous pouvez la retrouver depuis toute application Windows (coller)";
-
-// A press on the 3D view or on the dot-structure box.
-constexpr std::string_view kPressOnViews =
-    "Pour modifier la construction, utilisez la procédure Dessiner (à gauche de l'écran).";
 
 // Bond menu `menuflo`.
 constexpr std::string_view kBondSimple = "liaison &simple";

@@ -2,11 +2,13 @@
 
 #include "board/acceptance.hpp"
 #include "board/elements.hpp"
+#include "geometry3d/texts.hpp"
 
 namespace tavir {
 
 namespace {
 constexpr int kLastFrame = 627;
+constexpr int kFrameCount = 628;
 }
 
 Workspace::Workspace() = default;
@@ -98,11 +100,81 @@ void Workspace::Check3_Click(bool ticked) {
 }
 
 void Workspace::Timer1_Timer() {
-    if (!view_.smile) return;
+    if (!view_.smile) {
+        view_.lastTick.reset();
+        return;
+    }
     if (++frameCounter_ > kLastFrame) {
         frameCounter_ = 0;
         rotationSign_ = rotationSign_ == 1 ? int16_t{-1} : int16_t{1};
     }
+    const GeometryDecision decision = decideGeometry(board_.record);
+    view_.lastTick = decision;
+    if (decision.text) view_.c3dText = *decision.text;
+    if (decision.figureBox == FigureBoxChange::shown) {
+        view_.tetra1Visible = true;
+        view_.tetra1Caption = geometry_texts::kFigureCaption;
+    } else if (decision.figureBox == FigureBoxChange::hidden) {
+        view_.tetra1Visible = false;
+    }
+    if (decision.idle) return;  // nothing drawn, the view keeps its picture
+    view_.d3dCleared = false;
+    view_.frame = decision;
+    view_.frameCounterDrawn = frameCounter_;
+    view_.rotationSignDrawn = rotationSign_;
+    view_.frameOptions = FrameOptions{view_.compactChecked, view_.tetra1Checked};
+}
+
+void Workspace::redrawCurrentFrame() {
+    if (frameCounter_ > 0) --frameCounter_;
+    Timer1_Timer();
+    notify();
+}
+
+void Workspace::Command16_Click(int index) {
+    // With the construction rejected, no control moves the pose.
+    const bool shown = view_.smile;
+    switch (index) {
+    case 0:
+    case 1:
+        if (!shown) return;
+        frameCounter_ = static_cast<int16_t>(frameCounter_ - (index == 0 ? 21 : 2));
+        if (frameCounter_ < 0) frameCounter_ = static_cast<int16_t>(frameCounter_ + kFrameCount);
+        break;
+    case 2:
+        view_.timerEnabled = false;
+        notify();
+        return;
+    case 3:
+        view_.timerEnabled = true;
+        notify();
+        return;
+    case 4:
+        break;
+    case 5:
+        if (!shown) return;
+        frameCounter_ = static_cast<int16_t>(frameCounter_ + 19);
+        break;
+    default:
+        return;
+    }
+    Timer1_Timer();
+    notify();
+}
+
+void Workspace::compact_Click(bool ticked) {
+    view_.compactChecked = ticked;
+    if (!view_.timerEnabled) redrawCurrentFrame();
+}
+
+void Workspace::tetra1_Click(bool ticked) {
+    view_.tetra1Checked = ticked;
+    if (!view_.timerEnabled) redrawCurrentFrame();
+}
+
+void Workspace::Slider1_Change(int value) {
+    view_.timerInterval = value + 5;
+    notify();
 }
 
 void Workspace::dropPaletteElement(int cell, int elementCode) {

@@ -8,6 +8,8 @@
 
 #include "board/board.hpp"
 #include "board/bond_menu.hpp"
+#include "geometry3d/classification.hpp"
+#include "geometry3d/drawing.hpp"
 
 namespace tavir {
 
@@ -28,8 +30,21 @@ struct ViewState {
     bool check3 = false;  // formal charges
     bool brute = true;
     bool timerEnabled = true;
-    bool d3dCleared = true;
+    int timerInterval = 55;  // ms, the speed slider's value plus 5
     std::string c3dText;
+    bool tetra1Visible = false;
+    std::string tetra1Caption;
+    bool tetra1Checked = false;  // the geometric figure
+    bool compactChecked = false;
+
+    // What the 3D view shows: cleared, or the frame the last tick drew.
+    bool d3dCleared = true;
+    GeometryDecision frame;
+    int frameCounterDrawn = 0;
+    int rotationSignDrawn = 1;
+    FrameOptions frameOptions;
+    // The dispatch's routine at the last tick that ran, empty when it did nothing.
+    std::optional<GeometryDecision> lastTick;
     bool undoEnabled = false;
     bool pasteEnabled = false;
 
@@ -90,6 +105,17 @@ public:
 
     int frameCounter() const { return frameCounter_; }
     int rotationSign() const { return rotationSign_; }
+    void setFrameCounter(int n) { frameCounter_ = static_cast<int16_t>(n); }
+
+    // --- animation controls
+    // Subtracts 1 (when above 0) and ticks: the same pose, with the current board and options.
+    void redrawCurrentFrame();
+    // The six buttons `Command16(0..5)`.
+    void Command16_Click(int index);
+    void compact_Click(bool ticked);
+    void tetra1_Click(bool ticked);
+    // The speed slider: the timer's interval is its value plus 5 ms.
+    void Slider1_Change(int value);
 
     bool textModified() const { return textModified_; }
     void setTextModified(bool modified) { textModified_ = modified; }

@@ -27,6 +27,7 @@
 #include "dotstructure/information_window.hpp"
 #include "dotstructure/texts.hpp"
 #include "geometry3d/animation_view.hpp"
+#include "geometry3d/texts.hpp"
 
 namespace tavir::ui {
 
@@ -143,12 +144,12 @@ void MainWindow::buildDrawingFrame() {
 }
 
 void MainWindow::buildAnimationFrame() {
-    frame2_ = makeFrame("Frame2", utf8(texts::kFrame2Title), QRect(16, 296, 393, 249));
+    frame2_ = makeFrame("Frame2", utf8(geometry_texts::kAnimationFrame), QRect(16, 296, 393, 249));
     setColours(frame2_, Qt::black, Qt::white);
 
     auto* d3d = new AnimationView(workspace_, frame2_);
     d3d->move(104, 20);
-    connect(d3d, &AnimationView::pressed, this, [this] { setInfo(utf8(texts::kPressOnViews)); });
+    connect(d3d, &AnimationView::pressed, this, [this] { setInfo(utf8(geometry_texts::kUseDrawingArea)); });
     d3d_ = d3d;
 
     c3d_ = new QLabel(frame2_);
@@ -161,10 +162,12 @@ void MainWindow::buildAnimationFrame() {
     tetra1_->setObjectName(QStringLiteral("tetra1"));
     tetra1_->setGeometry(16, 200, 73, 25);
     tetra1_->setVisible(false);
-    compact_ = new QCheckBox(QStringLiteral("compact"), frame2_);
+    compact_ = new QCheckBox(utf8(geometry_texts::kCompactCaption), frame2_);
     compact_->setObjectName(QStringLiteral("compact"));
     compact_->setGeometry(16, 224, 73, 25);
     for (QCheckBox* box : {tetra1_, compact_}) setColours(box, Qt::black, Qt::white);
+    connect(tetra1_, &QCheckBox::toggled, this, [this](bool on) { workspace_.tetra1_Click(on); });
+    connect(compact_, &QCheckBox::toggled, this, [this](bool on) { workspace_.compact_Click(on); });
 
     // Animation buttons, left to right: activer, arrêter, retour rapide, précédente, suivante, avance rapide.
     static constexpr int kOrder[] = {3, 2, 0, 1, 4, 5};
@@ -173,8 +176,12 @@ void MainWindow::buildAnimationFrame() {
         b->setObjectName(QStringLiteral("Command16_%1").arg(kOrder[j]));
         b->setGeometry(104 + 25 * j, 225, 25, 21);
         setColours(b, QColor(200, 190, 180), Qt::black);
+        b->setIcon(animationButtonIcon(kOrder[j]));
+        b->setToolTip(utf8(geometry_texts::kStepButtonTooltips[static_cast<std::size_t>(kOrder[j])]));
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QPushButton::clicked, this, [this, index = kOrder[j]] { workspace_.Command16_Click(index); });
     }
-    auto* speed = new QLabel(QStringLiteral("Vitesse"), frame2_);
+    auto* speed = new QLabel(utf8(geometry_texts::kSpeedLabel), frame2_);
     speed->setObjectName(QStringLiteral("LabelVitesse"));
     speed->setGeometry(258, 228, 40, 16);
     slider1_ = new QSlider(Qt::Horizontal, frame2_);
@@ -184,7 +191,9 @@ void MainWindow::buildAnimationFrame() {
     slider1_->setValue(50);
     slider1_->setSingleStep(1);
     slider1_->setPageStep(5);
-    slider1_->setToolTip(QString::fromUtf8("Vitesse de l'animation"));
+    slider1_->setToolTip(utf8(geometry_texts::kSpeedTooltip));
+    setHoverText(slider1_, utf8(geometry_texts::kSpeedHover));
+    connect(slider1_, &QSlider::valueChanged, this, [this](int v) { workspace_.Slider1_Change(v); });
     // The start-up names the slider "Vitesse" for assistive tools.
     slider1_->setAccessibleName(QStringLiteral("Vitesse"));
 }
@@ -194,7 +203,7 @@ void MainWindow::buildRightColumn() {
     fdev->setGeometry(424, 56, 265, 201);
     fdev_ = fdev;
     titleStrip(fdev, utf8(dottexts::kLabel2Caption), 265, "Label2");
-    connect(fdev, &DotStructureView::pressed, this, [this] { setInfo(utf8(texts::kPressOnViews)); });
+    connect(fdev, &DotStructureView::pressed, this, [this] { setInfo(utf8(geometry_texts::kUseDrawingArea)); });
 
     const std::string_view checks[] = {dottexts::kCheck1Caption, dottexts::kCheck2Caption,
                                        dottexts::kCheck3Caption};
@@ -324,6 +333,9 @@ void MainWindow::refresh() {
     fdev_->update();
     d3d_->update();
     c3d_->setText(QString::fromStdString(v.c3dText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    tetra1_->setVisible(v.tetra1Visible);
+    tetra1_->setText(QString::fromStdString(v.tetra1Caption));
+    timer1_->setInterval(v.timerInterval);
     if (v.timerEnabled && !timer1_->isActive()) timer1_->start();
     if (!v.timerEnabled) timer1_->stop();
     findChild<QPushButton*>(QStringLiteral("Command13"))->setEnabled(v.undoEnabled);

@@ -1,0 +1,145 @@
+// The frame counter, its wrap and the six buttons, through the workspace.
+#include <gtest/gtest.h>
+
+#include "board/workspace.hpp"
+#include "support/boards.hpp"
+
+namespace tavir {
+namespace {
+using namespace tavir::testing;
+
+Workspace withMethane() {
+    Workspace ws;
+    ws.setBoard(makeConstruction({{0, C}, {1, H}, {5, H}, {7, H}, {9, H}}));
+    ws.majliaison();
+    return ws;
+}
+
+struct ButtonCase {
+    const char* name;
+    int counterBefore;
+    int button;
+    int counterAfter;
+};
+class AnimationButton : public ::testing::TestWithParam<ButtonCase> {};
+
+TEST_P(AnimationButton, MovesTheCounterThenTicks) {
+    Workspace ws = withMethane();
+    ws.setFrameCounter(GetParam().counterBefore);
+    ws.Command16_Click(GetParam().button);
+    EXPECT_EQ(ws.frameCounter(), GetParam().counterAfter);
+    EXPECT_FALSE(ws.view().d3dCleared);
+    EXPECT_EQ(ws.view().frameCounterDrawn, GetParam().counterAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AnimationButton,
+                         ::testing::Values(ButtonCase{"fast_back_wraps", 10, 0, 618},
+                                           ButtonCase{"fast_back", 100, 0, 80},
+                                           ButtonCase{"previous_from_zero", 0, 1, 627},
+                                           ButtonCase{"previous", 50, 1, 49},
+                                           ButtonCase{"next", 50, 4, 51},
+                                           ButtonCase{"next_wraps", 627, 4, 0},
+                                           ButtonCase{"fast_forward", 100, 5, 120},
+                                           ButtonCase{"fast_forward_past_the_end_gives_zero", 620, 5, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Animation, WrapFlipsTheRotationSign) {
+    Workspace ws = withMethane();
+    ws.setFrameCounter(627);
+    ASSERT_EQ(ws.rotationSign(), 1);
+    ws.Timer1_Timer();
+    EXPECT_EQ(ws.frameCounter(), 0);
+    EXPECT_EQ(ws.rotationSign(), -1);
+    ws.setFrameCounter(627);
+    ws.Timer1_Timer();
+    EXPECT_EQ(ws.rotationSign(), 1);
+}
+
+TEST(Animation, StopAndStartButtonsOnlySwitchTheTimer) {
+    Workspace ws = withMethane();
+    ws.setFrameCounter(40);
+    ws.Command16_Click(2);
+    EXPECT_FALSE(ws.view().timerEnabled);
+    EXPECT_EQ(ws.frameCounter(), 40);
+    ws.Command16_Click(3);
+    EXPECT_TRUE(ws.view().timerEnabled);
+    EXPECT_EQ(ws.frameCounter(), 40);
+}
+
+TEST(Animation, OptionWhileStoppedRedrawsAtOnceAndAtZeroMovesOneStep) {
+    Workspace ws = withMethane();
+    ws.Command16_Click(2);
+    ws.setFrameCounter(0);
+    ws.compact_Click(true);
+    EXPECT_EQ(ws.frameCounter(), 1);
+    EXPECT_TRUE(ws.view().frameOptions.compact);
+    ws.setFrameCounter(200);
+    ws.tetra1_Click(true);
+    EXPECT_EQ(ws.frameCounter(), 200);
+    EXPECT_TRUE(ws.view().frameOptions.figure);
+}
+
+TEST(Animation, OptionWhileRunningWaitsForTheNextTick) {
+    Workspace ws = withMethane();
+    ws.setFrameCounter(200);
+    ws.compact_Click(true);
+    EXPECT_EQ(ws.frameCounter(), 200);
+    EXPECT_FALSE(ws.view().frameOptions.compact);
+    ws.Timer1_Timer();
+    EXPECT_TRUE(ws.view().frameOptions.compact);
+}
+
+TEST(Animation, NothingMovesWhileTheConstructionIsRejected) {
+    Workspace ws;
+    ws.setBoard(makeConstruction({{0, C}}));
+    ws.majliaison();
+    ASSERT_FALSE(ws.view().smile);
+    ws.setFrameCounter(300);
+    for (int b : {0, 1, 4, 5}) ws.Command16_Click(b);
+    ws.Timer1_Timer();
+    EXPECT_EQ(ws.frameCounter(), 300);
+    EXPECT_TRUE(ws.view().d3dCleared);
+    EXPECT_FALSE(ws.view().lastTick.has_value());
+}
+
+TEST(Animation, AcceptedChangeRestartsAStoppedAnimationAtTheSamePose) {
+    Workspace ws = withMethane();
+    ws.Command16_Click(2);
+    ws.setFrameCounter(77);
+    ws.dropPaletteElement(9, Cl);  // chloromethane
+    EXPECT_TRUE(ws.view().timerEnabled);
+    EXPECT_EQ(ws.frameCounter(), 77);
+}
+
+TEST(Animation, RejectedChangeStopsAndClearsTheView) {
+    Workspace ws = withMethane();
+    ws.setFrameCounter(77);
+    ws.dropPaletteElement(9, N);  // a nitrogen with one bond
+    EXPECT_FALSE(ws.view().smile);
+    EXPECT_FALSE(ws.view().timerEnabled);
+    EXPECT_TRUE(ws.view().d3dCleared);
+    EXPECT_TRUE(ws.view().c3dText.empty());
+    // The stopped timer's redraw lowers the counter; the tick that would raise it does nothing.
+    EXPECT_EQ(ws.frameCounter(), 76);
+}
+
+TEST(Animation, TextAndFigureFollowTheTick) {
+    Workspace ws = withMethane();
+    ws.Timer1_Timer();
+    ASSERT_TRUE(ws.view().lastTick.has_value());
+    EXPECT_EQ(geometryName(ws.view().lastTick->routine), "r3dax4");
+    EXPECT_NE(ws.view().c3dText.find("tétraédrique."), std::string::npos);
+    EXPECT_TRUE(ws.view().tetra1Visible);
+    EXPECT_EQ(ws.view().tetra1Caption, "Géométrie");
+}
+
+TEST(Animation, SliderSetsTheInterval) {
+    Workspace ws;
+    ws.Slider1_Change(0);
+    EXPECT_EQ(ws.view().timerInterval, 5);
+    ws.Slider1_Change(200);
+    EXPECT_EQ(ws.view().timerInterval, 205);
+}
+
+}  // namespace
+}  // namespace tavir
