@@ -8,6 +8,7 @@
 #include "board/board_drawing.hpp"
 #include "board/workspace.hpp"
 #include "common/qt_canvas.hpp"
+#include "geometry3d/animation_view.hpp"
 
 namespace {
 
@@ -33,5 +34,36 @@ void BM_boardRedraw(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_boardRedraw)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+namespace {
+
+// One 3D frame of each kind of model into an offscreen image of the 3D view's size.
+void BM_animationFrame(benchmark::State& state, const char* construction) {
+    int argc = 1;
+    char name[] = "bench";
+    char* argv[] = {name, nullptr};
+    static QGuiApplication* app = QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
+    (void)app;
+    tavir::Workspace ws;
+    ws.view().tetra1Checked = true;
+    ws.setBoard(*tavir::Construction::parse(construction));
+    ws.majliaison();
+    const QPixmap background = tavir::ui::paintAnimationBackground(QSize(242, 202));
+    QImage image(242, 202, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        ws.Timer1_Timer();
+        QPainter p(&image);
+        tavir::ui::paintAnimation(p, ws.view(), tavir::ui::AnimationView::backColour(), background);
+        p.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK_CAPTURE(BM_animationFrame, methane_r3dax4, "34222424242232223232322");
+BENCHMARK_CAPTURE(BM_animationFrame, methanal_kax3, "35222422242242223222322");
+BENCHMARK_CAPTURE(BM_animationFrame, ethene_Kax3ax3, "33422224244243222232332");
+BENCHMARK_CAPTURE(BM_animationFrame, ethane_r3dax4ax4, "33442444244233332323232");
+BENCHMARK_CAPTURE(BM_animationFrame, carbon_dioxide_r3dlin3, "35222225222242222242222");
 
 }  // namespace
