@@ -11,5 +11,7 @@ constexpr int kBadCommandLine = 2;
 
 int runAnalyse(const std::vector<std::string>& args);
 int runRender(const std::vector<std::string>& args);
+int runEval(const std::vector<std::string>& args);
+int runKeys(const std::vector<std::string>& args);
 
 }  // namespace tavir::cli

@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "analyse") return tavir::cli::runAnalyse(args);
+    if (command == "eval") return tavir::cli::runEval(args);
+    if (command == "keys") return tavir::cli::runKeys(args);
 #ifdef TAVIR_CLI_RENDER
     if (command == "render") return tavir::cli::runRender(args);
 #endif
