@@ -332,9 +332,7 @@ void MainWindow::refresh() {
     brute_->update();
     fdev_->update();
     d3d_->update();
-    c3d_->setText(QString::fromStdString(v.c3dText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    tetra1_->setVisible(v.tetra1Visible);
-    tetra1_->setText(QString::fromStdString(v.tetra1Caption));
+    refreshAnimation();
     timer1_->setInterval(v.timerInterval);
     if (v.timerEnabled && !timer1_->isActive()) timer1_->start();
     if (!v.timerEnabled) timer1_->stop();
@@ -342,9 +340,18 @@ void MainWindow::refresh() {
     findChild<QPushButton*>(QStringLiteral("Command14"))->setEnabled(v.pasteEnabled);
 }
 
+void MainWindow::refreshAnimation() {
+    const ViewState& v = workspace_.view();
+    const QString text = QString::fromStdString(v.c3dText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (c3d_->text() != text) c3d_->setText(text);
+    tetra1_->setVisible(v.tetra1Visible);
+    tetra1_->setText(QString::fromStdString(v.tetra1Caption));
+    d3d_->update();
+}
+
 void MainWindow::tick() {
     workspace_.Timer1_Timer();
-    d3d_->update();
+    refreshAnimation();
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

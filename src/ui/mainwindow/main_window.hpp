@@ -51,6 +51,8 @@ private:
     void buildButtons();
     void refresh();
     void tick();
+    // The geometry text, the figure box and the 3D view after a tick.
+    void refreshAnimation();
     QFrame* makeFrame(const char* name, const QString& title, const QRect& geometry);
     void setHoverText(QWidget* widget, const QString& text);
 

@@ -1,0 +1,102 @@
+// The 3D frame of the main window: buttons, slider, options and the turning picture.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QtTest>
+
+#include "board/construction.hpp"
+#include "common/modal_hooks.hpp"
+#include "mainwindow/main_window.hpp"
+
+using namespace tavir;
+using namespace tavir::ui;
+
+class AnimationViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> window;
+    template <typename T = QWidget>
+    T* child(const QString& name) {
+        return window->findChild<T*>(name);
+    }
+    void build(const char* construction) {
+        window->workspace().setBoard(*Construction::parse(construction));
+        window->workspace().majliaison();
+    }
+
+private slots:
+    void init() {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() {
+        ModalHooks::message = [](QMessageBox&) { return int(QMessageBox::Ok); };
+        window.reset();
+        ModalHooks::message = nullptr;
+    }
+
+    void buttonsCarryTheirTooltips() {
+        const char* tooltips[] = {"Retour rapide",       "Image précédente", "Arrêter l'animation",
+                                  "Activer l'animation", "Image suivante",   "Avance rapide"};
+        for (int i = 0; i < 6; ++i) {
+            auto* b = child<QPushButton>(QStringLiteral("Command16_%1").arg(i));
+            QVERIFY(b);
+            QCOMPARE(b->toolTip(), QString::fromUtf8(tooltips[i]));
+            QVERIFY(!b->icon().isNull());
+        }
+        // Left to right: activer, arrêter, retour rapide, précédente, suivante, avance rapide.
+        QVERIFY(child(QStringLiteral("Command16_3"))->x() < child(QStringLiteral("Command16_2"))->x());
+        QVERIFY(child(QStringLiteral("Command16_2"))->x() < child(QStringLiteral("Command16_0"))->x());
+        QVERIFY(child(QStringLiteral("Command16_4"))->x() < child(QStringLiteral("Command16_5"))->x());
+    }
+
+    void sliderSetsTheTimerAndExplainsItself() {
+        auto* slider = child<QSlider>(QStringLiteral("Slider1"));
+        auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QCOMPARE(slider->value(), 50);
+        QCOMPARE(timer->interval(), 55);
+        slider->setValue(0);
+        QCOMPARE(timer->interval(), 5);
+        slider->setValue(200);
+        QCOMPARE(timer->interval(), 205);
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), slider->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(slider, &move);
+        QCOMPARE(window->info(), QString::fromUtf8("Utiliser le curseur pour modifier la vitesse de l'animation 3D"));
+    }
+
+    void stoppedModelStepsAndShowsItsGeometry() {
+        build("34222424242232223232322");  // methane
+        child<QPushButton>(QStringLiteral("Command16_2"))->click();
+        QVERIFY(!window->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        const QImage before = child(QStringLiteral("D3D"))->grab().toImage();
+        child<QPushButton>(QStringLiteral("Command16_5"))->click();
+        const QImage after = child(QStringLiteral("D3D"))->grab().toImage();
+        QVERIFY(before != after);
+        QVERIFY(child<QLabel>(QStringLiteral("C3D"))->text().endsWith(QString::fromUtf8("tétraédrique.")));
+        auto* figure = child<QCheckBox>(QStringLiteral("tetra1"));
+        QVERIFY(figure->isVisible());
+        QCOMPARE(figure->text(), QString::fromUtf8("Géométrie"));
+        // The figure shows at once while stopped: black edges appear.
+        figure->setChecked(true);
+        const QImage withFigure = child(QStringLiteral("D3D"))->grab().toImage();
+        int black = 0;
+        for (int y = 0; y < withFigure.height(); ++y)
+            for (int x = 0; x < withFigure.width(); ++x) black += qGray(withFigure.pixel(x, y)) < 30;
+        QVERIFY(black > 50);
+    }
+
+    void timerTicksTurnTheModel() {
+        build("34222424242232223232322");
+        const int before = window->workspace().frameCounter();
+        QTRY_VERIFY_WITH_TIMEOUT(window->workspace().frameCounter() >= before + 3, 2000);
+        QVERIFY(!child<QLabel>(QStringLiteral("C3D"))->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(AnimationViewTest)
+#include "animation_view_test.moc"
