@@ -48,6 +48,9 @@ void Workspace::majliaison() {
         view_.undoEnabled = true;
         undoNumber_ = current_;
     } else {
+        // The board as it now stands is what the next undo must come back to: after a move,
+        // the drop's board, not the board with the atom still in the air.
+        storeConstruction(kLastAnalysedEntry);
         undoState_ = 0;
     }
     if (undoState_ == 1) undoState_ = 2;
@@ -239,6 +242,76 @@ void Workspace::showConstruction(int n) {
 void Workspace::setBoard(const Construction& c, int dragFlag) {
     board_.show(c);
     board_.dragFlag = static_cast<int16_t>(dragFlag);
+}
+
+}  // namespace tavir
+
+namespace tavir {
+
+void Workspace::Option3_Click(int index) {
+    if (index < 0 || index > 9) return;
+    current_ = static_cast<int16_t>(index + 1);
+    view_.undoEnabled = current_ == undoNumber_;
+    undoState_ = 2;
+    showConstruction(current_);
+    storeConstruction(kLastAnalysedEntry);
+    majliaison();
+}
+
+void Workspace::Command13_Click() {
+    showConstruction(kUndoEntry);
+    majliaison();
+}
+
+void Workspace::Command14_Click() {
+    showConstruction(kCopyBufferEntry);
+    majliaison();
+}
+
+void Workspace::copyConstruction() {
+    storeConstruction(kCopyBufferEntry);
+    view_.pasteEnabled = true;
+    notify();
+}
+
+void Workspace::sq01_Click() {
+    board_.picture.fill(0);
+    majliaison();
+}
+
+void Workspace::sq02_Click() {
+    for (int n = 1; n <= 10; ++n) table_[static_cast<std::size_t>(n)].clear();
+    sq01_Click();
+}
+
+void Workspace::loadSeries(const std::array<std::string, 10>& entries) {
+    for (int n = 1; n <= 10; ++n) {
+        // Damaged positions read as 0: nothing impossible reaches the table.
+        const std::string& text = entries[static_cast<std::size_t>(n - 1)];
+        table_[static_cast<std::size_t>(n)] = isBlankEntry(text) ? std::string() : Construction::fromString(text).toString();
+    }
+    // Construction 2 then 1, so that construction 1 is shown even when it was already selected.
+    Option3_Click(1);
+    Option3_Click(0);
+}
+
+std::array<std::string, 10> Workspace::seriesEntries() const {
+    std::array<std::string, 10> out;
+    for (int n = 1; n <= 10; ++n) out[static_cast<std::size_t>(n - 1)] = table_[static_cast<std::size_t>(n)];
+    return out;
+}
+
+void Workspace::beginAnimationCopy() {
+    // As the redraw of the current frame, so that a copy at frame 1 keeps its pose too.
+    if (frameCounter_ > 0) --frameCounter_;
+    Timer1_Timer();
+}
+
+void Workspace::endAnimationCopy() {
+    // Never below 0: the counter stays in its range even while nothing is shown.
+    if (frameCounter_ > 0) --frameCounter_;
+    Timer1_Timer();
+    notify();
 }
 
 }  // namespace tavir

@@ -92,6 +92,29 @@ public:
     void Check2_Click(bool ticked);
     void Check3_Click(bool ticked);
 
+    // --- the series and its history
+    // The construction selector `Option3(i)`: shows construction i + 1; not undoable.
+    void Option3_Click(int index);
+    // "Annuler": back to the construction before the last change (twice goes forward again).
+    void Command13_Click();
+    // "Coller": the copy buffer onto the board.
+    void Command14_Click();
+    // "La construstion" of the copy menu: the board into the copy buffer.
+    void copyConstruction();
+    // "Effacer la construction actuelle" and "Effacer les 10 constructions".
+    void sq01_Click();
+    void sq02_Click();
+    // A loaded series replaces entries 1..10 and shows construction 1.
+    void loadSeries(const std::array<std::string, 10>& entries);
+    std::array<std::string, 10> seriesEntries() const;
+    const std::string& seriesFileName() const { return seriesFileName_; }
+    void setSeriesFileName(std::string name) { seriesFileName_ = std::move(name); }
+
+    // The 3D copy items redraw the current pose around the copy: the view is drawn for the
+    // copy between these two calls, and the pose is the same afterwards.
+    void beginAnimationCopy();
+    void endAnimationCopy();
+
     // --- construction table
     const std::string& entry(int n) const { return table_.at(static_cast<std::size_t>(n)); }
     void setEntry(int n, std::string text) { table_.at(static_cast<std::size_t>(n)) = std::move(text); }
@@ -139,6 +162,7 @@ private:
     int16_t frameCounter_ = 0;
     int16_t rotationSign_ = 1;
     bool textModified_ = false;
+    std::string seriesFileName_;
     std::function<void()> listener_;
 };
 

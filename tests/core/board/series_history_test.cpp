@@ -1,0 +1,117 @@
+// Ten constructions, the selector, undo, copy and paste, and the erase items.
+#include <gtest/gtest.h>
+
+#include "board/workspace.hpp"
+#include "support/boards.hpp"
+
+namespace tavir {
+namespace {
+using namespace tavir::testing;
+
+const std::string kMethane =
+    makeConstruction({{0, C}, {1, H}, {5, H}, {7, H}, {9, H}}, {{1, 1}, {5, 1}, {7, 1}, {9, 1}}).toString();
+
+std::string boardText(const Workspace& ws) { return ws.board().record.toString(); }
+
+TEST(Series, SwitchingKeepsEachConstructionAndUndoBelongsToItsOwn) {
+    Workspace ws;
+    ws.dropPaletteElement(0, C);
+    ws.dropPaletteElement(1, O);
+    const std::string first = boardText(ws);
+    ws.Option3_Click(1);
+    EXPECT_EQ(ws.currentConstruction(), 2);
+    EXPECT_EQ(boardText(ws), std::string(kEmptyConstructionString));
+    EXPECT_FALSE(ws.view().undoEnabled) << "undo belongs to construction 1";
+    ws.Option3_Click(0);
+    EXPECT_EQ(boardText(ws), first);
+    EXPECT_TRUE(ws.view().undoEnabled);
+    EXPECT_EQ(ws.entry(1), first);
+}
+
+TEST(Series, SwitchingIsNotUndoable) {
+    Workspace ws;
+    ws.dropPaletteElement(0, C);
+    ws.Option3_Click(1);
+    ws.dropPaletteElement(0, N);
+    ws.Command13_Click();
+    EXPECT_EQ(boardText(ws), std::string(kEmptyConstructionString)) << "undo goes back to the empty construction 2";
+}
+
+TEST(Undo, AWholeMoveIsOneStepAndUndoTwiceGoesBack) {
+    Workspace ws;
+    ws.dropPaletteElement(0, O);
+    ws.dropPaletteElement(1, H);
+    ws.dropPaletteElement(9, H);  // water
+    const std::string water = boardText(ws);
+    ASSERT_TRUE(ws.pickUp(9));
+    ws.dropLifted(5);  // move the hydrogen below the oxygen
+    const std::string moved = boardText(ws);
+    ASSERT_NE(moved, water);
+    ws.Command13_Click();
+    EXPECT_EQ(boardText(ws), water);
+    ws.Command13_Click();
+    EXPECT_EQ(boardText(ws), moved);
+    EXPECT_EQ(ws.entry(1), moved) << "undo changes the current construction of the series";
+}
+
+TEST(Paste, CopyOnThreePasteOnFive) {
+    Workspace ws;
+    EXPECT_FALSE(ws.view().pasteEnabled);
+    ws.Option3_Click(2);
+    ws.setBoard(Construction::fromString(kMethane));
+    ws.majliaison();
+    ws.copyConstruction();
+    EXPECT_TRUE(ws.view().pasteEnabled);
+    ws.Option3_Click(4);
+    ws.Command14_Click();
+    EXPECT_EQ(ws.entry(5), kMethane);
+    EXPECT_EQ(ws.entry(3), kMethane);
+}
+
+TEST(Erase, CurrentOnlyOrAllTenButNeverTheCopyBuffer) {
+    Workspace ws;
+    ws.setBoard(Construction::fromString(kMethane));
+    ws.majliaison();
+    ws.copyConstruction();
+    ws.Option3_Click(1);
+    ws.setBoard(Construction::fromString(kMethane));
+    ws.majliaison();
+    ws.sq01_Click();
+    EXPECT_EQ(ws.entry(2), std::string(kEmptyConstructionString));
+    EXPECT_EQ(ws.entry(1), kMethane);
+    ws.sq02_Click();
+    for (int n = 1; n <= 10; ++n) {
+        ws.Option3_Click(n - 1);
+        EXPECT_EQ(boardText(ws), std::string(kEmptyConstructionString)) << "construction " << n;
+    }
+    EXPECT_EQ(ws.entry(0), kMethane);
+}
+
+TEST(LoadSeries, ShowsConstructionOneAndReadsDamagedEntriesSafely) {
+    Workspace ws;
+    ws.Option3_Click(6);
+    std::array<std::string, 10> entries{kMethane, "", "39", "  ", "3322222222223222222222X"};
+    ws.loadSeries(entries);
+    EXPECT_EQ(ws.currentConstruction(), 1);
+    EXPECT_EQ(boardText(ws), kMethane);
+    EXPECT_EQ(ws.entry(3), "32222222222222222222222") << "damaged positions read as 0";
+    ws.Option3_Click(4);
+    EXPECT_EQ(ws.board().record.code[1], C);
+    EXPECT_EQ(ws.board().record.slot[1], 1);
+}
+
+TEST(AnimationCopy, LeavesThePoseAsItWas) {
+    for (int counter : {0, 1, 2, 300, 627}) {
+        Workspace ws;
+        ws.setBoard(Construction::fromString(kMethane));
+        ws.majliaison();
+        ws.setFrameCounter(counter);
+        ws.beginAnimationCopy();
+        ws.endAnimationCopy();
+        // The redraw at frame 0 moves one step, as every redraw of the current frame does.
+        EXPECT_EQ(ws.frameCounter(), counter == 0 ? 1 : counter) << counter;
+    }
+}
+
+}  // namespace
+}  // namespace tavir
