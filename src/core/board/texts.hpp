@@ -17,6 +17,22 @@ constexpr std::string_view kBondSimple = "liaison &simple";
 constexpr std::string_view kBondDouble = "liaison &double";
 constexpr std::string_view kBondTriple = "liaison &triple";
 
+// Copy menu `menucopie` and erase menu `nbdel`: control name and caption.
+struct MenuItemText {
+    std::string_view name;
+    std::string_view caption;
+};
+constexpr MenuItemText kCopyMenu[] = {
+    {"construc", "La construstion"},
+    {"tavirrep", "La représentation de Tavir"},
+    {"ani3d", "L'animation 3D avec le fond"},
+    {"ani3dsf", "L'animation 3D sans le fond"},
+};
+constexpr MenuItemText kEraseMenu[] = {
+    {"sq01", "Effacer la construction actuelle"},
+    {"sq02", "Effacer les 10 constructions"},
+};
+
 // Hover texts put into `info`.
 constexpr std::string_view kHoverBackground =
     "Vous pouvez commencer une nouvelle construction, ouvrir une liste ou un exercice";

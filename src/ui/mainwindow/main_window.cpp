@@ -1,6 +1,9 @@
 #include "mainwindow/main_window.hpp"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QMenu>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -28,6 +31,7 @@
 #include "dotstructure/texts.hpp"
 #include "geometry3d/animation_view.hpp"
 #include "geometry3d/texts.hpp"
+#include "output/view_pictures.hpp"
 
 namespace tavir::ui {
 
@@ -126,6 +130,8 @@ void MainWindow::buildDrawingFrame() {
         option->setToolTip(utf8(texts::kConstructionTooltipPrefix) + QStringLiteral(" %1").arg(i + 1));
         setColours(option, QColor(255, 255 - 9 * i, 180), Qt::black);
         option->setChecked(i == 0);
+        connect(option, &QRadioButton::clicked, this, [this, i] { workspace_.Option3_Click(i); });
+        option3_[i] = option;
     }
 
     brute_ = new FormulaView(workspace_, frame1_);
@@ -273,6 +279,52 @@ void MainWindow::buildButtons() {
     findChild<QPushButton*>(QStringLiteral("Command13"))->setEnabled(false);
     findChild<QPushButton*>(QStringLiteral("Command14"))->setEnabled(false);
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this, &QWidget::close);
+    connect(findChild<QPushButton*>(QStringLiteral("Command13")), &QPushButton::clicked, this,
+            [this] { workspace_.Command13_Click(); });
+    connect(findChild<QPushButton*>(QStringLiteral("Command14")), &QPushButton::clicked, this,
+            [this] { workspace_.Command14_Click(); });
+    buildMenus();
+    connect(findChild<QPushButton*>(QStringLiteral("Command4")), &QPushButton::clicked, this,
+            [this] { runMenu(menucopie_); });
+    connect(findChild<QPushButton*>(QStringLiteral("Command12")), &QPushButton::clicked, this,
+            [this] { runMenu(nbdel_); });
+}
+
+void MainWindow::buildMenus() {
+    menucopie_ = new QMenu(this);
+    menucopie_->setObjectName(QStringLiteral("menucopie"));
+    for (const auto& item : texts::kCopyMenu) {
+        QAction* a = menucopie_->addAction(utf8(item.caption));
+        a->setObjectName(utf8(item.name));
+    }
+    nbdel_ = new QMenu(this);
+    nbdel_->setObjectName(QStringLiteral("nbdel"));
+    for (const auto& item : texts::kEraseMenu) {
+        QAction* a = nbdel_->addAction(utf8(item.caption));
+        a->setObjectName(utf8(item.name));
+    }
+}
+
+void MainWindow::runMenu(QMenu* menu) {
+    QAction* chosen = popupMenu(*menu, QCursor::pos());
+    if (!chosen) return;
+    const QString name = chosen->objectName();
+    if (name == QLatin1String("sq01")) workspace_.sq01_Click();
+    if (name == QLatin1String("sq02")) workspace_.sq02_Click();
+    if (menu != menucopie_) return;
+    QImage picture;
+    if (name == QLatin1String("construc")) {
+        workspace_.copyConstruction();
+        picture = boardPicture(workspace_);
+    } else if (name == QLatin1String("tavirrep")) {
+        picture = dotStructurePicture(workspace_);
+    } else {
+        const auto* d3d = static_cast<AnimationView*>(d3d_);
+        picture = animationPicture(workspace_, d3d->background(), name == QLatin1String("ani3d"));
+    }
+    QApplication::clipboard()->clear();
+    QApplication::clipboard()->setImage(picture);
+    setInfo(utf8(texts::kClipboardConfirmation));
 }
 
 void MainWindow::setHoverText(QWidget* widget, const QString& text) {
@@ -336,6 +388,10 @@ void MainWindow::refresh() {
     timer1_->setInterval(v.timerInterval);
     if (v.timerEnabled && !timer1_->isActive()) timer1_->start();
     if (!v.timerEnabled) timer1_->stop();
+    for (int i = 0; i < 10; ++i) {
+        const QSignalBlocker block(option3_[i]);
+        option3_[i]->setChecked(workspace_.currentConstruction() == i + 1);
+    }
     findChild<QPushButton*>(QStringLiteral("Command13"))->setEnabled(v.undoEnabled);
     findChild<QPushButton*>(QStringLiteral("Command14"))->setEnabled(v.pasteEnabled);
 }

@@ -14,6 +14,7 @@ class QFrame;
 class QTextEdit;
 class QLineEdit;
 class QSlider;
+class QMenu;
 
 namespace tavir::ui {
 
@@ -49,6 +50,9 @@ private:
     void buildAnimationFrame();
     void buildRightColumn();
     void buildButtons();
+    void buildMenus();
+    // Shows a popup menu of the main window at the mouse and runs the chosen item.
+    void runMenu(QMenu* menu);
     void refresh();
     void tick();
     // The geometry text, the figure box and the 3D view after a tick.
@@ -75,6 +79,9 @@ private:
     QTextEdit* supertext_ = nullptr;
     QLineEdit* fich_ = nullptr;
     QTimer* timer1_ = nullptr;
+    QRadioButton* option3_[10] = {};
+    QMenu* menucopie_ = nullptr;
+    QMenu* nbdel_ = nullptr;
     bool applyingSizeRule_ = false;
 };
 

@@ -1,0 +1,132 @@
+// The selector, undo, paste and the two popup menus of the main window, offscreen.
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "board/construction.hpp"
+#include "board/texts.hpp"
+#include "common/modal_hooks.hpp"
+#include "mainwindow/main_window.hpp"
+
+using namespace tavir;
+using namespace tavir::ui;
+
+namespace {
+const char* kMethane = "34222424242232223232322";
+}
+
+class SeriesButtonsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> window;
+    template <typename T = QWidget>
+    T* child(const QString& name) {
+        return window->findChild<T*>(name);
+    }
+    QPushButton* button(const char* name) { return child<QPushButton>(QString::fromLatin1(name)); }
+    QRadioButton* selector(int i) { return child<QRadioButton>(QStringLiteral("Option3_%1").arg(i)); }
+    void build(const char* construction) {
+        window->workspace().setBoard(*Construction::parse(construction));
+        window->workspace().majliaison();
+    }
+    // Opens a popup menu through its button and picks the item of that name.
+    QStringList pick(const char* buttonName, const char* item) {
+        QStringList captions;
+        ModalHooks::menu = [&](QMenu& m, const QPoint&) -> QAction* {
+            QAction* chosen = nullptr;
+            for (QAction* a : m.actions()) {
+                captions << a->text();
+                if (a->objectName() == QLatin1String(item)) chosen = a;
+            }
+            return chosen;
+        };
+        button(buttonName)->click();
+        ModalHooks::menu = nullptr;
+        return captions;
+    }
+    QString board() { return QString::fromStdString(window->workspace().board().record.toString()); }
+
+private slots:
+    void init() {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() {
+        ModalHooks::message = [](QMessageBox&) { return int(QMessageBox::Ok); };
+        window.reset();
+        ModalHooks::message = nullptr;
+    }
+
+    void selectorAndUndoStates() {
+        QVERIFY(!button("Command13")->isEnabled());
+        build(kMethane);
+        QVERIFY(button("Command13")->isEnabled());
+        QTest::mouseClick(selector(1), Qt::LeftButton);
+        QVERIFY(selector(1)->isChecked());
+        QVERIFY(!selector(0)->isChecked());
+        QCOMPARE(board(), QString::fromLatin1(kEmptyConstructionString.data()));
+        QVERIFY(!button("Command13")->isEnabled());
+        QTest::mouseClick(selector(0), Qt::LeftButton);
+        QCOMPARE(board(), QString::fromLatin1(kMethane));
+        QVERIFY(button("Command13")->isEnabled());
+        button("Command13")->click();
+        QCOMPARE(board(), QString::fromLatin1(kEmptyConstructionString.data()));
+    }
+
+    void copyFillsTheBufferAndTheClipboard_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("construc") << "construc" << QSize(129, 97);
+        QTest::newRow("tavirrep") << "tavirrep" << QSize(265, 201);
+        QTest::newRow("ani3d") << "ani3d" << QSize(242, 202);
+        QTest::newRow("ani3dsf") << "ani3dsf" << QSize(242, 202);
+    }
+    void copyFillsTheBufferAndTheClipboard() {
+        QFETCH(QString, item);
+        QFETCH(QSize, size);
+        build(kMethane);
+        window->workspace().setFrameCounter(300);
+        const QStringList captions = pick("Command4", item.toLatin1().constData());
+        QCOMPARE(captions, (QStringList{"La construstion", QString::fromUtf8("La représentation de Tavir"),
+                                        "L'animation 3D avec le fond", "L'animation 3D sans le fond"}));
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.size(), size);
+        QCOMPARE(window->info(), QString::fromUtf8(texts::kClipboardConfirmation.data()));
+        QCOMPARE(button("Command14")->isEnabled(), item == QLatin1String("construc"));
+        QCOMPARE(window->workspace().frameCounter(), 300);
+        if (item == QLatin1String("ani3dsf")) {
+            // Without its background picture the corners are white.
+            QCOMPARE(copied.pixelColor(2, 2), QColor(Qt::white));
+        }
+        if (item == QLatin1String("ani3d")) QVERIFY(copied.pixelColor(2, 2) != QColor(Qt::white));
+    }
+
+    void pasteIntoAnotherConstruction() {
+        build(kMethane);
+        pick("Command4", "construc");
+        QTest::mouseClick(selector(4), Qt::LeftButton);
+        button("Command14")->click();
+        QCOMPARE(board(), QString::fromLatin1(kMethane));
+        QCOMPARE(QString::fromStdString(window->workspace().entry(5)), QString::fromLatin1(kMethane));
+    }
+
+    void eraseMenu() {
+        build(kMethane);
+        const QStringList captions = pick("Command12", "sq01");
+        QCOMPARE(captions, (QStringList{"Effacer la construction actuelle", "Effacer les 10 constructions"}));
+        QCOMPARE(board(), QString::fromLatin1(kEmptyConstructionString.data()));
+        build(kMethane);
+        QTest::mouseClick(selector(3), Qt::LeftButton);
+        pick("Command12", "sq02");
+        QTest::mouseClick(selector(0), Qt::LeftButton);
+        QCOMPARE(board(), QString::fromLatin1(kEmptyConstructionString.data()));
+    }
+};
+
+QTEST_MAIN(SeriesButtonsTest)
+#include "series_buttons_test.moc"
