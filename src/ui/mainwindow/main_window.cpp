@@ -31,6 +31,7 @@
 #include "dotstructure/texts.hpp"
 #include "geometry3d/animation_view.hpp"
 #include "geometry3d/texts.hpp"
+#include "help/introduction.hpp"
 #include "output/view_pictures.hpp"
 
 namespace tavir::ui {
@@ -256,6 +257,7 @@ void MainWindow::buildRightColumn() {
     supertext_ = new QTextEdit(this);
     supertext_->setObjectName(QStringLiteral("supertext"));
     supertext_->setGeometry(424, 331, 352, 214);
+    intro(*supertext_);
 }
 
 void MainWindow::buildButtons() {
