@@ -15,8 +15,9 @@ Centre cellCentre(const Board& b, int cell) {
 
 void dessliaison(const Board& board, Canvas& canvas, int dep, int arr, int nb) {
     if (nb < 1 || nb > 3) return;
-    const auto [xa, ya] = cellCentre(board, dep);
-    const auto [xb, yb] = cellCentre(board, arr);
+    const Centre a = cellCentre(board, dep);
+    const Centre b = cellCentre(board, arr);
+    const int xa = a.x, ya = a.y, xb = b.x, yb = b.y;
     int ox = 0;
     int oy = 0;
     if (xa == xb) {

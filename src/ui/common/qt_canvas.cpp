@@ -31,7 +31,8 @@ void QtCanvas::box(int x1, int y1, int x2, int y2, Rgb colour, bool filled) {
     } else {
         painter_.setPen(QPen(toQColor(colour), 1));
         painter_.setBrush(Qt::NoBrush);
-        painter_.drawRect(r);
+        // An outline from corner to corner inclusive: drawRect adds the pen's pixel otherwise.
+        painter_.drawRect(QRect(r.topLeft(), r.size() - QSize(1, 1)));
     }
 }
 

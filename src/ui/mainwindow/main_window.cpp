@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "board/board_view.hpp"
+#include "calculator/calculator_window.hpp"
 #include "board/palette_image.hpp"
 #include "board/texts.hpp"
 #include "common/fonts.hpp"
@@ -286,6 +287,10 @@ void MainWindow::buildButtons() {
     connect(findChild<QPushButton*>(QStringLiteral("Command14")), &QPushButton::clicked, this,
             [this] { workspace_.Command14_Click(); });
     buildMenus();
+    connect(findChild<QPushButton*>(QStringLiteral("Command8")), &QPushButton::clicked, this, [this] {
+        CalculatorWindow machine(calculatorMemory_, this);
+        runDialog(machine);
+    });
     connect(findChild<QPushButton*>(QStringLiteral("Command4")), &QPushButton::clicked, this,
             [this] { runMenu(menucopie_); });
     connect(findChild<QPushButton*>(QStringLiteral("Command12")), &QPushButton::clicked, this,

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "board/workspace.hpp"
+#include "calculator/calculator_keys.hpp"
 
 class QLabel;
 class QPushButton;
@@ -61,6 +62,8 @@ private:
     void setHoverText(QWidget* widget, const QString& text);
 
     Workspace workspace_;
+    // The calculator's memory lives as long as the program, across its windows.
+    CalculatorMemory calculatorMemory_;
     BoardView* board_ = nullptr;
     QLabel* infoLabel_ = nullptr;
     QString infoText_;
