@@ -13,5 +13,7 @@ int runAnalyse(const std::vector<std::string>& args);
 int runRender(const std::vector<std::string>& args);
 int runEval(const std::vector<std::string>& args);
 int runKeys(const std::vector<std::string>& args);
+int runSeries(const std::vector<std::string>& args);
+int runRtf(const std::vector<std::string>& args);
 
 }  // namespace tavir::cli

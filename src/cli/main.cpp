@@ -9,7 +9,9 @@ namespace {
 void usage() {
     std::cerr << "usage: tavir-cli COMMAND [ARGS]\n"
                  "  analyse [--drag] CONSTRUCTION\n"
-                 "  render VIEW CONSTRUCTION OUT [--frame N] [--compact] [--figure] [--red] [--blue] [--scale K]\n";
+                 "  render VIEW CONSTRUCTION OUT [--frame N] [--compact] [--figure] [--red] [--blue] [--scale K]\n"
+                 "  series dump FILE | series write FILE [C1 ... C10]\n"
+                 "  rtf dump FILE | rtf roundtrip IN OUT\n";
 }
 }  // namespace
 
@@ -23,6 +25,8 @@ int main(int argc, char** argv) {
     if (command == "analyse") return tavir::cli::runAnalyse(args);
     if (command == "eval") return tavir::cli::runEval(args);
     if (command == "keys") return tavir::cli::runKeys(args);
+    if (command == "series") return tavir::cli::runSeries(args);
+    if (command == "rtf") return tavir::cli::runRtf(args);
 #ifdef TAVIR_CLI_RENDER
     if (command == "render") return tavir::cli::runRender(args);
 #endif

@@ -1,0 +1,249 @@
+#include "series/record_file.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace tavir {
+
+namespace {
+
+// Code points of cp1252 bytes 0x80..0x9F; the undefined ones keep their own number.
+constexpr std::array<char32_t, 32> kCp1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+// Decodes one UTF-8 character at `i`; advances i. Nothing for a malformed sequence
+// (i then moves past its first byte only).
+std::optional<char32_t> nextCodePoint(std::string_view s, std::size_t& i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char b0 = byte(i);
+    std::size_t extra = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if (b0 < 0x80) {
+        ++i;
+        return b0;
+    } else if ((b0 & 0xE0) == 0xC0) {
+        extra = 1, cp = b0 & 0x1F, minimum = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        extra = 2, cp = b0 & 0x0F, minimum = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        extra = 3, cp = b0 & 0x07, minimum = 0x10000;
+    } else {
+        ++i;
+        return std::nullopt;
+    }
+    if (i + extra >= s.size()) {
+        ++i;
+        return std::nullopt;
+    }
+    for (std::size_t k = 1; k <= extra; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) {
+            ++i;
+            return std::nullopt;
+        }
+        cp = (cp << 6) | (byte(i + k) & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++i;
+        return std::nullopt;
+    }
+    i += extra + 1;
+    return cp;
+}
+
+char toCp1252(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (std::size_t k = 0; k < kCp1252High.size(); ++k)
+        if (kCp1252High[k] == cp) return static_cast<char>(0x80 + k);
+    return '?';
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+std::string systemError(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+
+// A name for the temporary file that no other save of this process or another one uses.
+std::string temporaryName(int attempt) {
+    static std::atomic<unsigned> counter{0};
+    const auto ticks = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    return ".tavir-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
+           std::to_string((ticks ^ (static_cast<unsigned long long>(attempt) << 32)) % 1000000007ULL) + ".tmp";
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) out.push_back(ch);
+        else if (b < 0xA0) appendUtf8(out, kCp1252High[b - 0x80]);
+        else appendUtf8(out, b);
+    }
+    return out;
+}
+
+std::string utf8ToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto cp = nextCodePoint(utf8, i);
+        out.push_back(cp ? toCp1252(*cp) : '?');
+    }
+    return out;
+}
+
+namespace {
+// Where the text of a record lies, or why it cannot be read.
+RecordStatus locateRecord(std::string_view file, int record, std::size_t& start, std::size_t& length) {
+    if (record < 1) return RecordStatus::PastEnd;
+    start = static_cast<std::size_t>(record - 1) * kRecordSize;
+    if (start >= file.size()) return RecordStatus::PastEnd;
+    if (file.size() - start < 2) return RecordStatus::CutShort;
+    length = static_cast<unsigned char>(file[start]) |
+             (static_cast<std::size_t>(static_cast<unsigned char>(file[start + 1])) << 8);
+    if (length > kRecordTextMax) return RecordStatus::TooLong;
+    if (file.size() - start - 2 < length) return RecordStatus::CutShort;
+    start += 2;
+    return RecordStatus::Ok;
+}
+}  // namespace
+
+std::optional<std::string> readRecordBytes(std::string_view file, int record) {
+    std::size_t start = 0, length = 0;
+    switch (locateRecord(file, record, start, length)) {
+        case RecordStatus::Ok: return std::string(file.substr(start, length));
+        case RecordStatus::PastEnd: return std::string();
+        default: return std::nullopt;
+    }
+}
+
+RecordRead readRecord(std::string_view file, int record) {
+    std::size_t start = 0, length = 0;
+    const RecordStatus status = locateRecord(file, record, start, length);
+    if (status != RecordStatus::Ok) return {status, {}};
+    return {status, cp1252ToUtf8(file.substr(start, length))};
+}
+
+std::optional<std::string> encodeRecord(std::string_view utf8Text) {
+    const std::string text = utf8ToCp1252(utf8Text);
+    if (text.size() > kRecordTextMax) return std::nullopt;
+    std::string record(kRecordSize, '\0');
+    record[0] = static_cast<char>(text.size() & 0xFF);
+    record[1] = static_cast<char>(text.size() >> 8);
+    text.copy(record.data() + 2, text.size());
+    return record;
+}
+
+std::optional<std::string> encodeRecords(const std::vector<std::string>& utf8Texts) {
+    std::string file;
+    file.reserve(utf8Texts.size() * kRecordSize);
+    for (const auto& text : utf8Texts) {
+        const auto record = encodeRecord(text);
+        if (!record) return std::nullopt;
+        file += *record;
+    }
+    return file;
+}
+
+std::optional<std::string> readFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
+    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
+    if (!f) return std::nullopt;
+    std::string bytes;
+    std::array<char, 4096> buffer{};
+    while (bytes.size() < maxBytes) {
+        const std::size_t want = std::min(buffer.size(), maxBytes - bytes.size());
+        const std::size_t got = std::fread(buffer.data(), 1, want, f.get());
+        bytes.append(buffer.data(), got);
+        if (got < want) break;
+    }
+    // A directory opens but does not read: that is an error, not an empty file.
+    if (std::ferror(f.get())) return std::nullopt;
+    return bytes;
+}
+
+WriteResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+    if (target.empty() || !target.has_filename()) return {false, "no file name"};
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+
+    // Keep the permissions of the file being replaced.
+    mode_t mode = 0666;
+    struct stat existing {};
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (replacing && S_ISDIR(existing.st_mode)) return {false, "the target is a directory"};
+
+    std::filesystem::path temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temporary = folder / temporaryName(attempt);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd < 0 && errno != EEXIST) return {false, systemError("create")};
+    }
+    if (fd < 0) return {false, "no free temporary name"};
+
+    std::string failure;
+    if (replacing && ::fchmod(fd, existing.st_mode & 07777) != 0) failure = systemError("chmod");
+    if (failure.empty() && !writeAll(fd, bytes)) failure = systemError("write");
+    if (failure.empty() && ::fsync(fd) != 0) failure = systemError("fsync");
+    if (::close(fd) != 0 && failure.empty()) failure = systemError("close");
+    if (failure.empty() && std::rename(temporary.c_str(), target.c_str()) != 0) failure = systemError("rename");
+    if (!failure.empty()) {
+        ::unlink(temporary.c_str());
+        return {false, failure};
+    }
+    // Make the rename itself durable; the new file is in place whatever this gives.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return {true, {}};
+}
+
+}  // namespace tavir

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Checks the series commands of the companion against their documented contract.
+set -u
+cli=${TAVIR_CLI:?}
+fails=0
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+fail() { echo "FAIL $1"; fails=$((fails + 1)); }
+expect() {  # expect NAME EXPECTED_STATUS EXPECTED_OUTPUT -- ARGS...   (whole stdout, exact)
+    local name=$1 status=$2 want=$3; shift 4
+    local out rc
+    out=$("$cli" "$@" 2>"$dir/stderr"); rc=$?
+    if [ "$rc" != "$status" ] || [ "$out" != "$want" ]; then
+        fail "$name: status $rc, output: $out"
+    fi
+}
+expect_stderr() {  # expect_stderr NAME TEXT: the last command's standard error, exact
+    [ "$(cat "$dir/stderr")" = "$2" ] || fail "$1: stderr: $(cat "$dir/stderr")"
+}
+water=32222222222223222222222
+ammonia=34222222222222223222222
+empties='"","","","","","","",""'
+
+# write, then dump gives the same ten entries back.
+expect "write two" 0 "{\"file\":\"$dir/a.C01\",\"constructions\":[\"$water\",\"\",\"$ammonia\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"]}" \
+    -- series write "$dir/a.C01" "$water" "" "$ammonia"
+expect "dump two" 0 "{\"constructions\":[\"$water\",\"\",\"$ammonia\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"]}" -- series dump "$dir/a.C01"
+# The exact layout: twelve records of 128 bytes, "TAVIR" first, "0" last.
+[ "$(stat -c %s "$dir/a.C01")" = 1536 ] || fail "file size $(stat -c %s "$dir/a.C01")"
+[ "$(head -c 7 "$dir/a.C01" | od -An -tx1 | tr -d ' \n')" = 05005441564952 ] || fail "magic record"
+[ "$(dd if="$dir/a.C01" bs=1 skip=128 count=25 2>/dev/null | tail -c 23)" = "$water" ] || fail "record 2 text"
+[ "$(dd if="$dir/a.C01" bs=1 skip=1408 count=3 2>/dev/null | od -An -tx1 | tr -d ' \n')" = 010030 ] || fail "record 12"
+expect "write all ten" 0 "{\"file\":\"$dir/b.C01\",\"constructions\":[$(printf '"%s",' $water $water $water $water $water $water $water $water $water)\"$water\"]}" \
+    -- series write "$dir/b.C01" $water $water $water $water $water $water $water $water $water $water
+expect "write none" 0 "{\"file\":\"$dir/c.C01\",\"constructions\":[\"\",\"\",$empties]}" -- series write "$dir/c.C01"
+
+# A refused construction leaves an existing file alone.
+before=$(od -An -tx1 "$dir/a.C01")
+expect "short construction" 1 '' -- series write "$dir/a.C01" 3222
+expect "cell code out of range" 1 '' -- series write "$dir/a.C01" 82222222222222222222222
+expect "bond order out of range" 1 '' -- series write "$dir/a.C01" 22222222222226222222222
+[ "$(od -An -tx1 "$dir/a.C01")" = "$before" ] || fail "a refused write changed the file"
+expect "eleven constructions" 2 '' -- series write "$dir/a.C01" $water $water $water $water $water $water $water $water $water $water $water
+[ "$(od -An -tx1 "$dir/a.C01")" = "$before" ] || fail "a bad command line changed the file"
+
+# Saves that cannot happen.
+expect "write into missing folder" 1 '' -- series write "$dir/absent/x.C01" "$water"
+case "$(cat "$dir/stderr")" in "Ecriture impossible sur disque"*) ;; *) fail "write error message";; esac
+mkdir "$dir/folder.C01"
+expect "write onto a folder" 1 '' -- series write "$dir/folder.C01" "$water"
+
+# Refused files: the French message on standard error.
+printf '\005\000tavir' > "$dir/lower.C01"; head -c 1536 /dev/zero >> "$dir/lower.C01"
+expect "dump wrong magic" 1 '' -- series dump "$dir/lower.C01"
+expect_stderr "wrong magic message" "Ce fichier ne correspond pas à cette application"
+head -c 1410 "$dir/a.C01" > "$dir/short.C01"
+expect "dump too short" 1 '' -- series dump "$dir/short.C01"
+expect_stderr "too short message" "Lecture impossible sur disque"
+expect "dump missing" 1 '' -- series dump "$dir/missing.C01"
+expect_stderr "missing message" "Lecture impossible sur disque"
+expect "dump a folder" 1 '' -- series dump "$dir"
+{ head -c 384 "$dir/a.C01"; printf '\177\000'; tail -c +387 "$dir/a.C01"; } > "$dir/long.C01"
+expect "dump record length 127" 1 '' -- series dump "$dir/long.C01"
+
+# Bad command lines.
+expect "no subcommand" 2 '' -- series
+expect "dump without file" 2 '' -- series dump
+expect "dump two files" 2 '' -- series dump a b
+expect "unknown subcommand" 2 '' -- series load "$dir/a.C01"
+if [ "$fails" -eq 0 ]; then echo "series commands: all passed"; fi
+exit "$fails"
