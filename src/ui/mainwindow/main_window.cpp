@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QFileInfo>
 #include <QMenu>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -34,6 +35,8 @@
 #include "geometry3d/texts.hpp"
 #include "help/introduction.hpp"
 #include "output/view_pictures.hpp"
+#include "series/series_dialogs.hpp"
+#include "series/series_file.hpp"
 
 namespace tavir::ui {
 
@@ -287,6 +290,14 @@ void MainWindow::buildButtons() {
     connect(findChild<QPushButton*>(QStringLiteral("Command14")), &QPushButton::clicked, this,
             [this] { workspace_.Command14_Click(); });
     buildMenus();
+    connect(findChild<QPushButton*>(QStringLiteral("Command11")), &QPushButton::clicked, this, [this] {
+        SaveSeriesDialog enregistrer(workspace_, this);
+        if (runDialog(enregistrer) == QDialog::Accepted) setSeriesCaption(enregistrer.savedFile());
+    });
+    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this, [this] {
+        OpenSeriesDialog ouvrir(workspace_, this);
+        if (runDialog(ouvrir) == QDialog::Accepted) loadSeries(ouvrir.chosenFile());
+    });
     connect(findChild<QPushButton*>(QStringLiteral("Command8")), &QPushButton::clicked, this, [this] {
         CalculatorWindow machine(calculatorMemory_, this);
         runDialog(machine);
@@ -295,6 +306,23 @@ void MainWindow::buildButtons() {
             [this] { runMenu(menucopie_); });
     connect(findChild<QPushButton*>(QStringLiteral("Command12")), &QPushButton::clicked, this,
             [this] { runMenu(nbdel_); });
+}
+
+bool MainWindow::loadSeries(const QString& path) {
+    workspace_.setSeriesFileName(path.toStdString());
+    const SeriesLoad loaded = loadSeriesFile(path.toStdString());
+    if (!loaded.ok()) {
+        // Nothing of a refused file reaches the series.
+        showMessage(this, QMessageBox::Critical, utf8(loaded.title()), utf8(loaded.message()));
+        return false;
+    }
+    workspace_.loadSeries(normalisedSeries(loaded.entries));
+    setSeriesCaption(path);
+    return true;
+}
+
+void MainWindow::setSeriesCaption(const QString& path) {
+    setWindowTitle(utf8(texts::kCaptionFilePrefix) + QFileInfo(path).absoluteFilePath());
 }
 
 void MainWindow::buildMenus() {

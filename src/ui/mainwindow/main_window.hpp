@@ -35,6 +35,10 @@ public:
 
     // Snaps the window to 800 x 600 pixels, centred, on screens wider than 850 pixels.
     void applySizeRule();
+    // The series loader: replaces constructions 1..10 and shows construction 1, or says why not.
+    bool loadSeries(const QString& path);
+    // The caption after a series was opened or saved.
+    void setSeriesCaption(const QString& path);
     // Opens the information window at the dot-structure box.
     void phototavir_Click();
 

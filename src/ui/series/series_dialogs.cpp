@@ -1,0 +1,169 @@
+#include "series/series_dialogs.hpp"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "board/workspace.hpp"
+#include "common/file_lists.hpp"
+#include "common/modal_hooks.hpp"
+#include "series/save_name.hpp"
+#include "series/series_file.hpp"
+#include "series/texts.hpp"
+
+namespace tavir::ui {
+
+namespace {
+QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+QLabel* label(QWidget* parent, const char* name, std::string_view text, const QRect& geometry) {
+    auto* l = new QLabel(utf8(text), parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(geometry);
+    return l;
+}
+
+// Keeps the hourglass on while a save is under way, whichever way the handler leaves; a
+// message is shown with the ordinary pointer.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    int message(QWidget* parent, QMessageBox::Icon icon, std::string_view title, std::string_view text,
+                QMessageBox::StandardButtons buttons = QMessageBox::Ok) {
+        QApplication::restoreOverrideCursor();
+        const int answer = showMessage(parent, icon, utf8(title), utf8(text), buttons);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        return answer;
+    }
+};
+}  // namespace
+
+SeriesDialog::SeriesDialog(Workspace& workspace, QWidget* mainWindow, const QString& caption,
+                           const QString& actionCaption, const QString& directoryLabel, const QString& filesLabel)
+    : QDialog(mainWindow), workspace_(workspace) {
+    setWindowTitle(caption);
+    setFixedSize(420, 300);
+    lists_ = new FileLists(this, utf8(series_texts::kFilePattern));
+    label(this, "Label1", series_texts::kDriveLabel, QRect(10, 8, 190, 18));
+    lists_->drives()->setGeometry(10, 26, 190, 24);
+    auto* dirLabel = new QLabel(directoryLabel, this);
+    dirLabel->setGeometry(10, 58, 190, 18);
+    lists_->directories()->setGeometry(10, 76, 190, 172);
+    auto* filesLab = new QLabel(filesLabel, this);
+    filesLab->setGeometry(215, 8, 195, 18);
+    lists_->files()->setGeometry(215, 26, 195, 150);
+    command1_ = new QPushButton(actionCaption, this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command2_ = new QPushButton(utf8(series_texts::kCancelButton), this);
+    command2_->setObjectName(QStringLiteral("Command2"));
+    connect(command1_, &QPushButton::clicked, this, [this] { action(); });
+    connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
+    if (mainWindow) move(mainWindow->geometry().topLeft() + QPoint(20, 20));
+}
+
+void SeriesDialog::startLists() {
+    const QString series = QString::fromStdString(workspace_.seriesFileName());
+    const QString folder = series.isEmpty() ? QString() : QFileInfo(series).absolutePath();
+    if (folder.isEmpty() || !lists_->setPath(folder)) lists_->setPath(QDir::currentPath());
+}
+
+OpenSeriesDialog::OpenSeriesDialog(Workspace& workspace, QWidget* mainWindow)
+    : SeriesDialog(workspace, mainWindow, utf8(series_texts::kOpenCaption), utf8(series_texts::kOpenButton),
+                   utf8(series_texts::kOpenDirectoryLabel), utf8(series_texts::kOpenFilesLabel)) {
+    setObjectName(QStringLiteral("ouvrir"));
+    ficharge_ = new QLineEdit(this);
+    ficharge_->setObjectName(QStringLiteral("ficharge"));
+    ficharge_->setGeometry(10, 262, 400, 24);
+    command1_->setGeometry(215, 190, 92, 30);
+    command2_->setGeometry(318, 190, 92, 30);
+    command1_->setDefault(true);
+
+    frame1_ = new QFrame(this);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setFrameShape(QFrame::Box);
+    frame1_->setGeometry(110, 110, 200, 50);
+    frame1_->setAutoFillBackground(true);
+    label(frame1_, "Label4", series_texts::kOpenPatience, QRect(10, 15, 180, 20));
+    frame1_->hide();
+
+    connect(lists_, &FileLists::fileClicked, this, [this](const QString& name) {
+        ficharge_->setText(QDir(lists_->path()).filePath(name));
+        QDir::setCurrent(lists_->path());
+    });
+    connect(lists_, &FileLists::fileActivated, this, [this](const QString&) { action(); });
+    startLists();
+}
+
+void OpenSeriesDialog::action() {
+    const QString path = ficharge_->text().trimmed();
+    if (path.isEmpty()) return;
+    // The refused name stays the series file name: the save dialog then proposes it.
+    workspace_.setSeriesFileName(ficharge_->text().toStdString());
+    if (!QFileInfo(path).isFile()) {
+        showMessage(this, QMessageBox::Critical, utf8(series_texts::kOpenMissingTitle),
+                    utf8(series_texts::kOpenMissing));
+        return;
+    }
+    frame1_->show();
+    frame1_->repaint();
+    chosen_ = path;
+    accept();
+}
+
+SaveSeriesDialog::SaveSeriesDialog(Workspace& workspace, QWidget* mainWindow)
+    : SeriesDialog(workspace, mainWindow, utf8(series_texts::kSaveCaption), utf8(series_texts::kSaveButton),
+                   utf8(series_texts::kSaveDirectoryLabel), utf8(series_texts::kSaveFilesLabel)) {
+    setObjectName(QStringLiteral("enregistrer"));
+    label(this, "Label2", series_texts::kSaveNameLabel, QRect(215, 184, 195, 18));
+    text1_ = new QLineEdit(QString::fromStdString(workspace.seriesFileName()), this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(215, 202, 195, 24);
+    command1_->setGeometry(215, 236, 92, 30);
+    command2_->setGeometry(318, 236, 92, 30);
+
+    connect(lists_, &FileLists::pathChanged, this, [this](const QString&) {
+        const QString name = text1_->text();
+        const int slash = name.lastIndexOf(QLatin1Char('/'));
+        if (slash >= 0) text1_->setText(name.mid(slash + 1));
+    });
+    connect(lists_, &FileLists::fileActivated, this, [this](const QString& name) {
+        text1_->setText(name);
+        action();
+    });
+    connect(text1_, &QLineEdit::returnPressed, this, [this] { action(); });
+    startLists();
+    text1_->setFocus();
+}
+
+void SaveSeriesDialog::action() {
+    WaitCursor hourglass;
+    text1_->setText(text1_->text().trimmed());
+    const SaveName name = seriesSaveName(text1_->text().toStdString(), lists_->path().toStdString());
+    if (!name.ok()) {
+        hourglass.message(this, QMessageBox::Critical, name.title, name.message);
+        return;
+    }
+    const QString path = QString::fromStdString(*name.path);
+    workspace_.setSeriesFileName(name.path->c_str());
+    QDir::setCurrent(lists_->path());
+    if (QFileInfo::exists(path) &&
+        hourglass.message(this, QMessageBox::Warning, series_texts::kOverwriteTitle, series_texts::kOverwrite,
+                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    const SeriesSave saved = saveSeriesFile(name.path->c_str(), workspace_.seriesEntries());
+    if (!saved.ok) {
+        hourglass.message(this, QMessageBox::Critical, SeriesSave::title(), SeriesSave::message());
+        return;
+    }
+    saved_ = path;
+    lists_->rescan();
+    accept();
+}
+
+}  // namespace tavir::ui

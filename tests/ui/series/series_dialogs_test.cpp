@@ -1,0 +1,178 @@
+// The open and save dialogs of a series, driven as a pupil would, on a temporary folder.
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "board/construction.hpp"
+#include "common/file_lists.hpp"
+#include "common/modal_hooks.hpp"
+#include "mainwindow/main_window.hpp"
+#include "series/series_dialogs.hpp"
+#include "series/series_file.hpp"
+
+using namespace tavir;
+using namespace tavir::ui;
+
+namespace {
+const char* kMethane = "34222424242232223232322";
+const char* kWater = "54222222242232222222322";
+}  // namespace
+
+class SeriesDialogsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QTemporaryDir> dir;
+    QStringList messages;
+    QList<int> answers;
+
+    void build(const char* construction) {
+        window->workspace().setBoard(*Construction::parse(construction));
+        window->workspace().majliaison();
+    }
+    QString board() { return QString::fromStdString(window->workspace().board().record.toString()); }
+    QPushButton* mainButton(const char* name) { return window->findChild<QPushButton*>(QString::fromLatin1(name)); }
+    // Runs the save dialog with a name typed in the name box.
+    int save(const QString& name) {
+        int result = -1;
+        ModalHooks::dialog = [&](QDialog& d) {
+            auto& dialog = static_cast<SaveSeriesDialog&>(d);
+            dialog.lists()->setPath(dir->path());
+            dialog.nameBox()->setText(name);
+            d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            result = d.result();
+            return result;
+        };
+        mainButton("Command11")->click();
+        return result;
+    }
+    int open(const QString& typedPath) {
+        int result = -1;
+        ModalHooks::dialog = [&](QDialog& d) {
+            auto& dialog = static_cast<OpenSeriesDialog&>(d);
+            dialog.pathBox()->setText(typedPath);
+            d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            result = d.result();
+            return result;
+        };
+        mainButton("Command2")->click();
+        return result;
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        window = std::make_unique<MainWindow>();
+        window->show();
+        messages.clear();
+        answers.clear();
+        ModalHooks::message = [this](QMessageBox& box) {
+            messages << box.windowTitle() + QStringLiteral(" | ") + box.text();
+            return answers.isEmpty() ? int(QMessageBox::Ok) : answers.takeFirst();
+        };
+    }
+    void cleanup() {
+        ModalHooks::dialog = nullptr;
+        ModalHooks::message = [](QMessageBox&) { return int(QMessageBox::Ok); };
+        window.reset();
+        ModalHooks::message = nullptr;
+    }
+
+    void saveThenClearThenOpenGivesTheSeriesBack() {
+        build(kMethane);
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Option3_2")), Qt::LeftButton);
+        build(kWater);
+        QCOMPARE(save(QStringLiteral("essai.txt")), int(QDialog::Accepted));
+        const QString file = dir->filePath(QStringLiteral("essai.C01"));
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tavir - ") + file);
+        QCOMPARE(QFile(file).size(), 1536);
+
+        window->workspace().sq02_Click();
+        QCOMPARE(open(file), int(QDialog::Accepted));
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(window->workspace().currentConstruction(), 1);
+        QCOMPARE(board(), QString::fromLatin1(kMethane));
+        QCOMPARE(QString::fromStdString(window->workspace().entry(3)), QString::fromLatin1(kWater));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tavir - ") + file);
+    }
+
+    void refusedNamesKeepTheDialogOpen_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("blanks") << "   ";
+        QTest::newRow("extension only") << ".C01";
+    }
+    void refusedNamesKeepTheDialogOpen() {
+        QFETCH(QString, name);
+        QCOMPARE(save(name), int(QDialog::Rejected));
+        QCOMPARE(messages, QStringList{"Enregistrement impossible | Il faut donner un nom au fichier!"});
+    }
+
+    void overwriteAsksAndNoKeepsTheFile() {
+        build(kMethane);
+        QCOMPARE(save(QStringLiteral("serie")), int(QDialog::Accepted));
+        const QString file = dir->filePath(QStringLiteral("serie.C01"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray before = f.readAll();
+        f.close();
+        build(kWater);
+        answers << QMessageBox::No;
+        QCOMPARE(save(QStringLiteral("serie")), int(QDialog::Rejected));
+        QCOMPARE(messages, QStringList{QString::fromUtf8("Ce fichier existe déjà! | Ecraser le fichier existant?")});
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        f.close();
+        answers << QMessageBox::Yes;
+        QCOMPARE(save(QStringLiteral("serie")), int(QDialog::Accepted));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll() != before);
+    }
+
+    void failedSaveSaysSoAndWritesNothing() {
+        build(kMethane);
+        QCOMPARE(save(dir->filePath(QStringLiteral("absent/serie"))), int(QDialog::Rejected));
+        QCOMPARE(messages, QStringList{"Enregistrement impossible | Ecriture impossible sur disque"});
+        QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("absent/serie.C01"))));
+    }
+
+    void openRefusesMissingAndForeignFiles() {
+        build(kMethane);
+        QCOMPARE(open(dir->filePath(QStringLiteral("nowhere.C01"))), int(QDialog::Rejected));
+        QCOMPARE(messages,
+                 QStringList{"impossible d'ouvrir ce fichier | Nom de fichier incorrect ou chemin non valide"});
+        messages.clear();
+        const QString foreign = dir->filePath(QStringLiteral("autre.C01"));
+        QFile f(foreign);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(1536, 'x'));
+        f.close();
+        QCOMPARE(open(foreign), int(QDialog::Accepted));
+        QCOMPARE(messages, QStringList{QString::fromUtf8("Fichier non valide | Ce fichier ne correspond pas à cette application")});
+        QCOMPARE(board(), QString::fromLatin1(kMethane));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tavir"));
+    }
+
+    void fileListMatchesThePatternInAnyCase() {
+        for (const char* name : {"b.C01", "a.c01", "c.txt"}) {
+            QFile f(dir->filePath(QString::fromLatin1(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        OpenSeriesDialog dialog(window->workspace(), window.get());
+        QVERIFY(dialog.lists()->setPath(dir->path()));
+        QStringList shown;
+        for (int i = 0; i < dialog.lists()->files()->count(); ++i) shown << dialog.lists()->files()->item(i)->text();
+        QCOMPARE(shown, (QStringList{"a.c01", "b.C01"}));
+        dialog.lists()->files()->setCurrentRow(1);
+        QCOMPARE(dialog.pathBox()->text(), dir->filePath(QStringLiteral("b.C01")));
+        QCOMPARE(dialog.pos(), window->geometry().topLeft() + QPoint(20, 20));
+    }
+};
+
+QTEST_MAIN(SeriesDialogsTest)
+#include "series_dialogs_test.moc"
