@@ -8,7 +8,6 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -92,13 +91,11 @@ struct FileCloser {
 
 std::string systemError(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
 
-// A name for the temporary file that no other save of this process or another one uses.
-std::string temporaryName(int attempt) {
+// A name for the temporary file: unique within this process, and O_EXCL settles any clash
+// with another one (the next attempt takes the next number).
+std::string temporaryName() {
     static std::atomic<unsigned> counter{0};
-    const auto ticks = static_cast<unsigned long long>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
-    return ".tavir-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
-           std::to_string((ticks ^ (static_cast<unsigned long long>(attempt) << 32)) % 1000000007ULL) + ".tmp";
+    return ".tavir-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -221,7 +218,7 @@ WriteResult writeFileAtomically(const std::filesystem::path& target, std::string
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = folder / temporaryName(attempt);
+        temporary = folder / temporaryName();
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd < 0 && errno != EEXIST) return {false, systemError("create")};
     }
