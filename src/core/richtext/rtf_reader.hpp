@@ -1,0 +1,39 @@
+#pragma once
+// Reads RTF as WordPad, LibreOffice and TextEdit write it into the rich-text model.
+//
+// What is kept: paragraphs (\par, and "\" before a line end as TextEdit writes it) with
+// \ql \qc \qr \qj \li \fi; runs with \f (through the font table), \fs, \b, \i, \ul,
+// \cf (through the colour table); \line as "\n" and \tab as "\t" in the text.
+// \'hh is always read as Windows-1252, whatever \ansicpg or \fcharset say: the files
+// this program meets are French and written on that code page; bytes of another code
+// page come out as the Windows-1252 characters of the same values.
+// Missing or out-of-range font numbers give "Arial"; colours give black.
+// Bad input never stops the reader: groups deeper than kMaxGroupDepth keep the state of
+// the deepest allowed one, \bin lengths and numbers are clamped, unbalanced braces and a
+// truncated end are tolerated, and the reader keeps what it could read.
+#include <cstddef>
+#include <string_view>
+
+#include "richtext/rich_text.hpp"
+
+namespace tavir {
+
+inline constexpr std::size_t kMaxGroupDepth = 1000;
+
+enum class RtfSource {
+    Rtf,        // the input starts with "{\rtf"
+    PlainText,  // no RTF header: read as plain text, one paragraph per line
+    NotText,    // no RTF header and NUL bytes: a binary file, refused (richtexts::kNotText)
+};
+
+struct RtfReadResult {
+    RichDocument document;
+    RtfSource source = RtfSource::Rtf;
+    // The RTF was damaged (unbalanced braces, truncated, too deep) and was read as far
+    // as it could be: the ui may still show what came out.
+    bool damaged = false;
+};
+
+RtfReadResult readRtf(std::string_view bytes);
+
+}  // namespace tavir

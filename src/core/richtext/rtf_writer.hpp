@@ -1,0 +1,16 @@
+#pragma once
+// Writes the rich-text model as RTF that WordPad, LibreOffice and TextEdit open, and that
+// readRtf reads back to the same model.
+#include <string>
+
+#include "richtext/rich_text.hpp"
+
+namespace tavir {
+
+// ASCII only: characters of Windows-1252 as \'hh, the others as \uN? (surrogate pairs past
+// U+FFFF). Every paragraph ends with \par. Sizes are clamped to 1..1638 points and indents
+// to +-31680 twips, the reader's own limits; ';' and control characters are left out of
+// font names, where the font table cannot hold them, and an empty name becomes "Arial".
+std::string writeRtf(const RichDocument& document);
+
+}  // namespace tavir

@@ -1,0 +1,13 @@
+#pragma once
+// French texts about rich-text files, exactly as the user sees them (UTF-8).
+#include <string_view>
+
+namespace tavir::richtexts {
+
+// A file that is neither RTF nor plain text (a picture, a program...).
+inline constexpr std::string_view kNotText = "Ce fichier n'est pas un texte: ni texte au format RTF, ni texte simple.";
+// Followed by the path.
+inline constexpr std::string_view kCannotOpen = "Impossible de lire le fichier ";
+inline constexpr std::string_view kCannotSave = "Impossible d'enregistrer le fichier ";
+
+}  // namespace tavir::richtexts

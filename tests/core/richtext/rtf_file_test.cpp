@@ -1,0 +1,80 @@
+#include "richtext/rtf_file.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "richtext/describe.hpp"
+
+namespace tavir {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RtfFile : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("tavir_rtf_file_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    static std::string contents(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+
+    fs::path folder_;
+};
+
+RichDocument sample() {
+    Paragraph p;
+    p.alignment = Alignment::Center;
+    TextRun r;
+    r.text = "Énoncé";
+    r.bold = true;
+    p.append(r);
+    return RichDocument{{p}};
+}
+
+TEST_F(RtfFile, SavedFileLoadsBack) {
+    const fs::path file = folder_ / "texte.rtf";
+    ASSERT_TRUE(saveRtfFile(file, sample()));
+    const auto loaded = loadRtfFile(file);
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_EQ(loaded->source, RtfSource::Rtf);
+    EXPECT_TRUE(loaded->document == sample());
+    EXPECT_FALSE(fs::exists(folder_ / "texte.rtf.tmp"));
+}
+
+TEST_F(RtfFile, SaveReplacesAnOlderFile) {
+    const fs::path file = folder_ / "texte.rtf";
+    { std::ofstream(file) << "ancien contenu"; }
+    ASSERT_TRUE(saveRtfFile(file, sample()));
+    EXPECT_TRUE(contents(file).starts_with("{\\rtf1"));
+}
+
+TEST_F(RtfFile, FailedSaveLeavesNothingBehind) {
+    const fs::path file = folder_ / "absent" / "texte.rtf";
+    EXPECT_FALSE(saveRtfFile(file, sample()));
+    EXPECT_FALSE(fs::exists(folder_ / "absent"));
+
+    // A folder in the way of the target: the save fails and the folder stays as it was.
+    const fs::path blocked = folder_ / "dossier.rtf";
+    fs::create_directories(blocked / "dedans");
+    EXPECT_FALSE(saveRtfFile(blocked, sample()));
+    EXPECT_TRUE(fs::is_directory(blocked / "dedans"));
+    EXPECT_FALSE(fs::exists(folder_ / "dossier.rtf.tmp"));
+}
+
+TEST_F(RtfFile, MissingFileOrFolderCannotBeLoaded) {
+    EXPECT_FALSE(loadRtfFile(folder_ / "absent.rtf").has_value());
+    EXPECT_FALSE(loadRtfFile(folder_).has_value());
+}
+
+}  // namespace
+}  // namespace tavir

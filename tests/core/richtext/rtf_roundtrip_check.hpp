@@ -1,0 +1,55 @@
+#pragma once
+// What must hold for any bytes given to the RTF reader, shared by the fuzzer and the corpus
+// replay: the model it gives is well formed, and writing that model and reading it back
+// gives the same model (and the same bytes when written again).
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "richtext/rtf_reader.hpp"
+#include "richtext/rtf_writer.hpp"
+#include "richtext/text_encoding.hpp"
+
+namespace tavir::fuzz {
+
+// "" when the model is what the reader promises, else what is wrong.
+inline std::string checkReaderModel(const RichDocument& document) {
+    for (const auto& paragraph : document.paragraphs) {
+        for (std::size_t i = 0; i < paragraph.runs.size(); ++i) {
+            const TextRun& run = paragraph.runs[i];
+            if (run.text.empty()) return "empty run";
+            if (i > 0 && paragraph.runs[i - 1].sameFormat(run)) return "runs of the same format not merged";
+            if (!isValidUtf8(run.text)) return "text is not UTF-8";
+            for (unsigned char c : run.text)
+                if (c < 0x20 && c != '\n' && c != '\t') return "control character in text";
+            if (run.font.empty() || !isValidUtf8(run.font)) return "bad font name [" + run.font + "]";
+            for (unsigned char c : run.font)
+                if (c < 0x20 || c == ';') return "bad character in font name [" + run.font + "]";
+            if (run.halfPoints < 2 || run.halfPoints > 3276) return "size out of range";
+        }
+        if (paragraph.leftIndent < -31680 || paragraph.leftIndent > 31680) return "left indent out of range";
+        if (paragraph.firstLineIndent < -31680 || paragraph.firstLineIndent > 31680)
+            return "first-line indent out of range";
+    }
+    return {};
+}
+
+inline std::string checkRtfRoundTrip(std::string_view input) {
+    const RtfReadResult first = readRtf(input);
+    if (first.source == RtfSource::NotText) {
+        if (!first.document.paragraphs.empty()) return "refused input gave text";
+        return {};
+    }
+    if (std::string broken = checkReaderModel(first.document); !broken.empty()) return broken;
+    const std::string written = writeRtf(first.document);
+    for (unsigned char c : written)
+        if (c >= 0x80) return "writer wrote a byte past ASCII";
+    const RtfReadResult second = readRtf(written);
+    if (second.source != RtfSource::Rtf) return "written text not read as RTF";
+    if (second.damaged) return "written text read as damaged";
+    if (!(second.document == first.document)) return "round trip changed the model:\n" + written;
+    if (writeRtf(second.document) != written) return "second writing differs";
+    return {};
+}
+
+}  // namespace tavir::fuzz

@@ -1,0 +1,170 @@
+#include "richtext/rtf_writer.hpp"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "richtext/describe.hpp"
+#include "richtext/rtf_reader.hpp"
+
+namespace tavir {
+namespace {
+
+using test::describe;
+
+TextRun run(std::string text, std::string font = "Arial", int halfPoints = 20, Rgb color = {}, bool bold = false,
+            bool italic = false, bool underline = false) {
+    TextRun r;
+    r.text = std::move(text);
+    r.font = std::move(font);
+    r.halfPoints = halfPoints;
+    r.color = color;
+    r.bold = bold;
+    r.italic = italic;
+    r.underline = underline;
+    return r;
+}
+
+Paragraph paragraph(Alignment alignment, int leftIndent, int firstLineIndent, std::vector<TextRun> runs) {
+    Paragraph p;
+    p.alignment = alignment;
+    p.leftIndent = leftIndent;
+    p.firstLineIndent = firstLineIndent;
+    for (auto& r : runs) p.append(std::move(r));
+    return p;
+}
+
+constexpr Rgb kBlue{0, 0, 200};
+
+struct RoundTripCase {
+    std::string name;
+    RichDocument document;
+};
+
+void PrintTo(const RoundTripCase& c, std::ostream* os) { *os << c.name; }
+
+class RtfWriterRoundTrip : public testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(RtfWriterRoundTrip, ReadsBackTheSameModel) {
+    const RichDocument& document = GetParam().document;
+    const std::string written = writeRtf(document);
+    for (unsigned char c : written) ASSERT_LT(c, 0x80) << "the file stays 7-bit for every editor";
+    const RtfReadResult back = readRtf(written);
+    EXPECT_EQ(back.source, RtfSource::Rtf);
+    EXPECT_FALSE(back.damaged);
+    EXPECT_EQ(describe(back.document), describe(document)) << written;
+    EXPECT_TRUE(back.document == document) << written;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RtfWriter, RtfWriterRoundTrip,
+    testing::Values(
+        RoundTripCase{"Introduction",
+                      {{paragraph(Alignment::Center, 0, 0, {run("Tavir", "Arial", 36, kBlue)}),
+                        paragraph(Alignment::Left, 20, 0,
+                                  {run("Il suffit de déplacer les éléments avec "),
+                                   run("le bouton gauche de la souris ", "Arial", 20, kBlue),
+                                   run("et de modifier les liaisons.")})}}},
+        RoundTripCase{"AccentsQuotesEuro",
+                      {{paragraph(Alignment::Left, 0, 0,
+                                  {run("« L’élève » paie 5 € — “déjà” ‘vu’… œuvre, Ÿ, ß, ñ, ½, ©")})}}},
+        RoundTripCase{"OutsideCp1252",
+                      {{paragraph(Alignment::Left, 0, 0,
+                                  {run("α → Ω ✓ H₂O NH₄⁺ ≈ 109° 中文 😀 𝔸")})}}},
+        RoundTripCase{"EmptyParagraphs",
+                      {{paragraph(Alignment::Left, 0, 0, {}), paragraph(Alignment::Center, 0, 0, {run("a")}),
+                        paragraph(Alignment::Right, 300, 0, {}), paragraph(Alignment::Left, 0, 0, {})}}},
+        RoundTripCase{"RtfSpecials",
+                      {{paragraph(Alignment::Left, 0, 0,
+                                  {run("\\par {\\b pas gras} \\'e9 \\u233? }{ \\"),
+                                   run("\\", "Arial", 20, {}, true)})}}},
+        RoundTripCase{"BreaksAndTabs",
+                      {{paragraph(Alignment::Left, 0, 0, {run("a\nb\tc\n\n\td\t")})}}},
+        RoundTripCase{"TextThatLooksLikeParameters",
+                      {{paragraph(Alignment::Left, 0, 0,
+                                  {run("123 "), run("-5", "Arial", 20, kBlue), run(" x", "Arial", 20, {}, true),
+                                   run("  leading spaces", "Times New Roman")})}}},
+        RoundTripCase{"EveryFormat",
+                      {{paragraph(Alignment::Justify, 567, -283,
+                                  {run("b", "Arial", 19, {255, 0, 0}, true), run("i", "Arial", 19, {}, false, true),
+                                   run("u", "Arial", 19, {}, false, false, true),
+                                   run("biu", "Courier New", 2, {1, 2, 3}, true, true, true),
+                                   run("big", "Arial", 3276, {255, 255, 255})}),
+                        paragraph(Alignment::Right, -31680, 31680, {run("z")})}}},
+        RoundTripCase{"FontNames",
+                      {{paragraph(Alignment::Left, 0, 0,
+                                  {run("a", "Liberation Sans"), run("b", "Fantaisie Éàç"), run("c", "Ka{r}\\ te"),
+                                   run("d", "字体")})}}},
+        RoundTripCase{"Nothing", {}}),
+    [](const testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
+
+// What other editors need to find in the file.
+struct WrittenFormCase {
+    std::string name;
+    std::string text;
+    std::string expected;  // must appear in the file
+};
+
+void PrintTo(const WrittenFormCase& c, std::ostream* os) { *os << c.name; }
+
+class RtfWriterEscapes : public testing::TestWithParam<WrittenFormCase> {};
+
+TEST_P(RtfWriterEscapes, WriteTheEditorsForm) {
+    RichDocument document{{paragraph(Alignment::Left, 0, 0, {run(GetParam().text)})}};
+    const std::string written = writeRtf(document);
+    EXPECT_NE(written.find(GetParam().expected), std::string::npos) << written;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RtfWriter, RtfWriterEscapes,
+    testing::Values(WrittenFormCase{"Header", "x", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0"},
+                    WrittenFormCase{"Specials", "\\{}", " \\\\\\{\\}\\par"},
+                    WrittenFormCase{"AccentAsHex", "é", "\\'e9"},
+                    WrittenFormCase{"EuroAsHex", "€", "\\'80"},
+                    WrittenFormCase{"OutsideCodePageAsUnicode", "α", "\\u945?"},
+                    WrittenFormCase{"HighBmpAsNegative", "ﬁ", "\\u-1279?"},
+                    WrittenFormCase{"AstralAsSurrogatePair", "😀", "\\u-10179?\\u-8704?"},
+                    WrittenFormCase{"LineBreak", "a\nb", "a\\line b"},
+                    WrittenFormCase{"Tab", "a\tb", "a\\tab b"}),
+    [](const testing::TestParamInfo<WrittenFormCase>& info) { return info.param.name; });
+
+// Values the file cannot hold come back as the nearest ones it can.
+TEST(RtfWriter, OutOfRangeValuesComeBackClamped) {
+    RichDocument document{{paragraph(Alignment::Left, 99999, -99999,
+                                     {run("a", "Bad;Na\tme", 0), run("b", "", 9000), run("c", "   ", 24),
+                                      run("d\r\x01", "Arial", 24)})}};
+    const RtfReadResult back = readRtf(writeRtf(document));
+    EXPECT_FALSE(back.damaged);
+    EXPECT_EQ(describe(back.document), "left li31680 fi-31680:[BadName 1]a[Arial 1638]b[Arial 12]cd");
+}
+
+TEST(RichTextModel, PlainTextJoinsParagraphs) {
+    RichDocument document{{paragraph(Alignment::Center, 0, 0, {run("Titre")}), paragraph(Alignment::Left, 0, 0, {}),
+                           paragraph(Alignment::Left, 20, 0, {run("a\nb", "Arial", 20, {}, true), run("\tc")})}};
+    EXPECT_EQ(plainText(document), "Titre\n\na\nb\tc");
+}
+
+TEST(RichTextModel, AppendMergesSameFormatAndDropsEmptyRuns) {
+    Paragraph p;
+    p.append(run("a"));
+    p.append(run(""));
+    p.append(run("b"));
+    p.append(run("c", "Arial", 20, {}, true));
+    p.append(run("d", "Arial", 20, {}, true));
+    p.append(run("e"));
+    ASSERT_EQ(p.runs.size(), 3u);
+    EXPECT_EQ(p.runs[0].text, "ab");
+    EXPECT_EQ(p.runs[1].text, "cd");
+    EXPECT_EQ(p.runs[2].text, "e");
+
+    Paragraph raw;
+    raw.runs = {run("x"), run(""), run("y"), run("z", "Times")};
+    const RichDocument tidy = normalized(RichDocument{{raw}});
+    ASSERT_EQ(tidy.paragraphs.size(), 1u);
+    EXPECT_EQ(describe(tidy), "left:[Arial 10]xy[Times 10]z");
+}
+
+}  // namespace
+}  // namespace tavir
