@@ -5,12 +5,15 @@
 #include <system_error>
 
 #include "richtext/rtf_writer.hpp"
+#include "series/record_file.hpp"
 
 namespace tavir {
 
 std::optional<RtfReadResult> loadRtfFile(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size > kMaxRtfFileBytes) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -19,29 +22,7 @@ std::optional<RtfReadResult> loadRtfFile(const std::filesystem::path& path) {
 }
 
 bool saveRtfFile(const std::filesystem::path& path, const RichDocument& document) {
-    const std::string bytes = writeRtf(document);
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, writeRtf(document)).ok;
 }
 
 }  // namespace tavir

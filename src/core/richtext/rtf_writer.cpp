@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string_view>
 #include <vector>
 
@@ -71,35 +72,47 @@ std::string cleanFontName(std::string_view name) {
     return out.substr(first, out.find_last_not_of(' ') - first + 1);
 }
 
-template <typename T>
-std::size_t indexOf(std::vector<T>& table, const T& value) {
-    const auto found = std::find(table.begin(), table.end(), value);
-    if (found != table.end()) return static_cast<std::size_t>(found - table.begin());
-    table.push_back(value);
-    return table.size() - 1;
-}
+// Font and colour tables in order of first use, with a map for the lookups so that a file
+// with many runs and many colours is written in n log n.
+template <typename T, typename Key>
+class Table {
+public:
+    std::size_t indexOf(const T& value, const Key& key) {
+        const auto [found, added] = index_.try_emplace(key, values_.size());
+        if (added) values_.push_back(value);
+        return found->second;
+    }
+    const std::vector<T>& values() const { return values_; }
+
+private:
+    std::vector<T> values_;
+    std::map<Key, std::size_t> index_;
+};
+
+std::uint32_t colorKey(Rgb c) { return (std::uint32_t{c.red} << 16) | (std::uint32_t{c.green} << 8) | c.blue; }
 
 }  // namespace
 
 std::string writeRtf(const RichDocument& document) {
-    std::vector<std::string> fonts;
-    std::vector<Rgb> colors;
+    Table<std::string, std::string> fonts;
+    Table<Rgb, std::uint32_t> colors;
     for (const auto& paragraph : document.paragraphs)
         for (const auto& run : paragraph.runs) {
-            indexOf(fonts, cleanFontName(run.font));
-            indexOf(colors, run.color);
+            const std::string font = cleanFontName(run.font);
+            fonts.indexOf(font, font);
+            colors.indexOf(run.color, colorKey(run.color));
         }
-    if (fonts.empty()) fonts.emplace_back(kDefaultFontName);
+    if (fonts.values().empty()) fonts.indexOf(std::string(kDefaultFontName), std::string(kDefaultFontName));
 
     std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
-    for (std::size_t i = 0; i < fonts.size(); ++i) {
+    for (std::size_t i = 0; i < fonts.values().size(); ++i) {
         out += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 ";
-        appendText(out, fonts[i]);
+        appendText(out, fonts.values()[i]);
         out += ";}";
     }
     // Entry 0 stays "auto", as the editors write it; runs name their colour from 1 on.
     out += "}\r\n{\\colortbl ;";
-    for (const Rgb& c : colors)
+    for (const Rgb& c : colors.values())
         out += "\\red" + std::to_string(c.red) + "\\green" + std::to_string(c.green) + "\\blue" +
                std::to_string(c.blue) + ";";
     out += "}\r\n\\uc1\r\n";
@@ -118,12 +131,13 @@ std::string writeRtf(const RichDocument& document) {
             out += "\\fi" + std::to_string(std::clamp(paragraph.firstLineIndent, -kMaxIndent, kMaxIndent));
         for (const auto& run : paragraph.runs) {
             if (run.text.empty()) continue;
-            out += "\\plain\\f" + std::to_string(indexOf(fonts, cleanFontName(run.font))) + "\\fs" +
+            const std::string font = cleanFontName(run.font);
+            out += "\\plain\\f" + std::to_string(fonts.indexOf(font, font)) + "\\fs" +
                    std::to_string(std::clamp(run.halfPoints, 2, 3276));
             if (run.bold) out += "\\b";
             if (run.italic) out += "\\i";
             if (run.underline) out += "\\ul";
-            out += "\\cf" + std::to_string(indexOf(colors, run.color) + 1) + " ";
+            out += "\\cf" + std::to_string(colors.indexOf(run.color, colorKey(run.color)) + 1) + " ";
             appendText(out, run.text);
         }
         out += "\\par\r\n";

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -138,6 +140,22 @@ TEST(RtfWriter, OutOfRangeValuesComeBackClamped) {
     const RtfReadResult back = readRtf(writeRtf(document));
     EXPECT_FALSE(back.damaged);
     EXPECT_EQ(describe(back.document), "left li31680 fi-31680:[BadName 1]a[Arial 1638]b[Arial 12]cd");
+}
+
+// A hostile or simply large document must not make saving or loading hang: 60,000 runs in
+// as many colours take well under a second optimised; a lookup growing with the table would
+// take minutes. The bound leaves room for unoptimised builds on a busy machine.
+TEST(RtfWriter, ManyColoursAndFontsStayQuick) {
+    Paragraph p;
+    for (int i = 0; i < 60000; ++i)
+        p.append(run("x", "Police " + std::to_string(i % 5000), 20,
+                     Rgb{static_cast<std::uint8_t>(i & 0xFF), static_cast<std::uint8_t>((i >> 8) & 0xFF), 7}));
+    const RichDocument document{{p}};
+    const auto start = std::chrono::steady_clock::now();
+    const RtfReadResult back = readRtf(writeRtf(document));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 10000);
+    EXPECT_TRUE(back.document == document);
 }
 
 TEST(RichTextModel, PlainTextJoinsParagraphs) {
