@@ -13,11 +13,11 @@
 #include "common/element_pictures.hpp"
 #include "common/modal_hooks.hpp"
 #include "common/qt_canvas.hpp"
+#include "common/qt_text.hpp"
 
 namespace tavir::ui {
 
 namespace {
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 // The light squares that show the pupil where the twelve cells are.
 QPixmap boardBackground(QSize size) {

@@ -4,13 +4,10 @@
 #include <QPushButton>
 
 #include "common/fonts.hpp"
+#include "common/qt_text.hpp"
 #include "dotstructure/information_texts.hpp"
 
 namespace tavir::ui {
-
-namespace {
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-}
 
 InformationWindow::InformationWindow(const QPoint& topLeft, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ftavir"));

@@ -27,6 +27,7 @@
 #include "common/fonts.hpp"
 #include "common/modal_hooks.hpp"
 #include "common/resources.hpp"
+#include "common/qt_text.hpp"
 #include "dotstructure/dot_structure_view.hpp"
 #include "dotstructure/formula_view.hpp"
 #include "dotstructure/information_window.hpp"
@@ -41,7 +42,6 @@
 namespace tavir::ui {
 
 namespace {
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 constexpr int kWindowWidth = 800;
 constexpr int kWindowHeight = 600;

@@ -13,6 +13,7 @@
 #include "board/workspace.hpp"
 #include "common/file_lists.hpp"
 #include "common/modal_hooks.hpp"
+#include "common/qt_text.hpp"
 #include "series/save_name.hpp"
 #include "series/series_file.hpp"
 #include "series/texts.hpp"
@@ -20,7 +21,6 @@
 namespace tavir::ui {
 
 namespace {
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 QLabel* label(QWidget* parent, const char* name, std::string_view text, const QRect& geometry) {
     auto* l = new QLabel(utf8(text), parent);

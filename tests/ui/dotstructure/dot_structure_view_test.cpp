@@ -8,6 +8,7 @@
 #include "board/construction.hpp"
 #include "common/modal_hooks.hpp"
 #include "mainwindow/main_window.hpp"
+#include "support/window_fixture.hpp"
 
 using namespace tavir;
 using namespace tavir::ui;
@@ -29,25 +30,14 @@ class DotStructureViewTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> window;
-    QWidget* child(const char* name) { return window->findChild<QWidget*>(QString::fromLatin1(name)); }
-    void build(const char* construction) {
-        window->workspace().setBoard(*Construction::parse(construction));
-        window->workspace().majliaison();
-    }
+    testing::WindowFixture fx;
+    std::unique_ptr<MainWindow>& window = fx.window;
+    QWidget* child(const char* name) { return fx.child(QString::fromLatin1(name)); }
+    void build(const char* construction) { fx.build(construction); }
 
 private slots:
-    void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void cleanup() {
-        ModalHooks::dialog = nullptr;
-        ModalHooks::message = [](QMessageBox&) { return int(QMessageBox::Ok); };
-        window.reset();
-        ModalHooks::message = nullptr;
-    }
+    void init() { QVERIFY(fx.open()); }
+    void cleanup() { fx.close(); }
 
     void acceptedShowsFormulaAndStructure() {
         build("54222222242232222222322");  // water

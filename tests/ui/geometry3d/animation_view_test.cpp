@@ -9,6 +9,7 @@
 #include "board/construction.hpp"
 #include "common/modal_hooks.hpp"
 #include "mainwindow/main_window.hpp"
+#include "support/window_fixture.hpp"
 
 using namespace tavir;
 using namespace tavir::ui;
@@ -17,27 +18,17 @@ class AnimationViewTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> window;
+    testing::WindowFixture fx;
+    std::unique_ptr<MainWindow>& window = fx.window;
     template <typename T = QWidget>
     T* child(const QString& name) {
-        return window->findChild<T*>(name);
+        return fx.child<T>(name);
     }
-    void build(const char* construction) {
-        window->workspace().setBoard(*Construction::parse(construction));
-        window->workspace().majliaison();
-    }
+    void build(const char* construction) { fx.build(construction); }
 
 private slots:
-    void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void cleanup() {
-        ModalHooks::message = [](QMessageBox&) { return int(QMessageBox::Ok); };
-        window.reset();
-        ModalHooks::message = nullptr;
-    }
+    void init() { QVERIFY(fx.open()); }
+    void cleanup() { fx.close(); }
 
     void buttonsCarryTheirTooltips() {
         const char* tooltips[] = {"Retour rapide",       "Image précédente", "Arrêter l'animation",

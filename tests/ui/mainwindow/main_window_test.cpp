@@ -8,17 +8,18 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "common/qt_text.hpp"
 #include "board/board_view.hpp"
 #include "board/elements.hpp"
 #include "board/texts.hpp"
 #include "common/modal_hooks.hpp"
 #include "mainwindow/main_window.hpp"
+#include "support/window_fixture.hpp"
 
 using namespace tavir;
 using namespace tavir::ui;
 
 namespace {
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 // Drops whatever is dragged onto a widget, as a release of the mouse over it would.
 void dropOnto(QWidget* target, QDrag& drag) {
@@ -40,7 +41,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> window;
+    testing::WindowFixture fx;
+    std::unique_ptr<MainWindow>& window = fx.window;
     QWidget* cell(int i) { return window->findChild<QWidget*>(QStringLiteral("surd_%1").arg(i)); }
     QWidget* palette(int element) {
         return window->findChild<QWidget*>(QStringLiteral("Imagea_%1").arg(element - 1));
@@ -53,23 +55,11 @@ private:
         QTest::mousePress(palette(element), Qt::LeftButton, {}, QPoint(16, 16));
         ModalHooks::drag = nullptr;
     }
-    QString board() const { return QString::fromStdString(window->workspace().board().record.toString()); }
+    QString board() const { return fx.board(); }
 
 private slots:
-    void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void cleanup() {
-        ModalHooks::message = nullptr;
-        ModalHooks::menu = nullptr;
-        ModalHooks::drag = nullptr;
-        window->workspace().setTextModified(false);
-        ModalHooks::message = [](QMessageBox&) { return int(QMessageBox::Ok); };
-        window.reset();
-        ModalHooks::message = nullptr;
-    }
+    void init() { QVERIFY(fx.open()); }
+    void cleanup() { fx.close(); }
 
     void startsAsDescribed() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Tavir"));

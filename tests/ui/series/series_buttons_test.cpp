@@ -10,6 +10,7 @@
 #include "board/texts.hpp"
 #include "common/modal_hooks.hpp"
 #include "mainwindow/main_window.hpp"
+#include "support/window_fixture.hpp"
 
 using namespace tavir;
 using namespace tavir::ui;
@@ -22,17 +23,15 @@ class SeriesButtonsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> window;
+    testing::WindowFixture fx;
+    std::unique_ptr<MainWindow>& window = fx.window;
     template <typename T = QWidget>
     T* child(const QString& name) {
-        return window->findChild<T*>(name);
+        return fx.child<T>(name);
     }
     QPushButton* button(const char* name) { return child<QPushButton>(QString::fromLatin1(name)); }
     QRadioButton* selector(int i) { return child<QRadioButton>(QStringLiteral("Option3_%1").arg(i)); }
-    void build(const char* construction) {
-        window->workspace().setBoard(*Construction::parse(construction));
-        window->workspace().majliaison();
-    }
+    void build(const char* construction) { fx.build(construction); }
     // Opens a popup menu through its button and picks the item of that name.
     QStringList pick(const char* buttonName, const char* item) {
         QStringList captions;
@@ -48,19 +47,11 @@ private:
         ModalHooks::menu = nullptr;
         return captions;
     }
-    QString board() { return QString::fromStdString(window->workspace().board().record.toString()); }
+    QString board() { return fx.board(); }
 
 private slots:
-    void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void cleanup() {
-        ModalHooks::message = [](QMessageBox&) { return int(QMessageBox::Ok); };
-        window.reset();
-        ModalHooks::message = nullptr;
-    }
+    void init() { QVERIFY(fx.open()); }
+    void cleanup() { fx.close(); }
 
     void selectorAndUndoStates() {
         QVERIFY(!button("Command13")->isEnabled());

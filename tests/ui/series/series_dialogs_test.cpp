@@ -11,6 +11,7 @@
 #include "common/file_lists.hpp"
 #include "common/modal_hooks.hpp"
 #include "mainwindow/main_window.hpp"
+#include "support/window_fixture.hpp"
 #include "series/series_dialogs.hpp"
 #include "series/series_file.hpp"
 
@@ -26,16 +27,14 @@ class SeriesDialogsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> window;
+    testing::WindowFixture fx;
+    std::unique_ptr<MainWindow>& window = fx.window;
     std::unique_ptr<QTemporaryDir> dir;
     QStringList messages;
     QList<int> answers;
 
-    void build(const char* construction) {
-        window->workspace().setBoard(*Construction::parse(construction));
-        window->workspace().majliaison();
-    }
-    QString board() { return QString::fromStdString(window->workspace().board().record.toString()); }
+    void build(const char* construction) { fx.build(construction); }
+    QString board() { return fx.board(); }
     QPushButton* mainButton(const char* name) { return window->findChild<QPushButton*>(QString::fromLatin1(name)); }
     // Runs the save dialog with a name typed in the name box.
     int save(const QString& name) {
@@ -67,8 +66,7 @@ private:
 private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
-        window = std::make_unique<MainWindow>();
-        window->show();
+        QVERIFY(fx.open());
         messages.clear();
         answers.clear();
         ModalHooks::message = [this](QMessageBox& box) {
@@ -76,12 +74,7 @@ private slots:
             return answers.isEmpty() ? int(QMessageBox::Ok) : answers.takeFirst();
         };
     }
-    void cleanup() {
-        ModalHooks::dialog = nullptr;
-        ModalHooks::message = [](QMessageBox&) { return int(QMessageBox::Ok); };
-        window.reset();
-        ModalHooks::message = nullptr;
-    }
+    void cleanup() { fx.close(); }
 
     void saveThenClearThenOpenGivesTheSeriesBack() {
         build(kMethane);

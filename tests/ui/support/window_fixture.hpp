@@ -1,0 +1,41 @@
+#pragma once
+// A main window for one test: opened and shown, then closed without its closing questions.
+#include <QtTest>
+#include <memory>
+
+#include "board/construction.hpp"
+#include "common/modal_hooks.hpp"
+#include "mainwindow/main_window.hpp"
+
+namespace tavir::ui::testing {
+
+struct WindowFixture {
+    std::unique_ptr<MainWindow> window;
+
+    bool open() {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+    void close() {
+        ModalHooks::menu = nullptr;
+        ModalHooks::drag = nullptr;
+        ModalHooks::dialog = nullptr;
+        window->workspace().setTextModified(false);
+        ModalHooks::message = [](QMessageBox&) { return int(QMessageBox::Ok); };
+        window.reset();
+        ModalHooks::message = nullptr;
+    }
+    template <typename T = QWidget>
+    T* child(const QString& name) const {
+        return window->findChild<T*>(name);
+    }
+    // Puts a construction on the board and runs the analysis, as after a drop.
+    void build(const char* construction) {
+        window->workspace().setBoard(*Construction::parse(construction));
+        window->workspace().majliaison();
+    }
+    QString board() const { return QString::fromStdString(window->workspace().board().record.toString()); }
+};
+
+}  // namespace tavir::ui::testing
