@@ -32,7 +32,7 @@ std::string sizeText(int halfPoints) {
     return text;
 }
 
-std::string colorText(Rgb c) {
+std::string colorText(TextColour c) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "#%02x%02x%02x", c.red, c.green, c.blue);
     return buf;

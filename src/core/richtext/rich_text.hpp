@@ -8,11 +8,11 @@
 
 namespace tavir {
 
-struct Rgb {
+struct TextColour {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
     std::uint8_t blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
+    friend bool operator==(const TextColour&, const TextColour&) = default;
 };
 
 enum class Alignment { Left, Center, Right, Justify };
@@ -31,7 +31,7 @@ struct TextRun {
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    Rgb color{};
+    TextColour color{};
 
     double points() const { return halfPoints / 2.0; }
     bool sameFormat(const TextRun& other) const;

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "richtext/text_encoding.hpp"
+#include "text/encoding.hpp"
 
 namespace tavir {
 
@@ -432,9 +432,9 @@ private:
         return found->second;
     }
 
-    Rgb color(int index) const {
+    TextColour color(int index) const {
         if (index < 0 || static_cast<std::size_t>(index) >= colors_.size() || !colors_[static_cast<std::size_t>(index)])
-            return Rgb{};  // "auto" and unknown colours are black
+            return TextColour{};  // "auto" and unknown colours are black
         return *colors_[static_cast<std::size_t>(index)];
     }
 
@@ -446,7 +446,7 @@ private:
 
     void commitColor() {
         if (colorGiven_)
-            colors_.push_back(Rgb{static_cast<std::uint8_t>(red_), static_cast<std::uint8_t>(green_),
+            colors_.push_back(TextColour{static_cast<std::uint8_t>(red_), static_cast<std::uint8_t>(green_),
                                   static_cast<std::uint8_t>(blue_)});
         else
             colors_.push_back(std::nullopt);
@@ -471,7 +471,7 @@ private:
     int fontNumber_ = 0;
     std::string fontName_;
 
-    std::vector<std::optional<Rgb>> colors_;
+    std::vector<std::optional<TextColour>> colors_;
     int red_ = 0, green_ = 0, blue_ = 0;
     bool colorGiven_ = false;
 

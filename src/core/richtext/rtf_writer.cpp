@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "richtext/text_encoding.hpp"
+#include "text/encoding.hpp"
 
 namespace tavir {
 
@@ -89,13 +89,13 @@ private:
     std::map<Key, std::size_t> index_;
 };
 
-std::uint32_t colorKey(Rgb c) { return (std::uint32_t{c.red} << 16) | (std::uint32_t{c.green} << 8) | c.blue; }
+std::uint32_t colorKey(TextColour c) { return (std::uint32_t{c.red} << 16) | (std::uint32_t{c.green} << 8) | c.blue; }
 
 }  // namespace
 
 std::string writeRtf(const RichDocument& document) {
     Table<std::string, std::string> fonts;
-    Table<Rgb, std::uint32_t> colors;
+    Table<TextColour, std::uint32_t> colors;
     for (const auto& paragraph : document.paragraphs)
         for (const auto& run : paragraph.runs) {
             const std::string font = cleanFontName(run.font);
@@ -112,7 +112,7 @@ std::string writeRtf(const RichDocument& document) {
     }
     // Entry 0 stays "auto", as the editors write it; runs name their colour from 1 on.
     out += "}\r\n{\\colortbl ;";
-    for (const Rgb& c : colors.values())
+    for (const TextColour& c : colors.values())
         out += "\\red" + std::to_string(c.red) + "\\green" + std::to_string(c.green) + "\\blue" +
                std::to_string(c.blue) + ";";
     out += "}\r\n\\uc1\r\n";

@@ -2,7 +2,7 @@
 // Fixed-record files of 128-byte records, as the series and exercise files use them.
 // A record holds one text: a 16-bit little-endian length n, then n bytes of cp1252 text,
 // then padding. Record r (numbered from 1) starts at byte (r - 1) * 128.
-// Texts are UTF-8 in memory and cp1252 on disk; the conversion happens here and nowhere else.
+// Texts are UTF-8 in memory and cp1252 on disk (text/encoding.hpp converts).
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -10,16 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "text/encoding.hpp"
+
 namespace tavir {
 
 constexpr std::size_t kRecordSize = 128;
 constexpr std::size_t kRecordTextMax = kRecordSize - 2;  // bytes of text a record can hold
-
-// cp1252 bytes to UTF-8. The five bytes cp1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90,
-// 0x9D) become the control characters of the same number, so that nothing is lost.
-std::string cp1252ToUtf8(std::string_view bytes);
-// UTF-8 to cp1252; a character cp1252 cannot hold, or a malformed UTF-8 byte, becomes '?'.
-std::string utf8ToCp1252(std::string_view utf8);
 
 enum class RecordStatus {
     Ok,

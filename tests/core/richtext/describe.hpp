@@ -30,7 +30,7 @@ inline std::string describe(const RichDocument& document) {
             if (run.bold) out += " b";
             if (run.italic) out += " i";
             if (run.underline) out += " u";
-            if (!(run.color == Rgb{})) {
+            if (!(run.color == TextColour{})) {
                 char buf[9];
                 std::snprintf(buf, sizeof buf, " #%02x%02x%02x", run.color.red, run.color.green, run.color.blue);
                 out += buf;

@@ -8,7 +8,7 @@
 
 #include "richtext/rtf_reader.hpp"
 #include "richtext/rtf_writer.hpp"
-#include "richtext/text_encoding.hpp"
+#include "text/encoding.hpp"
 
 namespace tavir::fuzz {
 

@@ -16,7 +16,7 @@ namespace {
 
 using test::describe;
 
-TextRun run(std::string text, std::string font = "Arial", int halfPoints = 20, Rgb color = {}, bool bold = false,
+TextRun run(std::string text, std::string font = "Arial", int halfPoints = 20, TextColour color = {}, bool bold = false,
             bool italic = false, bool underline = false) {
     TextRun r;
     r.text = std::move(text);
@@ -38,7 +38,7 @@ Paragraph paragraph(Alignment alignment, int leftIndent, int firstLineIndent, st
     return p;
 }
 
-constexpr Rgb kBlue{0, 0, 200};
+constexpr TextColour kBlue{0, 0, 200};
 
 struct RoundTripCase {
     std::string name;
@@ -149,7 +149,7 @@ TEST(RtfWriter, ManyColoursAndFontsStayQuick) {
     Paragraph p;
     for (int i = 0; i < 60000; ++i)
         p.append(run("x", "Police " + std::to_string(i % 5000), 20,
-                     Rgb{static_cast<std::uint8_t>(i & 0xFF), static_cast<std::uint8_t>((i >> 8) & 0xFF), 7}));
+                     TextColour{static_cast<std::uint8_t>(i & 0xFF), static_cast<std::uint8_t>((i >> 8) & 0xFF), 7}));
     const RichDocument document{{p}};
     const auto start = std::chrono::steady_clock::now();
     const RtfReadResult back = readRtf(writeRtf(document));

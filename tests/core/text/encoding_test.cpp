@@ -1,4 +1,4 @@
-#include "richtext/text_encoding.hpp"
+#include "text/encoding.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
-// The two encodings at the RTF file boundary: UTF-8 inside the program, Windows-1252 for
-// the \'hh escapes and for old plain-text files.
+// The two encodings at the file boundary: UTF-8 inside the program, Windows-1252 in the
+// record files and in RTF's \'hh escapes and old plain-text files.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -26,5 +26,10 @@ void appendUtf8(std::string& out, char32_t codePoint);
 char32_t nextUtf8(std::string_view text, std::size_t& pos);
 
 bool isValidUtf8(std::string_view text);
+
+// Whole texts. The undefined bytes keep their own number both ways, so that no byte of a
+// record is lost; a character with no Windows-1252 byte becomes "?".
+std::string cp1252ToUtf8(std::string_view bytes);
+std::string utf8ToCp1252(std::string_view utf8);
 
 }  // namespace tavir

@@ -1,4 +1,4 @@
-#include "richtext/text_encoding.hpp"
+#include "text/encoding.hpp"
 
 #include <array>
 
@@ -87,6 +87,32 @@ char32_t nextUtf8(std::string_view text, std::size_t& pos) {
     }
     pos += static_cast<std::size_t>(length);
     return value;
+}
+
+namespace {
+bool isUndefinedCp1252(char32_t c) { return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D; }
+}  // namespace
+
+std::string cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char ch : bytes) {
+        const auto b = static_cast<std::uint8_t>(ch);
+        appendUtf8(out, isUndefinedCp1252(b) ? char32_t{b} : cp1252ToUnicode(b));
+    }
+    return out;
+}
+
+std::string utf8ToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const char32_t c = nextUtf8(utf8, pos);
+        const int byte = isUndefinedCp1252(c) ? static_cast<int>(c) : unicodeToCp1252(c);
+        out.push_back(byte >= 0 ? static_cast<char>(byte) : '?');
+    }
+    return out;
 }
 
 bool isValidUtf8(std::string_view text) {
