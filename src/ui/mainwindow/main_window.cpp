@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QDesktopServices>
+#include <QShortcut>
 #include <QFileInfo>
 #include <QMenu>
 #include <QCheckBox>
@@ -34,7 +36,9 @@
 #include "dotstructure/texts.hpp"
 #include "geometry3d/animation_view.hpp"
 #include "geometry3d/texts.hpp"
+#include "help/help_window.hpp"
 #include "help/introduction.hpp"
+#include "common/program_directory.hpp"
 #include "output/view_pictures.hpp"
 #include "series/series_dialogs.hpp"
 #include "series/series_file.hpp"
@@ -72,7 +76,7 @@ void setColours(QWidget* w, const QColor& window, const QColor& text) {
 }
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), f1Book_(&kHelpGuide) {
     ensureResources();
     setObjectName(QStringLiteral("Tavir"));
     setWindowTitle(utf8(texts::kWindowCaption));
@@ -290,6 +294,15 @@ void MainWindow::buildButtons() {
     connect(findChild<QPushButton*>(QStringLiteral("Command14")), &QPushButton::clicked, this,
             [this] { workspace_.Command14_Click(); });
     buildMenus();
+    connect(findChild<QPushButton*>(QStringLiteral("Command7")), &QPushButton::clicked, this,
+            [this] { openHelp(kHelpGuide); });
+    connect(findChild<QPushButton*>(QStringLiteral("Command9")), &QPushButton::clicked, this, [this] {
+        // The course becomes the program's help: F1 opens it from now on.
+        f1Book_ = &kCourse;
+        openHelp(kCourse);
+    });
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { openHelp(*f1Book_); });
     connect(findChild<QPushButton*>(QStringLiteral("Command11")), &QPushButton::clicked, this, [this] {
         SaveSeriesDialog enregistrer(workspace_, this);
         if (runDialog(enregistrer) == QDialog::Accepted) setSeriesCaption(enregistrer.savedFile());
@@ -323,6 +336,15 @@ bool MainWindow::loadSeries(const QString& path) {
 
 void MainWindow::setSeriesCaption(const QString& path) {
     setWindowTitle(utf8(texts::kCaptionFilePrefix) + QFileInfo(path).absoluteFilePath());
+}
+
+void MainWindow::openHelp(const HelpBook& book) {
+    // A help file of the described name beside the program goes to the desktop's viewer.
+    const QString folder = programDirectory();
+    const QString file = folder.isEmpty() ? QString() : folder + QLatin1Char('/') + QString::fromLatin1(book.fallbackFile);
+    if (!file.isEmpty() && QFileInfo::exists(file) && QDesktopServices::openUrl(QUrl::fromLocalFile(file))) return;
+    if (!help_) help_ = new HelpWindow(this);
+    help_->showPage(QUrl(QString::fromLatin1(book.page)), QString::fromUtf8(book.title));
 }
 
 void MainWindow::buildMenus() {

@@ -20,6 +20,8 @@ class QMenu;
 namespace tavir::ui {
 
 class BoardView;
+class HelpWindow;
+struct HelpBook;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -39,6 +41,9 @@ public:
     bool loadSeries(const QString& path);
     // The caption after a series was opened or saved.
     void setSeriesCaption(const QString& path);
+    // "&Aide", "&Voir le cours" and F1: our help window, or the desktop's viewer for a help
+    // file of the described name beside the program.
+    void openHelp(const HelpBook& book);
     // Opens the information window at the dot-structure box.
     void phototavir_Click();
 
@@ -89,6 +94,8 @@ private:
     QRadioButton* option3_[10] = {};
     QMenu* menucopie_ = nullptr;
     QMenu* nbdel_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    const HelpBook* f1Book_ = nullptr;  // the book F1 opens: the guide, then the course
     bool applyingSizeRule_ = false;
 };
 

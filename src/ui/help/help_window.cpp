@@ -1,0 +1,54 @@
+#include "help/help_window.hpp"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "common/fonts.hpp"
+#include "common/resources.hpp"
+
+namespace tavir::ui {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+    ensureResources();
+    setObjectName(QStringLiteral("aide"));
+    resize(760, 560);
+    browser_->setObjectName(QStringLiteral("pages"));
+    browser_->setOpenExternalLinks(true);
+    browser_->setFont(arialFont(10));
+
+    auto* back = new QPushButton(QString::fromUtf8("&Précédent"), this);
+    auto* forward = new QPushButton(QStringLiteral("&Suivant"), this);
+    auto* home = new QPushButton(QStringLiteral("S&ommaire"), this);
+    auto* close = new QPushButton(QStringLiteral("&Fermer"), this);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(home, &QPushButton::clicked, this, [this] { browser_->setSource(home_); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {back, forward, home}) buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+}
+
+void HelpWindow::showPage(const QUrl& page, const QString& title) {
+    home_ = page;
+    setWindowTitle(title);
+    browser_->setSource(page);
+    if (browser_->toPlainText().trimmed().isEmpty())
+        browser_->setHtml(QString::fromUtf8("<h2>Page d'aide introuvable</h2><p>Revoir l'installation du logiciel.</p>"));
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace tavir::ui
