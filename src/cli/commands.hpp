@@ -15,5 +15,6 @@ int runEval(const std::vector<std::string>& args);
 int runKeys(const std::vector<std::string>& args);
 int runSeries(const std::vector<std::string>& args);
 int runRtf(const std::vector<std::string>& args);
+int runExercise(const std::vector<std::string>& args);
 
 }  // namespace tavir::cli

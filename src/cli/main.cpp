@@ -11,7 +11,8 @@ void usage() {
                  "  analyse [--drag] CONSTRUCTION\n"
                  "  render VIEW CONSTRUCTION OUT [--frame N] [--compact] [--figure] [--red] [--blue] [--scale K]\n"
                  "  series dump FILE | series write FILE [C1 ... C10]\n"
-                 "  rtf dump FILE | rtf roundtrip IN OUT\n";
+                 "  rtf dump FILE | rtf roundtrip IN OUT\n"
+                 "  exercise dump FILE | exercise write FILE --statement S [OPTIONS]\n";
 }
 }  // namespace
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     if (command == "keys") return tavir::cli::runKeys(args);
     if (command == "series") return tavir::cli::runSeries(args);
     if (command == "rtf") return tavir::cli::runRtf(args);
+    if (command == "exercise") return tavir::cli::runExercise(args);
 #ifdef TAVIR_CLI_RENDER
     if (command == "render") return tavir::cli::runRender(args);
 #endif

@@ -1,0 +1,57 @@
+#pragma once
+// The program's own texts for the exercise area, its menu and the exercise chooser (UTF-8).
+#include <string_view>
+
+namespace tavir::exercise_texts {
+
+constexpr std::string_view kExtension = ".E06";
+constexpr std::string_view kFilePattern = "*.E06";
+constexpr std::string_view kGuidedTourFile = "TAVIR.PEM";
+
+// The exercise menu `optionexo`.
+constexpr std::string_view kMenuGuidedTour = "Prise en main";
+constexpr std::string_view kMenuOpenExercise = "Ouvrir un exercice (énoncé + configuration)";
+constexpr std::string_view kMenuCorrection = "Voir la correction";
+constexpr std::string_view kMenuSaveText = "Enregistrer le contenu de la fenêtre exercice";
+constexpr std::string_view kMenuOpenText = "Retrouver un texte";
+constexpr std::string_view kMenuPrintText = "Imprimer le contenu de la fenêtre exercice";
+constexpr std::string_view kMenuClose = "Fermer l'exercice";
+
+// The chooser `Fichexo`.
+constexpr std::string_view kCorrected = "Exercice corrigé";
+constexpr std::string_view kNotCorrected = "Non corrigé";
+constexpr std::string_view kTopicsLabel = "Notions abordées :";
+constexpr std::string_view kDifficultyLabel = "Niveau de difficulté :";
+constexpr std::string_view kSelectFile = "Sélectionner un fichier";
+constexpr std::string_view kHeading = "Ouvrir un exercice";
+constexpr std::string_view kOpenTooltip = "Ouvrir l'exercice sélectionné";
+constexpr std::string_view kCloseTooltip = "Fermer sans charger d'exercice";
+constexpr std::string_view kWaitLine1 = "Patienter quelques instants";
+constexpr std::string_view kWaitLine2 = " Chargement des fichiers";
+
+// An exercise file that cannot be read.
+constexpr std::string_view kReadFailureTitle = "Lecture impossible";
+constexpr std::string_view kReadFailureLine1 = "Vérifier:";
+constexpr std::string_view kReadFailureLine2 = "- le nom du fichier,";
+constexpr std::string_view kReadFailureLine3 = "- l'état du lecteur.";
+
+// A file named by an exercise that is not there: "Le fichier " + path + " est introuvable".
+constexpr std::string_view kMissingFileTitle = "Fichier absent";
+constexpr std::string_view kMissingFileBefore = "Le fichier ";
+constexpr std::string_view kMissingFileAfter = " est introuvable";
+
+// The guided tour that cannot be loaded.
+constexpr std::string_view kTourFailureTitle = "Erreur lors du chargement";
+constexpr std::string_view kTourFailure = "Fichier introuvable. Revoir l'installation du logiciel.";
+
+// Saving and opening texts of the exercise area.
+constexpr std::string_view kRtfFilter = "Texte au format RTF|*.RTF";
+constexpr std::string_view kRtfDefaultExtension = "RTF";
+constexpr std::string_view kRtfOpenName = "*.rtf";
+constexpr std::string_view kFreeTextPrefix = "Texte: ";
+constexpr std::string_view kOverwriteTitle = "Ecraser le fichier?";
+constexpr std::string_view kOverwriteBefore = "Le fichier ";
+constexpr std::string_view kOverwriteAfter = " existe déjà.";
+constexpr std::string_view kOverwriteQuestion = "Ecraser l'ancien?";
+
+}  // namespace tavir::exercise_texts
