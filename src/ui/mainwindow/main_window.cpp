@@ -36,6 +36,7 @@
 #include "dotstructure/texts.hpp"
 #include "geometry3d/animation_view.hpp"
 #include "geometry3d/texts.hpp"
+#include "exercises/exercise_area.hpp"
 #include "help/help_window.hpp"
 #include "help/introduction.hpp"
 #include "common/program_directory.hpp"
@@ -266,6 +267,10 @@ void MainWindow::buildRightColumn() {
     supertext_->setObjectName(QStringLiteral("supertext"));
     supertext_->setGeometry(424, 331, 352, 214);
     intro(*supertext_);
+    exercises_ = new ExerciseArea(workspace_, *supertext_, *fich_, *this,
+                                  [this](const QString& path) { return loadSeries(path); });
+    btexo_ = btexo;
+    btexo->installEventFilter(this);
 }
 
 void MainWindow::buildButtons() {
@@ -398,6 +403,10 @@ void MainWindow::phototavir_Click() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == phototavir_ && event->type() == QEvent::MouseButtonRelease) {
         phototavir_Click();
+        return true;
+    }
+    if (watched == btexo_ && event->type() == QEvent::MouseButtonRelease) {
+        exercises_->openMenu(*btexo_);
         return true;
     }
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {

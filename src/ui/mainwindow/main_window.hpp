@@ -21,6 +21,7 @@ namespace tavir::ui {
 
 class BoardView;
 class HelpWindow;
+class ExerciseArea;
 struct HelpBook;
 
 class MainWindow : public QWidget {
@@ -31,6 +32,7 @@ public:
 
     Workspace& workspace() { return workspace_; }
     BoardView* board() const { return board_; }
+    ExerciseArea* exercises() const { return exercises_; }
     // The status line `info` (its exact text, line breaks as CR LF).
     QString info() const { return infoText_; }
     void setInfo(const QString& text);
@@ -95,6 +97,8 @@ private:
     QMenu* menucopie_ = nullptr;
     QMenu* nbdel_ = nullptr;
     HelpWindow* help_ = nullptr;
+    ExerciseArea* exercises_ = nullptr;
+    QWidget* btexo_ = nullptr;
     const HelpBook* f1Book_ = nullptr;  // the book F1 opens: the guide, then the course
     bool applyingSizeRule_ = false;
 };

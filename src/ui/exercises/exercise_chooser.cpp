@@ -1,0 +1,214 @@
+#include "exercises/exercise_chooser.hpp"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QTextEdit>
+#include <cmath>
+
+#include <QComboBox>
+
+#include "common/file_lists.hpp"
+#include "common/fonts.hpp"
+#include "common/modal_hooks.hpp"
+#include "common/program_directory.hpp"
+#include "common/qt_text.hpp"
+#include "exercises/exercise_area.hpp"
+#include "exercises/exercise_file.hpp"
+#include "exercises/texts.hpp"
+
+namespace tavir::ui {
+
+namespace {
+namespace ex = exercise_texts;
+
+QLabel* picture(QWidget* parent, const char* name, const char* resource, const QRect& geometry) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setPixmap(QPixmap(QString::fromLatin1(resource)));
+    label->setScaledContents(true);
+    return label;
+}
+}  // namespace
+
+ChooserHeading::ChooserHeading(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("tito"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0, 96, 112));
+    setPalette(pal);
+}
+
+void ChooserHeading::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QFont font = arialFont(24, true);
+    p.setFont(font);
+    const QFontMetrics metrics(font);
+    const QString heading = utf8(ex::kHeading);
+    const int n = static_cast<int>(heading.size());
+    int x = 30;
+    // Centred vertically, two units higher.
+    const int y = (height() - metrics.height()) / 2 - 2 + metrics.ascent();
+    for (int i = 0; i < n; ++i) {
+        p.setPen(QColor(255, 255, static_cast<int>(std::lround(155 + 100.0 * i / n))));
+        p.drawText(x, y, heading.at(i));
+        x += metrics.horizontalAdvance(heading.at(i));
+    }
+}
+
+ExerciseChooser::ExerciseChooser(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(area) {
+    setObjectName(QStringLiteral("Fichexo"));
+    setWindowTitle(utf8(ex::kHeading));
+    setFixedSize(560, 400);
+    setFont(arialFont(8));
+    if (parent) setPalette(parent->palette());
+
+    auto* tito = new ChooserHeading(this);
+    tito->setGeometry(0, 0, 560, 56);
+
+    lists_ = new FileLists(this, utf8(ex::kFilePattern));
+    lists_->drives()->setGeometry(10, 66, 200, 24);
+    lists_->directories()->setGeometry(10, 96, 200, 150);
+    lists_->files()->setGeometry(10, 252, 200, 138);
+
+    fichierexo_ = new QLineEdit(this);
+    fichierexo_->setObjectName(QStringLiteral("fichierexo"));
+    fichierexo_->hide();
+
+    titratexo_ = new QLabel(this);
+    titratexo_->setObjectName(QStringLiteral("titratexo"));
+    titratexo_->setGeometry(225, 66, 325, 44);
+    titratexo_->setFont(arialFont(12, true));
+    titratexo_->setWordWrap(true);
+
+    label1_ = new QLabel(utf8(ex::kTopicsLabel), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setGeometry(225, 116, 200, 18);
+    text1_ = new QTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(225, 136, 325, 110);
+    text1_->setReadOnly(true);
+
+    label4_ = new QLabel(utf8(ex::kDifficultyLabel), this);
+    label4_->setObjectName(QStringLiteral("Label4"));
+    label4_->setGeometry(225, 258, 130, 24);
+    for (int k = 0; k < 3; ++k)
+        image4_[k] = picture(this, "Image4", ":/exercises/dark.svg", QRect(360 + 30 * k, 258, 24, 24));
+    for (int k = 0; k < 3; ++k) image4_[k]->setObjectName(QStringLiteral("Image4_%1").arg(k));
+
+    // "Exercice corrigé" with its shadow 2 units right and 2 units down.
+    label3_ = new QLabel(this);
+    label3_->setObjectName(QStringLiteral("Label3"));
+    label2_ = new QLabel(this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setGeometry(225, 296, 200, 22);
+    label3_->setGeometry(label2_->geometry().translated(2, 2));
+    for (QLabel* l : {label2_, label3_}) l->setFont(arialFont(11, true));
+    label3_->setStyleSheet(QStringLiteral("color: #a0a0a0"));
+    label2_->setStyleSheet(QStringLiteral("color: #0b5d1e"));
+
+    intratro_ = new QLabel(utf8(ex::kSelectFile), this);
+    intratro_->setObjectName(QStringLiteral("intratro"));
+    intratro_->setGeometry(225, 180, 325, 24);
+    intratro_->setAlignment(Qt::AlignCenter);
+    intratro_->setFont(arialFont(11, true));
+
+    ouvreur_ = picture(this, "ouvreur", ":/exercises/open.svg", QRect(450, 340, 40, 40));
+    ouvreur_->setToolTip(utf8(ex::kOpenTooltip));
+    ouvreur_->setCursor(Qt::PointingHandCursor);
+    ouvreur_->installEventFilter(this);
+    image5_ = picture(this, "Image5", ":/exercises/close.svg", QRect(505, 340, 40, 40));
+    image5_->setToolTip(utf8(ex::kCloseTooltip));
+    image5_->setCursor(Qt::PointingHandCursor);
+    image5_->installEventFilter(this);
+
+    frame2_ = new QFrame(this);
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    frame2_->setFrameShape(QFrame::Box);
+    frame2_->setAutoFillBackground(true);
+    frame2_->setGeometry(180, 160, 220, 70);
+    auto* wait1 = new QLabel(utf8(ex::kWaitLine1), frame2_);
+    wait1->setGeometry(10, 12, 200, 20);
+    auto* wait2 = new QLabel(utf8(ex::kWaitLine2), frame2_);
+    wait2->setGeometry(10, 36, 200, 20);
+    frame2_->hide();
+
+    clearHeader();
+    connect(lists_, &FileLists::fileClicked, this, &ExerciseChooser::selectFile);
+    connect(lists_, &FileLists::fileActivated, this, [this](const QString&) { openSelected(); });
+    connect(lists_, &FileLists::pathChanged, this, [this](const QString&) { clearHeader(); });
+    const QString folder = programDirectory();
+    if (folder.isEmpty() || !lists_->setPath(folder)) lists_->setPath(QDir::currentPath());
+}
+
+void ExerciseChooser::clearHeader() {
+    titratexo_->clear();
+    text1_->clear();
+    fichierexo_->clear();
+    for (QLabel* l : image4_) l->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{label4_, ouvreur_, label1_, label2_, label3_}) w->hide();
+    intratro_->show();
+}
+
+void ExerciseChooser::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (lists_->files()->count() > 0) {
+        lists_->files()->setCurrentRow(0);
+        lists_->files()->setFocus();
+    }
+}
+
+void ExerciseChooser::selectFile(const QString& name) {
+    const QString folder = lists_->path().endsWith(QLatin1Char('/')) ? lists_->path() : lists_->path() + QLatin1Char('/');
+    QDir::setCurrent(folder);
+    fichierexo_->setText(folder + name);
+    text1_->clear();
+    for (QLabel* l : image4_) l->hide();
+    label4_->hide();
+    ouvreur_->hide();
+    if (name.trimmed().isEmpty()) return;
+    intratro_->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{label4_, ouvreur_, label1_, label2_, label3_}) w->show();
+    const auto file = loadExerciseFile(fichierexo_->text().toStdString());
+    if (!file) {
+        showMessage(this, QMessageBox::Critical, utf8(ex::kReadFailureTitle), utf8(exerciseReadFailureText()));
+        return;
+    }
+    label2_->setText(utf8(file->correctionLabel()));
+    label3_->setText(label2_->text());
+    const int d = file->difficulty();
+    for (int k = 0; k < 3; ++k) {
+        image4_[k]->setPixmap(QPixmap(d > k ? QStringLiteral(":/exercises/lit.svg") : QStringLiteral(":/exercises/dark.svg")));
+        image4_[k]->setProperty("lit", d > k);
+        image4_[k]->show();
+    }
+    text1_->setPlainText(QString::fromStdString(file->topics()));
+    titratexo_->setText(QString::fromStdString(file->title()));
+}
+
+void ExerciseChooser::openSelected() {
+    if (fichierexo_->text().trimmed().isEmpty()) return;
+    frame2_->show();
+    frame2_->repaint();
+    const bool opened = area_.openExercise(fichierexo_->text());
+    frame2_->hide();
+    if (opened) accept();
+}
+
+bool ExerciseChooser::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == ouvreur_) openSelected();
+        if (watched == image5_) reject();
+        if (watched == ouvreur_ || watched == image5_) return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tavir::ui

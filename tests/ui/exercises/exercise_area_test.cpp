@@ -1,0 +1,240 @@
+// The exercise area: introduction, exercise menu, chooser, statements and their series,
+// corrections, texts saved and opened, and the discard check.
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QtTest>
+
+#include "common/file_lists.hpp"
+#include "exercises/exercise_area.hpp"
+#include "exercises/exercise_chooser.hpp"
+#include "exercises/exercise_file.hpp"
+#include "series/series_file.hpp"
+#include "support/window_fixture.hpp"
+
+using namespace tavir;
+using namespace tavir::ui;
+
+namespace {
+const char* kMethane = "34222424242232223232322";
+const char* kWater = "54222222242232222222322";
+const char* kStatement = R"({\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0 Arial;}}\pard\qc\b\fs32 M\'e9thane\par\pard\b0\fs24 Construire le m\'e9thane.\par})";
+const char* kCorrection = R"({\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}}\pard Quatre liaisons simples.\par})";
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+}  // namespace
+
+class ExerciseAreaTest : public QObject {
+    Q_OBJECT
+
+private:
+    testing::WindowFixture fx;
+    std::unique_ptr<QTemporaryDir> dir;
+    QStringList messages;
+    QList<int> answers;
+
+    QTextEdit* supertext() { return fx.child<QTextEdit>(QStringLiteral("supertext")); }
+    QLineEdit* fich() { return fx.child<QLineEdit>(QStringLiteral("fich")); }
+    ExerciseArea* area() { return fx.window->exercises(); }
+    // An exercise in the temporary folder: statement, correction and their series.
+    QString makeExercise(const char* name, bool corrected, int difficulty, bool withStatement = true) {
+        const QString folder = dir->path() + QLatin1Char('/');
+        if (withStatement) writeFile(folder + QStringLiteral("enonce.rtf"), kStatement);
+        writeFile(folder + QStringLiteral("corrige.rtf"), kCorrection);
+        saveSeriesFile((folder + QStringLiteral("depart.C01")).toStdString(), {kWater});
+        saveSeriesFile((folder + QStringLiteral("reponse.C01")).toStdString(), {kMethane});
+        ExerciseDescription d;
+        d.statement = "enonce.rtf";
+        d.statementSeries = "depart.C01";
+        if (corrected) {
+            d.correction = "corrige.rtf";
+            d.correctionSeries = "reponse.C01";
+        }
+        d.difficulty = difficulty;
+        d.topics = {"Règle de l'octet. ", "", "Liaisons simples."};
+        d.title = "   Le méthane  ";
+        const QString path = folder + QString::fromLatin1(name);
+        saveExerciseFile(path.toStdString(), d);
+        return path;
+    }
+    QAction* menuItem(const char* name) { return area()->menu()->findChild<QAction*>(QString::fromLatin1(name)); }
+    // Opens the exercise menu under BTEXO and records which items were enabled.
+    QMap<QString, bool> menuStates() {
+        QMap<QString, bool> states;
+        ModalHooks::menu = [&](QMenu& m, const QPoint&) -> QAction* {
+            for (QAction* a : m.actions())
+                if (!a->isSeparator()) states[a->objectName()] = a->isEnabled();
+            return nullptr;
+        };
+        QTest::mouseClick(fx.child(QStringLiteral("BTEXO")), Qt::LeftButton);
+        ModalHooks::menu = nullptr;
+        return states;
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(fx.open());
+        messages.clear();
+        answers.clear();
+        ModalHooks::message = [this](QMessageBox& box) {
+            messages << box.windowTitle() + QStringLiteral(" | ") + box.text();
+            return answers.isEmpty() ? int(QMessageBox::Ok) : answers.takeFirst();
+        };
+    }
+    void cleanup() { fx.close(); }
+
+    void introductionAsDescribed() {
+        QTextEdit* text = supertext();
+        QVERIFY(text->isReadOnly());
+        QVERIFY(fich()->text().isEmpty());
+        const QTextBlock title = text->document()->begin();
+        QCOMPARE(title.text(), QStringLiteral("Tavir"));
+        QCOMPARE(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        const QTextCharFormat titleFormat = title.begin().fragment().charFormat();
+        QCOMPARE(titleFormat.foreground().color(), QColor(0, 0, 200));
+        QCOMPARE(titleFormat.font().pixelSize(), 24);  // 18 points at 96 dpi
+        QStringList blue;
+        for (QTextBlock b = title.next(); b.isValid(); b = b.next()) {
+            QCOMPARE(b.blockFormat().leftMargin(), 20.0);
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().foreground().color() == QColor(0, 0, 200))
+                    blue << it.fragment().text().trimmed();
+        }
+        QCOMPARE(blue, (QStringList{"le bouton gauche de la souris", "bouton droit", QString::fromUtf8("représentation de Tavir"),
+                                    QString::fromUtf8("animation en trois dimensions."), "Exercices", "Prise en main"}));
+        // Typing there marks nothing as modified.
+        text->insertPlainText(QStringLiteral("x"));
+        QVERIFY(!fx.window->workspace().textModified());
+        QVERIFY(!menuStates().value(QStringLiteral("Closexo")));
+    }
+
+    void openingAnExerciseLoadsItsStatementAndSeries() {
+        const QString file = makeExercise("a.E06", true, 2);
+        QVERIFY(area()->openExercise(file));
+        QVERIFY(supertext()->toPlainText().startsWith(QString::fromUtf8("Méthane")));
+        QVERIFY(!supertext()->isReadOnly());
+        QCOMPARE(fich()->text(), file);
+        QCOMPARE(fx.board(), QString::fromLatin1(kWater));
+        const auto states = menuStates();
+        QVERIFY(states.value(QStringLiteral("opencor")));
+        QVERIFY(states.value(QStringLiteral("Closexo")));
+        menuItem("opencor")->trigger();
+        QCOMPARE(supertext()->toPlainText(), QStringLiteral("Quatre liaisons simples."));
+        QCOMPARE(fx.board(), QString::fromLatin1(kMethane));
+        menuItem("Closexo")->trigger();
+        QVERIFY(fich()->text().isEmpty());
+        QVERIFY(supertext()->isReadOnly());
+        QVERIFY(supertext()->toPlainText().startsWith(QStringLiteral("Tavir")));
+    }
+
+    void uncorrectedExerciseHasNoCorrectionItem() {
+        QVERIFY(area()->openExercise(makeExercise("b.E06", false, 0)));
+        QVERIFY(!menuStates().value(QStringLiteral("opencor")));
+    }
+
+    void missingStatementSaysWhichFile() {
+        const QString file = makeExercise("c.E06", true, 1, false);
+        QVERIFY(!area()->openExercise(file));
+        QCOMPARE(messages, QStringList{QStringLiteral("Fichier absent | Le fichier ") + dir->path() +
+                                       QStringLiteral("/enonce.rtf est introuvable")});
+        QVERIFY(fich()->text().isEmpty());
+    }
+
+    void editedTextAsksBeforeItIsLost() {
+        QVERIFY(area()->openExercise(makeExercise("a.E06", true, 2)));
+        supertext()->insertPlainText(QStringLiteral("Ma réponse"));
+        QVERIFY(fx.window->workspace().textModified());
+        answers << QMessageBox::Cancel;
+        menuItem("Closexo")->trigger();
+        QCOMPARE(messages, QStringList{QString::fromUtf8("Abandon des données? | Attention: perte des modifications du texte.")});
+        QVERIFY(!fich()->text().isEmpty());
+        QVERIFY(supertext()->toPlainText().contains(QStringLiteral("Ma réponse")));
+    }
+
+    void chooserShowsTheHeader_data() {
+        QTest::addColumn<bool>("corrected");
+        QTest::addColumn<int>("difficulty");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("none lit") << false << 0 << QString::fromUtf8("Non corrigé");
+        QTest::newRow("two lit") << true << 2 << QString::fromUtf8("Exercice corrigé");
+        QTest::newRow("three lit") << true << 3 << QString::fromUtf8("Exercice corrigé");
+    }
+    void chooserShowsTheHeader() {
+        QFETCH(bool, corrected);
+        QFETCH(int, difficulty);
+        QFETCH(QString, label);
+        makeExercise("x.E06", corrected, difficulty);
+        ExerciseChooser chooser(*area(), fx.window.get());
+        QVERIFY(chooser.lists()->setPath(dir->path()));
+        QCOMPARE(chooser.lists()->files()->count(), 1);
+        chooser.selectFile(QStringLiteral("x.E06"));
+        QCOMPARE(chooser.findChild<QLabel*>(QStringLiteral("titratexo"))->text(), QString::fromUtf8("Le méthane"));
+        QCOMPARE(chooser.findChild<QLabel*>(QStringLiteral("Label2"))->text(), label);
+        QCOMPARE(chooser.findChild<QLabel*>(QStringLiteral("Label3"))->pos(),
+                 chooser.findChild<QLabel*>(QStringLiteral("Label2"))->pos() + QPoint(2, 2));
+        QCOMPARE(chooser.findChild<QTextEdit*>(QStringLiteral("Text1"))->toPlainText(),
+                 QString::fromUtf8("Règle de l'octet. Liaisons simples."));
+        int lit = 0;
+        for (int k = 0; k < 3; ++k)
+            lit += chooser.findChild<QLabel*>(QStringLiteral("Image4_%1").arg(k))->property("lit").toBool();
+        QCOMPARE(lit, difficulty);
+        chooser.openSelected();
+        QCOMPARE(chooser.result(), int(QDialog::Accepted));
+        QCOMPARE(fx.board(), QString::fromLatin1(kWater));
+    }
+
+    void chooserOnAFolderWithoutExercises() {
+        ExerciseChooser chooser(*area(), fx.window.get());
+        QVERIFY(chooser.lists()->setPath(dir->path()));
+        QCOMPARE(chooser.lists()->files()->count(), 0);
+        QVERIFY(!chooser.findChild<QLabel*>(QStringLiteral("ouvreur"))->isVisibleTo(&chooser));
+        chooser.openSelected();
+        QCOMPARE(chooser.result(), int(QDialog::Rejected));
+    }
+
+    void savedTextReopensWithItsFormatting() {
+        QVERIFY(area()->openExercise(makeExercise("a.E06", true, 2)));
+        const QString saved = dir->filePath(QStringLiteral("copie.rtf"));
+        ModalHooks::dialog = [&](QDialog& d) {
+            static_cast<QFileDialog&>(d).selectFile(saved);
+            return int(QDialog::Accepted);
+        };
+        // QFileDialog::selectedFiles reads what was selected; run the item and check the file.
+        menuItem("savetexte")->trigger();
+        QVERIFY(QFile::exists(saved));
+        QVERIFY(!fx.window->workspace().textModified());
+        menuItem("Closexo")->trigger();
+        menuItem("opentexte")->trigger();
+        QCOMPARE(fich()->text(), QStringLiteral("Texte: ") + saved);
+        const QTextBlock title = supertext()->document()->begin();
+        QCOMPARE(title.text(), QString::fromUtf8("Méthane"));
+        QCOMPARE(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QVERIFY(title.begin().fragment().charFormat().fontWeight() >= QFont::Bold);
+        // Saving onto it again and answering Cancel leaves the file as it was.
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        supertext()->insertPlainText(QStringLiteral("ajout"));
+        answers << QMessageBox::Cancel;
+        menuItem("savetexte")->trigger();
+        QVERIFY(messages.last().startsWith(QStringLiteral("Ecraser le fichier? | Le fichier ")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+};
+
+QTEST_MAIN(ExerciseAreaTest)
+#include "exercise_area_test.moc"
