@@ -2,32 +2,15 @@
 // ordinary tests.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
-
 #include "../../fuzz/series_loader_check.hpp"
+#include "support/corpus.hpp"
 
 namespace tavir {
 namespace {
-
-std::filesystem::path corpusFolder() {
-    return std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "fuzz" / "corpus" / "series_loader";
-}
-
-std::string fileBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using namespace tavir::testing;
 
 TEST(SeriesLoaderCorpus, EveryInputLoadsWholeOrIsRefused) {
-    const auto folder = corpusFolder();
-    ASSERT_TRUE(std::filesystem::is_directory(folder)) << folder;
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.is_regular_file()) files.push_back(entry.path());
+    const auto files = corpusFiles("series_loader");
     ASSERT_GE(files.size(), 4u);
     for (const auto& file : files) EXPECT_EQ(fuzz::checkSeriesLoader(fileBytes(file)), "") << file.filename();
 }
@@ -40,7 +23,7 @@ struct SeedCase {
 class SeriesLoaderSeed : public ::testing::TestWithParam<SeedCase> {};
 
 TEST_P(SeriesLoaderSeed, GivesItsVerdict) {
-    const auto path = corpusFolder() / GetParam().file;
+    const auto path = corpusFolder("series_loader") / GetParam().file;
     ASSERT_TRUE(std::filesystem::exists(path)) << path;
     EXPECT_EQ(decodeSeries(fileBytes(path)).status, GetParam().status);
 }
