@@ -1,0 +1,74 @@
+#include "output/print_plan.hpp"
+
+#include "board/construction.hpp"
+
+namespace tavir::output {
+
+PictureSize screenSize(Picture picture) {
+    switch (picture) {
+        case Picture::Board: return {129, 97};
+        case Picture::DotStructure: return {265, 201};
+        case Picture::Animation: return {242, 202};
+    }
+    return {0, 0};
+}
+
+bool isPrintableEntry(std::string_view entry) {
+    return !isBlankEntry(entry) && entry != kEmptyConstructionString;
+}
+
+std::vector<int> chosenConstructions(const std::array<std::string, 10>& series, bool seriesMode, int current) {
+    if (!seriesMode) return {current};
+    std::vector<int> chosen;
+    for (int n = 1; n <= 10; ++n)
+        if (isPrintableEntry(series[static_cast<std::size_t>(n - 1)])) chosen.push_back(n);
+    return chosen;
+}
+
+PrintPlan planPrint(const PrintRequest& request, const std::vector<int>& constructions, const PageGeometry& page) {
+    PrintPlan plan;
+    std::vector<Picture> pictures;
+    if (request.board) pictures.push_back(Picture::Board);
+    if (request.dotStructure) pictures.push_back(Picture::DotStructure);
+    if (request.animation) pictures.push_back(Picture::Animation);
+    if (pictures.empty() || constructions.empty() || request.copies < 1) return plan;
+
+    const double top = page.height / 20.0;
+    const double bottomLimit = page.height * 0.9;
+    int pageIndex = 0;
+    double y = top;
+    bool pageUsed = false;
+    bool breakPending = false;
+    for (int copy = 1; copy <= request.copies; ++copy) {
+        for (int construction : constructions) {
+            for (Picture picture : pictures) {
+                const PictureSize size = screenSize(picture);
+                PrintStep step;
+                step.copy = copy;
+                step.construction = construction;
+                step.picture = picture;
+                step.width = size.width * page.dpiX / kScreenDpi;
+                step.height = size.height * page.dpiY / kScreenDpi;
+                // A picture too tall for any page goes on the page it reached rather than
+                // leaving a blank page behind.
+                if (breakPending || (pageUsed && y + step.height > bottomLimit)) {
+                    step.newPageBefore = true;
+                    ++pageIndex;
+                    y = top;
+                    breakPending = false;
+                }
+                step.page = pageIndex;
+                step.x = (page.width - step.width) / 2.0;
+                step.y = y;
+                plan.steps.push_back(step);
+                y += step.height;
+                pageUsed = true;
+            }
+        }
+        breakPending = true;  // the next copy starts on a new page
+    }
+    plan.pageCount = pageIndex + 1;
+    return plan;
+}
+
+}  // namespace tavir::output

@@ -1,0 +1,274 @@
+#include "output/print_window.hpp"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "board/workspace.hpp"
+#include "common/fonts.hpp"
+#include "common/modal_hooks.hpp"
+#include "common/qt_text.hpp"
+#include "output/print_job.hpp"
+#include "output/texts.hpp"
+
+namespace tavir::ui {
+
+namespace texts = output_texts;
+
+UpDown::UpDown(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    auto* up = new QToolButton(this);
+    up->setObjectName(QStringLiteral("up"));
+    up->setArrowType(Qt::UpArrow);
+    up->setAutoRepeat(true);
+    auto* down = new QToolButton(this);
+    down->setObjectName(QStringLiteral("down"));
+    down->setArrowType(Qt::DownArrow);
+    down->setAutoRepeat(true);
+    up->setGeometry(0, 0, 17, 12);
+    down->setGeometry(0, 12, 17, 12);
+    setFixedSize(17, 24);
+    connect(up, &QToolButton::clicked, this, &UpDown::stepUp);
+    connect(down, &QToolButton::clicked, this, &UpDown::stepDown);
+}
+
+void UpDown::setRange(int minimum, int maximum) {
+    minimum_ = minimum;
+    maximum_ = std::max(minimum, maximum);
+    setValue(value_);
+}
+
+void UpDown::setValue(int value) {
+    value = std::clamp(value, minimum_, maximum_);
+    if (value == value_) return;
+    value_ = value;
+    emit valueChanged(value_);
+}
+
+void UpDown::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Up) stepUp();
+    else if (event->key() == Qt::Key_Down) stepDown();
+    else QWidget::keyPressEvent(event);
+}
+
+void UpDown::wheelEvent(QWheelEvent* event) {
+    if (event->angleDelta().y() > 0) stepUp();
+    else if (event->angleDelta().y() < 0) stepDown();
+}
+
+namespace {
+
+template <typename W>
+W* control(QWidget* parent, const char* name, std::string_view text, const QRect& geometry) {
+    auto* w = new W(utf8(text), parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(geometry);
+    return w;
+}
+
+// The printer the program starts with: the system's default, or a PDF file in the home
+// folder where no printer is installed.
+void startPrinter(QPrinter& printer) {
+    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+    if (printers.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir(QDir::homePath()).filePath(utf8(texts::kPdfFileName)));
+        return;
+    }
+    if (printer.printerName().isEmpty()) {
+        const QPrinterInfo chosen = QPrinterInfo::defaultPrinter();
+        printer.setPrinterName(chosen.isNull() ? printers.first().printerName() : chosen.printerName());
+    }
+}
+
+// What the printer set-up dialog may change, kept so that a cancelled dialog changes nothing.
+struct PrinterSettings {
+    QPrinter::OutputFormat format;
+    QString name;
+    QString file;
+    QPageLayout layout;
+    QPrinter::ColorMode colour;
+    QPrinter::DuplexMode duplex;
+    int copies;
+
+    explicit PrinterSettings(const QPrinter& p)
+        : format(p.outputFormat()), name(p.printerName()), file(p.outputFileName()), layout(p.pageLayout()),
+          colour(p.colorMode()), duplex(p.duplex()), copies(p.copyCount()) {}
+    void restore(QPrinter& p) const {
+        p.setOutputFormat(format);
+        if (format == QPrinter::NativeFormat) p.setPrinterName(name);
+        p.setOutputFileName(file);
+        p.setPageLayout(layout);
+        p.setColorMode(colour);
+        p.setDuplex(duplex);
+        p.setCopyCount(copies);
+    }
+};
+
+// The main window's pictures stay hidden for the whole job, whichever way it ends.
+struct HiddenViews {
+    const std::function<void(bool)>& set;
+    explicit HiddenViews(const std::function<void(bool)>& s) : set(s) {
+        if (set) set(true);
+    }
+    ~HiddenViews() {
+        if (set) set(false);
+    }
+};
+
+}  // namespace
+
+PrintWindow::PrintWindow(Workspace& workspace, std::function<void(bool)> setViewsHidden, QWidget* mainWindow)
+    : QDialog(mainWindow), workspace_(workspace), setViewsHidden_(std::move(setViewsHidden)) {
+    setObjectName(QStringLiteral("confimp"));
+    setWindowTitle(utf8(texts::kCaption));
+    setFont(arialFont(8));
+    setFixedSize(400, 250);
+
+    options_ = new QGroupBox(utf8(texts::kOptionsFrame), this);
+    options_->setObjectName(QStringLiteral("Frame1"));
+    options_->setGeometry(10, 8, 255, 196);
+    chec1_ = control<QCheckBox>(options_, "Chec_1", texts::kChecBoard, QRect(12, 22, 235, 20));
+    chec3_ = control<QCheckBox>(options_, "Chec_3", texts::kChecDotStructure, QRect(12, 44, 235, 20));
+    chec2_ = control<QCheckBox>(options_, "Chec_2", texts::kChecAnimation, QRect(12, 66, 235, 20));
+    chec1_->setChecked(true);
+    chec2_->setChecked(true);
+    chec3_->setChecked(true);
+    auto* rule = new QFrame(options_);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setGeometry(12, 92, 231, 4);
+    option1_ = control<QRadioButton>(options_, "Option1", texts::kOption1, QRect(12, 102, 235, 20));
+    option2_ = control<QRadioButton>(options_, "Option2", texts::kOption2, QRect(12, 124, 235, 20));
+    option1_->setChecked(true);
+    control<QLabel>(options_, "Label3", texts::kCopiesLabel, QRect(12, 160, 140, 20));
+    label4_ = control<QLabel>(options_, "Label4", "1", QRect(155, 160, 30, 20));
+    label4_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    upDown1_ = new UpDown(options_);
+    upDown1_->setObjectName(QStringLiteral("UpDown1"));
+    upDown1_->move(192, 158);
+    upDown1_->setRange(1, 20);
+    upDown1_->setValue(1);
+    connect(upDown1_, &UpDown::valueChanged, this, [this](int v) { label4_->setText(QString::number(v)); });
+
+    command1_ = control<QPushButton>(this, "Command1", texts::kOk, QRect(280, 14, 110, 30));
+    command2_ = control<QPushButton>(this, "Command2", texts::kPrinters, QRect(280, 54, 110, 30));
+    command3_ = control<QPushButton>(this, "Command3", texts::kCancel, QRect(280, 94, 110, 30));
+    command1_->setDefault(true);
+    connect(command1_, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &PrintWindow::Command2_Click);
+    connect(command3_, &QPushButton::clicked, this, &QDialog::reject);
+
+    control<QLabel>(this, "Label2", texts::kPrinterLabel, QRect(10, 216, 70, 22));
+    defaut_ = new QLineEdit(this);
+    defaut_->setObjectName(QStringLiteral("defaut"));
+    defaut_->setReadOnly(true);
+    defaut_->setGeometry(82, 214, 308, 24);
+
+    // Shown in place of the options and buttons while the job runs.
+    frame2_ = new QFrame(this);
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    frame2_->setFrameShape(QFrame::Box);
+    frame2_->setGeometry(10, 8, 380, 196);
+    auto* wait = control<QLabel>(frame2_, "Label1", texts::kPleaseWait, QRect(10, 80, 360, 30));
+    wait->setAlignment(Qt::AlignCenter);
+    wait->setFont(arialFont(10, true));
+    frame2_->hide();
+
+    startPrinter(printer_);
+    showPrinterName();
+    if (mainWindow) move(mainWindow->geometry().topLeft() + QPoint(180, 140));
+}
+
+bool PrintWindow::printsToFile() const {
+    return printer_.outputFormat() == QPrinter::PdfFormat || !printer_.outputFileName().isEmpty();
+}
+
+void PrintWindow::showPrinterName() {
+    defaut_->setText(printsToFile() ? utf8(texts::kPdfPrinterPrefix) + printer_.outputFileName()
+                                    : printer_.printerName());
+    defaut_->setCursorPosition(0);
+}
+
+output::PrintRequest PrintWindow::request() const {
+    output::PrintRequest r;
+    r.board = chec1_->isChecked();
+    r.dotStructure = chec3_->isChecked();
+    r.animation = chec2_->isChecked();
+    r.series = option2_->isChecked();
+    r.copies = upDown1_->value();
+    return r;
+}
+
+void PrintWindow::Command2_Click() {
+    const PrinterSettings before(printer_);
+    QPrintDialog dialog(&printer_, this);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+    if (runDialog(dialog) != QDialog::Accepted) {
+        before.restore(printer_);
+        return;
+    }
+    // The copies are ours to count: a number chosen in the set-up dialog moves to the spinner
+    // rather than multiplying it.
+    if (printer_.copyCount() > 1) {
+        upDown1_->setValue(printer_.copyCount());
+        printer_.setCopyCount(1);
+    }
+    showPrinterName();
+}
+
+void PrintWindow::Command1_Click() {
+    const output::PrintRequest r = request();
+    if (!r.anyPicture()) {
+        showMessage(this, QMessageBox::Information, utf8(texts::kCaption), utf8(texts::kNothingChecked));
+        return;
+    }
+    if (output::chosenConstructions(workspace_.seriesEntries(), r.series, workspace_.currentConstruction()).empty()) {
+        showMessage(this, QMessageBox::Information, utf8(texts::kCaption), utf8(texts::kEmptySeries));
+        return;
+    }
+
+    const auto showControls = [this](bool shown) {
+        options_->setVisible(shown);
+        command1_->setVisible(shown);
+        command2_->setVisible(shown);
+        command3_->setVisible(shown);
+        frame2_->setVisible(!shown);
+        repaint();
+    };
+    PrintResult result;
+    {
+        HiddenViews hidden(setViewsHidden_);
+        showControls(false);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        result = printPictures(workspace_, r, printer_);
+        QApplication::restoreOverrideCursor();
+    }
+    if (result == PrintResult::CannotStart) {
+        showControls(true);
+        showMessage(this, QMessageBox::Warning, utf8(texts::kCaption), utf8(texts::kCannotStart));
+        return;
+    }
+    if (printsToFile())
+        showMessage(this, QMessageBox::Information, utf8(texts::kCaption),
+                    utf8(texts::kPdfDone) + QDir::toNativeSeparators(printer_.outputFileName()));
+    accept();
+}
+
+}  // namespace tavir::ui

@@ -1,0 +1,88 @@
+#pragma once
+// The print window `confimp`: which pictures, which constructions, how many copies, which
+// printer; "&OK" prints with the wait panel shown.
+#include <QDialog>
+#include <QPrinter>
+#include <functional>
+
+#include "output/print_plan.hpp"
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace tavir {
+class Workspace;
+}
+
+namespace tavir::ui {
+
+// A bare up/down spinner: two arrow buttons that step a whole number within a range; the
+// number itself is shown by a label beside it.
+class UpDown : public QWidget {
+    Q_OBJECT
+public:
+    explicit UpDown(QWidget* parent = nullptr);
+    int value() const { return value_; }
+    void setRange(int minimum, int maximum);
+    void setValue(int value);
+    void stepUp() { setValue(value_ + 1); }
+    void stepDown() { setValue(value_ - 1); }
+
+signals:
+    void valueChanged(int value);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    int value_ = 1;
+    int minimum_ = 1;
+    int maximum_ = 20;
+};
+
+class PrintWindow : public QDialog {
+    Q_OBJECT
+public:
+    // setViewsHidden(true) hides the main window's three pictures before the job and
+    // setViewsHidden(false) shows them again afterwards.
+    PrintWindow(Workspace& workspace, std::function<void(bool)> setViewsHidden, QWidget* mainWindow = nullptr);
+
+    QPrinter& printer() { return printer_; }
+    // `defaut`: the printer's name, or the file the pages go to.
+    void showPrinterName();
+    output::PrintRequest request() const;
+
+    // "&OK", "&Imprimantes" (also reachable through the buttons).
+    void Command1_Click();
+    void Command2_Click();
+
+private:
+    bool printsToFile() const;
+
+    Workspace& workspace_;
+    std::function<void(bool)> setViewsHidden_;
+    QPrinter printer_{QPrinter::HighResolution};
+
+    QGroupBox* options_ = nullptr;
+    QCheckBox* chec1_ = nullptr;
+    QCheckBox* chec2_ = nullptr;
+    QCheckBox* chec3_ = nullptr;
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QLabel* label4_ = nullptr;
+    UpDown* upDown1_ = nullptr;
+    QLineEdit* defaut_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QPushButton* command3_ = nullptr;
+    QFrame* frame2_ = nullptr;
+};
+
+}  // namespace tavir::ui

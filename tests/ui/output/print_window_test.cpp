@@ -1,0 +1,419 @@
+// The print window and its job: pages of a real PDF file read back, pictures measured on
+// image pages at two resolutions.
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <deque>
+
+#include "board/construction.hpp"
+#include "board/workspace.hpp"
+#include "common/modal_hooks.hpp"
+#include "output/print_job.hpp"
+#include "output/print_window.hpp"
+#include "output/view_pictures.hpp"
+
+using namespace tavir;
+using namespace tavir::ui;
+
+namespace {
+const char* kWater = "54222222242232222222322";
+const char* kMethane = "34222424242232223232322";
+const char* kOther = "33422224244243222232332";
+const char* kEmpty = "22222222222222222222222";
+
+using Series = std::array<std::string, 10>;
+
+// Pages of a PDF file, counted from its page objects (the page tree is "/Pages").
+int pdfPageCount(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QString text = QString::fromLatin1(f.readAll());
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return static_cast<int>(text.count(page));
+}
+
+// Pages drawn into images, for measuring what the job draws.
+class ImagePages : public PrintTarget {
+public:
+    ImagePages(QSizeF inches, double dpi) : size_((inches * dpi).toSize()), dpi_(dpi) {}
+    QSize pageSize() const override { return size_; }
+    double dpiX() const override { return dpi_; }
+    double dpiY() const override { return dpi_; }
+    bool begin(QPainter& p) override { return p.begin(&addPage()); }
+    void newPage(QPainter& p) override {
+        p.end();
+        p.begin(&addPage());
+    }
+    void end(QPainter& p) override { p.end(); }
+    std::deque<QImage> pages;
+
+private:
+    QImage& addPage() {
+        QImage image(size_, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        image.setDotsPerMeterX(qRound(dpi_ / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi_ / 0.0254));
+        pages.push_back(image);
+        return pages.back();
+    }
+    QSize size_;
+    double dpi_;
+};
+
+// The smallest rectangle holding every pixel that is not white.
+QRect inkBox(const QImage& image) {
+    int left = image.width(), top = image.height(), right = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((line[x] & 0xffffff) == 0xffffff) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+}  // namespace
+
+class PrintWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Workspace> ws;
+    std::unique_ptr<QTemporaryDir> dir;
+    QStringList messages;
+    QList<bool> viewsHidden;  // every call of the main window's callback
+    std::unique_ptr<PrintWindow> confimp;
+
+    // A series put in the table, with construction `current` on the board.
+    void setSeries(const Series& series, int current) {
+        ws->loadSeries(series);
+        ws->Option3_Click(current - 1);
+    }
+    void openWindow() {
+        confimp = std::make_unique<PrintWindow>(*ws, [this](bool hidden) { viewsHidden << hidden; });
+    }
+    template <typename T = QWidget>
+    T* child(const char* name) {
+        return confimp->findChild<T*>(QString::fromLatin1(name));
+    }
+    // The printer writes this PDF on A4 with 10 mm margins.
+    QString printToPdf(const char* name) {
+        const QString path = dir->filePath(QString::fromLatin1(name));
+        QPrinter& p = confimp->printer();
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(path);
+        p.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                    QPageLayout::Millimeter));
+        confimp->showPrinterName();
+        return path;
+    }
+    void choose(bool board, bool dots, bool animation, bool series, int copies) {
+        child<QCheckBox>("Chec_1")->setChecked(board);
+        child<QCheckBox>("Chec_3")->setChecked(dots);
+        child<QCheckBox>("Chec_2")->setChecked(animation);
+        child<QRadioButton>(series ? "Option2" : "Option1")->setChecked(true);
+        for (int i = 1; i < copies; ++i) child<QToolButton>("up")->click();
+    }
+
+private slots:
+    void init() {
+        ws = std::make_unique<Workspace>();
+        dir = std::make_unique<QTemporaryDir>();
+        messages.clear();
+        viewsHidden.clear();
+        ModalHooks::message = [this](QMessageBox& box) {
+            messages << box.windowTitle() + QStringLiteral(" | ") + box.text();
+            return int(QMessageBox::Ok);
+        };
+        openWindow();
+    }
+    void cleanup() {
+        confimp.reset();
+        ModalHooks::message = nullptr;
+        ModalHooks::dialog = nullptr;
+    }
+
+    void controlsAsDescribed_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* name, const char* text) { QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(text); };
+        row("Chec_1", "La construction");
+        row("Chec_3", "La représentation de Tavir");
+        row("Chec_2", "L'animation en 3 dimensions");
+        row("Option1", "L'élément édité actuellement");
+        row("Option2", "Les 10 éléments de la série");
+        row("Label3", "Nombre d'exemplaires:");
+        row("Label4", "1");
+        row("Label2", "Imprimante:");
+        row("Command1", "&OK");
+        row("Command2", "&Imprimantes");
+        row("Command3", "&Annuler");
+        row("Label1", "Veuillez patienter quelques instants...");
+    }
+    void controlsAsDescribed() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QWidget* w = confimp->findChild<QWidget*>(name);
+        QVERIFY(w);
+        QString shown;
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) shown = b->text();
+        else if (auto* l = qobject_cast<QLabel*>(w)) shown = l->text();
+        QCOMPARE(shown, text);
+    }
+
+    void startsReadyToPrintTheCurrentConstruction() {
+        QCOMPARE(confimp->objectName(), QStringLiteral("confimp"));
+        QCOMPARE(confimp->windowTitle(), QStringLiteral("Imprimer"));
+        QCOMPARE(child<QGroupBox>("Frame1")->title(), QStringLiteral("Options"));
+        for (const char* c : {"Chec_1", "Chec_2", "Chec_3", "Option1"}) QVERIFY2(child<QAbstractButton>(c)->isChecked(), c);
+        QVERIFY(!child<QRadioButton>("Option2")->isChecked());
+        QVERIFY(child<QLineEdit>("defaut")->isReadOnly());
+        QVERIFY(!child<QLineEdit>("defaut")->text().isEmpty());
+        QVERIFY(child<QWidget>("UpDown1"));
+        confimp->show();
+        QVERIFY(QTest::qWaitForWindowExposed(confimp.get()));
+        QVERIFY(!child<QWidget>("Frame2")->isVisible());
+        QVERIFY(child<QWidget>("Frame1")->isVisible());
+    }
+
+    void spinnerCountsWithinItsRange() {
+        auto* up = child<QToolButton>("up");
+        auto* down = child<QToolButton>("down");
+        auto* count = child<QLabel>("Label4");
+        down->click();
+        QCOMPARE(count->text(), QStringLiteral("1"));
+        for (int i = 0; i < 3; ++i) up->click();
+        QCOMPARE(count->text(), QStringLiteral("4"));
+        down->click();
+        QCOMPARE(count->text(), QStringLiteral("3"));
+        for (int i = 0; i < 30; ++i) up->click();
+        QCOMPARE(count->text(), QStringLiteral("20"));
+        QCOMPARE(confimp->request().copies, 20);
+    }
+
+    // A4 with 10 mm margins: a group of three pictures is 5.21 in high, the page takes
+    // pictures from 0.55 in down to 9.81 in. The second group's 3D view would end at 10.96 in,
+    // so it opens page 2, and the third group follows it there.
+    void pdfPages_data() {
+        QTest::addColumn<Series>("series");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<bool>("board");
+        QTest::addColumn<bool>("dots");
+        QTest::addColumn<bool>("animation");
+        QTest::addColumn<bool>("seriesMode");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<int>("pages");
+        const Series three{kWater, "", kMethane, kEmpty, "", "", kOther};
+        QTest::newRow("one construction, three pictures") << three << 3 << true << true << true << false << 1 << 1;
+        QTest::newRow("one construction, two copies") << three << 3 << true << true << true << false << 2 << 2;
+        QTest::newRow("series of three, empties skipped") << three << 3 << true << true << true << true << 1 << 2;
+        QTest::newRow("series of three, two copies") << three << 1 << true << true << true << true << 2 << 4;
+        QTest::newRow("series of three, boards only") << three << 1 << true << false << false << true << 1 << 1;
+        // An empty current construction is still printed when asked for.
+        QTest::newRow("empty current construction") << three << 2 << true << true << true << false << 1 << 1;
+    }
+    void pdfPages() {
+        QFETCH(Series, series);
+        QFETCH(int, current);
+        QFETCH(bool, board);
+        QFETCH(bool, dots);
+        QFETCH(bool, animation);
+        QFETCH(bool, seriesMode);
+        QFETCH(int, copies);
+        QFETCH(int, pages);
+        setSeries(series, current);
+        const std::string board0 = ws->board().record.toString();
+        const QString path = printToPdf("out.pdf");
+        choose(board, dots, animation, seriesMode, copies);
+
+        // During the job the wait panel replaces the options, and the pictures are hidden.
+        QList<int> selected;
+        bool waitPanelShown = true;
+        ws->setChangeListener([&] {
+            selected << ws->currentConstruction();
+            waitPanelShown = waitPanelShown && child<QWidget>("Frame2")->isVisibleTo(confimp.get()) &&
+                             !child<QWidget>("Frame1")->isVisibleTo(confimp.get()) && viewsHidden == QList<bool>{true};
+        });
+        child<QPushButton>("Command1")->click();
+
+        QCOMPARE(confimp->result(), int(QDialog::Accepted));
+        QCOMPARE(pdfPageCount(path), pages);
+        QVERIFY(waitPanelShown);
+        QCOMPARE(viewsHidden, (QList<bool>{true, false}));
+        QCOMPARE(messages, QStringList{QString::fromUtf8("Imprimer | Impression terminée: les pages sont dans le fichier ") +
+                                       QDir::toNativeSeparators(path)});
+        // The board is back on the construction that was current, unchanged.
+        QCOMPARE(ws->currentConstruction(), current);
+        QCOMPARE(ws->board().record.toString(), board0);
+        if (seriesMode) {
+            QList<int> expected;
+            for (int c = 0; c < copies; ++c) expected << 1 << 3 << 7;
+            expected << current;
+            // Each construction was on the board while its pictures were drawn.
+            QList<int> distinct;
+            for (int n : selected)
+                if (distinct.isEmpty() || distinct.last() != n) distinct << n;
+            QCOMPARE(distinct, expected);
+        }
+    }
+
+    void nothingToPrintKeepsTheWindowOpen_data() {
+        QTest::addColumn<Series>("series");
+        QTest::addColumn<bool>("anyPicture");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no picture ticked") << Series{kWater} << false
+                                           << QString::fromUtf8("Cochez au moins une image à imprimer.");
+        QTest::newRow("series all empty")
+            << Series{"", kEmpty} << true
+            << QString::fromUtf8("Toutes les constructions de la série sont vides: il n'y a rien à imprimer.");
+    }
+    void nothingToPrintKeepsTheWindowOpen() {
+        QFETCH(Series, series);
+        QFETCH(bool, anyPicture);
+        QFETCH(QString, message);
+        setSeries(series, 1);
+        const QString path = printToPdf("none.pdf");
+        choose(anyPicture, false, false, true, 1);
+        child<QPushButton>("Command1")->click();
+        QCOMPARE(messages, QStringList{QStringLiteral("Imprimer | ") + message});
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(viewsHidden.isEmpty());
+        QCOMPARE(confimp->result(), int(QDialog::Rejected));
+    }
+
+    void refusedJobSaysSoAndRestoresEverything() {
+        setSeries(Series{kWater, kMethane}, 2);
+        confimp->printer().setOutputFormat(QPrinter::PdfFormat);
+        confimp->printer().setOutputFileName(dir->filePath(QStringLiteral("missing/folder/out.pdf")));
+        choose(true, true, true, true, 1);
+        child<QPushButton>("Command1")->click();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(QString::fromUtf8("L'impression n'a pas pu commencer")), qPrintable(messages[0]));
+        QCOMPARE(viewsHidden, (QList<bool>{true, false}));
+        QVERIFY(!child<QWidget>("Frame2")->isVisibleTo(confimp.get()));
+        QVERIFY(child<QWidget>("Frame1")->isVisibleTo(confimp.get()));
+        QVERIFY(child<QWidget>("Command1")->isVisibleTo(confimp.get()));
+        QCOMPARE(ws->currentConstruction(), 2);
+        QCOMPARE(confimp->result(), int(QDialog::Rejected));
+    }
+
+    void cancelClosesWithoutPrinting() {
+        const QString path = printToPdf("cancel.pdf");
+        child<QPushButton>("Command3")->click();
+        QCOMPARE(confimp->result(), int(QDialog::Rejected));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(viewsHidden.isEmpty());
+    }
+
+    void printerSetUp_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("copiesChosen");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("accepted") << int(QDialog::Accepted) << 1 << true;
+        QTest::newRow("accepted with copies") << int(QDialog::Accepted) << 3 << true;
+        QTest::newRow("cancelled") << int(QDialog::Rejected) << 3 << false;
+    }
+    void printerSetUp() {
+        QFETCH(int, answer);
+        QFETCH(int, copiesChosen);
+        QFETCH(bool, changed);
+        const QString before = printToPdf("before.pdf");
+        const QString after = dir->filePath(QStringLiteral("after.pdf"));
+        ModalHooks::dialog = [&](QDialog& d) {
+            QPrinter* p = static_cast<QPrintDialog&>(d).printer();
+            p->setOutputFileName(after);
+            p->setCopyCount(copiesChosen);
+            return answer;
+        };
+        child<QPushButton>("Command2")->click();
+        const QString file = changed ? after : before;
+        QCOMPARE(confimp->printer().outputFileName(), file);
+        QCOMPARE(child<QLineEdit>("defaut")->text(), QStringLiteral("Fichier PDF: ") + file);
+        // The copies are counted by the spinner only, never twice.
+        QCOMPARE(confimp->printer().copyCount(), 1);
+        QCOMPARE(child<QLabel>("Label4")->text(), QString::number(changed ? copiesChosen : 1));
+    }
+
+    // A picture keeps its on-screen physical size (pixels at 96 dpi) whatever the printer's
+    // resolution: what is inked on paper matches what is inked on screen, centred across the
+    // page, one twentieth of the page down.
+    void samePhysicalSize_data() {
+        QTest::addColumn<int>("picture");
+        QTest::addColumn<double>("dpi");
+        for (double dpi : {300.0, 600.0}) {
+            const QByteArray at = " at " + QByteArray::number(dpi);
+            QTest::newRow("board" + at) << int(output::Picture::Board) << dpi;
+            QTest::newRow("dot structure" + at) << int(output::Picture::DotStructure) << dpi;
+            QTest::newRow("3D view" + at) << int(output::Picture::Animation) << dpi;
+        }
+    }
+    void samePhysicalSize() {
+        QFETCH(int, picture);
+        QFETCH(double, dpi);
+        ws->setBoard(*Construction::parse(kWater));
+        ws->majliaison();
+        QVERIFY(ws->view().smile);
+        const auto kind = static_cast<output::Picture>(picture);
+        const QImage screen = kind == output::Picture::Board          ? boardPicture(*ws)
+                              : kind == output::Picture::DotStructure ? dotStructurePicture(*ws)
+                                                                      : animationPicture(*ws, QPixmap(), false);
+        const QRect screenInk = inkBox(screen);
+        QVERIFY(!screenInk.isEmpty());
+
+        output::PrintRequest r;
+        r.board = kind == output::Picture::Board;
+        r.dotStructure = kind == output::Picture::DotStructure;
+        r.animation = kind == output::Picture::Animation;
+        ImagePages pages(QSizeF(4, 4), dpi);
+        QCOMPARE(printPictures(*ws, r, pages), PrintResult::Printed);
+        QCOMPARE(pages.pages.size(), std::size_t(1));
+        const QRect ink = inkBox(pages.pages.front());
+        QVERIFY(!ink.isEmpty());
+
+        const QPointF origin((4.0 - screen.width() / 96.0) / 2, 4.0 / 20);
+        const QRectF paper(ink.x() / dpi - origin.x(), ink.y() / dpi - origin.y(), ink.width() / dpi, ink.height() / dpi);
+        const QRectF onScreen(screenInk.x() / 96.0, screenInk.y() / 96.0, screenInk.width() / 96.0,
+                              screenInk.height() / 96.0);
+        // Within a screen pixel and a half (antialiased edges).
+        const double tolerance = 1.5 / 96;
+        const auto near = [&](double a, double b) { return std::abs(a - b) < tolerance; };
+        QVERIFY2(near(paper.left(), onScreen.left()) && near(paper.top(), onScreen.top()) &&
+                     near(paper.width(), onScreen.width()) && near(paper.height(), onScreen.height()),
+                 qPrintable(QStringLiteral("paper %1,%2 %3x%4 in, screen %5,%6 %7x%8 in")
+                                .arg(paper.x()).arg(paper.y()).arg(paper.width()).arg(paper.height())
+                                .arg(onScreen.x()).arg(onScreen.y()).arg(onScreen.width()).arg(onScreen.height())));
+    }
+
+    // The 3D view is drawn at the pose it shows, and keeps it afterwards.
+    void animationPoseKept() {
+        ws->setBoard(*Construction::parse(kWater));
+        ws->majliaison();
+        ws->Command16_Click(2);  // stopped
+        ws->Command16_Click(4);
+        ws->Command16_Click(4);
+        const int counter = ws->frameCounter();
+        const int drawn = ws->view().frameCounterDrawn;
+        ImagePages pages(QSizeF(4, 4), 150);
+        output::PrintRequest r;
+        r.board = r.dotStructure = false;
+        QCOMPARE(printPictures(*ws, r, pages), PrintResult::Printed);
+        QCOMPARE(ws->frameCounter(), counter);
+        QCOMPARE(ws->view().frameCounterDrawn, drawn);
+    }
+};
+
+QTEST_MAIN(PrintWindowTest)
+#include "print_window_test.moc"
