@@ -25,7 +25,12 @@ int showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, c
 }
 
 QAction* popupMenu(QMenu& menu, const QPoint& globalPos) {
-    if (ModalHooks::menu) return ModalHooks::menu(menu, globalPos);
+    if (ModalHooks::menu) {
+        // As QMenu::exec does, the chosen item is triggered before it is returned.
+        QAction* chosen = ModalHooks::menu(menu, globalPos);
+        if (chosen) chosen->trigger();
+        return chosen;
+    }
     return menu.exec(globalPos);
 }
 

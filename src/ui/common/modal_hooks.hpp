@@ -26,6 +26,7 @@ struct ModalHooks {
 // A French message box: the buttons read "OK", "Annuler", "Oui", "Non" whatever the locale.
 int showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                 QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+// Shows a popup menu; the chosen item has been triggered when it is returned.
 QAction* popupMenu(QMenu& menu, const QPoint& globalPos);
 int runDialog(QDialog& dialog);
 Qt::DropAction runDrag(QDrag& drag);

@@ -81,7 +81,8 @@ ExerciseArea::ExerciseArea(Workspace& workspace, QTextEdit& supertext, QLineEdit
 void ExerciseArea::openMenu(QWidget& btexo) {
     optionexo_->findChild<QAction*>(QStringLiteral("opencor"))->setEnabled(correctionAvailable_);
     optionexo_->findChild<QAction*>(QStringLiteral("Closexo"))->setEnabled(!fich_.text().isEmpty());
-    if (QAction* chosen = popupMenu(*optionexo_, btexo.mapToGlobal(QPoint(0, btexo.height())))) chosen->trigger();
+    // The chosen item runs through its own triggered signal.
+    popupMenu(*optionexo_, btexo.mapToGlobal(QPoint(0, btexo.height())));
 }
 
 bool ExerciseArea::discardCheck() {

@@ -139,6 +139,17 @@ private slots:
         QVERIFY(supertext()->toPlainText().startsWith(QStringLiteral("Tavir")));
     }
 
+    void aMenuItemRunsOnce() {
+        int dialogs = 0;
+        ModalHooks::dialog = [&](QDialog&) {
+            ++dialogs;
+            return int(QDialog::Rejected);
+        };
+        ModalHooks::menu = [](QMenu& m, const QPoint&) { return m.findChild<QAction*>(QStringLiteral("openexo")); };
+        QTest::mouseClick(fx.child(QStringLiteral("BTEXO")), Qt::LeftButton);
+        QCOMPARE(dialogs, 1);
+    }
+
     void uncorrectedExerciseHasNoCorrectionItem() {
         QVERIFY(area()->openExercise(makeExercise("b.E06", false, 0)));
         QVERIFY(!menuStates().value(QStringLiteral("opencor")));
