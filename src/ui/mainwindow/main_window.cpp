@@ -40,6 +40,7 @@
 #include "help/help_window.hpp"
 #include "help/introduction.hpp"
 #include "common/program_directory.hpp"
+#include "output/print_window.hpp"
 #include "output/view_pictures.hpp"
 #include "series/series_dialogs.hpp"
 #include "series/series_file.hpp"
@@ -305,6 +306,15 @@ void MainWindow::buildButtons() {
         // The course becomes the program's help: F1 opens it from now on.
         f1Book_ = &kCourse;
         openHelp(kCourse);
+    });
+    connect(findChild<QPushButton*>(QStringLiteral("Command10")), &QPushButton::clicked, this, [this] {
+        // The views are hidden while the job switches constructions, so that nothing flickers.
+        const auto hideViews = [this](bool hidden) {
+            for (QWidget* view : {static_cast<QWidget*>(board_), fdev_, d3d_}) view->setVisible(!hidden);
+            if (hidden) repaint();
+        };
+        PrintWindow confimp(workspace_, hideViews, this);
+        runDialog(confimp);
     });
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { openHelp(*f1Book_); });
