@@ -1,16 +1,8 @@
 #!/usr/bin/env bash
 # Checks the calculator commands of the companion against their documented contract.
 set -u
-cli=${TAVIR_CLI:?}
-fails=0
-expect() {  # expect NAME EXPECTED_STATUS EXPECTED_OUTPUT -- ARGS...   (whole line, exact)
-    local name=$1 status=$2 want=$3; shift 4
-    local out rc
-    out=$("$cli" "$@" 2>/dev/null); rc=$?
-    if [ "$rc" != "$status" ] || [ "$out" != "$want" ]; then
-        echo "FAIL $name: status $rc, output: $out"; fails=$((fails + 1))
-    fi
-}
+source "$(dirname "$0")/expect.sh"
+
 # eval: one JSON object, whatever the evaluation gives.
 expect "eval molar mass" 0 '{"code":0,"result":"16.043","display":" 16.043"}' -- eval "12.011 + 4 * 1.008"
 expect "eval joins arguments" 0 '{"code":0,"result":"16.043","display":" 16.043"}' -- eval 12.011 + 4 '*' 1.008

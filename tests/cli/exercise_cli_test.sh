@@ -1,22 +1,7 @@
 #!/usr/bin/env bash
 # Checks the exercise commands of the companion against their documented contract.
 set -u
-cli=${TAVIR_CLI:?}
-fails=0
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL $1"; fails=$((fails + 1)); }
-expect() {  # expect NAME EXPECTED_STATUS EXPECTED_OUTPUT -- ARGS...   (whole stdout, exact)
-    local name=$1 status=$2 want=$3; shift 4
-    local out rc
-    out=$("$cli" "$@" 2>"$dir/stderr"); rc=$?
-    if [ "$rc" != "$status" ] || [ "$out" != "$want" ]; then
-        fail "$name: status $rc, output: $out"
-    fi
-}
-expect_stderr() {  # expect_stderr NAME TEXT: the last command's standard error, exact
-    [ "$(cat "$dir/stderr")" = "$2" ] || fail "$1: stderr: $(cat "$dir/stderr")"
-}
+source "$(dirname "$0")/expect.sh"
 
 # A whole exercise: write, then dump as the chooser shows it.
 expect "write exercise" 0 "{\"file\":\"$dir/a.E06\",\"records\":[\"ex/énoncé.rtf\",\"ex/e.C01\",\"ex/c.rtf\",\"\",\"3\",\"\",\"Octet, \",\"\",\"duet\",\"\",\" Le méthane \"]}" \

@@ -1,20 +1,7 @@
 #!/usr/bin/env bash
 # Checks the rtf commands of the companion against their documented contract.
 set -u
-cli=${TAVIR_CLI:?}
-fails=0
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail() { echo "FAIL $1"; fails=$((fails + 1)); }
-expect() {  # expect NAME EXPECTED_STATUS EXPECTED_OUTPUT -- ARGS...   (whole output, exact)
-    local name=$1 status=$2 want=$3; shift 4
-    local out rc
-    out=$("$cli" "$@" 2>"$work/stderr"); rc=$?
-    if [ "$rc" != "$status" ] || [ "$out" != "$want" ]; then
-        fail "$name: status $rc, output: $out"
-    fi
-}
+source "$(dirname "$0")/expect.sh"
 
 # A statement as WordPad writes it: title, accents both ways, colour, half-point size, indent.
 printf '%s\r\n' \

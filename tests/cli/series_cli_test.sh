@@ -1,22 +1,8 @@
 #!/usr/bin/env bash
 # Checks the series commands of the companion against their documented contract.
 set -u
-cli=${TAVIR_CLI:?}
-fails=0
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL $1"; fails=$((fails + 1)); }
-expect() {  # expect NAME EXPECTED_STATUS EXPECTED_OUTPUT -- ARGS...   (whole stdout, exact)
-    local name=$1 status=$2 want=$3; shift 4
-    local out rc
-    out=$("$cli" "$@" 2>"$dir/stderr"); rc=$?
-    if [ "$rc" != "$status" ] || [ "$out" != "$want" ]; then
-        fail "$name: status $rc, output: $out"
-    fi
-}
-expect_stderr() {  # expect_stderr NAME TEXT: the last command's standard error, exact
-    [ "$(cat "$dir/stderr")" = "$2" ] || fail "$1: stderr: $(cat "$dir/stderr")"
-}
+source "$(dirname "$0")/expect.sh"
+
 water=32222222222223222222222
 ammonia=34222222222222223222222
 empties='"","","","","","","",""'
