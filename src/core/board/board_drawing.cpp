@@ -56,4 +56,13 @@ void drawBoard(const Board& board, Canvas& canvas) {
     }
 }
 
+void drawCellFocus(const Board& board, Canvas& canvas, int cell) {
+    if (cell < 0 || cell >= kCellCount) return;
+    const int left = board.position[cell].left;
+    const int top = board.position[cell].top;
+    const Rgb blue = paletteColour(palette::kLightBlue);
+    for (int inset = 0; inset < 2; ++inset)
+        canvas.box(left + inset, top + inset, left + kCellSize - 1 - inset, top + kCellSize - 1 - inset, blue, false);
+}
+
 }  // namespace tavir

@@ -9,5 +9,7 @@ namespace tavir {
 void dessliaison(const Board& board, Canvas& canvas, int dep, int arr, int nb);
 // Clears the canvas, draws every bond, then every atom picture.
 void drawBoard(const Board& board, Canvas& canvas);
+// The keyboard's focus: a two-pixel light-blue frame just inside the cell where it stands now.
+void drawCellFocus(const Board& board, Canvas& canvas, int cell);
 
 }  // namespace tavir

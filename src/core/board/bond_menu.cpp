@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "board/elements.hpp"
+#include "board/keyboard_editing.hpp"
 
 namespace tavir {
 
@@ -43,14 +44,7 @@ int highestBondOrder(const Construction& c, int slot) {
 }
 
 std::optional<BondMenuChoice> bondMenuAt(const Construction& c, int cell, int x, int y) {
-    const int slot = bondSlotAt(c, cell, x, y);
-    if (slot == 0 || c.slot[slot] == 0) return std::nullopt;
-    BondMenuChoice m;
-    m.slot = slot;
-    m.highestOrder = highestBondOrder(c, slot);
-    m.tripleEnabled = m.highestOrder >= 3;
-    m.doubleEnabled = m.highestOrder >= 2;
-    return m;
+    return bondMenuForSlot(c, bondSlotAt(c, cell, x, y));
 }
 
 }  // namespace tavir

@@ -229,6 +229,11 @@ void Workspace::chooseBondOrder(int order) {
     majliaison();
 }
 
+void Workspace::chooseBondOrderOf(int slot, int order) {
+    selectedSlot_ = static_cast<int16_t>(slot);
+    chooseBondOrder(order);
+}
+
 void Workspace::storeConstruction(int n) {
     table_.at(static_cast<std::size_t>(n)) = board_.record.toString();
 }

@@ -86,6 +86,8 @@ public:
     // Right button released at pixel (x, y) of a cell: the menu to show, if any.
     std::optional<BondMenuChoice> openBondMenu(int cell, int x, int y);
     void chooseBondOrder(int order);
+    // The keyboard's way to the same choice: the slot is given, not picked by a right click.
+    void chooseBondOrderOf(int slot, int order);
 
     // --- options of the dot-structure box: each click redraws it
     void Check1_Click(bool ticked);
