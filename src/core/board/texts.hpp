@@ -69,6 +69,21 @@ constexpr ButtonTexts kButtons[] = {
      "Pour retrouver le module principal et quitter cette application"},
 };
 
+// Keyboard editing of the board: where it is told, and what a screen reader says of the cells.
+// No-break spaces keep the key lists whole when the label wraps.
+constexpr std::string_view kInfo2Keyboard = "Au clavier : flèches, C\u00a0H\u00a0O\u00a0N\u00a0L, Suppr, 1\u00a02\u00a03.";
+constexpr std::string_view kBoardKeyboardHelp =
+    "Au clavier : les flèches choisissent une case ; C, H, O, N ou L (chlore) y place un atome, "
+    "Suppr l'enlève, 1, 2 ou 3 donne l'ordre de sa liaison.";
+constexpr std::string_view kBoardAccessibleName = "Plateau de construction";
+constexpr std::string_view kCellAccessibleName = "Case ligne %1, colonne %2 : %3";
+constexpr std::string_view kEmptyCellName = "vide";
+// Indexed by element code 1..5.
+constexpr std::string_view kElementNames[] = {"", "carbone", "hydrogène", "oxygène", "azote", "chlore"};
+// Indexed by bond order 0..3.
+constexpr std::string_view kBondDescriptions[] = {"sans liaison", "liaison simple", "liaison double",
+                                                  "liaison triple"};
+
 constexpr std::string_view kConstructionTooltipPrefix = "Construction n°";
 
 // Closing questions.

@@ -1,13 +1,17 @@
 #include "board/board_view.hpp"
 
+#include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
 #include "board/board_drawing.hpp"
+#include "board/elements.hpp"
+#include "board/keyboard_editing.hpp"
 #include "board/texts.hpp"
 #include "board/workspace.hpp"
 #include "common/element_pictures.hpp"
@@ -28,6 +32,23 @@ QPixmap boardBackground(QSize size) {
     for (const auto& pos : kGridPositions) p.drawRect(pos.left + 2, pos.top + 2, kCellSize - 5, kCellSize - 5);
     return pixmap;
 }
+
+std::optional<BoardKey> boardKeyOf(const QKeyEvent& event) {
+    // Alt and Ctrl combinations stay the window's shortcuts.
+    if (event.modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) return std::nullopt;
+    switch (event.key()) {
+    case Qt::Key_Left: return BoardKey::Left;
+    case Qt::Key_Right: return BoardKey::Right;
+    case Qt::Key_Up: return BoardKey::Up;
+    case Qt::Key_Down: return BoardKey::Down;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace: return BoardKey::Remove;
+    default: break;
+    }
+    const QString text = event.text();
+    if (text.size() != 1 || text[0].unicode() > 0x7f) return std::nullopt;
+    return boardKeyForCharacter(static_cast<char>(text[0].unicode()));
+}
 }  // namespace
 
 BoardView::BoardView(Workspace& workspace, std::function<void(const QString&)> setInfo, QWidget* parent)
@@ -36,7 +57,12 @@ BoardView::BoardView(Workspace& workspace, std::function<void(const QString&)> s
     setFixedSize(129, 97);
     setAcceptDrops(true);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setToolTip(utf8(texts::kBoardKeyboardHelp));
+    setAccessibleName(utf8(texts::kBoardAccessibleName));
+    setAccessibleDescription(utf8(texts::kBoardKeyboardHelp));
     for (int i = 0; i < kCellCount; ++i) cells_[static_cast<std::size_t>(i)] = new CellWidget(*this, i);
+    setFocusProxy(cells_[0]);
 
     menuflo_ = new QMenu(this);
     menuflo_->setObjectName(QStringLiteral("menuflo"));
@@ -56,18 +82,62 @@ void BoardView::refresh() {
         c->move(b.position[i].left, b.position[i].top);
         c->setCursor(b.customCursor[i] ? Qt::OpenHandCursor : Qt::ArrowCursor);
     }
+    nameCellsForScreenReaders();
     update();
 }
 
-void paintBoard(QPainter& p, const Board& board) {
+void BoardView::nameCellsForScreenReaders() {
+    const Board& b = workspace_.board();
+    const QString pattern = utf8(texts::kCellAccessibleName);
+    for (int i = 0; i < kCellCount; ++i) {
+        const int code = b.record.code[i];
+        const QString content = utf8(isElement(code) ? texts::kElementNames[code] : texts::kEmptyCellName);
+        const CellPosition grid = kGridPositions[static_cast<std::size_t>(i)];
+        CellWidget* c = cells_[static_cast<std::size_t>(i)];
+        const QString name = pattern.arg(grid.top / kCellSize + 1).arg(grid.left / kCellSize + 1).arg(content);
+        if (c->accessibleName() != name) c->setAccessibleName(name);
+        const int order = b.record.slot[bondSlotOfCell(i)];
+        const QString bond = utf8(texts::kBondDescriptions[order >= 0 && order <= 3 ? order : 0]);
+        if (c->accessibleDescription() != bond) c->setAccessibleDescription(bond);
+    }
+}
+
+void paintBoard(QPainter& p, const Board& board, int focusedCell) {
     static const QPixmap background = boardBackground(QSize(129, 97));
     QtCanvas canvas(p, QRect(0, 0, 129, 97), Qt::white, background);
     drawBoard(board, canvas);
+    drawCellFocus(board, canvas, focusedCell);
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    paintBoard(p, workspace_.board());
+    paintBoard(p, workspace_.board(), focusFrameShown() ? focusedCell_ : -1);
+}
+
+bool BoardView::focusFrameShown() const {
+    return keyboardInUse_ && QApplication::focusWidget() == cells_[static_cast<std::size_t>(focusedCell_)];
+}
+
+void BoardView::focusCell(int cell) {
+    if (cell < 0 || cell >= kCellCount) return;
+    CellWidget* target = cells_[static_cast<std::size_t>(cell)];
+    const bool hadFocus = QApplication::focusWidget() == cells_[static_cast<std::size_t>(focusedCell_)];
+    focusedCell_ = cell;
+    setFocusProxy(target);
+    if (hadFocus) target->setFocus(Qt::OtherFocusReason);
+    update();
+}
+
+bool BoardView::handleKey(QKeyEvent* event) {
+    const auto key = boardKeyOf(*event);
+    if (!key) return false;
+    keyboardInUse_ = true;
+    int cell = focusedCell_;
+    const bool done = applyBoardKey(workspace_, cell, *key);
+    if (cell != focusedCell_) focusCell(cell);
+    if (!done) QApplication::beep();
+    update();
+    return true;
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent*) { setInfo_(utf8(texts::kHoverBoard)); }
@@ -129,12 +199,17 @@ void BoardView::openBondMenu(int cell, const QPoint& posInCell, const QPoint& gl
 CellWidget::CellWidget(BoardView& board, int index) : QWidget(&board), board_(board), index_(index) {
     setObjectName(QStringLiteral("surd_%1").arg(index));
     setFixedSize(kCellSize, kCellSize);
+    // Click focus only: Tab reaches the board once, through its proxy, not twelve times.
+    setFocusPolicy(Qt::ClickFocus);
     setAcceptDrops(true);
     setMouseTracking(true);
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
 }
 
 void CellWidget::mousePressEvent(QMouseEvent* event) {
+    // The keyboard goes on from the cell last clicked; the frame waits for a key.
+    board_.keyboardInUse_ = false;
+    board_.focusCell(index_);
     if (event->button() == Qt::LeftButton) board_.pickUpAndDrag(index_);
 }
 
@@ -142,6 +217,21 @@ void CellWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton)
         board_.openBondMenu(index_, event->position().toPoint(), event->globalPosition().toPoint());
 }
+
+void CellWidget::keyPressEvent(QKeyEvent* event) {
+    if (!board_.handleKey(event)) QWidget::keyPressEvent(event);
+}
+
+void CellWidget::focusInEvent(QFocusEvent* event) {
+    // Arriving by Tab is using the keyboard: show where it acts and how.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        board_.keyboardInUse_ = true;
+        board_.setInfo_(utf8(texts::kBoardKeyboardHelp));
+    }
+    board_.update();
+}
+
+void CellWidget::focusOutEvent(QFocusEvent*) { board_.update(); }
 
 void CellWidget::mouseMoveEvent(QMouseEvent*) { board_.setInfo_(utf8(texts::kHoverCell)); }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The board picture `dessineur` with its twelve cells `surd(0..11)`: drawing, dragging atoms,
-// and the bond menu `menuflo`.
+// the bond menu `menuflo`, and editing from the keyboard on a focused cell.
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -34,6 +34,11 @@ public:
     void openBondMenu(int cell, const QPoint& posInCell, const QPoint& globalPos);
 
     QMenu* bondMenu() const { return menuflo_; }
+    // The cell the keyboard acts on; the real focus sits on it so screen readers follow it.
+    int focusedCell() const { return focusedCell_; }
+    void focusCell(int cell);
+    // The frame around the focused cell shows only once the keyboard is used.
+    bool focusFrameShown() const;
     CellWidget* cell(int i) const { return cells_[static_cast<std::size_t>(i)]; }
     // Starts dragging an element from the palette.
     void dragFromPalette(int element, QWidget* source);
@@ -48,16 +53,22 @@ protected:
 private:
     friend class CellWidget;
     void runDrag(const DragPayload& payload, QWidget* source);
+    // True when the key was one of the board's.
+    bool handleKey(QKeyEvent* event);
+    void nameCellsForScreenReaders();
 
     Workspace& workspace_;
     std::function<void(const QString&)> setInfo_;
     std::array<CellWidget*, 12> cells_{};
     QMenu* menuflo_ = nullptr;
     bool droppedOnCell_ = false;
+    int focusedCell_ = 0;
+    bool keyboardInUse_ = false;
 };
 
-// Draws the board picture as the board box does, on any painter.
-void paintBoard(QPainter& painter, const Board& board);
+// Draws the board picture as the board box does, on any painter; with a focus frame around
+// `focusedCell` when it is a cell.
+void paintBoard(QPainter& painter, const Board& board, int focusedCell = -1);
 
 // One board cell: transparent, it only takes the mouse and the drops for its place.
 class CellWidget : public QWidget {
@@ -69,6 +80,9 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

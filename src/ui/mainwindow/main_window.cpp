@@ -148,7 +148,7 @@ void MainWindow::buildDrawingFrame() {
     brute_ = new FormulaView(workspace_, frame1_);
     brute_->move(248, 160);
 
-    auto* info2 = new QLabel(utf8(texts::kInfo2), frame1_);
+    auto* info2 = new QLabel(utf8(texts::kInfo2) + QLatin1Char('\n') + utf8(texts::kInfo2Keyboard), frame1_);
     info2->setObjectName(QStringLiteral("info2"));
     info2->setGeometry(240, 72, 145, 89);
     info2->setWordWrap(true);

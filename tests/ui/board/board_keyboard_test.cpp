@@ -1,0 +1,117 @@
+// Editing the board from the keyboard in the real window: focus, keys, frame, names.
+#include <QAccessible>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include "board/board_view.hpp"
+#include "board/elements.hpp"
+#include "board/workspace.hpp"
+#include "canvas/colour.hpp"
+#include "support/window_fixture.hpp"
+
+namespace tavir::ui {
+
+class BoardKeyboardTest : public QObject {
+    Q_OBJECT
+    testing::WindowFixture fx;
+
+    BoardView* board() const { return fx.child<BoardView>(QStringLiteral("dessineur")); }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+    void type(const QString& keys) {
+        for (QChar k : keys) QTest::keyClick(focused(), k.toLatin1());
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(focused(), key, modifiers); }
+    QImage grabBoard() const { return board()->grab().toImage(); }
+
+private slots:
+    void init() {
+        QVERIFY(fx.open());
+        QApplication::setActiveWindow(fx.window.get());
+        board()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(board()->cell(0)->hasFocus());
+    }
+    void cleanup() { fx.close(); }
+
+    void buildsWaterAndUndoesARemovalLikeTheMouse() {
+        type(QStringLiteral("o"));
+        press(Qt::Key_Right);
+        type(QStringLiteral("h"));
+        press(Qt::Key_Left);
+        press(Qt::Key_Up);
+        type(QStringLiteral("H"));
+        QCOMPARE(board()->focusedCell(), 9);
+        QVERIFY(board()->cell(9)->hasFocus());
+        const Workspace& ws = fx.window->workspace();
+        QVERIFY2(ws.view().smile, "water is accepted");
+        const QString water = fx.board();
+
+        press(Qt::Key_Delete);
+        QCOMPARE(ws.board().record.code[9], 0);
+        QVERIFY(!ws.view().smile);
+        auto* undo = fx.child<QPushButton>(QStringLiteral("Command13"));
+        QVERIFY(undo->isEnabled());
+        undo->click();
+        QCOMPARE(fx.board(), water);
+    }
+
+    void orderKeysFollowTheBondMenu_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("slotOneOrder");
+        QTest::newRow("double carbon-oxygen") << QStringLiteral("c\x01o2") << 2;
+        QTest::newRow("triple refused to oxygen") << QStringLiteral("c\x01o3") << 1;
+        QTest::newRow("triple carbon-nitrogen") << QStringLiteral("c\x01n3") << 3;
+    }
+    void orderKeysFollowTheBondMenu() {
+        QFETCH(QString, keys);
+        QFETCH(int, slotOneOrder);
+        for (QChar k : keys) {
+            if (k == QChar(1)) press(Qt::Key_Right);
+            else type(QString(k));
+        }
+        QCOMPARE(int(fx.window->workspace().board().record.slot[1]), slotOneOrder);
+    }
+
+    void shortcutsWithAltStayTheWindows() {
+        QString opened;
+        ModalHooks::menu = [&](QMenu& m, const QPoint&) -> QAction* {
+            opened = m.objectName();
+            return nullptr;
+        };
+        press(Qt::Key_N, Qt::AltModifier);  // "&Nouveau"
+        QTRY_COMPARE(opened, QStringLiteral("nbdel"));
+        QCOMPARE(int(fx.window->workspace().board().record.code[0]), int(kEmpty));  // no nitrogen placed
+    }
+
+    void focusFrameShowsOnlyWhileTheKeyboardIsUsed() {
+        const QImage beforeKeys = grabBoard();
+        press(Qt::Key_Right);  // to cell 1, whose frame lies at x 64..95, y 32..63
+        QVERIFY(board()->focusFrameShown());
+        const QImage framed = grabBoard();
+        const Rgb blue = paletteColour(palette::kLightBlue);
+        for (QPoint p : {QPoint(64, 40), QPoint(65, 40), QPoint(95, 50), QPoint(80, 63)})
+            QCOMPARE(framed.pixelColor(p), QColor(blue.r, blue.g, blue.b));
+        QVERIFY(beforeKeys.pixelColor(64, 40) != framed.pixelColor(64, 40));
+        // A click hides it again until the next key.
+        QTest::mousePress(board()->cell(4), Qt::RightButton, {}, QPoint(16, 16));
+        QCOMPARE(board()->focusedCell(), 4);
+        QVERIFY(!board()->focusFrameShown());
+    }
+
+    void cellsTellScreenReadersWhatTheyHold() {
+        type(QStringLiteral("c"));
+        press(Qt::Key_Right);
+        type(QStringLiteral("o2"));
+        QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(board()->cell(1));
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Case ligne 2, colonne 3 : oxygène"));
+        QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("liaison double"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(board()->cell(8))->text(QAccessible::Name),
+                 QStringLiteral("Case ligne 1, colonne 1 : vide"));
+    }
+};
+
+}  // namespace tavir::ui
+
+QTEST_MAIN(tavir::ui::BoardKeyboardTest)
+#include "board_keyboard_test.moc"
