@@ -100,6 +100,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), f1Book_(&kHelpGuide) 
     setInfo(utf8(texts::kHoverBackground));
     refresh();
     if (workspace_.view().timerEnabled) timer1_->start();
+    // Keys go to the board from the start: a pupil without a mouse can build at once.
+    board_->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() { workspace_.setChangeListener({}); }
