@@ -92,4 +92,17 @@ constexpr std::string_view kDiscardText = "Attention: perte des modifications du
 constexpr std::string_view kQuitTitle = "Fermer";
 constexpr std::string_view kQuitText = "Quitter vraiment ce simulateur ?";
 
+// Names and descriptions a screen reader announces for the main window's controls whose
+// caption is missing or does not say what they are.
+constexpr std::string_view kA11yElementNames[] = {"", "Carbone", "Hydrogène", "Oxygène", "Azote", "Chlore"};
+constexpr std::string_view kA11yPaletteDescription =
+    "Élément de la palette : le faire glisser avec le bouton gauche de la souris sur une case du plateau.";
+// Followed by the construction's number.
+constexpr std::string_view kA11yConstructionPrefix = "Construction ";
+constexpr std::string_view kA11yConstructionDescription = "Choisir la construction à afficher et à modifier";
+constexpr std::string_view kA11yDrawingFrame = "Dessiner (deux dimensions)";
+constexpr std::string_view kA11yCopyMenu = "Copier dans le presse-papiers";
+constexpr std::string_view kA11yEraseMenu = "Effacer";
+constexpr std::string_view kA11yBondMenu = "Ordre de la liaison";
+
 }  // namespace tavir::texts

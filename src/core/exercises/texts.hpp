@@ -54,4 +54,19 @@ constexpr std::string_view kOverwriteBefore = "Le fichier ";
 constexpr std::string_view kOverwriteAfter = " existe déjà.";
 constexpr std::string_view kOverwriteQuestion = "Ecraser l'ancien?";
 
+// Names a screen reader announces for the exercise area and the chooser's controls.
+constexpr std::string_view kA11yExerciseButton = "Exercices";
+constexpr std::string_view kA11yExerciseMenu = "Exercices";
+constexpr std::string_view kA11yExerciseText = "Texte de l'exercice";
+constexpr std::string_view kA11yExerciseFile = "Fichier de l'exercice";
+constexpr std::string_view kA11yDrive = "Lecteur";
+constexpr std::string_view kA11yDirectory = "Répertoire";
+constexpr std::string_view kA11yExerciseFiles = "Fichiers d'exercices";
+constexpr std::string_view kA11yChosenFile = "Fichier de l'exercice choisi";
+constexpr std::string_view kA11yTopics = "Notions abordées";
+// One picture per level: "Niveau de difficulté 1", then its state.
+constexpr std::string_view kA11yDifficultyPrefix = "Niveau de difficulté ";
+constexpr std::string_view kA11yDifficultyLit = "atteint";
+constexpr std::string_view kA11yDifficultyDark = "non atteint";
+
 }  // namespace tavir::exercise_texts

@@ -73,4 +73,13 @@ constexpr std::array<std::string_view, 6> kStepButtonTooltips{
     "Activer l'animation",   "Image suivante",       "Avance rapide",
 };
 
+// Names a screen reader announces for the 3D view and its controls; the view's description
+// is the geometry text.
+constexpr std::string_view kA11yAnimation = "Animation en trois dimensions";
+constexpr std::string_view kA11yAnimationFrame = "Animation (trois dimensions)";
+constexpr std::string_view kA11yFigure = "Figure géométrique";
+constexpr std::string_view kA11yFigureDescription = "Dessiner le tétraèdre ou le plan autour du modèle";
+constexpr std::string_view kA11yCompact = "Modèle compact";
+constexpr std::string_view kA11yCompactDescription = "Atomes rapprochés, sans les traits des liaisons";
+
 }  // namespace tavir::geometry_texts

@@ -29,4 +29,12 @@ constexpr std::string_view kCannotStart =
 constexpr std::string_view kNothingChecked = "Cochez au moins une image à imprimer.";
 constexpr std::string_view kEmptySeries = "Toutes les constructions de la série sont vides: il n'y a rien à imprimer.";
 
+// Names a screen reader announces for the controls without a telling caption.
+constexpr std::string_view kA11yCopies = "Nombre d'exemplaires";
+constexpr std::string_view kA11yMoreCopies = "Un exemplaire de plus";
+constexpr std::string_view kA11yFewerCopies = "Un exemplaire de moins";
+constexpr std::string_view kA11yPrinter = "Imprimante";
+// The spinner's description: the number of copies, then this word ("s" added from 2 on).
+constexpr std::string_view kA11yCopyWord = "exemplaire";
+
 }  // namespace tavir::output_texts

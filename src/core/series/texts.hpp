@@ -43,4 +43,16 @@ constexpr std::string_view kSaveNameLabel = "Nom du fichier:";
 constexpr std::string_view kDriveLabel = "Lecteur:";
 constexpr std::string_view kCancelButton = "ANNULER";
 
+// Names a screen reader announces for the lists and boxes of both dialogs, and for the
+// buttons, whose capitals some screen readers would spell out.
+constexpr std::string_view kA11yDrive = "Lecteur";
+constexpr std::string_view kA11yDirectory = "Répertoire";
+constexpr std::string_view kA11yOpenFiles = "Fichiers";
+constexpr std::string_view kA11ySaveFiles = "Fichiers enregistrés";
+constexpr std::string_view kA11yOpenPath = "Fichier à ouvrir";
+constexpr std::string_view kA11ySaveName = "Nom du fichier";
+constexpr std::string_view kA11yOpenButton = "Ouvrir";
+constexpr std::string_view kA11ySaveButton = "Enregistrer";
+constexpr std::string_view kA11yCancelButton = "Annuler";
+
 }  // namespace tavir::series_texts

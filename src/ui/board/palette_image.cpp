@@ -4,8 +4,10 @@
 #include <QMouseEvent>
 
 #include "board/board_view.hpp"
+#include "board/texts.hpp"
 #include "board/workspace.hpp"
 #include "common/element_pictures.hpp"
+#include "common/qt_text.hpp"
 
 namespace tavir::ui {
 
@@ -17,6 +19,8 @@ PaletteImage::PaletteImage(int elementCode, BoardView& board, Workspace& workspa
     setCursor(Qt::OpenHandCursor);
     setMouseTracking(true);
     setAcceptDrops(true);
+    setAccessibleName(utf8(texts::kA11yElementNames[static_cast<std::size_t>(elementCode)]));
+    setAccessibleDescription(utf8(texts::kA11yPaletteDescription));
 }
 
 void PaletteImage::mousePressEvent(QMouseEvent* event) {

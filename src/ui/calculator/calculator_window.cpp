@@ -103,6 +103,13 @@ QString pictureOf(CalcKey key) {
     }
 }
 
+// The name a screen reader announces for a key, where its caption does not say it.
+QString spokenName(std::string_view control) {
+    for (const auto& entry : calctexts::kA11yKeyNames)
+        if (entry.control == control) return qs(entry.name);
+    return {};
+}
+
 QIcon pictureIcon(const QString& file, QSize size, qreal ratio) {
     QPixmap pixmap(size * ratio);
     pixmap.fill(Qt::transparent);
@@ -131,6 +138,7 @@ CalculatorWindow::CalculatorWindow(CalculatorMemory& memory, QWidget* parent)
     z1->setGeometry(10, 10, 282, 34);
     z1->setFont(arialFont(12));
     z1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    z1->setAccessibleName(qs(calctexts::kA11yDisplay));
     // The pupil types through the keys only: no menu, no drop, no middle-button paste.
     z1->setContextMenuPolicy(Qt::NoContextMenu);
     z1->setAcceptDrops(false);
@@ -152,6 +160,7 @@ void CalculatorWindow::buildKeys() {
         b->setFocusPolicy(Qt::NoFocus);  // the display keeps the focus
         b->setAutoDefault(false);
         if (!info.tooltip.empty()) b->setToolTip(qs(info.tooltip));
+        if (const QString name = spokenName(info.name); !name.isEmpty()) b->setAccessibleName(name);
         if (const QString picture = pictureOf(place.key); !picture.isEmpty()) {
             b->setIcon(pictureIcon(picture, QSize(32, 20), ratio));
             b->setIconSize(QSize(32, 20));

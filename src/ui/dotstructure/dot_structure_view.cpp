@@ -4,7 +4,9 @@
 
 #include "board/workspace.hpp"
 #include "common/qt_canvas.hpp"
+#include "common/qt_text.hpp"
 #include "dotstructure/dot_structure.hpp"
+#include "dotstructure/texts.hpp"
 
 namespace tavir::ui {
 
@@ -12,6 +14,7 @@ DotStructureView::DotStructureView(const Workspace& workspace, QWidget* parent)
     : QWidget(parent), workspace_(workspace) {
     setObjectName(QStringLiteral("fdev"));
     setFixedSize(265, 201);
+    setAccessibleName(utf8(dottexts::kA11yDotStructure));
 }
 
 void DotStructureView::paintEvent(QPaintEvent*) {

@@ -4,13 +4,16 @@
 
 #include "board/workspace.hpp"
 #include "common/qt_canvas.hpp"
+#include "common/qt_text.hpp"
 #include "dotstructure/formula.hpp"
+#include "dotstructure/texts.hpp"
 
 namespace tavir::ui {
 
 FormulaView::FormulaView(const Workspace& workspace, QWidget* parent) : QWidget(parent), workspace_(workspace) {
     setObjectName(QStringLiteral("brute"));
     setFixedSize(129, 33);
+    setAccessibleName(utf8(dottexts::kA11yFormula));
 }
 
 void FormulaView::paintEvent(QPaintEvent*) {

@@ -72,14 +72,25 @@ ExerciseChooser::ExerciseChooser(ExerciseArea& area, QWidget* parent) : QDialog(
 
     auto* tito = new ChooserHeading(this);
     tito->setGeometry(0, 0, 560, 56);
+    tito->setAccessibleName(utf8(ex::kHeading));
 
     lists_ = new FileLists(this, utf8(ex::kFilePattern));
     lists_->drives()->setGeometry(10, 66, 200, 24);
     lists_->directories()->setGeometry(10, 96, 200, 150);
     lists_->files()->setGeometry(10, 252, 200, 138);
+    lists_->drives()->setAccessibleName(utf8(ex::kA11yDrive));
+    // The drive list has no caption on screen, and a combo box on Linux announces its current
+    // item as its name: an unshown label that names it as its buddy tells what it is.
+    auto* driveLabel = new QLabel(utf8(ex::kA11yDrive), this);
+    driveLabel->setObjectName(QStringLiteral("LabelDrive1"));
+    driveLabel->setBuddy(lists_->drives());
+    driveLabel->hide();
+    lists_->directories()->setAccessibleName(utf8(ex::kA11yDirectory));
+    lists_->files()->setAccessibleName(utf8(ex::kA11yExerciseFiles));
 
     fichierexo_ = new QLineEdit(this);
     fichierexo_->setObjectName(QStringLiteral("fichierexo"));
+    fichierexo_->setAccessibleName(utf8(ex::kA11yChosenFile));
     fichierexo_->hide();
 
     titratexo_ = new QLabel(this);
@@ -95,13 +106,17 @@ ExerciseChooser::ExerciseChooser(ExerciseArea& area, QWidget* parent) : QDialog(
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(225, 136, 325, 110);
     text1_->setReadOnly(true);
+    text1_->setAccessibleName(utf8(ex::kA11yTopics));
 
     label4_ = new QLabel(utf8(ex::kDifficultyLabel), this);
     label4_->setObjectName(QStringLiteral("Label4"));
     label4_->setGeometry(225, 258, 130, 24);
     for (int k = 0; k < 3; ++k)
         image4_[k] = picture(this, "Image4", ":/exercises/dark.svg", QRect(360 + 30 * k, 258, 24, 24));
-    for (int k = 0; k < 3; ++k) image4_[k]->setObjectName(QStringLiteral("Image4_%1").arg(k));
+    for (int k = 0; k < 3; ++k) {
+        image4_[k]->setObjectName(QStringLiteral("Image4_%1").arg(k));
+        image4_[k]->setAccessibleName(utf8(ex::kA11yDifficultyPrefix) + QString::number(k + 1));
+    }
 
     // "Exercice corrigé" with its shadow 2 units right and 2 units down.
     label3_ = new QLabel(this);
@@ -122,10 +137,12 @@ ExerciseChooser::ExerciseChooser(ExerciseArea& area, QWidget* parent) : QDialog(
 
     ouvreur_ = picture(this, "ouvreur", ":/exercises/open.svg", QRect(450, 340, 40, 40));
     ouvreur_->setToolTip(utf8(ex::kOpenTooltip));
+    ouvreur_->setAccessibleName(utf8(ex::kOpenTooltip));
     ouvreur_->setCursor(Qt::PointingHandCursor);
     ouvreur_->installEventFilter(this);
     image5_ = picture(this, "Image5", ":/exercises/close.svg", QRect(505, 340, 40, 40));
     image5_->setToolTip(utf8(ex::kCloseTooltip));
+    image5_->setAccessibleName(utf8(ex::kCloseTooltip));
     image5_->setCursor(Qt::PointingHandCursor);
     image5_->installEventFilter(this);
 
@@ -187,6 +204,7 @@ void ExerciseChooser::selectFile(const QString& name) {
     for (int k = 0; k < 3; ++k) {
         image4_[k]->setPixmap(QPixmap(d > k ? QStringLiteral(":/exercises/lit.svg") : QStringLiteral(":/exercises/dark.svg")));
         image4_[k]->setProperty("lit", d > k);
+        image4_[k]->setAccessibleDescription(utf8(d > k ? ex::kA11yDifficultyLit : ex::kA11yDifficultyDark));
         image4_[k]->show();
     }
     text1_->setPlainText(QString::fromStdString(file->topics()));

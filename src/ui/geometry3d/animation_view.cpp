@@ -6,7 +6,9 @@
 
 #include "board/workspace.hpp"
 #include "common/qt_canvas.hpp"
+#include "common/qt_text.hpp"
 #include "geometry3d/drawing.hpp"
+#include "geometry3d/texts.hpp"
 
 namespace tavir::ui {
 
@@ -32,6 +34,7 @@ AnimationView::AnimationView(const Workspace& workspace, QWidget* parent)
     : QWidget(parent), workspace_(workspace) {
     setObjectName(QStringLiteral("D3D"));
     setFixedSize(242, 202);
+    setAccessibleName(utf8(geometry_texts::kA11yAnimation));
     background_ = paintAnimationBackground(size());
 }
 

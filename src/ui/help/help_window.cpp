@@ -6,7 +6,9 @@
 #include <QVBoxLayout>
 
 #include "common/fonts.hpp"
+#include "common/qt_text.hpp"
 #include "common/resources.hpp"
+#include "help/texts.hpp"
 
 namespace tavir::ui {
 
@@ -17,11 +19,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     browser_->setObjectName(QStringLiteral("pages"));
     browser_->setOpenExternalLinks(true);
     browser_->setFont(arialFont(10));
+    browser_->setAccessibleName(utf8(help_texts::kA11yPages));
 
-    auto* back = new QPushButton(QString::fromUtf8("&Précédent"), this);
-    auto* forward = new QPushButton(QStringLiteral("&Suivant"), this);
-    auto* home = new QPushButton(QStringLiteral("S&ommaire"), this);
-    auto* close = new QPushButton(QStringLiteral("&Fermer"), this);
+    auto* back = new QPushButton(utf8(help_texts::kBack), this);
+    auto* forward = new QPushButton(utf8(help_texts::kForward), this);
+    auto* home = new QPushButton(utf8(help_texts::kContents), this);
+    auto* close = new QPushButton(utf8(help_texts::kClose), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
@@ -45,7 +48,7 @@ void HelpWindow::showPage(const QUrl& page, const QString& title) {
     setWindowTitle(title);
     browser_->setSource(page);
     if (browser_->toPlainText().trimmed().isEmpty())
-        browser_->setHtml(QString::fromUtf8("<h2>Page d'aide introuvable</h2><p>Revoir l'installation du logiciel.</p>"));
+        browser_->setHtml(utf8(help_texts::kMissingPage));
     show();
     raise();
     activateWindow();

@@ -37,6 +37,7 @@
 #include "geometry3d/animation_view.hpp"
 #include "geometry3d/texts.hpp"
 #include "exercises/exercise_area.hpp"
+#include "mainwindow/accessible_names.hpp"
 #include "help/help_window.hpp"
 #include "help/introduction.hpp"
 #include "common/program_directory.hpp"
@@ -98,6 +99,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), f1Book_(&kHelpGuide) 
 
     workspace_.setChangeListener([this] { refresh(); });
     setInfo(utf8(texts::kHoverBackground));
+    nameMainWindowControls(*this);
     refresh();
     if (workspace_.view().timerEnabled) timer1_->start();
     // Keys go to the board from the start: a pupil without a mouse can build at once.
@@ -481,6 +483,7 @@ void MainWindow::refreshAnimation() {
     tetra1_->setVisible(v.tetra1Visible);
     tetra1_->setText(QString::fromStdString(v.tetra1Caption));
     d3d_->update();
+    describeMainWindowViews(*this, v);
 }
 
 void MainWindow::tick() {

@@ -161,7 +161,14 @@ PrintWindow::PrintWindow(Workspace& workspace, std::function<void(bool)> setView
     upDown1_->move(192, 158);
     upDown1_->setRange(1, 20);
     upDown1_->setValue(1);
-    connect(upDown1_, &UpDown::valueChanged, this, [this](int v) { label4_->setText(QString::number(v)); });
+    upDown1_->setAccessibleName(utf8(texts::kA11yCopies));
+    upDown1_->findChild<QToolButton*>(QStringLiteral("up"))->setAccessibleName(utf8(texts::kA11yMoreCopies));
+    upDown1_->findChild<QToolButton*>(QStringLiteral("down"))->setAccessibleName(utf8(texts::kA11yFewerCopies));
+    describeCopies(1);
+    connect(upDown1_, &UpDown::valueChanged, this, [this](int v) {
+        label4_->setText(QString::number(v));
+        describeCopies(v);
+    });
 
     command1_ = control<QPushButton>(this, "Command1", texts::kOk, QRect(280, 14, 110, 30));
     command2_ = control<QPushButton>(this, "Command2", texts::kPrinters, QRect(280, 54, 110, 30));
@@ -176,6 +183,7 @@ PrintWindow::PrintWindow(Workspace& workspace, std::function<void(bool)> setView
     defaut_->setObjectName(QStringLiteral("defaut"));
     defaut_->setReadOnly(true);
     defaut_->setGeometry(82, 214, 308, 24);
+    defaut_->setAccessibleName(utf8(texts::kA11yPrinter));
 
     // Shown in place of the options and buttons while the job runs.
     frame2_ = new QFrame(this);
@@ -190,6 +198,12 @@ PrintWindow::PrintWindow(Workspace& workspace, std::function<void(bool)> setView
     startPrinter(printer_);
     showPrinterName();
     if (mainWindow) move(mainWindow->geometry().topLeft() + QPoint(180, 140));
+}
+
+void PrintWindow::describeCopies(int copies) {
+    QString text = QString::number(copies) + QLatin1Char(' ') + utf8(texts::kA11yCopyWord);
+    if (copies > 1) text += QLatin1Char('s');
+    upDown1_->setAccessibleDescription(text);
 }
 
 bool PrintWindow::printsToFile() const {

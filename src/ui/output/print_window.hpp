@@ -65,6 +65,8 @@ public:
 
 private:
     bool printsToFile() const;
+    // The spinner tells a screen reader how many copies it holds.
+    void describeCopies(int copies);
 
     Workspace& workspace_;
     std::function<void(bool)> setViewsHidden_;

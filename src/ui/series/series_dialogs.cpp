@@ -50,7 +50,7 @@ SeriesDialog::SeriesDialog(Workspace& workspace, QWidget* mainWindow, const QStr
     setWindowTitle(caption);
     setFixedSize(420, 300);
     lists_ = new FileLists(this, utf8(series_texts::kFilePattern));
-    label(this, "Label1", series_texts::kDriveLabel, QRect(10, 8, 190, 18));
+    QLabel* driveLabel = label(this, "Label1", series_texts::kDriveLabel, QRect(10, 8, 190, 18));
     lists_->drives()->setGeometry(10, 26, 190, 24);
     auto* dirLabel = new QLabel(directoryLabel, this);
     dirLabel->setGeometry(10, 58, 190, 18);
@@ -64,6 +64,14 @@ SeriesDialog::SeriesDialog(Workspace& workspace, QWidget* mainWindow, const QStr
     command2_->setObjectName(QStringLiteral("Command2"));
     connect(command1_, &QPushButton::clicked, this, [this] { action(); });
     connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
+    // A combo box on Linux announces its current item as its name: its label comes from the
+    // label that names it as its buddy.
+    driveLabel->setBuddy(lists_->drives());
+    dirLabel->setBuddy(lists_->directories());
+    filesLab->setBuddy(lists_->files());
+    lists_->drives()->setAccessibleName(utf8(series_texts::kA11yDrive));
+    lists_->directories()->setAccessibleName(utf8(series_texts::kA11yDirectory));
+    command2_->setAccessibleName(utf8(series_texts::kA11yCancelButton));
     if (mainWindow) move(mainWindow->geometry().topLeft() + QPoint(20, 20));
 }
 
@@ -80,6 +88,9 @@ OpenSeriesDialog::OpenSeriesDialog(Workspace& workspace, QWidget* mainWindow)
     ficharge_ = new QLineEdit(this);
     ficharge_->setObjectName(QStringLiteral("ficharge"));
     ficharge_->setGeometry(10, 262, 400, 24);
+    ficharge_->setAccessibleName(utf8(series_texts::kA11yOpenPath));
+    lists_->files()->setAccessibleName(utf8(series_texts::kA11yOpenFiles));
+    command1_->setAccessibleName(utf8(series_texts::kA11yOpenButton));
     command1_->setGeometry(215, 190, 92, 30);
     command2_->setGeometry(318, 190, 92, 30);
     command1_->setDefault(true);
@@ -120,10 +131,14 @@ SaveSeriesDialog::SaveSeriesDialog(Workspace& workspace, QWidget* mainWindow)
     : SeriesDialog(workspace, mainWindow, utf8(series_texts::kSaveCaption), utf8(series_texts::kSaveButton),
                    utf8(series_texts::kSaveDirectoryLabel), utf8(series_texts::kSaveFilesLabel)) {
     setObjectName(QStringLiteral("enregistrer"));
-    label(this, "Label2", series_texts::kSaveNameLabel, QRect(215, 184, 195, 18));
+    QLabel* nameLabel = label(this, "Label2", series_texts::kSaveNameLabel, QRect(215, 184, 195, 18));
     text1_ = new QLineEdit(QString::fromStdString(workspace.seriesFileName()), this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(215, 202, 195, 24);
+    nameLabel->setBuddy(text1_);
+    text1_->setAccessibleName(utf8(series_texts::kA11ySaveName));
+    lists_->files()->setAccessibleName(utf8(series_texts::kA11ySaveFiles));
+    command1_->setAccessibleName(utf8(series_texts::kA11ySaveButton));
     command1_->setGeometry(215, 236, 92, 30);
     command2_->setGeometry(318, 236, 92, 30);
 
