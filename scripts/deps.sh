@@ -9,6 +9,7 @@ packages=(
   fonts-liberation fontconfig
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth
+  xdotool xclip imagemagick python3
   appstream desktop-file-utils
 )
 if [ "${TAVIR_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
