@@ -2,7 +2,8 @@
 # A pupil's whole session on the installed program, driven only by real X input:
 # water and carbon dioxide built by dragging from the palette, a bond order set through the
 # bond menu, undo, switching constructions, the series saved, cleared and opened back, the
-# dot structure copied to the clipboard, a computation on the calculator, the guided tour
+# dot structure copied to the clipboard, water built again from the keyboard alone, a
+# computation on the calculator, the guided tour
 # and the two closing questions. Results are read from the screen, the window titles, the
 # saved file and the clipboard.
 #
@@ -72,7 +73,7 @@ SMILE_YELLOW=255,216,74
 declare -A PALETTE=([C]=104 [H]=136 [O]=168 [N]=200 [Cl]=232)
 PALETTE_Y=$((MY + 232))
 # Grid places of the cells (column, row) on the board.
-declare -A CELL=([0]="1 1" [1]="2 1" [2]="3 1" [5]="1 2" [7]="0 1" [9]="1 0")
+declare -A CELL=([0]="1 1" [1]="2 1" [2]="3 1" [4]="2 2" [5]="1 2" [7]="0 1" [9]="1 0")
 
 cell_centre() {
     local c r
@@ -289,6 +290,24 @@ size=$(identify -format '%wx%h' "$OUT/clipboard.png")
 [ "$size" = 265x201 ] || fail "the clipboard picture is $size, not 265x201"
 differing=$(pixels_differing "$OUT/clipboard.png" "$OUT/ref-dot-$CO2.png")
 [ "$differing" = 0 ] || fail "the clipboard picture differs from the dot structure of CO2 in $differing pixels"
+
+step "keyboard only: water on construction 4 (arrows, O, H), Suppr, then undo"
+select_construction 4
+wait_for 5 "construction 4, empty" board_is "$EMPTY"
+read -r x y < <(cell_centre 0)
+click_at "$x" "$y"                          # an empty cell: the keys act from there
+key o Right h Left Up h
+# The focus frame, light blue, is drawn on the left edge of cell 9 where the keys ended.
+FRAME_BLUE=0,0,255
+wait_for 5 "the focus frame on cell 9" pixel_is "$((BOARD_X + 32))" "$((BOARD_Y + 16))" "$FRAME_BLUE"
+wait_for 5 "the accepted indicator" accepted_shown
+key Delete
+wait_for 5 "the hydrogen of cell 9 removed" rejected_shown
+key alt+r
+wait_for 5 "the accepted indicator after undo" accepted_shown
+read -r x y < <(cell_centre 4)
+click_at "$x" "$y"                          # a click hides the frame until the next key
+wait_for 5 "water, as built with the mouse" board_is "$WATER"
 
 step "calculator (&Calculatrice): 2 cos 60 + 10"
 key alt+c

@@ -78,8 +78,6 @@ constexpr std::string_view kBoardKeyboardHelp =
 constexpr std::string_view kBoardAccessibleName = "Plateau de construction";
 constexpr std::string_view kCellAccessibleName = "Case ligne %1, colonne %2 : %3";
 constexpr std::string_view kEmptyCellName = "vide";
-// Indexed by element code 1..5.
-constexpr std::string_view kElementNames[] = {"", "carbone", "hydrogène", "oxygène", "azote", "chlore"};
 // Indexed by bond order 0..3.
 constexpr std::string_view kBondDescriptions[] = {"sans liaison", "liaison simple", "liaison double",
                                                   "liaison triple"};

@@ -91,7 +91,9 @@ void BoardView::nameCellsForScreenReaders() {
     const QString pattern = utf8(texts::kCellAccessibleName);
     for (int i = 0; i < kCellCount; ++i) {
         const int code = b.record.code[i];
-        const QString content = utf8(isElement(code) ? texts::kElementNames[code] : texts::kEmptyCellName);
+        // The palette's names, in lower case inside the sentence.
+        const QString content =
+            isElement(code) ? utf8(texts::kA11yElementNames[code]).toLower() : utf8(texts::kEmptyCellName);
         const CellPosition grid = kGridPositions[static_cast<std::size_t>(i)];
         CellWidget* c = cells_[static_cast<std::size_t>(i)];
         const QString name = pattern.arg(grid.top / kCellSize + 1).arg(grid.left / kCellSize + 1).arg(content);
