@@ -58,7 +58,7 @@ BoardView::BoardView(Workspace& workspace, std::function<void(const QString&)> s
     setAcceptDrops(true);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(utf8(texts::kBoardKeyboardHelp));
+    setToolTip(utf8(texts::kBoardKeyboardTooltip));
     setAccessibleName(utf8(texts::kBoardAccessibleName));
     setAccessibleDescription(utf8(texts::kBoardKeyboardHelp));
     for (int i = 0; i < kCellCount; ++i) cells_[static_cast<std::size_t>(i)] = new CellWidget(*this, i);
