@@ -1,11 +1,38 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds from scratch with warnings as errors, and runs every test.
+#   scripts/test.sh              build-test/
+#   scripts/test.sh --sanitize   build-sanitize/: everything built with AddressSanitizer and
+#                                UndefinedBehaviorSanitizer; any report fails its test
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+sanitize=0
+for arg in "$@"; do
+  case $arg in
+    --sanitize) sanitize=1 ;;
+    *) echo "usage: scripts/test.sh [--sanitize]" >&2; exit 2 ;;
+  esac
+done
+
 scripts/deps.sh
-export TAVIR_BUILD_DIR=${TAVIR_BUILD_DIR:-build-test}
+options=()
+if [ $sanitize = 1 ]; then
+  export TAVIR_BUILD_DIR=${TAVIR_BUILD_DIR:-build-sanitize}
+  options+=(-DTAVIR_SANITIZE=ON -DTAVIR_BUILD_BENCH=OFF)
+  supp=$PWD/tests/sanitize
+  # Stop at the first report with a stack; leaks are checked at every exit. Only Qt's and the
+  # system's own leaks are suppressed (tests/sanitize/lsan.supp).
+  export ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
+  export LSAN_OPTIONS=suppressions=$supp/lsan.supp:print_suppressions=0
+  export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+else
+  export TAVIR_BUILD_DIR=${TAVIR_BUILD_DIR:-build-test}
+fi
 rm -rf "$TAVIR_BUILD_DIR"
-TAVIR_WERROR=ON scripts/build.sh
+TAVIR_WERROR=ON scripts/build.sh "${options[@]}"
 export QT_QPA_PLATFORM=offscreen
 cd "$TAVIR_BUILD_DIR"
-ctest --output-on-failure -j"$(nproc)" --timeout 300
+# Instrumented programs run a few times slower: the same tests get longer to finish.
+timeout=300
+[ $sanitize = 1 ] && timeout=900
+ctest --output-on-failure -j"$(nproc)" --timeout $timeout
