@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "board/workspace.hpp"
@@ -108,7 +109,16 @@ OpenSeriesDialog::OpenSeriesDialog(Workspace& workspace, QWidget* mainWindow)
         QDir::setCurrent(lists_->path());
     });
     connect(lists_, &FileLists::fileActivated, this, [this](const QString&) { action(); });
+    connect(ficharge_, &QLineEdit::returnPressed, this, [this] { action(); });
     startLists();
+}
+
+void SeriesDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void OpenSeriesDialog::action() {

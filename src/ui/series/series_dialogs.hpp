@@ -27,6 +27,9 @@ protected:
     // Where the lists start: the folder of the series in use, else the current folder.
     void startLists();
     virtual void action() = 0;
+    // Return has already acted where it was typed (name box, file list, focused button):
+    // the dialog must not press its default button a second time.
+    void keyPressEvent(QKeyEvent* event) override;
 
     Workspace& workspace_;
     FileLists* lists_ = nullptr;

@@ -127,6 +127,54 @@ private slots:
         QVERIFY(f.readAll() != before);
     }
 
+    // Return acts once, from the name box as from the file list: one question, not two.
+    void returnOnAnExistingFileAsksOnce_data() {
+        QTest::addColumn<bool>("fromFileList");
+        QTest::newRow("name box") << false;
+        QTest::newRow("file list") << true;
+    }
+    void returnOnAnExistingFileAsksOnce() {
+        QFETCH(bool, fromFileList);
+        build(kMethane);
+        QCOMPARE(save(QStringLiteral("serie")), int(QDialog::Accepted));
+        messages.clear();
+        answers << QMessageBox::No << QMessageBox::No;
+        ModalHooks::dialog = [&](QDialog& d) {
+            auto& dialog = static_cast<SaveSeriesDialog&>(d);
+            d.show();  // as exec() does: the dialog picks its default button when shown
+            dialog.lists()->setPath(dir->path());
+            QWidget* target = dialog.nameBox();
+            if (fromFileList) {
+                dialog.lists()->files()->setCurrentRow(0);
+                target = dialog.lists()->files();
+            } else {
+                dialog.nameBox()->setText(QStringLiteral("serie"));
+            }
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_Return);
+            const int result = d.result();
+            d.hide();
+            return result;
+        };
+        mainButton("Command11")->click();
+        QCOMPARE(messages, QStringList{QString::fromUtf8("Ce fichier existe déjà! | Ecraser le fichier existant?")});
+    }
+
+    void returnInTheOpenPathBoxActsOnce() {
+        ModalHooks::dialog = [&](QDialog& d) {
+            auto& dialog = static_cast<OpenSeriesDialog&>(d);
+            d.show();
+            dialog.pathBox()->setText(dir->filePath(QStringLiteral("absente.C01")));
+            dialog.pathBox()->setFocus();
+            QTest::keyClick(dialog.pathBox(), Qt::Key_Return);
+            const int result = d.result();
+            d.hide();
+            return result;
+        };
+        mainButton("Command2")->click();
+        QCOMPARE(messages.size(), 1);
+    }
+
     void failedSaveSaysSoAndWritesNothing() {
         build(kMethane);
         QCOMPARE(save(dir->filePath(QStringLiteral("absent/serie"))), int(QDialog::Rejected));
