@@ -150,6 +150,17 @@ activate_main() {
     wait_for 5 "the keyboard focus on the main window" focused "$MAIN"
 }
 
+# open_window SHORTCUT TITLE WHAT: the shortcut opens a window; waits for it and its keyboard
+# focus, then sets WIN to its id and WX, WY to its origin.
+open_window() {
+    key "$1"
+    wait_for 10 "$3" window_shown "$2"
+    WIN=$(window_named "$2")
+    read -r WX WY < <(window_origin "$WIN")
+    wait_for 5 "the keyboard focus on $3" focused "$WIN"
+}
+SAVE_TITLE='^Enregistrer les constructions$'
+
 step "the program starts on an empty board, construction 1"
 activate_main
 title_is "$MAIN" "Tavir" || fail "caption is \"$(title_of "$MAIN")\", not \"Tavir\""
@@ -201,14 +212,12 @@ wait_for 5 "carbon dioxide on construction 2" board_is "$CO2"
 
 step "save the series (&Enregistrer)"
 series=$HOME/series/lecon.C01
-key alt+e
-wait_for 10 "the save dialog" window_shown '^Enregistrer les constructions$'
-wait_for 5 "the keyboard focus on the save dialog" focused "$(window_named '^Enregistrer les constructions$')"
+open_window alt+e "$SAVE_TITLE" "the save dialog"
 xdotool type --delay 5 "$HOME/series/lecon"
 key ctrl+a
 wait_for 5 "the name box to read $HOME/series/lecon" selection_is "$HOME/series/lecon"
 key Return
-wait_for 10 "the save dialog to close" window_gone '^Enregistrer les constructions$'
+wait_for 10 "the save dialog to close" window_gone "$SAVE_TITLE"
 activate_main
 wait_for 5 "the caption with the file" title_is "$MAIN" "Tavir - $series"
 [ -f "$series" ] || fail "no file $series"
@@ -229,11 +238,8 @@ select_construction 1
 wait_for 5 "construction 1 emptied too" board_is "$EMPTY"
 
 step "open the series back (&Ouvrir, double click on the file)"
-key alt+o
-wait_for 10 "the open dialog" window_shown '^Ouvrir une série de constructions$'
-OPEN=$(window_named '^Ouvrir une série de constructions$')
-read -r ox oy < <(window_origin "$OPEN")
-wait_for 5 "the keyboard focus on the open dialog" focused "$OPEN"
+open_window alt+o '^Ouvrir une série de constructions$' "the open dialog"
+ox=$WX oy=$WY
 # The file list (`File1`, at 215,26 in the dialog) lists the series folder: one file.
 xdotool mousemove "$((ox + 260))" "$((oy + 36))"
 xdotool mousemove "$((ox + 262))" "$((oy + 37))" click --repeat 2 --delay 80 1
@@ -250,26 +256,23 @@ wait_for 5 "construction 3, empty" board_is "$EMPTY"
 drop_element N 0
 wait_for 5 "the nitrogen on cell 0" board_is "$NITROGEN"
 inode=$(stat -c %i "$series")
-key alt+e
-wait_for 10 "the save dialog" window_shown '^Enregistrer les constructions$'
-wait_for 5 "the keyboard focus on the save dialog" focused "$(window_named '^Enregistrer les constructions$')"
+open_window alt+e "$SAVE_TITLE" "the save dialog"
 key ctrl+a
 wait_for 5 "the name box to propose lecon.C01" selection_is "lecon.C01"
-SAVE=$(window_named '^Enregistrer les constructions$')
-read -r sx sy < <(window_origin "$SAVE")
+sx=$WX sy=$WY
 key Return                                  # in the name box
 overwrite='^Ce fichier existe d'
 wait_for 10 "the overwrite question" window_shown "$overwrite"
 wait_for 5 "the keyboard focus on the question" focused "$(window_named "$overwrite")"
 key Escape                                  # "Non", the box's only refusing button
 wait_for 5 "the overwrite question to close" window_gone "$overwrite"
-window_shown '^Enregistrer les constructions$' || fail "Non closed the save dialog"
+window_shown "$SAVE_TITLE" || fail "Non closed the save dialog"
 [ "$(stat -c %i "$series")" = "$inode" ] || fail "Non still replaced the file"
 click_at "$((sx + 261))" "$((sy + 251))"    # "ENREGISTRER" again
 wait_for 10 "the overwrite question" window_shown "$overwrite"
 wait_for 5 "the keyboard focus on the question" focused "$(window_named "$overwrite")"
 key Return                                  # "Oui", the default button
-wait_for 10 "the save dialog to close" window_gone '^Enregistrer les constructions$'
+wait_for 10 "the save dialog to close" window_gone "$SAVE_TITLE"
 activate_main
 [ "$(stat -c %i "$series")" != "$inode" ] || fail "Oui did not replace the file"
 dump=$("$cli" series dump "$series") || fail "tavir-cli cannot read the saved series"
@@ -308,11 +311,8 @@ click_at "$x" "$y"                          # a click hides the frame until the 
 wait_for 5 "water, as built with the mouse" board_is "$WATER"
 
 step "calculator (&Calculatrice): 2 cos 60 + 10"
-key alt+c
-wait_for 10 "the calculator" window_shown '^Machine'
-CALC=$(window_named '^Machine')
-read -r cx cy < <(window_origin "$CALC")
-wait_for 5 "the keyboard focus on the calculator" focused "$CALC"
+open_window alt+c '^Machine' "the calculator"
+CALC=$WIN cx=$WX cy=$WY
 # The display line `z1` (10,10 282 x 34): the mouse selects it, the X selection reads it.
 display_reads() {
     xdotool mousemove "$((cx + 288))" "$((cy + 27))" mousedown 1
