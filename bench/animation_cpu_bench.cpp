@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "mainwindow/main_window.hpp"
+#include "ui/mainwindow/main_window.hpp"
 
 namespace {
 double cpuSeconds() {

@@ -4,7 +4,7 @@
 #include <random>
 #include <vector>
 
-#include "board/workspace.hpp"
+#include "core/session/workspace.hpp"
 
 namespace {
 

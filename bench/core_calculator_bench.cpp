@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "calculator/calculator_keys.hpp"
-#include "calculator/evaluator.hpp"
-#include "calculator/number_text.hpp"
+#include "core/calculator/calculator_keys.hpp"
+#include "core/calculator/evaluator.hpp"
+#include "core/calculator/number_text.hpp"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "board/construction.hpp"
-#include "canvas/recording_canvas.hpp"
-#include "geometry3d/classification.hpp"
-#include "geometry3d/drawing.hpp"
+#include "core/board/construction.hpp"
+#include "core/canvas/recording_canvas.hpp"
+#include "core/geometry3d/classification.hpp"
+#include "core/geometry3d/drawing.hpp"
 
 namespace {
 

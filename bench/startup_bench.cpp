@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "mainwindow/main_window.hpp"
+#include "ui/mainwindow/main_window.hpp"
 
 namespace {
 class FirstPaintWatcher : public QObject {

@@ -5,11 +5,11 @@
 #include <QImage>
 #include <QPainter>
 
-#include "board/board_drawing.hpp"
-#include "board/workspace.hpp"
-#include "common/qt_canvas.hpp"
-#include "geometry3d/animation_view.hpp"
-#include "geometry3d/classification.hpp"
+#include "core/board/board_drawing.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/common/qt_canvas.hpp"
+#include "ui/geometry3d/animation_view.hpp"
+#include "core/geometry3d/classification.hpp"
 
 namespace {
 

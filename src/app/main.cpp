@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "mainwindow/main_window.hpp"
+#include "ui/mainwindow/main_window.hpp"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

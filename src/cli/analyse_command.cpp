@@ -1,12 +1,12 @@
 #include <iostream>
 #include <sstream>
 
-#include "board/acceptance.hpp"
-#include "board/workspace.hpp"
+#include "core/board/acceptance.hpp"
+#include "core/session/workspace.hpp"
 #include "cli/commands.hpp"
 #include "cli/json.hpp"
-#include "dotstructure/formula.hpp"
-#include "dotstructure/pairs.hpp"
+#include "core/dotstructure/formula.hpp"
+#include "core/dotstructure/pairs.hpp"
 
 namespace tavir::cli {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "calculator/calculator_keys.hpp"
-#include "calculator/number_text.hpp"
+#include "core/calculator/calculator_keys.hpp"
+#include "core/calculator/number_text.hpp"
 #include "cli/commands.hpp"
 #include "cli/json.hpp"
 

@@ -5,7 +5,7 @@
 
 #include "cli/commands.hpp"
 #include "cli/json.hpp"
-#include "exercises/exercise_file.hpp"
+#include "core/exercises/exercise_file.hpp"
 
 namespace tavir::cli {
 

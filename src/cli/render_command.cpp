@@ -8,13 +8,13 @@
 #include <functional>
 #include <iostream>
 
-#include "board/board_view.hpp"
-#include "board/workspace.hpp"
+#include "ui/board/board_view.hpp"
+#include "core/session/workspace.hpp"
 #include "cli/commands.hpp"
 #include "cli/json.hpp"
-#include "dotstructure/dot_structure_view.hpp"
-#include "dotstructure/formula_view.hpp"
-#include "geometry3d/animation_view.hpp"
+#include "ui/dotstructure/dot_structure_view.hpp"
+#include "ui/dotstructure/formula_view.hpp"
+#include "ui/geometry3d/animation_view.hpp"
 
 namespace tavir::cli {
 

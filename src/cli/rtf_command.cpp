@@ -9,8 +9,8 @@
 
 #include "cli/commands.hpp"
 #include "cli/json.hpp"
-#include "richtext/rtf_file.hpp"
-#include "richtext/texts.hpp"
+#include "core/richtext/rtf_file.hpp"
+#include "core/richtext/texts.hpp"
 
 namespace tavir::cli {
 
@@ -68,11 +68,11 @@ std::string documentJson(const RichDocument& document) {
 std::optional<RichDocument> load(const std::string& path) {
     auto result = loadRtfFile(path);
     if (!result) {
-        std::cerr << richtexts::kCannotOpen << path << "\n";
+        std::cerr << richtext_texts::kCannotOpen << path << "\n";
         return std::nullopt;
     }
     if (result->source == RtfSource::NotText) {
-        std::cerr << path << ": " << richtexts::kNotText << "\n";
+        std::cerr << path << ": " << richtext_texts::kNotText << "\n";
         return std::nullopt;
     }
     return std::move(result->document);
@@ -93,7 +93,7 @@ int runRtf(const std::vector<std::string>& args) {
         const auto document = load(args[1]);
         if (!document) return kRefused;
         if (!saveRtfFile(args[2], *document)) {
-            std::cerr << richtexts::kCannotSave << args[2] << "\n";
+            std::cerr << richtext_texts::kCannotSave << args[2] << "\n";
             return kRefused;
         }
         std::cout << "{\"file\":" << jsonString(args[2]) << ",\"paragraphs\":" << document->paragraphs.size()

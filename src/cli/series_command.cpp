@@ -2,10 +2,10 @@
 #include <iostream>
 #include <sstream>
 
-#include "board/construction.hpp"
+#include "core/board/construction.hpp"
 #include "cli/commands.hpp"
 #include "cli/json.hpp"
-#include "series/series_file.hpp"
+#include "core/series/series_file.hpp"
 
 namespace tavir::cli {
 

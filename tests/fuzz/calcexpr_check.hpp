@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "calculator/evaluator.hpp"
-#include "calculator/number_text.hpp"
+#include "core/calculator/evaluator.hpp"
+#include "core/calculator/number_text.hpp"
 
 namespace tavir::fuzz {
 

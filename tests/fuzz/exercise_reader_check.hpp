@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "exercises/exercise_file.hpp"
+#include "core/exercises/exercise_file.hpp"
 
 namespace tavir::fuzz {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "board/construction.hpp"
-#include "series/record_file.hpp"
-#include "series/save_name.hpp"
-#include "series/series_file.hpp"
+#include "core/board/construction.hpp"
+#include "core/files/record_file.hpp"
+#include "core/series/save_name.hpp"
+#include "core/series/series_file.hpp"
 
 namespace tavir::fuzz {
 

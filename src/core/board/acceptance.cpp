@@ -1,6 +1,6 @@
-#include "board/acceptance.hpp"
+#include "core/board/acceptance.hpp"
 
-#include "board/elements.hpp"
+#include "core/board/elements.hpp"
 
 namespace tavir {
 

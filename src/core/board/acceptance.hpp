@@ -1,5 +1,5 @@
 #pragma once
-#include "board/construction.hpp"
+#include "core/board/construction.hpp"
 
 namespace tavir {
 

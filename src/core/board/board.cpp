@@ -1,6 +1,6 @@
-#include "board/board.hpp"
+#include "core/board/board.hpp"
 
-#include "board/elements.hpp"
+#include "core/board/elements.hpp"
 
 namespace tavir {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "board/construction.hpp"
-#include "board/topology.hpp"
+#include "core/board/construction.hpp"
+#include "core/board/topology.hpp"
 
 namespace tavir {
 

@@ -1,4 +1,4 @@
-#include "board/board_drawing.hpp"
+#include "core/board/board_drawing.hpp"
 
 namespace tavir {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The board picture: bond strokes between cell centres, atom pictures over them.
-#include "board/board.hpp"
-#include "canvas/canvas.hpp"
+#include "core/board/board.hpp"
+#include "core/canvas/canvas.hpp"
 
 namespace tavir {
 

@@ -1,9 +1,9 @@
-#include "board/bond_menu.hpp"
+#include "core/board/bond_menu.hpp"
 
 #include <algorithm>
 
-#include "board/elements.hpp"
-#include "board/keyboard_editing.hpp"
+#include "core/board/elements.hpp"
+#include "core/session/keyboard_editing.hpp"
 
 namespace tavir {
 

@@ -2,7 +2,7 @@
 // What a right click on a board cell offers: which bond slot, and up to which order.
 #include <optional>
 
-#include "board/construction.hpp"
+#include "core/board/construction.hpp"
 
 namespace tavir {
 

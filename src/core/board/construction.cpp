@@ -1,4 +1,4 @@
-#include "board/construction.hpp"
+#include "core/board/construction.hpp"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "board/topology.hpp"
+#include "core/board/topology.hpp"
 
 namespace tavir {
 

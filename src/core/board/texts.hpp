@@ -2,7 +2,7 @@
 // The main window's own texts: captions, tooltips, hover texts and questions.
 #include <string_view>
 
-namespace tavir::texts {
+namespace tavir::board_texts {
 
 constexpr std::string_view kWindowCaption = "Tavir";
 constexpr std::string_view kCaptionFilePrefix = "Tavir - ";
@@ -110,4 +110,4 @@ constexpr std::string_view kA11yCopyMenu = "Copier dans le presse-papiers";
 constexpr std::string_view kA11yEraseMenu = "Effacer";
 constexpr std::string_view kA11yBondMenu = "Ordre de la liaison";
 
-}  // namespace tavir::texts
+}  // namespace tavir::board_texts

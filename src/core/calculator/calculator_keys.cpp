@@ -1,18 +1,18 @@
-#include "calculator/calculator_keys.hpp"
+#include "core/calculator/calculator_keys.hpp"
 
 #include <array>
 #include <cmath>
 
-#include "calculator/evaluator.hpp"
-#include "calculator/number_text.hpp"
-#include "calculator/texts.hpp"
+#include "core/calculator/evaluator.hpp"
+#include "core/calculator/number_text.hpp"
+#include "core/calculator/texts.hpp"
 
 namespace tavir {
 
 namespace {
 
 using K = CalcKey;
-namespace t = calctexts;
+namespace t = calculator_texts;
 
 constexpr std::array<CalcKeyInfo, 53> kKeys = {{
     {K::B0, "B0", "0", ""},
@@ -274,7 +274,7 @@ bool CalculatorKeys::selectFormat(bool scientific) {
     }
     const auto last = readNumber(answer_);
     if (!last) {
-        display_ = calctexts::kDepassement;
+        display_ = calculator_texts::kDepassement;
         return true;
     }
     display_ = scientific_ ? scientificFormat(*last) : standardFormat(*last);

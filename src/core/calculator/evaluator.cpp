@@ -1,11 +1,11 @@
-#include "calculator/evaluator.hpp"
+#include "core/calculator/evaluator.hpp"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
 
-#include "calculator/number_text.hpp"
+#include "core/calculator/number_text.hpp"
 
 // The steps rewrite the text in a fixed order, and that order decides what odd inputs give,
 // so each step follows its rule as written, position by position.

@@ -1,4 +1,4 @@
-#include "calculator/machine_background.hpp"
+#include "core/calculator/machine_background.hpp"
 
 #include <cmath>
 #include <cstdint>

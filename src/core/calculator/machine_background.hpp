@@ -1,7 +1,7 @@
 #pragma once
 // The calculator window's painted background: a light-cyan to dark-teal gradient of vertical
 // lines, a white frame with a black top and left edge, and the etched panel of the keypad.
-#include "canvas/canvas.hpp"
+#include "core/canvas/canvas.hpp"
 
 namespace tavir {
 

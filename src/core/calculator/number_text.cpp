@@ -1,4 +1,4 @@
-#include "calculator/number_text.hpp"
+#include "core/calculator/number_text.hpp"
 
 #include <charconv>
 #include <cmath>

@@ -2,7 +2,7 @@
 // The calculator's own French texts, exactly as the pupil sees them (UTF-8).
 #include <string_view>
 
-namespace tavir::calctexts {
+namespace tavir::calculator_texts {
 
 inline constexpr std::string_view kTitle = "Machine à calculer";
 
@@ -98,4 +98,4 @@ inline constexpr KeyName kA11yKeyNames[] = {
     {"Command4", "Effacer la mémoire"},
 };
 
-}  // namespace tavir::calctexts
+}  // namespace tavir::calculator_texts

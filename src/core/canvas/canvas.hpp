@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "canvas/colour.hpp"
+#include "core/canvas/colour.hpp"
 
 namespace tavir {
 

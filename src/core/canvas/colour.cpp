@@ -1,4 +1,4 @@
-#include "canvas/colour.hpp"
+#include "core/canvas/colour.hpp"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "canvas/recording_canvas.hpp"
+#include "core/canvas/recording_canvas.hpp"
 
 #include <cmath>
 

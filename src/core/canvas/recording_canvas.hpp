@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas/canvas.hpp"
+#include "core/canvas/canvas.hpp"
 
 namespace tavir {
 

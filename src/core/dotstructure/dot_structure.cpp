@@ -1,13 +1,13 @@
-#include "dotstructure/dot_structure.hpp"
+#include "core/dotstructure/dot_structure.hpp"
 
 #include <cmath>
 #include <initializer_list>
 #include <vector>
 
-#include "board/acceptance.hpp"
-#include "board/elements.hpp"
-#include "dotstructure/pairs.hpp"
-#include "dotstructure/texts.hpp"
+#include "core/board/acceptance.hpp"
+#include "core/board/elements.hpp"
+#include "core/dotstructure/pairs.hpp"
+#include "core/dotstructure/texts.hpp"
 
 namespace tavir {
 
@@ -110,7 +110,7 @@ void drawSymbols(const Construction& c, const CellPositions& positions, Canvas& 
     for (int cell = 0; cell < kCellCount; ++cell) {
         const int code = c.code[static_cast<std::size_t>(cell)];
         if (!isElement(code)) continue;
-        const std::string symbol(dottexts::kSymbols[static_cast<std::size_t>(code)]);
+        const std::string symbol(dot_texts::kSymbols[static_cast<std::size_t>(code)]);
         const CellPosition& p = at(positions, cell);
         const int x = roundUnits(p.left + (kCellSize - canvas.textWidth(symbol, kSymbolFont)) / 2.0 + 1);
         const int y = roundUnits(p.top + (kCellSize - canvas.textHeight(symbol, kSymbolFont)) / 2.0);
@@ -168,10 +168,10 @@ Offset chargeMarkOffset(const Construction& c, int cell) {
 
 std::string chargeMarkText(int q) {
     if (q == 0) return {};
-    if (q == -1) return std::string(dottexts::kMinus);
-    if (q == 1) return std::string(dottexts::kPlus);
-    if (q < -1) return std::to_string(-q) + std::string(dottexts::kMinus);
-    return std::to_string(q) + std::string(dottexts::kPlus);
+    if (q == -1) return std::string(dot_texts::kMinus);
+    if (q == 1) return std::string(dot_texts::kPlus);
+    if (q < -1) return std::to_string(-q) + std::string(dot_texts::kMinus);
+    return std::to_string(q) + std::string(dot_texts::kPlus);
 }
 
 void drawFormalCharges(const Construction& c, const CellPositions& positions, Canvas& canvas) {

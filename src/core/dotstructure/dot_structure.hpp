@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
-#include "board/construction.hpp"
-#include "board/topology.hpp"
-#include "canvas/canvas.hpp"
+#include "core/board/construction.hpp"
+#include "core/board/topology.hpp"
+#include "core/canvas/canvas.hpp"
 
 namespace tavir {
 

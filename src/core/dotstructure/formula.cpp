@@ -1,9 +1,9 @@
-#include "dotstructure/formula.hpp"
+#include "core/dotstructure/formula.hpp"
 
 #include <cmath>
 
-#include "board/elements.hpp"
-#include "dotstructure/texts.hpp"
+#include "core/board/elements.hpp"
+#include "core/dotstructure/texts.hpp"
 
 namespace tavir {
 
@@ -13,7 +13,7 @@ constexpr std::array<int, 5> kDrawingOrder{kCarbon, kNitrogen, kHydrogen, kChlor
 const Font kSymbolFont{12, false};
 const Font kSubscriptFont{10, false};
 
-std::string symbolOf(int code) { return std::string(dottexts::kSymbols[static_cast<std::size_t>(code)]); }
+std::string symbolOf(int code) { return std::string(dot_texts::kSymbols[static_cast<std::size_t>(code)]); }
 
 std::string formulaIn(const Construction& c, const std::array<int, 5>& order) {
     const auto counts = countElements(c);
@@ -48,10 +48,10 @@ int netCharge(const Construction& c) {
 
 std::string netChargeSuffix(int q) {
     if (q == 0) return {};
-    if (q == 1) return std::string(dottexts::kMinus);
-    if (q == -1) return std::string(dottexts::kPlus);
-    if (q > 1) return std::to_string(q) + std::string(dottexts::kMinus);
-    return std::to_string(-q) + std::string(dottexts::kPlus);
+    if (q == 1) return std::string(dot_texts::kMinus);
+    if (q == -1) return std::string(dot_texts::kPlus);
+    if (q > 1) return std::to_string(q) + std::string(dot_texts::kMinus);
+    return std::to_string(-q) + std::string(dot_texts::kPlus);
 }
 
 void formulebrute(const Construction& c, Canvas& canvas, int scaleWidth, int scaleHeight) {

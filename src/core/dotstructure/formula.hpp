@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "board/construction.hpp"
-#include "canvas/canvas.hpp"
+#include "core/board/construction.hpp"
+#include "core/canvas/canvas.hpp"
 
 namespace tavir {
 

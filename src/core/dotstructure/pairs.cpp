@@ -1,7 +1,7 @@
-#include "dotstructure/pairs.hpp"
+#include "core/dotstructure/pairs.hpp"
 
-#include "board/elements.hpp"
-#include "dotstructure/texts.hpp"
+#include "core/board/elements.hpp"
+#include "core/dotstructure/texts.hpp"
 
 namespace tavir {
 
@@ -134,14 +134,14 @@ std::array<std::vector<PairPosition>, kCellCount> pairPlan(const Construction& c
 
 std::string_view pairName(PairPosition position) {
     switch (position) {
-    case P::Top: return dottexts::kTop;
-    case P::Bottom: return dottexts::kBottom;
-    case P::Left: return dottexts::kLeft;
-    case P::Right: return dottexts::kRight;
-    case P::UpperLeft: return dottexts::kUpperLeft;
-    case P::UpperRight: return dottexts::kUpperRight;
-    case P::LowerLeft: return dottexts::kLowerLeft;
-    case P::LowerRight: return dottexts::kLowerRight;
+    case P::Top: return dot_texts::kTop;
+    case P::Bottom: return dot_texts::kBottom;
+    case P::Left: return dot_texts::kLeft;
+    case P::Right: return dot_texts::kRight;
+    case P::UpperLeft: return dot_texts::kUpperLeft;
+    case P::UpperRight: return dot_texts::kUpperRight;
+    case P::LowerLeft: return dot_texts::kLowerLeft;
+    case P::LowerRight: return dot_texts::kLowerRight;
     }
     return {};
 }

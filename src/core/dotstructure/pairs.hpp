@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "board/construction.hpp"
+#include "core/board/construction.hpp"
 
 namespace tavir {
 

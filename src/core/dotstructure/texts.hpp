@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-namespace tavir::dottexts {
+namespace tavir::dot_texts {
 
 // Element symbols by cell element code (index 0 is the empty cell).
 inline constexpr std::array<std::string_view, 6> kSymbols{"", "C", "H", "O", "N", "Cl"};
@@ -43,4 +43,4 @@ inline constexpr std::string_view kA11yInformationPicture = "Information sur la 
 inline constexpr std::string_view kA11yInformationPictureDescription =
     "La construction est vide ou n'est pas acceptée. Cliquer pour lire la note sur la représentation de Tavir.";
 
-}  // namespace tavir::dottexts
+}  // namespace tavir::dot_texts

@@ -1,9 +1,10 @@
-#include "exercises/exercise_file.hpp"
+#include "core/exercises/exercise_file.hpp"
 
 #include <algorithm>
 
-#include "exercises/texts.hpp"
-#include "series/record_file.hpp"
+#include "core/exercises/texts.hpp"
+#include "core/files/file_io.hpp"
+#include "core/files/record_file.hpp"
 
 namespace tavir {
 

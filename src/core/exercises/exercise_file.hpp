@@ -1,6 +1,6 @@
 #pragma once
 // Exercise files (".E06") and the guided-tour file ("TAVIR.PEM"): 128-byte records (see
-// series/record_file.hpp) holding, from record 1: the statement (an RTF file), its series,
+// files/record_file.hpp) holding, from record 1: the statement (an RTF file), its series,
 // the correction, the correction's series, the difficulty 0..3, an unused record, four
 // topics and the title. File names are relative to the folder of the exercise file.
 // The guided-tour file uses records 1 and 2 only.

@@ -1,8 +1,8 @@
-#include "geometry3d/classification.hpp"
+#include "core/geometry3d/classification.hpp"
 
 #include <initializer_list>
 
-#include "geometry3d/texts.hpp"
+#include "core/geometry3d/texts.hpp"
 
 namespace tavir {
 

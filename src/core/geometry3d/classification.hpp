@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "board/construction.hpp"
+#include "core/board/construction.hpp"
 
 namespace tavir {
 

@@ -1,4 +1,4 @@
-#include "geometry3d/drawing.hpp"
+#include "core/geometry3d/drawing.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "board/elements.hpp"
+#include "core/board/elements.hpp"
 
 namespace tavir {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "canvas/canvas.hpp"
-#include "geometry3d/classification.hpp"
+#include "core/canvas/canvas.hpp"
+#include "core/geometry3d/classification.hpp"
 
 namespace tavir {
 

@@ -1,6 +1,6 @@
-#include "output/print_plan.hpp"
+#include "core/output/print_plan.hpp"
 
-#include "board/construction.hpp"
+#include "core/board/construction.hpp"
 
 namespace tavir::output {
 

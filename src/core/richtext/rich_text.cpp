@@ -1,4 +1,4 @@
-#include "richtext/rich_text.hpp"
+#include "core/richtext/rich_text.hpp"
 
 #include <utility>
 

@@ -1,11 +1,11 @@
-#include "richtext/rtf_file.hpp"
+#include "core/richtext/rtf_file.hpp"
 
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
-#include "richtext/rtf_writer.hpp"
-#include "series/record_file.hpp"
+#include "core/richtext/rtf_writer.hpp"
+#include "core/files/file_io.hpp"
 
 namespace tavir {
 

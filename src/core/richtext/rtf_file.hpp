@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "richtext/rtf_reader.hpp"
+#include "core/richtext/rtf_reader.hpp"
 
 namespace tavir {
 

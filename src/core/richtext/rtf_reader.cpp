@@ -1,4 +1,4 @@
-#include "richtext/rtf_reader.hpp"
+#include "core/richtext/rtf_reader.hpp"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "text/encoding.hpp"
+#include "core/text/encoding.hpp"
 
 namespace tavir {
 

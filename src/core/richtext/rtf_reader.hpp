@@ -14,7 +14,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "richtext/rich_text.hpp"
+#include "core/richtext/rich_text.hpp"
 
 namespace tavir {
 
@@ -23,7 +23,7 @@ inline constexpr std::size_t kMaxGroupDepth = 1000;
 enum class RtfSource {
     Rtf,        // the input starts with "{\rtf"
     PlainText,  // no RTF header: read as plain text, one paragraph per line
-    NotText,    // no RTF header and NUL bytes: a binary file, refused (richtexts::kNotText)
+    NotText,    // no RTF header and NUL bytes: a binary file, refused (richtext_texts::kNotText)
 };
 
 struct RtfReadResult {

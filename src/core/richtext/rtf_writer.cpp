@@ -1,4 +1,4 @@
-#include "richtext/rtf_writer.hpp"
+#include "core/richtext/rtf_writer.hpp"
 
 #include <algorithm>
 #include <cstddef>
@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "text/encoding.hpp"
+#include "core/text/encoding.hpp"
 
 namespace tavir {
 

@@ -3,7 +3,7 @@
 // readRtf reads back to the same model.
 #include <string>
 
-#include "richtext/rich_text.hpp"
+#include "core/richtext/rich_text.hpp"
 
 namespace tavir {
 

@@ -2,7 +2,7 @@
 // French texts about rich-text files, exactly as the user sees them (UTF-8).
 #include <string_view>
 
-namespace tavir::richtexts {
+namespace tavir::richtext_texts {
 
 // A file that is neither RTF nor plain text (a picture, a program...).
 inline constexpr std::string_view kNotText = "Ce fichier n'est pas un texte: ni texte au format RTF, ni texte simple.";
@@ -10,4 +10,4 @@ inline constexpr std::string_view kNotText = "Ce fichier n'est pas un texte: ni 
 inline constexpr std::string_view kCannotOpen = "Impossible de lire le fichier ";
 inline constexpr std::string_view kCannotSave = "Impossible d'enregistrer le fichier ";
 
-}  // namespace tavir::richtexts
+}  // namespace tavir::richtext_texts

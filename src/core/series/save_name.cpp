@@ -1,6 +1,6 @@
-#include "series/save_name.hpp"
+#include "core/series/save_name.hpp"
 
-#include "series/texts.hpp"
+#include "core/series/texts.hpp"
 
 namespace tavir {
 

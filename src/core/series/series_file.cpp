@@ -1,10 +1,11 @@
-#include "series/series_file.hpp"
+#include "core/series/series_file.hpp"
 
 #include <vector>
 
-#include "board/construction.hpp"
-#include "series/record_file.hpp"
-#include "series/texts.hpp"
+#include "core/board/construction.hpp"
+#include "core/files/file_io.hpp"
+#include "core/files/record_file.hpp"
+#include "core/series/texts.hpp"
 
 namespace tavir {
 

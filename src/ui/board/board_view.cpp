@@ -1,4 +1,4 @@
-#include "board/board_view.hpp"
+#include "ui/board/board_view.hpp"
 
 #include <QApplication>
 #include <QDrag>
@@ -9,15 +9,15 @@
 #include <QPainter>
 #include <QPointer>
 
-#include "board/board_drawing.hpp"
-#include "board/elements.hpp"
-#include "board/keyboard_editing.hpp"
-#include "board/texts.hpp"
-#include "board/workspace.hpp"
-#include "common/element_pictures.hpp"
-#include "common/modal_hooks.hpp"
-#include "common/qt_canvas.hpp"
-#include "common/qt_text.hpp"
+#include "core/board/board_drawing.hpp"
+#include "core/board/elements.hpp"
+#include "core/session/keyboard_editing.hpp"
+#include "core/board/texts.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/common/element_pictures.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/common/qt_canvas.hpp"
+#include "ui/common/qt_text.hpp"
 
 namespace tavir::ui {
 
@@ -58,15 +58,15 @@ BoardView::BoardView(Workspace& workspace, std::function<void(const QString&)> s
     setAcceptDrops(true);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(utf8(texts::kBoardKeyboardTooltip));
-    setAccessibleName(utf8(texts::kBoardAccessibleName));
-    setAccessibleDescription(utf8(texts::kBoardKeyboardHelp));
+    setToolTip(utf8(board_texts::kBoardKeyboardTooltip));
+    setAccessibleName(utf8(board_texts::kBoardAccessibleName));
+    setAccessibleDescription(utf8(board_texts::kBoardKeyboardHelp));
     for (int i = 0; i < kCellCount; ++i) cells_[static_cast<std::size_t>(i)] = new CellWidget(*this, i);
     setFocusProxy(cells_[0]);
 
     menuflo_ = new QMenu(this);
     menuflo_->setObjectName(QStringLiteral("menuflo"));
-    const std::string_view captions[] = {texts::kBondSimple, texts::kBondDouble, texts::kBondTriple};
+    const std::string_view captions[] = {board_texts::kBondSimple, board_texts::kBondDouble, board_texts::kBondTriple};
     for (int k = 1; k <= 3; ++k) {
         QAction* a = menuflo_->addAction(utf8(captions[k - 1]));
         a->setObjectName(QStringLiteral("zza_%1").arg(k));
@@ -88,18 +88,18 @@ void BoardView::refresh() {
 
 void BoardView::nameCellsForScreenReaders() {
     const Board& b = workspace_.board();
-    const QString pattern = utf8(texts::kCellAccessibleName);
+    const QString pattern = utf8(board_texts::kCellAccessibleName);
     for (int i = 0; i < kCellCount; ++i) {
         const int code = b.record.code[i];
         // The palette's names, in lower case inside the sentence.
         const QString content =
-            isElement(code) ? utf8(texts::kA11yElementNames[code]).toLower() : utf8(texts::kEmptyCellName);
+            isElement(code) ? utf8(board_texts::kA11yElementNames[code]).toLower() : utf8(board_texts::kEmptyCellName);
         const CellPosition grid = kGridPositions[static_cast<std::size_t>(i)];
         CellWidget* c = cells_[static_cast<std::size_t>(i)];
         const QString name = pattern.arg(grid.top / kCellSize + 1).arg(grid.left / kCellSize + 1).arg(content);
         if (c->accessibleName() != name) c->setAccessibleName(name);
         const int order = b.record.slot[bondSlotOfCell(i)];
-        const QString bond = utf8(texts::kBondDescriptions[order >= 0 && order <= 3 ? order : 0]);
+        const QString bond = utf8(board_texts::kBondDescriptions[order >= 0 && order <= 3 ? order : 0]);
         if (c->accessibleDescription() != bond) c->setAccessibleDescription(bond);
     }
 }
@@ -142,7 +142,7 @@ bool BoardView::handleKey(QKeyEvent* event) {
     return true;
 }
 
-void BoardView::mouseMoveEvent(QMouseEvent*) { setInfo_(utf8(texts::kHoverBoard)); }
+void BoardView::mouseMoveEvent(QMouseEvent*) { setInfo_(utf8(board_texts::kHoverBoard)); }
 
 void BoardView::dragEnterEvent(QDragEnterEvent* event) {
     if (readAtomMime(event->mimeData())) event->acceptProposedAction();
@@ -228,14 +228,14 @@ void CellWidget::focusInEvent(QFocusEvent* event) {
     // Arriving by Tab is using the keyboard: show where it acts and how.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
         board_.keyboardInUse_ = true;
-        board_.setInfo_(utf8(texts::kBoardKeyboardHelp));
+        board_.setInfo_(utf8(board_texts::kBoardKeyboardHelp));
     }
     board_.update();
 }
 
 void CellWidget::focusOutEvent(QFocusEvent*) { board_.update(); }
 
-void CellWidget::mouseMoveEvent(QMouseEvent*) { board_.setInfo_(utf8(texts::kHoverCell)); }
+void CellWidget::mouseMoveEvent(QMouseEvent*) { board_.setInfo_(utf8(board_texts::kHoverCell)); }
 
 void CellWidget::dragEnterEvent(QDragEnterEvent* event) {
     if (readAtomMime(event->mimeData())) event->acceptProposedAction();

@@ -5,7 +5,7 @@
 #include <array>
 #include <functional>
 
-#include "board/drag_payload.hpp"
+#include "ui/board/drag_payload.hpp"
 
 class QMenu;
 

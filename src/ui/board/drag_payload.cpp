@@ -1,4 +1,4 @@
-#include "board/drag_payload.hpp"
+#include "ui/board/drag_payload.hpp"
 
 namespace tavir::ui {
 

@@ -1,13 +1,13 @@
-#include "board/palette_image.hpp"
+#include "ui/board/palette_image.hpp"
 
 #include <QDragEnterEvent>
 #include <QMouseEvent>
 
-#include "board/board_view.hpp"
-#include "board/texts.hpp"
-#include "board/workspace.hpp"
-#include "common/element_pictures.hpp"
-#include "common/qt_text.hpp"
+#include "ui/board/board_view.hpp"
+#include "core/board/texts.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/common/element_pictures.hpp"
+#include "ui/common/qt_text.hpp"
 
 namespace tavir::ui {
 
@@ -19,8 +19,8 @@ PaletteImage::PaletteImage(int elementCode, BoardView& board, Workspace& workspa
     setCursor(Qt::OpenHandCursor);
     setMouseTracking(true);
     setAcceptDrops(true);
-    setAccessibleName(utf8(texts::kA11yElementNames[static_cast<std::size_t>(elementCode)]));
-    setAccessibleDescription(utf8(texts::kA11yPaletteDescription));
+    setAccessibleName(utf8(board_texts::kA11yElementNames[static_cast<std::size_t>(elementCode)]));
+    setAccessibleDescription(utf8(board_texts::kA11yPaletteDescription));
 }
 
 void PaletteImage::mousePressEvent(QMouseEvent* event) {

@@ -1,4 +1,4 @@
-#include "calculator/calculator_window.hpp"
+#include "ui/calculator/calculator_window.hpp"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -10,11 +10,11 @@
 #include <QRadioButton>
 #include <QSvgRenderer>
 
-#include "calculator/machine_background.hpp"
-#include "calculator/texts.hpp"
-#include "common/fonts.hpp"
-#include "common/qt_canvas.hpp"
-#include "common/resources.hpp"
+#include "core/calculator/machine_background.hpp"
+#include "core/calculator/texts.hpp"
+#include "ui/common/fonts.hpp"
+#include "ui/common/qt_canvas.hpp"
+#include "ui/common/resources.hpp"
 
 namespace tavir::ui {
 
@@ -105,7 +105,7 @@ QString pictureOf(CalcKey key) {
 
 // The name a screen reader announces for a key, where its caption does not say it.
 QString spokenName(std::string_view control) {
-    for (const auto& entry : calctexts::kA11yKeyNames)
+    for (const auto& entry : calculator_texts::kA11yKeyNames)
         if (entry.control == control) return qs(entry.name);
     return {};
 }
@@ -128,7 +128,7 @@ CalculatorWindow::CalculatorWindow(CalculatorMemory& memory, QWidget* parent)
     : QDialog(parent), keys_(memory) {
     ensureResources();
     setObjectName(QStringLiteral("Machine"));
-    setWindowTitle(qs(calctexts::kTitle));
+    setWindowTitle(qs(calculator_texts::kTitle));
     setModal(true);
     setFixedSize(kMachineWidth, kMachineHeight);
     setFont(arialFont(9));
@@ -138,7 +138,7 @@ CalculatorWindow::CalculatorWindow(CalculatorMemory& memory, QWidget* parent)
     z1->setGeometry(10, 10, 282, 34);
     z1->setFont(arialFont(12));
     z1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    z1->setAccessibleName(qs(calctexts::kA11yDisplay));
+    z1->setAccessibleName(qs(calculator_texts::kA11yDisplay));
     // The pupil types through the keys only: no menu, no drop, no middle-button paste.
     z1->setContextMenuPolicy(Qt::NoContextMenu);
     z1->setAcceptDrops(false);
@@ -191,11 +191,11 @@ void CalculatorWindow::buildOptions() {
         return r;
     };
     // objectName cannot hold "angle(0)": the option arrays are named angle0, angle1, C0, C1.
-    QGroupBox* angles = frame(calctexts::kAngles, 10);
+    QGroupBox* angles = frame(calculator_texts::kAngles, 10);
     angles->setObjectName(QStringLiteral("Frame_angles"));
     angle[0] = option(angles, "angle0", K::degres, 16);
     angle[1] = option(angles, "angle1", K::radians, 35);
-    QGroupBox* affichage = frame(calctexts::kAffichage, 156);
+    QGroupBox* affichage = frame(calculator_texts::kAffichage, 156);
     affichage->setObjectName(QStringLiteral("Frame_affichage"));
     C[0] = option(affichage, "C0", K::scientifique, 16);
     C[1] = option(affichage, "C1", K::standard, 35);
@@ -207,7 +207,7 @@ QAbstractButton* CalculatorWindow::button(CalcKey key) const { return buttons_[s
 
 void CalculatorWindow::press(CalcKey key) {
     if (key == K::EXE) {
-        z1->setText(qs(calctexts::kPatience));
+        z1->setText(qs(calculator_texts::kPatience));
         z1->repaint();
     }
     const bool beep = keys_.press(key);

@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "calculator/calculator_keys.hpp"
+#include "core/calculator/calculator_keys.hpp"
 
 class QAbstractButton;
 class QLineEdit;

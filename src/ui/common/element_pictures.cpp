@@ -1,11 +1,11 @@
-#include "common/element_pictures.hpp"
+#include "ui/common/element_pictures.hpp"
 
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "board/elements.hpp"
-#include "common/resources.hpp"
+#include "core/board/elements.hpp"
+#include "ui/common/resources.hpp"
 
 namespace tavir::ui {
 

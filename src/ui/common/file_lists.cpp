@@ -1,4 +1,4 @@
-#include "common/file_lists.hpp"
+#include "ui/common/file_lists.hpp"
 
 #include <QApplication>
 #include <QComboBox>

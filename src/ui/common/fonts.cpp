@@ -1,4 +1,4 @@
-#include "common/fonts.hpp"
+#include "ui/common/fonts.hpp"
 
 #include <cmath>
 

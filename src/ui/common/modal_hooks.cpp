@@ -1,4 +1,4 @@
-#include "common/modal_hooks.hpp"
+#include "ui/common/modal_hooks.hpp"
 
 #include <QAbstractButton>
 #include <QDialog>

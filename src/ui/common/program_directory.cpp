@@ -1,4 +1,4 @@
-#include "common/program_directory.hpp"
+#include "ui/common/program_directory.hpp"
 
 #include <QCoreApplication>
 #include <QDir>

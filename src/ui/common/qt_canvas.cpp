@@ -1,10 +1,10 @@
-#include "common/qt_canvas.hpp"
+#include "ui/common/qt_canvas.hpp"
 
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "common/element_pictures.hpp"
-#include "common/fonts.hpp"
+#include "ui/common/element_pictures.hpp"
+#include "ui/common/fonts.hpp"
 
 namespace tavir::ui {
 

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QPixmap>
 
-#include "canvas/canvas.hpp"
+#include "core/canvas/canvas.hpp"
 
 class QPainter;
 

@@ -1,4 +1,4 @@
-#include "common/resources.hpp"
+#include "ui/common/resources.hpp"
 
 #include <QtGlobal>
 

@@ -1,12 +1,12 @@
-#include "dotstructure/dot_structure_view.hpp"
+#include "ui/dotstructure/dot_structure_view.hpp"
 
 #include <QPainter>
 
-#include "board/workspace.hpp"
-#include "common/qt_canvas.hpp"
-#include "common/qt_text.hpp"
-#include "dotstructure/dot_structure.hpp"
-#include "dotstructure/texts.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/common/qt_canvas.hpp"
+#include "ui/common/qt_text.hpp"
+#include "core/dotstructure/dot_structure.hpp"
+#include "core/dotstructure/texts.hpp"
 
 namespace tavir::ui {
 
@@ -14,7 +14,7 @@ DotStructureView::DotStructureView(const Workspace& workspace, QWidget* parent)
     : QWidget(parent), workspace_(workspace) {
     setObjectName(QStringLiteral("fdev"));
     setFixedSize(265, 201);
-    setAccessibleName(utf8(dottexts::kA11yDotStructure));
+    setAccessibleName(utf8(dot_texts::kA11yDotStructure));
 }
 
 void DotStructureView::paintEvent(QPaintEvent*) {

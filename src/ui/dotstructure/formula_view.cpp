@@ -1,19 +1,19 @@
-#include "dotstructure/formula_view.hpp"
+#include "ui/dotstructure/formula_view.hpp"
 
 #include <QPainter>
 
-#include "board/workspace.hpp"
-#include "common/qt_canvas.hpp"
-#include "common/qt_text.hpp"
-#include "dotstructure/formula.hpp"
-#include "dotstructure/texts.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/common/qt_canvas.hpp"
+#include "ui/common/qt_text.hpp"
+#include "core/dotstructure/formula.hpp"
+#include "core/dotstructure/texts.hpp"
 
 namespace tavir::ui {
 
 FormulaView::FormulaView(const Workspace& workspace, QWidget* parent) : QWidget(parent), workspace_(workspace) {
     setObjectName(QStringLiteral("brute"));
     setFixedSize(129, 33);
-    setAccessibleName(utf8(dottexts::kA11yFormula));
+    setAccessibleName(utf8(dot_texts::kA11yFormula));
 }
 
 void FormulaView::paintEvent(QPaintEvent*) {

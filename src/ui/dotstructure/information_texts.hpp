@@ -2,7 +2,7 @@
 // The information window `ftavir`.
 #include <string_view>
 
-namespace tavir::ui::infotexts {
+namespace tavir::ui::information_texts {
 
 constexpr std::string_view kCaption = "Tavir";
 constexpr std::string_view kOk = "OK";
@@ -13,4 +13,4 @@ constexpr std::string_view kNote =
     "L'hydrogène porte un doublet (règle du duet), les autres atomes quatre (règle de l'octet). "
     "Comptez les traits autour de chaque atome.";
 
-}  // namespace tavir::ui::infotexts
+}  // namespace tavir::ui::information_texts

@@ -1,4 +1,4 @@
-#include "exercises/exercise_area.hpp"
+#include "ui/exercises/exercise_area.hpp"
 
 #include <QDir>
 #include <QFileDialog>
@@ -9,18 +9,18 @@
 #include <QPrinter>
 #include <QTextEdit>
 
-#include "board/texts.hpp"
-#include "board/workspace.hpp"
-#include "common/modal_hooks.hpp"
-#include "common/program_directory.hpp"
-#include "common/qt_text.hpp"
-#include "exercises/exercise_chooser.hpp"
-#include "exercises/exercise_file.hpp"
-#include "exercises/rich_text_document.hpp"
-#include "exercises/texts.hpp"
-#include "help/introduction.hpp"
-#include "richtext/rtf_file.hpp"
-#include "richtext/texts.hpp"
+#include "core/board/texts.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/common/program_directory.hpp"
+#include "ui/common/qt_text.hpp"
+#include "ui/exercises/exercise_chooser.hpp"
+#include "core/exercises/exercise_file.hpp"
+#include "ui/exercises/rich_text_document.hpp"
+#include "core/exercises/texts.hpp"
+#include "ui/help/introduction.hpp"
+#include "core/richtext/rtf_file.hpp"
+#include "core/richtext/texts.hpp"
 
 namespace tavir::ui {
 
@@ -87,7 +87,7 @@ void ExerciseArea::openMenu(QWidget& btexo) {
 
 bool ExerciseArea::discardCheck() {
     if (workspace_.textModified() &&
-        showMessage(&window_, QMessageBox::Question, utf8(texts::kDiscardTitle), utf8(texts::kDiscardText),
+        showMessage(&window_, QMessageBox::Question, utf8(board_texts::kDiscardTitle), utf8(board_texts::kDiscardText),
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return false;
     workspace_.setTextModified(false);
@@ -102,7 +102,7 @@ bool ExerciseArea::loadText(const QString& path, bool missingIsAbsent) {
                         utf8(missingFileText(path.toStdString())));
         } else {
             showMessage(&window_, QMessageBox::Critical, utf8(ex::kMenuOpenText),
-                        read ? utf8(richtexts::kNotText) : utf8(richtexts::kCannotOpen) + path);
+                        read ? utf8(richtext_texts::kNotText) : utf8(richtext_texts::kCannotOpen) + path);
         }
         return false;
     }
@@ -198,7 +198,7 @@ void ExerciseArea::savetexte_Click() {
         return;
     if (!saveRtfFile(path.toStdString(), documentModel(*supertext_.document()))) {
         // Nothing is lost: the old file, if any, is whole and the text is still on screen.
-        showMessage(&window_, QMessageBox::Critical, utf8(ex::kMenuSaveText), utf8(richtexts::kCannotSave) + path);
+        showMessage(&window_, QMessageBox::Critical, utf8(ex::kMenuSaveText), utf8(richtext_texts::kCannotSave) + path);
         return;
     }
     workspace_.setTextModified(false);

@@ -1,4 +1,4 @@
-#include "exercises/exercise_chooser.hpp"
+#include "ui/exercises/exercise_chooser.hpp"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,14 +13,14 @@
 
 #include <QComboBox>
 
-#include "common/file_lists.hpp"
-#include "common/fonts.hpp"
-#include "common/modal_hooks.hpp"
-#include "common/program_directory.hpp"
-#include "common/qt_text.hpp"
-#include "exercises/exercise_area.hpp"
-#include "exercises/exercise_file.hpp"
-#include "exercises/texts.hpp"
+#include "ui/common/file_lists.hpp"
+#include "ui/common/fonts.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/common/program_directory.hpp"
+#include "ui/common/qt_text.hpp"
+#include "ui/exercises/exercise_area.hpp"
+#include "core/exercises/exercise_file.hpp"
+#include "core/exercises/texts.hpp"
 
 namespace tavir::ui {
 

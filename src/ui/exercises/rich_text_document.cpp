@@ -1,4 +1,4 @@
-#include "exercises/rich_text_document.hpp"
+#include "ui/exercises/rich_text_document.hpp"
 
 #include <QTextBlock>
 #include <QTextCursor>

@@ -1,6 +1,6 @@
 #pragma once
 // Between the core's rich-text model and the document of the exercise area.
-#include "richtext/rich_text.hpp"
+#include "core/richtext/rich_text.hpp"
 
 class QTextDocument;
 

@@ -1,14 +1,14 @@
-#include "geometry3d/animation_view.hpp"
+#include "ui/geometry3d/animation_view.hpp"
 
 #include <QPainter>
 #include <QPointF>
 #include <cmath>
 
-#include "board/workspace.hpp"
-#include "common/qt_canvas.hpp"
-#include "common/qt_text.hpp"
-#include "geometry3d/drawing.hpp"
-#include "geometry3d/texts.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/common/qt_canvas.hpp"
+#include "ui/common/qt_text.hpp"
+#include "core/geometry3d/drawing.hpp"
+#include "core/geometry3d/texts.hpp"
 
 namespace tavir::ui {
 

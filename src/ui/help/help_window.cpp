@@ -1,14 +1,14 @@
-#include "help/help_window.hpp"
+#include "ui/help/help_window.hpp"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "common/fonts.hpp"
-#include "common/qt_text.hpp"
-#include "common/resources.hpp"
-#include "help/texts.hpp"
+#include "ui/common/fonts.hpp"
+#include "ui/common/qt_text.hpp"
+#include "ui/common/resources.hpp"
+#include "core/help/texts.hpp"
 
 namespace tavir::ui {
 

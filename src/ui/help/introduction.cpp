@@ -1,12 +1,12 @@
-#include "help/introduction.hpp"
+#include "ui/help/introduction.hpp"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "common/fonts.hpp"
-#include "help/introduction_text.hpp"
+#include "ui/common/fonts.hpp"
+#include "core/help/introduction_text.hpp"
 
 namespace tavir::ui {
 

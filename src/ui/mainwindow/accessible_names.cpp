@@ -1,14 +1,14 @@
-#include "mainwindow/accessible_names.hpp"
+#include "ui/mainwindow/accessible_names.hpp"
 
 #include <QWidget>
 
-#include "board/texts.hpp"
-#include "board/workspace.hpp"
-#include "common/qt_text.hpp"
-#include "dotstructure/formula.hpp"
-#include "dotstructure/texts.hpp"
-#include "exercises/texts.hpp"
-#include "geometry3d/texts.hpp"
+#include "core/board/texts.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/common/qt_text.hpp"
+#include "core/dotstructure/formula.hpp"
+#include "core/dotstructure/texts.hpp"
+#include "core/exercises/texts.hpp"
+#include "core/geometry3d/texts.hpp"
 
 namespace tavir::ui {
 
@@ -35,17 +35,17 @@ QString formulaOf(const Construction& c) {
 }  // namespace
 
 void nameMainWindowControls(QWidget& window) {
-    setName(window, "Frame1", texts::kA11yDrawingFrame);
+    setName(window, "Frame1", board_texts::kA11yDrawingFrame);
     setName(window, "Frame2", geometry_texts::kA11yAnimationFrame);
     for (int i = 0; i < 10; ++i) {
         if (QWidget* option = named(window, QStringLiteral("Option3_%1").arg(i))) {
-            option->setAccessibleName(utf8(texts::kA11yConstructionPrefix) + QString::number(i + 1));
-            option->setAccessibleDescription(utf8(texts::kA11yConstructionDescription));
+            option->setAccessibleName(utf8(board_texts::kA11yConstructionPrefix) + QString::number(i + 1));
+            option->setAccessibleDescription(utf8(board_texts::kA11yConstructionDescription));
         }
     }
-    setName(window, "smile", dottexts::kA11ySmile, dottexts::kA11ySmileDescription);
-    setName(window, "phototavir", dottexts::kA11yInformationPicture, dottexts::kA11yInformationPictureDescription);
-    setName(window, "BTEXO", exercise_texts::kA11yExerciseButton, texts::kHoverBtexo);
+    setName(window, "smile", dot_texts::kA11ySmile, dot_texts::kA11ySmileDescription);
+    setName(window, "phototavir", dot_texts::kA11yInformationPicture, dot_texts::kA11yInformationPictureDescription);
+    setName(window, "BTEXO", exercise_texts::kA11yExerciseButton, board_texts::kHoverBtexo);
     setName(window, "optionexo", exercise_texts::kA11yExerciseMenu);
     setName(window, "supertext", exercise_texts::kA11yExerciseText);
     setName(window, "fich", exercise_texts::kA11yExerciseFile);
@@ -55,16 +55,16 @@ void nameMainWindowControls(QWidget& window) {
     for (std::size_t i = 0; i < geometry_texts::kStepButtonTooltips.size(); ++i)
         setName(window, QStringLiteral("Command16_%1").arg(i).toLatin1().constData(),
                 geometry_texts::kStepButtonTooltips[i]);
-    setName(window, "menucopie", texts::kA11yCopyMenu);
-    setName(window, "nbdel", texts::kA11yEraseMenu);
-    setName(window, "menuflo", texts::kA11yBondMenu);
+    setName(window, "menucopie", board_texts::kA11yCopyMenu);
+    setName(window, "nbdel", board_texts::kA11yEraseMenu);
+    setName(window, "menuflo", board_texts::kA11yBondMenu);
 }
 
 void describeMainWindowViews(QWidget& window, const ViewState& view) {
     describe(named(window, QStringLiteral("brute")), view.brute ? formulaOf(view.formula) : QString());
     describe(named(window, QStringLiteral("fdev")), view.dotDrawn && !view.phototavir
                                                         ? formulaOf(view.dotStructure)
-                                                        : utf8(dottexts::kA11yNoDotStructure));
+                                                        : utf8(dot_texts::kA11yNoDotStructure));
     const QString geometry = QString::fromStdString(view.c3dText).simplified();
     describe(named(window, QStringLiteral("D3D")), view.d3dCleared ? QString() : geometry);
 }

@@ -1,4 +1,4 @@
-#include "mainwindow/main_window.hpp"
+#include "ui/mainwindow/main_window.hpp"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,29 +22,29 @@
 #include <QTimer>
 #include <cmath>
 
-#include "board/board_view.hpp"
-#include "calculator/calculator_window.hpp"
-#include "board/palette_image.hpp"
-#include "board/texts.hpp"
-#include "common/fonts.hpp"
-#include "common/modal_hooks.hpp"
-#include "common/resources.hpp"
-#include "common/qt_text.hpp"
-#include "dotstructure/dot_structure_view.hpp"
-#include "dotstructure/formula_view.hpp"
-#include "dotstructure/information_window.hpp"
-#include "dotstructure/texts.hpp"
-#include "geometry3d/animation_view.hpp"
-#include "geometry3d/texts.hpp"
-#include "exercises/exercise_area.hpp"
-#include "mainwindow/accessible_names.hpp"
-#include "help/help_window.hpp"
-#include "help/introduction.hpp"
-#include "common/program_directory.hpp"
-#include "output/print_window.hpp"
-#include "output/view_pictures.hpp"
-#include "series/series_dialogs.hpp"
-#include "series/series_file.hpp"
+#include "ui/board/board_view.hpp"
+#include "ui/calculator/calculator_window.hpp"
+#include "ui/board/palette_image.hpp"
+#include "core/board/texts.hpp"
+#include "ui/common/fonts.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/common/resources.hpp"
+#include "ui/common/qt_text.hpp"
+#include "ui/dotstructure/dot_structure_view.hpp"
+#include "ui/dotstructure/formula_view.hpp"
+#include "ui/dotstructure/information_window.hpp"
+#include "core/dotstructure/texts.hpp"
+#include "ui/geometry3d/animation_view.hpp"
+#include "core/geometry3d/texts.hpp"
+#include "ui/exercises/exercise_area.hpp"
+#include "ui/mainwindow/accessible_names.hpp"
+#include "ui/help/help_window.hpp"
+#include "ui/help/introduction.hpp"
+#include "ui/common/program_directory.hpp"
+#include "ui/output/print_window.hpp"
+#include "ui/output/view_pictures.hpp"
+#include "ui/series/series_dialogs.hpp"
+#include "core/series/series_file.hpp"
 
 namespace tavir::ui {
 
@@ -82,7 +82,7 @@ void setColours(QWidget* w, const QColor& window, const QColor& text) {
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent), f1Book_(&kHelpGuide) {
     ensureResources();
     setObjectName(QStringLiteral("Tavir"));
-    setWindowTitle(utf8(texts::kWindowCaption));
+    setWindowTitle(utf8(board_texts::kWindowCaption));
     setFont(arialFont(8));
     setMouseTracking(true);
     resize(kWindowWidth, kWindowHeight);
@@ -98,7 +98,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), f1Book_(&kHelpGuide) 
     connect(timer1_, &QTimer::timeout, this, &MainWindow::tick);
 
     workspace_.setChangeListener([this] { refresh(); });
-    setInfo(utf8(texts::kHoverBackground));
+    setInfo(utf8(board_texts::kHoverBackground));
     nameMainWindowControls(*this);
     refresh();
     if (workspace_.view().timerEnabled) timer1_->start();
@@ -120,7 +120,7 @@ QFrame* MainWindow::makeFrame(const char* name, const QString& title, const QRec
 }
 
 void MainWindow::buildDrawingFrame() {
-    frame1_ = makeFrame("Frame1", utf8(texts::kFrame1Title), QRect(16, 56, 393, 217));
+    frame1_ = makeFrame("Frame1", utf8(board_texts::kFrame1Title), QRect(16, 56, 393, 217));
     frame1_->installEventFilter(this);
 
     board_ = new BoardView(workspace_, [this](const QString& t) { setInfo(t); }, frame1_);
@@ -130,7 +130,7 @@ void MainWindow::buildDrawingFrame() {
     for (int k = 1; k <= 5; ++k) {
         auto* image = new PaletteImage(k, *board_, workspace_, frame1_);
         image->move(72 + 32 * (k - 1), 160);
-        connect(image, &PaletteImage::hovered, this, [this] { setInfo(utf8(texts::kHoverPalette)); });
+        connect(image, &PaletteImage::hovered, this, [this] { setInfo(utf8(board_texts::kHoverPalette)); });
         auto* label = new QLabel(QString::fromLatin1(kLabels[k - 1]), frame1_);
         label->setObjectName(QStringLiteral("Label_%1").arg(kLabels[k - 1]));
         label->setGeometry(72 + 32 * (k - 1), 193, 32, 14);
@@ -142,7 +142,7 @@ void MainWindow::buildDrawingFrame() {
         auto* option = new QRadioButton(QString::number(i + 1), frame1_);
         option->setObjectName(QStringLiteral("Option3_%1").arg(i));
         option->setGeometry(8, 16 + 20 * i, 41, 21);
-        option->setToolTip(utf8(texts::kConstructionTooltipPrefix) + QStringLiteral(" %1").arg(i + 1));
+        option->setToolTip(utf8(board_texts::kConstructionTooltipPrefix) + QStringLiteral(" %1").arg(i + 1));
         setColours(option, QColor(255, 255 - 9 * i, 180), Qt::black);
         option->setChecked(i == 0);
         connect(option, &QRadioButton::clicked, this, [this, i] { workspace_.Option3_Click(i); });
@@ -152,7 +152,7 @@ void MainWindow::buildDrawingFrame() {
     brute_ = new FormulaView(workspace_, frame1_);
     brute_->move(248, 160);
 
-    auto* info2 = new QLabel(utf8(texts::kInfo2) + QLatin1Char('\n') + utf8(texts::kInfo2Keyboard), frame1_);
+    auto* info2 = new QLabel(utf8(board_texts::kInfo2) + QLatin1Char('\n') + utf8(board_texts::kInfo2Keyboard), frame1_);
     info2->setObjectName(QStringLiteral("info2"));
     info2->setGeometry(240, 72, 145, 89);
     info2->setWordWrap(true);
@@ -223,11 +223,11 @@ void MainWindow::buildRightColumn() {
     auto* fdev = new DotStructureView(workspace_, this);
     fdev->setGeometry(424, 56, 265, 201);
     fdev_ = fdev;
-    titleStrip(fdev, utf8(dottexts::kLabel2Caption), 265, "Label2");
+    titleStrip(fdev, utf8(dot_texts::kLabel2Caption), 265, "Label2");
     connect(fdev, &DotStructureView::pressed, this, [this] { setInfo(utf8(geometry_texts::kUseDrawingArea)); });
 
-    const std::string_view checks[] = {dottexts::kCheck1Caption, dottexts::kCheck2Caption,
-                                       dottexts::kCheck3Caption};
+    const std::string_view checks[] = {dot_texts::kCheck1Caption, dot_texts::kCheck2Caption,
+                                       dot_texts::kCheck3Caption};
     static const QColor kCheckColours[] = {Qt::red, Qt::blue, Qt::black};
     for (int i = 0; i < 3; ++i) {
         check_[i] = new QCheckBox(utf8(checks[i]), fdev);
@@ -256,7 +256,7 @@ void MainWindow::buildRightColumn() {
     btexo->setPixmap(QPixmap(QStringLiteral(":/pictures/btexo.svg")));
     btexo->setScaledContents(true);
     btexo->setCursor(Qt::PointingHandCursor);
-    setHoverText(btexo, utf8(texts::kHoverBtexo));
+    setHoverText(btexo, utf8(board_texts::kHoverBtexo));
 
     infoLabel_ = new QLabel(this);
     infoLabel_->setObjectName(QStringLiteral("info"));
@@ -281,7 +281,7 @@ void MainWindow::buildRightColumn() {
 void MainWindow::buildButtons() {
     int topRow = 0;
     int rightRow = 0;
-    for (const auto& b : texts::kButtons) {
+    for (const auto& b : board_texts::kButtons) {
         auto* button = new QPushButton(utf8(b.caption), this);
         const QString name = utf8(b.name);
         button->setObjectName(name);
@@ -354,7 +354,7 @@ bool MainWindow::loadSeries(const QString& path) {
 }
 
 void MainWindow::setSeriesCaption(const QString& path) {
-    setWindowTitle(utf8(texts::kCaptionFilePrefix) + QFileInfo(path).absoluteFilePath());
+    setWindowTitle(utf8(board_texts::kCaptionFilePrefix) + QFileInfo(path).absoluteFilePath());
 }
 
 void MainWindow::openHelp(const HelpBook& book) {
@@ -369,13 +369,13 @@ void MainWindow::openHelp(const HelpBook& book) {
 void MainWindow::buildMenus() {
     menucopie_ = new QMenu(this);
     menucopie_->setObjectName(QStringLiteral("menucopie"));
-    for (const auto& item : texts::kCopyMenu) {
+    for (const auto& item : board_texts::kCopyMenu) {
         QAction* a = menucopie_->addAction(utf8(item.caption));
         a->setObjectName(utf8(item.name));
     }
     nbdel_ = new QMenu(this);
     nbdel_->setObjectName(QStringLiteral("nbdel"));
-    for (const auto& item : texts::kEraseMenu) {
+    for (const auto& item : board_texts::kEraseMenu) {
         QAction* a = nbdel_->addAction(utf8(item.caption));
         a->setObjectName(utf8(item.name));
     }
@@ -400,7 +400,7 @@ void MainWindow::runMenu(QMenu* menu) {
     }
     QApplication::clipboard()->clear();
     QApplication::clipboard()->setImage(picture);
-    setInfo(utf8(texts::kClipboardConfirmation));
+    setInfo(utf8(board_texts::kClipboardConfirmation));
 }
 
 void MainWindow::setHoverText(QWidget* widget, const QString& text) {
@@ -429,7 +429,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (hover.isValid()) {
             // The copy confirmation stays while the pointer is over the copy button.
             const bool keepConfirmation = watched->objectName() == QLatin1String("Command4") &&
-                                          infoText_ == utf8(texts::kClipboardConfirmation);
+                                          infoText_ == utf8(board_texts::kClipboardConfirmation);
             if (!keepConfirmation) setInfo(hover.toString());
         }
     }
@@ -448,7 +448,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     // Moves that controls pass up to us are not over the window's own background.
     if (childAt(event->position().toPoint()) != nullptr) return;
     workspace_.runPendingAnalysis();
-    setInfo(utf8(texts::kHoverBackground));
+    setInfo(utf8(board_texts::kHoverBackground));
 }
 
 void MainWindow::refresh() {
@@ -508,12 +508,12 @@ void MainWindow::paintEvent(QPaintEvent*) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (workspace_.textModified() &&
-        showMessage(this, QMessageBox::Question, utf8(texts::kDiscardTitle), utf8(texts::kDiscardText),
+        showMessage(this, QMessageBox::Question, utf8(board_texts::kDiscardTitle), utf8(board_texts::kDiscardText),
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
         event->ignore();
         return;
     }
-    if (showMessage(this, QMessageBox::Question, utf8(texts::kQuitTitle), utf8(texts::kQuitText),
+    if (showMessage(this, QMessageBox::Question, utf8(board_texts::kQuitTitle), utf8(board_texts::kQuitText),
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
         event->ignore();
         return;

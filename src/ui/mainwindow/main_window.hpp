@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "board/workspace.hpp"
-#include "calculator/calculator_keys.hpp"
+#include "core/session/workspace.hpp"
+#include "core/calculator/calculator_keys.hpp"
 
 class QLabel;
 class QPushButton;

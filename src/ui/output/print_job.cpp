@@ -1,13 +1,13 @@
-#include "output/print_job.hpp"
+#include "ui/output/print_job.hpp"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPixmap>
 
-#include "board/board_view.hpp"
-#include "board/workspace.hpp"
-#include "dotstructure/dot_structure_view.hpp"
-#include "geometry3d/animation_view.hpp"
+#include "ui/board/board_view.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/dotstructure/dot_structure_view.hpp"
+#include "ui/geometry3d/animation_view.hpp"
 
 namespace tavir::ui {
 

@@ -3,7 +3,7 @@
 // resolution and at their on-screen physical size, page after page.
 #include <QSize>
 
-#include "output/print_plan.hpp"
+#include "core/output/print_plan.hpp"
 
 class QPainter;
 class QPagedPaintDevice;

@@ -1,4 +1,4 @@
-#include "output/print_window.hpp"
+#include "ui/output/print_window.hpp"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,16 +16,15 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "board/workspace.hpp"
-#include "common/fonts.hpp"
-#include "common/modal_hooks.hpp"
-#include "common/qt_text.hpp"
-#include "output/print_job.hpp"
-#include "output/texts.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/common/fonts.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/common/qt_text.hpp"
+#include "ui/output/print_job.hpp"
+#include "core/output/texts.hpp"
 
 namespace tavir::ui {
 
-namespace texts = output_texts;
 
 UpDown::UpDown(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -84,7 +83,7 @@ void startPrinter(QPrinter& printer) {
     const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
     if (printers.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir(QDir::homePath()).filePath(utf8(texts::kPdfFileName)));
+        printer.setOutputFileName(QDir(QDir::homePath()).filePath(utf8(output_texts::kPdfFileName)));
         return;
     }
     if (printer.printerName().isEmpty()) {
@@ -133,16 +132,16 @@ struct HiddenViews {
 PrintWindow::PrintWindow(Workspace& workspace, std::function<void(bool)> setViewsHidden, QWidget* mainWindow)
     : QDialog(mainWindow), workspace_(workspace), setViewsHidden_(std::move(setViewsHidden)) {
     setObjectName(QStringLiteral("confimp"));
-    setWindowTitle(utf8(texts::kCaption));
+    setWindowTitle(utf8(output_texts::kCaption));
     setFont(arialFont(8));
     setFixedSize(400, 250);
 
-    options_ = new QGroupBox(utf8(texts::kOptionsFrame), this);
+    options_ = new QGroupBox(utf8(output_texts::kOptionsFrame), this);
     options_->setObjectName(QStringLiteral("Frame1"));
     options_->setGeometry(10, 8, 255, 196);
-    chec1_ = control<QCheckBox>(options_, "Chec_1", texts::kChecBoard, QRect(12, 22, 235, 20));
-    chec3_ = control<QCheckBox>(options_, "Chec_3", texts::kChecDotStructure, QRect(12, 44, 235, 20));
-    chec2_ = control<QCheckBox>(options_, "Chec_2", texts::kChecAnimation, QRect(12, 66, 235, 20));
+    chec1_ = control<QCheckBox>(options_, "Chec_1", output_texts::kChecBoard, QRect(12, 22, 235, 20));
+    chec3_ = control<QCheckBox>(options_, "Chec_3", output_texts::kChecDotStructure, QRect(12, 44, 235, 20));
+    chec2_ = control<QCheckBox>(options_, "Chec_2", output_texts::kChecAnimation, QRect(12, 66, 235, 20));
     chec1_->setChecked(true);
     chec2_->setChecked(true);
     chec3_->setChecked(true);
@@ -150,10 +149,10 @@ PrintWindow::PrintWindow(Workspace& workspace, std::function<void(bool)> setView
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     rule->setGeometry(12, 92, 231, 4);
-    option1_ = control<QRadioButton>(options_, "Option1", texts::kOption1, QRect(12, 102, 235, 20));
-    option2_ = control<QRadioButton>(options_, "Option2", texts::kOption2, QRect(12, 124, 235, 20));
+    option1_ = control<QRadioButton>(options_, "Option1", output_texts::kOption1, QRect(12, 102, 235, 20));
+    option2_ = control<QRadioButton>(options_, "Option2", output_texts::kOption2, QRect(12, 124, 235, 20));
     option1_->setChecked(true);
-    control<QLabel>(options_, "Label3", texts::kCopiesLabel, QRect(12, 160, 140, 20));
+    control<QLabel>(options_, "Label3", output_texts::kCopiesLabel, QRect(12, 160, 140, 20));
     label4_ = control<QLabel>(options_, "Label4", "1", QRect(155, 160, 30, 20));
     label4_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     upDown1_ = new UpDown(options_);
@@ -161,36 +160,36 @@ PrintWindow::PrintWindow(Workspace& workspace, std::function<void(bool)> setView
     upDown1_->move(192, 158);
     upDown1_->setRange(1, 20);
     upDown1_->setValue(1);
-    upDown1_->setAccessibleName(utf8(texts::kA11yCopies));
-    upDown1_->findChild<QToolButton*>(QStringLiteral("up"))->setAccessibleName(utf8(texts::kA11yMoreCopies));
-    upDown1_->findChild<QToolButton*>(QStringLiteral("down"))->setAccessibleName(utf8(texts::kA11yFewerCopies));
+    upDown1_->setAccessibleName(utf8(output_texts::kA11yCopies));
+    upDown1_->findChild<QToolButton*>(QStringLiteral("up"))->setAccessibleName(utf8(output_texts::kA11yMoreCopies));
+    upDown1_->findChild<QToolButton*>(QStringLiteral("down"))->setAccessibleName(utf8(output_texts::kA11yFewerCopies));
     describeCopies(1);
     connect(upDown1_, &UpDown::valueChanged, this, [this](int v) {
         label4_->setText(QString::number(v));
         describeCopies(v);
     });
 
-    command1_ = control<QPushButton>(this, "Command1", texts::kOk, QRect(280, 14, 110, 30));
-    command2_ = control<QPushButton>(this, "Command2", texts::kPrinters, QRect(280, 54, 110, 30));
-    command3_ = control<QPushButton>(this, "Command3", texts::kCancel, QRect(280, 94, 110, 30));
+    command1_ = control<QPushButton>(this, "Command1", output_texts::kOk, QRect(280, 14, 110, 30));
+    command2_ = control<QPushButton>(this, "Command2", output_texts::kPrinters, QRect(280, 54, 110, 30));
+    command3_ = control<QPushButton>(this, "Command3", output_texts::kCancel, QRect(280, 94, 110, 30));
     command1_->setDefault(true);
     connect(command1_, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &PrintWindow::Command2_Click);
     connect(command3_, &QPushButton::clicked, this, &QDialog::reject);
 
-    control<QLabel>(this, "Label2", texts::kPrinterLabel, QRect(10, 216, 70, 22));
+    control<QLabel>(this, "Label2", output_texts::kPrinterLabel, QRect(10, 216, 70, 22));
     defaut_ = new QLineEdit(this);
     defaut_->setObjectName(QStringLiteral("defaut"));
     defaut_->setReadOnly(true);
     defaut_->setGeometry(82, 214, 308, 24);
-    defaut_->setAccessibleName(utf8(texts::kA11yPrinter));
+    defaut_->setAccessibleName(utf8(output_texts::kA11yPrinter));
 
     // Shown in place of the options and buttons while the job runs.
     frame2_ = new QFrame(this);
     frame2_->setObjectName(QStringLiteral("Frame2"));
     frame2_->setFrameShape(QFrame::Box);
     frame2_->setGeometry(10, 8, 380, 196);
-    auto* wait = control<QLabel>(frame2_, "Label1", texts::kPleaseWait, QRect(10, 80, 360, 30));
+    auto* wait = control<QLabel>(frame2_, "Label1", output_texts::kPleaseWait, QRect(10, 80, 360, 30));
     wait->setAlignment(Qt::AlignCenter);
     wait->setFont(arialFont(10, true));
     frame2_->hide();
@@ -201,7 +200,7 @@ PrintWindow::PrintWindow(Workspace& workspace, std::function<void(bool)> setView
 }
 
 void PrintWindow::describeCopies(int copies) {
-    QString text = QString::number(copies) + QLatin1Char(' ') + utf8(texts::kA11yCopyWord);
+    QString text = QString::number(copies) + QLatin1Char(' ') + utf8(output_texts::kA11yCopyWord);
     if (copies > 1) text += QLatin1Char('s');
     upDown1_->setAccessibleDescription(text);
 }
@@ -211,7 +210,7 @@ bool PrintWindow::printsToFile() const {
 }
 
 void PrintWindow::showPrinterName() {
-    defaut_->setText(printsToFile() ? utf8(texts::kPdfPrinterPrefix) + printer_.outputFileName()
+    defaut_->setText(printsToFile() ? utf8(output_texts::kPdfPrinterPrefix) + printer_.outputFileName()
                                     : printer_.printerName());
     defaut_->setCursorPosition(0);
 }
@@ -250,11 +249,11 @@ void PrintWindow::Command2_Click() {
 void PrintWindow::Command1_Click() {
     const output::PrintRequest r = request();
     if (!r.anyPicture()) {
-        showMessage(this, QMessageBox::Information, utf8(texts::kCaption), utf8(texts::kNothingChecked));
+        showMessage(this, QMessageBox::Information, utf8(output_texts::kCaption), utf8(output_texts::kNothingChecked));
         return;
     }
     if (output::chosenConstructions(workspace_.seriesEntries(), r.series, workspace_.currentConstruction()).empty()) {
-        showMessage(this, QMessageBox::Information, utf8(texts::kCaption), utf8(texts::kEmptySeries));
+        showMessage(this, QMessageBox::Information, utf8(output_texts::kCaption), utf8(output_texts::kEmptySeries));
         return;
     }
 
@@ -276,12 +275,12 @@ void PrintWindow::Command1_Click() {
     }
     if (result == PrintResult::CannotStart) {
         showControls(true);
-        showMessage(this, QMessageBox::Warning, utf8(texts::kCaption), utf8(texts::kCannotStart));
+        showMessage(this, QMessageBox::Warning, utf8(output_texts::kCaption), utf8(output_texts::kCannotStart));
         return;
     }
     if (printsToFile())
-        showMessage(this, QMessageBox::Information, utf8(texts::kCaption),
-                    utf8(texts::kPdfDone) + QDir::toNativeSeparators(printer_.outputFileName()));
+        showMessage(this, QMessageBox::Information, utf8(output_texts::kCaption),
+                    utf8(output_texts::kPdfDone) + QDir::toNativeSeparators(printer_.outputFileName()));
     accept();
 }
 

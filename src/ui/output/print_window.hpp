@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <functional>
 
-#include "output/print_plan.hpp"
+#include "core/output/print_plan.hpp"
 
 class QCheckBox;
 class QFrame;

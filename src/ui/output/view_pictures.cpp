@@ -1,11 +1,11 @@
-#include "output/view_pictures.hpp"
+#include "ui/output/view_pictures.hpp"
 
 #include <QPainter>
 
-#include "board/board_view.hpp"
-#include "board/workspace.hpp"
-#include "dotstructure/dot_structure_view.hpp"
-#include "geometry3d/animation_view.hpp"
+#include "ui/board/board_view.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/dotstructure/dot_structure_view.hpp"
+#include "ui/geometry3d/animation_view.hpp"
 
 namespace tavir::ui {
 

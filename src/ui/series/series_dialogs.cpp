@@ -1,4 +1,4 @@
-#include "series/series_dialogs.hpp"
+#include "ui/series/series_dialogs.hpp"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,13 +11,13 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "board/workspace.hpp"
-#include "common/file_lists.hpp"
-#include "common/modal_hooks.hpp"
-#include "common/qt_text.hpp"
-#include "series/save_name.hpp"
-#include "series/series_file.hpp"
-#include "series/texts.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/common/file_lists.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/common/qt_text.hpp"
+#include "core/series/save_name.hpp"
+#include "core/series/series_file.hpp"
+#include "core/series/texts.hpp"
 
 namespace tavir::ui {
 

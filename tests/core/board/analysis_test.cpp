@@ -1,8 +1,8 @@
 // The tidying rules of the analysis, checked on the boards a pupil would make.
 #include <gtest/gtest.h>
 
-#include "board/board.hpp"
-#include "board/workspace.hpp"
+#include "core/board/board.hpp"
+#include "core/session/workspace.hpp"
 #include "support/boards.hpp"
 
 namespace tavir {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "calculator/calculator_keys.hpp"
-#include "calculator/texts.hpp"
+#include "core/calculator/calculator_keys.hpp"
+#include "core/calculator/texts.hpp"
 
 namespace tavir {
 namespace {
@@ -38,10 +38,10 @@ TEST_P(KeySequence, BuildsLineAndDisplay) {
     EXPECT_EQ(beep, GetParam().beepOnLast);
 }
 
-const std::string kParens(calctexts::kParentheses);
-const std::string kOperators(calctexts::kOperateurs);
-const std::string kImpossible(calctexts::kCalculImpossible);
-const std::string kOverflow(calctexts::kDepassement);
+const std::string kParens(calculator_texts::kParentheses);
+const std::string kOperators(calculator_texts::kOperateurs);
+const std::string kImpossible(calculator_texts::kCalculImpossible);
+const std::string kOverflow(calculator_texts::kDepassement);
 
 INSTANTIATE_TEST_SUITE_P(
     Building, KeySequence,
@@ -178,7 +178,7 @@ TEST(Answer, HoldsTheDisplayedText) {
     EXPECT_EQ(keys.answer(), " 5");
     EXPECT_EQ(keys.lastCode(), 0);
     for (K k : {K::B1, K::div, K::B0, K::EXE}) keys.press(k);
-    EXPECT_EQ(keys.answer(), calctexts::kCalculImpossible);
+    EXPECT_EQ(keys.answer(), calculator_texts::kCalculImpossible);
     EXPECT_EQ(keys.lastCode(), 1);
 }
 

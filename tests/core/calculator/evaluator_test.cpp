@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "calculator/evaluator.hpp"
+#include "core/calculator/evaluator.hpp"
 
 namespace tavir {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "calculator/machine_background.hpp"
-#include "canvas/recording_canvas.hpp"
+#include "core/calculator/machine_background.hpp"
+#include "core/canvas/recording_canvas.hpp"
 
 namespace tavir {
 namespace {

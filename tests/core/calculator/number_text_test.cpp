@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "calculator/number_text.hpp"
+#include "core/calculator/number_text.hpp"
 
 namespace tavir {
 namespace {

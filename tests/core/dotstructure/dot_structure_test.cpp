@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <set>
 
-#include "board/elements.hpp"
-#include "canvas/recording_canvas.hpp"
-#include "dotstructure/dot_structure.hpp"
+#include "core/board/elements.hpp"
+#include "core/canvas/recording_canvas.hpp"
+#include "core/dotstructure/dot_structure.hpp"
 #include "dotstructure/molecules.hpp"
-#include "dotstructure/pairs.hpp"
+#include "core/dotstructure/pairs.hpp"
 
 namespace tavir {
 namespace {

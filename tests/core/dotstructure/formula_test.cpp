@@ -1,9 +1,9 @@
 // The formula box: texts, net charge and where each piece is drawn.
 #include <gtest/gtest.h>
 
-#include "board/acceptance.hpp"
-#include "canvas/recording_canvas.hpp"
-#include "dotstructure/formula.hpp"
+#include "core/board/acceptance.hpp"
+#include "core/canvas/recording_canvas.hpp"
+#include "core/dotstructure/formula.hpp"
 #include "dotstructure/molecules.hpp"
 
 namespace tavir {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "board/workspace.hpp"
+#include "core/session/workspace.hpp"
 #include "support/boards.hpp"
 
 namespace tavir::testing {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "exercises/exercise_file.hpp"
-#include "series/record_file.hpp"
-#include "series/scratch_folder.hpp"
+#include "core/exercises/exercise_file.hpp"
+#include "core/files/record_file.hpp"
+#include "support/scratch_folder.hpp"
 
 namespace tavir {
 namespace {

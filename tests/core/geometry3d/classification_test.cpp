@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "board/acceptance.hpp"
-#include "board/workspace.hpp"
-#include "geometry3d/classification.hpp"
-#include "geometry3d/texts.hpp"
+#include "core/board/acceptance.hpp"
+#include "core/session/workspace.hpp"
+#include "core/geometry3d/classification.hpp"
+#include "core/geometry3d/texts.hpp"
 #include "support/boards.hpp"
 
 namespace tavir {

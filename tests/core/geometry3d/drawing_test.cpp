@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "canvas/recording_canvas.hpp"
-#include "geometry3d/classification.hpp"
-#include "geometry3d/drawing.hpp"
+#include "core/canvas/recording_canvas.hpp"
+#include "core/geometry3d/classification.hpp"
+#include "core/geometry3d/drawing.hpp"
 #include "support/boards.hpp"
 
 namespace tavir {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "output/print_plan.hpp"
+#include "core/output/print_plan.hpp"
 
 namespace tavir::output {
 namespace {

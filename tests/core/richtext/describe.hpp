@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "richtext/rich_text.hpp"
+#include "core/richtext/rich_text.hpp"
 
 namespace tavir::test {
 

@@ -1,4 +1,4 @@
-#include "richtext/rtf_file.hpp"
+#include "core/richtext/rtf_file.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "richtext/rtf_reader.hpp"
+#include "core/richtext/rtf_reader.hpp"
 
 #include <gtest/gtest.h>
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "richtext/rtf_reader.hpp"
-#include "richtext/rtf_writer.hpp"
-#include "text/encoding.hpp"
+#include "core/richtext/rtf_reader.hpp"
+#include "core/richtext/rtf_writer.hpp"
+#include "core/text/encoding.hpp"
 
 namespace tavir::fuzz {
 

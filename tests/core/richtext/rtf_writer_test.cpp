@@ -1,4 +1,4 @@
-#include "richtext/rtf_writer.hpp"
+#include "core/richtext/rtf_writer.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "richtext/describe.hpp"
-#include "richtext/rtf_reader.hpp"
+#include "core/richtext/rtf_reader.hpp"
 
 namespace tavir {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "series/save_name.hpp"
+#include "core/series/save_name.hpp"
 
 namespace tavir {
 namespace {

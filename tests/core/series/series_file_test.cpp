@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "scratch_folder.hpp"
-#include "series/series_file.hpp"
-#include "series/texts.hpp"
+#include "support/scratch_folder.hpp"
+#include "core/series/series_file.hpp"
+#include "core/series/texts.hpp"
 #include "support/boards.hpp"
 
 namespace tavir {

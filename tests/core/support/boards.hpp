@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "board/construction.hpp"
-#include "board/elements.hpp"
+#include "core/board/construction.hpp"
+#include "core/board/elements.hpp"
 
 namespace tavir::testing {
 

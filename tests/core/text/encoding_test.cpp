@@ -1,4 +1,4 @@
-#include "text/encoding.hpp"
+#include "core/text/encoding.hpp"
 
 #include <gtest/gtest.h>
 

@@ -16,19 +16,19 @@
 #include <QtTest>
 #include <functional>
 
-#include "board/board_view.hpp"
-#include "calculator/calculator_window.hpp"
-#include "common/file_lists.hpp"
-#include "dotstructure/dot_structure_view.hpp"
-#include "dotstructure/formula_view.hpp"
-#include "dotstructure/information_window.hpp"
-#include "exercises/exercise_area.hpp"
-#include "exercises/exercise_chooser.hpp"
-#include "exercises/exercise_file.hpp"
-#include "geometry3d/animation_view.hpp"
-#include "help/help_window.hpp"
-#include "output/print_window.hpp"
-#include "series/series_dialogs.hpp"
+#include "ui/board/board_view.hpp"
+#include "ui/calculator/calculator_window.hpp"
+#include "ui/common/file_lists.hpp"
+#include "ui/dotstructure/dot_structure_view.hpp"
+#include "ui/dotstructure/formula_view.hpp"
+#include "ui/dotstructure/information_window.hpp"
+#include "ui/exercises/exercise_area.hpp"
+#include "ui/exercises/exercise_chooser.hpp"
+#include "core/exercises/exercise_file.hpp"
+#include "ui/geometry3d/animation_view.hpp"
+#include "ui/help/help_window.hpp"
+#include "ui/output/print_window.hpp"
+#include "ui/series/series_dialogs.hpp"
 #include "support/window_fixture.hpp"
 
 using namespace tavir;

@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "board/board_view.hpp"
-#include "board/elements.hpp"
-#include "board/workspace.hpp"
-#include "canvas/colour.hpp"
+#include "ui/board/board_view.hpp"
+#include "core/board/elements.hpp"
+#include "core/session/workspace.hpp"
+#include "core/canvas/colour.hpp"
 #include "support/window_fixture.hpp"
 
 namespace tavir::ui {

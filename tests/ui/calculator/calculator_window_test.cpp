@@ -11,10 +11,10 @@
 
 #include <memory>
 
-#include "calculator/calculator_keys.hpp"
-#include "calculator/calculator_window.hpp"
-#include "calculator/machine_background.hpp"
-#include "calculator/texts.hpp"
+#include "core/calculator/calculator_keys.hpp"
+#include "ui/calculator/calculator_window.hpp"
+#include "core/calculator/machine_background.hpp"
+#include "core/calculator/texts.hpp"
 
 using tavir::CalcKey;
 using tavir::CalculatorMemory;
@@ -112,7 +112,7 @@ private slots:
         QTest::newRow("sin 30 radians") << QStringList{"angle1", "bsin", "B3", "B0", "EXE"} << ""
                                         << "-.988031624092862";
         QTest::newRow("unbalanced") << QStringList{"Bpo", "B2", "plus", "B3", "EXE"} << "(2 + 3"
-                                    << qs(tavir::calctexts::kParentheses);
+                                    << qs(tavir::calculator_texts::kParentheses);
         QTest::newRow("scientific") << QStringList{"C0", "B5", "B0", "B0", "EXE"} << "" << "5.E+02";
         QTest::newRow("back to standard") << QStringList{"C0", "B5", "B0", "B0", "EXE", "C1"} << "" << " 500";
         QTest::newRow("backspace by token") << QStringList{"B2", "Bcos", "EFFACE"} << "2 * " << "2 * ";
@@ -135,7 +135,7 @@ private slots:
         QTest::newRow("molar mass on the window") << "12.011+4*1.008\r" << true << " 16.043";
         QTest::newRow("exponent letters") << "2d3+1e-3\r" << false << " 2000.001";
         QTest::newRow("power") << "2^10\r" << false << " 1024";
-        QTest::newRow("unbalanced") << "(2+3\r" << false << qs(tavir::calctexts::kParentheses);
+        QTest::newRow("unbalanced") << "(2+3\r" << false << qs(tavir::calculator_texts::kParentheses);
         QTest::newRow("other keys do nothing") << "a5 x,\r" << false << " 5";
         QTest::newRow("implicit times") << "2(3)\r" << true << " 6";
         QTest::newRow("not yet evaluated") << "2*3" << false << "2 * 3";

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "board/construction.hpp"
-#include "common/modal_hooks.hpp"
-#include "mainwindow/main_window.hpp"
+#include "core/board/construction.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/mainwindow/main_window.hpp"
 #include "support/window_fixture.hpp"
 
 using namespace tavir;

@@ -12,11 +12,11 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include "common/file_lists.hpp"
-#include "exercises/exercise_area.hpp"
-#include "exercises/exercise_chooser.hpp"
-#include "exercises/exercise_file.hpp"
-#include "series/series_file.hpp"
+#include "ui/common/file_lists.hpp"
+#include "ui/exercises/exercise_area.hpp"
+#include "ui/exercises/exercise_chooser.hpp"
+#include "core/exercises/exercise_file.hpp"
+#include "core/series/series_file.hpp"
 #include "support/window_fixture.hpp"
 
 using namespace tavir;

@@ -2,9 +2,9 @@
 #include <QTextDocument>
 #include <QtTest>
 
-#include "exercises/rich_text_document.hpp"
-#include "richtext/rtf_reader.hpp"
-#include "richtext/rtf_writer.hpp"
+#include "ui/exercises/rich_text_document.hpp"
+#include "core/richtext/rtf_reader.hpp"
+#include "core/richtext/rtf_writer.hpp"
 
 using namespace tavir;
 using namespace tavir::ui;

@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "board/construction.hpp"
-#include "common/modal_hooks.hpp"
-#include "mainwindow/main_window.hpp"
+#include "core/board/construction.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/mainwindow/main_window.hpp"
 #include "support/window_fixture.hpp"
 
 using namespace tavir;

@@ -15,7 +15,7 @@
 
 #include <cstdint>
 
-#include "common/resources.hpp"
+#include "ui/common/resources.hpp"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "common/qt_text.hpp"
-#include "board/board_view.hpp"
-#include "board/elements.hpp"
-#include "board/texts.hpp"
-#include "common/modal_hooks.hpp"
-#include "mainwindow/main_window.hpp"
+#include "ui/common/qt_text.hpp"
+#include "ui/board/board_view.hpp"
+#include "core/board/elements.hpp"
+#include "core/board/texts.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/mainwindow/main_window.hpp"
 #include "support/window_fixture.hpp"
 
 using namespace tavir;
@@ -63,8 +63,8 @@ private slots:
 
     void startsAsDescribed() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Tavir"));
-        QCOMPARE(window->info(), utf8(texts::kHoverBackground));
-        for (const auto& b : texts::kButtons) {
+        QCOMPARE(window->info(), utf8(board_texts::kHoverBackground));
+        for (const auto& b : board_texts::kButtons) {
             auto* button = window->findChild<QPushButton*>(utf8(b.name));
             QVERIFY2(button, b.name.data());
             QCOMPARE(button->text(), utf8(b.caption));
@@ -158,20 +158,20 @@ private slots:
 
     void hoverTexts() {
         hover(window->board(), QPoint(128, 96));
-        QCOMPARE(window->info(), utf8(texts::kHoverBoard));
+        QCOMPARE(window->info(), utf8(board_texts::kHoverBoard));
         hover(cell(5));
-        QCOMPARE(window->info(), utf8(texts::kHoverCell));
+        QCOMPARE(window->info(), utf8(board_texts::kHoverCell));
         auto* copy = window->findChild<QPushButton*>(QStringLiteral("Command4"));
         auto* undo = window->findChild<QPushButton*>(QStringLiteral("Command13"));
-        window->setInfo(utf8(texts::kClipboardConfirmation));
+        window->setInfo(utf8(board_texts::kClipboardConfirmation));
         hover(copy);
-        QCOMPARE(window->info(), utf8(texts::kClipboardConfirmation));
+        QCOMPARE(window->info(), utf8(board_texts::kClipboardConfirmation));
         hover(undo);
         QCOMPARE(window->info(), QString::fromUtf8("Retrouver la construction avant la dernière modification."));
         hover(copy);
-        QCOMPARE(window->info(), utf8(texts::kHoverCopy));
+        QCOMPARE(window->info(), utf8(board_texts::kHoverCopy));
         hover(window.get(), QPoint(5, 300));
-        QCOMPARE(window->info(), utf8(texts::kHoverBackground));
+        QCOMPARE(window->info(), utf8(board_texts::kHoverBackground));
     }
 
     void closingAsksAndCancelKeepsTheWindow_data() {
@@ -179,7 +179,7 @@ private slots:
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QStringList>("expectedTitles");
         QTest::addColumn<bool>("closes");
-        const QString discard = utf8(texts::kDiscardTitle);
+        const QString discard = utf8(board_texts::kDiscardTitle);
         QTest::newRow("cancel quit") << false << QList<int>{QMessageBox::Cancel} << QStringList{"Fermer"} << false;
         QTest::newRow("ok quit") << false << QList<int>{QMessageBox::Ok} << QStringList{"Fermer"} << true;
         QTest::newRow("cancel discard") << true << QList<int>{QMessageBox::Cancel} << QStringList{discard}

@@ -2,8 +2,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "common/modal_hooks.hpp"
-#include "mainwindow/main_window.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/mainwindow/main_window.hpp"
 
 class SizeRuleTest : public QObject {
     Q_OBJECT

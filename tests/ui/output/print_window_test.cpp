@@ -15,12 +15,12 @@
 #include <QtTest>
 #include <deque>
 
-#include "board/construction.hpp"
-#include "board/workspace.hpp"
-#include "common/modal_hooks.hpp"
-#include "output/print_job.hpp"
-#include "output/print_window.hpp"
-#include "output/view_pictures.hpp"
+#include "core/board/construction.hpp"
+#include "core/session/workspace.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/output/print_job.hpp"
+#include "ui/output/print_window.hpp"
+#include "ui/output/view_pictures.hpp"
 
 using namespace tavir;
 using namespace tavir::ui;

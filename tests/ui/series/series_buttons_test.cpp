@@ -6,10 +6,10 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "board/construction.hpp"
-#include "board/texts.hpp"
-#include "common/modal_hooks.hpp"
-#include "mainwindow/main_window.hpp"
+#include "core/board/construction.hpp"
+#include "core/board/texts.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/mainwindow/main_window.hpp"
 #include "support/window_fixture.hpp"
 
 using namespace tavir;
@@ -87,7 +87,7 @@ private slots:
                                         "L'animation 3D avec le fond", "L'animation 3D sans le fond"}));
         const QImage copied = QApplication::clipboard()->image();
         QCOMPARE(copied.size(), size);
-        QCOMPARE(window->info(), QString::fromUtf8(texts::kClipboardConfirmation.data()));
+        QCOMPARE(window->info(), QString::fromUtf8(board_texts::kClipboardConfirmation.data()));
         QCOMPARE(button("Command14")->isEnabled(), item == QLatin1String("construc"));
         QCOMPARE(window->workspace().frameCounter(), 300);
         if (item == QLatin1String("ani3dsf")) {

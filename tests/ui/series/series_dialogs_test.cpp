@@ -7,13 +7,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "board/construction.hpp"
-#include "common/file_lists.hpp"
-#include "common/modal_hooks.hpp"
-#include "mainwindow/main_window.hpp"
+#include "core/board/construction.hpp"
+#include "ui/common/file_lists.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/mainwindow/main_window.hpp"
 #include "support/window_fixture.hpp"
-#include "series/series_dialogs.hpp"
-#include "series/series_file.hpp"
+#include "ui/series/series_dialogs.hpp"
+#include "core/series/series_file.hpp"
 
 using namespace tavir;
 using namespace tavir::ui;

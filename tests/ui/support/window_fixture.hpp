@@ -3,9 +3,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "board/construction.hpp"
-#include "common/modal_hooks.hpp"
-#include "mainwindow/main_window.hpp"
+#include "core/board/construction.hpp"
+#include "ui/common/modal_hooks.hpp"
+#include "ui/mainwindow/main_window.hpp"
 
 namespace tavir::ui::testing {
 

@@ -1,7 +1,7 @@
 // Ten constructions, the selector, undo, copy and paste, and the erase items.
 #include <gtest/gtest.h>
 
-#include "board/workspace.hpp"
+#include "core/session/workspace.hpp"
 #include "support/boards.hpp"
 
 namespace tavir {

@@ -1,8 +1,8 @@
-#include "board/workspace.hpp"
+#include "core/session/workspace.hpp"
 
-#include "board/acceptance.hpp"
-#include "board/elements.hpp"
-#include "geometry3d/texts.hpp"
+#include "core/board/acceptance.hpp"
+#include "core/board/elements.hpp"
+#include "core/geometry3d/texts.hpp"
 
 namespace tavir {
 

@@ -4,13 +4,12 @@
 // then padding. Record r (numbered from 1) starts at byte (r - 1) * 128.
 // Texts are UTF-8 in memory and cp1252 on disk (text/encoding.hpp converts).
 #include <cstddef>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "text/encoding.hpp"
+#include "core/text/encoding.hpp"
 
 namespace tavir {
 
@@ -41,19 +40,5 @@ std::optional<std::string> readRecordBytes(std::string_view file, int record);
 std::optional<std::string> encodeRecord(std::string_view utf8Text);
 // Records 1..n from the texts in order; nothing when one of them does not fit.
 std::optional<std::string> encodeRecords(const std::vector<std::string>& utf8Texts);
-
-// Reads at most maxBytes from the start of a regular file; nothing when it cannot be opened
-// or read (a missing file, a directory, a read error).
-std::optional<std::string> readFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
-
-struct WriteResult {
-    bool ok = false;
-    std::string detail;  // the system's reason when it failed, for logs; not for the pupil
-};
-
-// Replaces the file at `target` by `bytes` as a whole: the bytes go to a new temporary file
-// in the same directory, which is flushed to disk and renamed over the target. On any
-// failure the temporary file is removed and an existing target is left as it was.
-WriteResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
 }  // namespace tavir

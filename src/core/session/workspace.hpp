@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "board/board.hpp"
-#include "board/bond_menu.hpp"
-#include "geometry3d/classification.hpp"
-#include "geometry3d/drawing.hpp"
+#include "core/board/board.hpp"
+#include "core/board/bond_menu.hpp"
+#include "core/geometry3d/classification.hpp"
+#include "core/geometry3d/drawing.hpp"
 
 namespace tavir {
 

@@ -5,8 +5,9 @@
 
 #include <string>
 
-#include "scratch_folder.hpp"
-#include "series/record_file.hpp"
+#include "support/scratch_folder.hpp"
+#include "core/files/file_io.hpp"
+#include "core/files/record_file.hpp"
 
 namespace tavir {
 namespace {

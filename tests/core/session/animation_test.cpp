@@ -1,7 +1,7 @@
 // The frame counter, its wrap and the six buttons, through the workspace.
 #include <gtest/gtest.h>
 
-#include "board/workspace.hpp"
+#include "core/session/workspace.hpp"
 #include "support/boards.hpp"
 
 namespace tavir {

@@ -3,8 +3,8 @@
 // what the palette drop, the drag off the board and the bond menu do.
 #include <optional>
 
-#include "board/bond_menu.hpp"
-#include "board/construction.hpp"
+#include "core/board/bond_menu.hpp"
+#include "core/board/construction.hpp"
 
 namespace tavir {
 

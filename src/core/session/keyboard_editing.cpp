@@ -1,8 +1,8 @@
-#include "board/keyboard_editing.hpp"
+#include "core/session/keyboard_editing.hpp"
 
-#include "board/elements.hpp"
-#include "board/topology.hpp"
-#include "board/workspace.hpp"
+#include "core/board/elements.hpp"
+#include "core/board/topology.hpp"
+#include "core/session/workspace.hpp"
 
 namespace tavir {
 

@@ -1,10 +1,10 @@
 // Keyboard editing of the board: the focus moves on the grid and keys act as the mouse does.
 #include <gtest/gtest.h>
 
-#include "board/board_drawing.hpp"
-#include "board/keyboard_editing.hpp"
-#include "board/workspace.hpp"
-#include "canvas/recording_canvas.hpp"
+#include "core/board/board_drawing.hpp"
+#include "core/session/keyboard_editing.hpp"
+#include "core/session/workspace.hpp"
+#include "core/canvas/recording_canvas.hpp"
 #include "support/boards.hpp"
 
 namespace tavir {
