@@ -23,7 +23,7 @@ int runAnalyse(const std::vector<std::string>& args) {
         }
     }
     if (positional != 1) {
-        std::cerr << "usage: tavir-cli analyse [--drag] CONSTRUCTION\n";
+        std::cerr << "usage : tavir-cli analyse [--drag] CONSTRUCTION\n";
         return kBadCommandLine;
     }
     const auto construction = Construction::parse(text);

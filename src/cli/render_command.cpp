@@ -54,7 +54,7 @@ int runRender(const std::vector<std::string>& args) {
         }
     }
     if (positional.size() != 3 || !(scale > 0 && scale <= 32) || frame < 0 || frame > 627) {
-        std::cerr << "usage: tavir-cli render VIEW CONSTRUCTION OUT [--frame N] [--compact] [--figure] "
+        std::cerr << "usage : tavir-cli render VUE CONSTRUCTION SORTIE [--frame N] [--compact] [--figure] "
                      "[--red] [--blue] [--scale K]\n";
         return kBadCommandLine;
     }

@@ -10,7 +10,6 @@
 #include "cli/commands.hpp"
 #include "cli/json.hpp"
 #include "core/richtext/rtf_file.hpp"
-#include "core/richtext/texts.hpp"
 
 namespace tavir::cli {
 
@@ -68,17 +67,13 @@ std::string documentJson(const RichDocument& document) {
 std::optional<RichDocument> load(const std::string& path) {
     auto result = loadRtfFile(path);
     if (!result) {
-        std::cerr << richtext_texts::kCannotOpen << path << "\n";
-        return std::nullopt;
-    }
-    if (result->source == RtfSource::NotText) {
-        std::cerr << path << ": " << richtext_texts::kNotText << "\n";
+        refuse(result.failure());
         return std::nullopt;
     }
     return std::move(result->document);
 }
 
-void usage() { std::cerr << "usage: tavir-cli rtf dump FILE | tavir-cli rtf roundtrip IN OUT\n"; }
+void usage() { std::cerr << "usage : tavir-cli rtf dump FICHIER | tavir-cli rtf roundtrip ENTRÉE SORTIE\n"; }
 
 }  // namespace
 
@@ -92,10 +87,8 @@ int runRtf(const std::vector<std::string>& args) {
     if (args.size() == 3 && args[0] == "roundtrip") {
         const auto document = load(args[1]);
         if (!document) return kRefused;
-        if (!saveRtfFile(args[2], *document)) {
-            std::cerr << richtext_texts::kCannotSave << args[2] << "\n";
-            return kRefused;
-        }
+        const FileDone saved = saveRtfFile(args[2], *document);
+        if (!saved) return refuse(saved.failure());
         std::cout << "{\"file\":" << jsonString(args[2]) << ",\"paragraphs\":" << document->paragraphs.size()
                   << "}\n";
         return kOk;

@@ -15,12 +15,12 @@
 #include "ui/common/program_directory.hpp"
 #include "ui/common/qt_text.hpp"
 #include "ui/exercises/exercise_chooser.hpp"
+#include "core/exercises/exercise_documents.hpp"
 #include "core/exercises/exercise_file.hpp"
 #include "ui/exercises/rich_text_document.hpp"
 #include "core/exercises/texts.hpp"
 #include "ui/help/introduction.hpp"
 #include "core/richtext/rtf_file.hpp"
-#include "core/richtext/texts.hpp"
 
 namespace tavir::ui {
 
@@ -94,22 +94,27 @@ bool ExerciseArea::discardCheck() {
     return true;
 }
 
-bool ExerciseArea::loadText(const QString& path, bool missingIsAbsent) {
-    const auto read = loadRtfFile(path.toStdString());
-    if (!read || read->source == RtfSource::NotText) {
-        if (missingIsAbsent) {
-            showMessage(&window_, QMessageBox::Critical, utf8(ex::kMissingFileTitle),
-                        utf8(missingFileText(path.toStdString())));
-        } else {
-            showMessage(&window_, QMessageBox::Critical, utf8(ex::kMenuOpenText),
-                        read ? utf8(richtext_texts::kNotText) : utf8(richtext_texts::kCannotOpen) + path);
-        }
+bool ExerciseArea::shown(const FileResult<RtfReadResult>& text) {
+    if (!text) {
+        showFailure(&window_, text.failure());
         return false;
     }
-    const QSignalBlocker quiet(&supertext_);
-    fillDocument(*supertext_.document(), read->document);
-    supertext_.moveCursor(QTextCursor::Start);
+    fill(text->document);
     return true;
+}
+
+void ExerciseArea::fill(const RichDocument& document) {
+    const QSignalBlocker quiet(&supertext_);
+    fillDocument(*supertext_.document(), document);
+    supertext_.moveCursor(QTextCursor::Start);
+}
+
+void ExerciseArea::loadNamedSeries(std::string_view record) {
+    const auto series = exercisePath(exerciseDirectory_.toStdString(), record);
+    if (!series)
+        showFailure(&window_, series.failure());
+    else if (*series)
+        loadSeries_(QString::fromStdString((*series)->string()));
 }
 
 void ExerciseArea::loaded(const QString& fichText, bool correction) {
@@ -126,21 +131,14 @@ void ExerciseArea::PRISENMAIN_Click() {
     const QString tour = exerciseDirectory_ + utf8(ex::kGuidedTourFile);
     if (!QFileInfo::exists(tour)) return;
     if (!discardCheck()) return;
-    const auto file = loadExerciseFile(tour.toStdString());
-    const auto statement = file ? exercisePath(exerciseDirectory_.toStdString(), file->statement()) : std::nullopt;
-    const auto read = statement ? loadRtfFile(*statement) : std::nullopt;
-    if (!read || read->source == RtfSource::NotText) {
-        showMessage(&window_, QMessageBox::Critical, utf8(ex::kTourFailureTitle), utf8(ex::kTourFailure));
+    const auto guided = loadGuidedTour(tour.toStdString(), exerciseDirectory_.toStdString());
+    if (!guided) {
+        showFailure(&window_, guided.failure());
         return;
     }
-    {
-        const QSignalBlocker quiet(&supertext_);
-        fillDocument(*supertext_.document(), read->document);
-        supertext_.moveCursor(QTextCursor::Start);
-    }
+    fill(guided->statement.document);
     loaded(tour, false);
-    if (const auto series = exercisePath(exerciseDirectory_.toStdString(), file->statementSeries()))
-        loadSeries_(QString::fromStdString(series->string()));
+    if (guided->series) loadSeries_(QString::fromStdString(guided->series->string()));
 }
 
 void ExerciseArea::openexo_Click() {
@@ -152,18 +150,14 @@ void ExerciseArea::openexo_Click() {
 bool ExerciseArea::openExercise(const QString& exerciseFile) {
     const auto file = loadExerciseFile(exerciseFile.toStdString());
     if (!file) {
-        showMessage(&window_, QMessageBox::Critical, utf8(ex::kReadFailureTitle), utf8(exerciseReadFailureText()));
+        showFailure(&window_, file.failure());
         return false;
     }
     exerciseDirectory_ = withSeparator(QFileInfo(exerciseFile).absolutePath());
     QDir::setCurrent(exerciseDirectory_);
-    const auto statement = exercisePath(exerciseDirectory_.toStdString(), file->statement());
-    const QString statementPath =
-        statement ? QString::fromStdString(statement->string()) : exerciseDirectory_ + utf8(file->statement());
-    if (!loadText(statementPath, true)) return false;
+    if (!shown(loadNamedText(exerciseDirectory_.toStdString(), file->statement()))) return false;
     loaded(exerciseFile, file->corrected());
-    if (const auto series = exercisePath(exerciseDirectory_.toStdString(), file->statementSeries()))
-        loadSeries_(QString::fromStdString(series->string()));
+    loadNamedSeries(file->statementSeries());
     return true;
 }
 
@@ -171,14 +165,12 @@ void ExerciseArea::opencor_Click() {
     if (!discardCheck()) return;
     const auto file = loadExerciseFile(fich_.text().toStdString());
     if (!file) {
-        showMessage(&window_, QMessageBox::Critical, utf8(ex::kReadFailureTitle), utf8(exerciseReadFailureText()));
+        showFailure(&window_, file.failure());
         return;
     }
-    if (const auto correction = exercisePath(exerciseDirectory_.toStdString(), file->correction())) {
-        if (!loadText(QString::fromStdString(correction->string()), true)) return;
-    }
-    if (const auto series = exercisePath(exerciseDirectory_.toStdString(), file->correctionSeries()))
-        loadSeries_(QString::fromStdString(series->string()));
+    if (!isBlankRecord(file->correction()) && !shown(loadNamedText(exerciseDirectory_.toStdString(), file->correction())))
+        return;
+    loadNamedSeries(file->correctionSeries());
     supertext_.setReadOnly(false);
     workspace_.setTextModified(false);
 }
@@ -196,9 +188,10 @@ void ExerciseArea::savetexte_Click() {
                         utf8(ex::kOverwriteQuestion),
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
-    if (!saveRtfFile(path.toStdString(), documentModel(*supertext_.document()))) {
+    const FileDone saved = saveRtfFile(path.toStdString(), documentModel(*supertext_.document()));
+    if (!saved) {
         // Nothing is lost: the old file, if any, is whole and the text is still on screen.
-        showMessage(&window_, QMessageBox::Critical, utf8(ex::kMenuSaveText), utf8(richtext_texts::kCannotSave) + path);
+        showFailure(&window_, saved.failure());
         return;
     }
     workspace_.setTextModified(false);
@@ -213,7 +206,7 @@ void ExerciseArea::opentexte_Click() {
     if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().first();
     correctionAvailable_ = false;
-    if (!loadText(path, false)) return;
+    if (!shown(loadRtfFile(path.toStdString()))) return;
     loaded(utf8(ex::kFreeTextPrefix) + path, false);
 }
 

@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string_view>
+
+#include "core/files/file_result.hpp"
 
 class QTextEdit;
 class QLineEdit;
@@ -12,6 +15,8 @@ class QWidget;
 
 namespace tavir {
 class Workspace;
+struct RichDocument;
+struct RtfReadResult;
 }
 
 namespace tavir::ui {
@@ -46,8 +51,11 @@ public:
 private:
     // Asks before throwing away an edited text; false when the pupil keeps it.
     bool discardCheck();
-    // Loads a text file into the area; false after a message when it cannot be read.
-    bool loadText(const QString& path, bool missingIsAbsent);
+    // Shows a loaded text in the area; false after its message when it was refused.
+    bool shown(const FileResult<RtfReadResult>& text);
+    void fill(const RichDocument& document);
+    // Loads the series a record of the exercise names, if any; refused names get their message.
+    void loadNamedSeries(std::string_view record);
     void loaded(const QString& fichText, bool correction);
 
     Workspace& workspace_;

@@ -342,13 +342,13 @@ void MainWindow::buildButtons() {
 
 bool MainWindow::loadSeries(const QString& path) {
     workspace_.setSeriesFileName(path.toStdString());
-    const SeriesLoad loaded = loadSeriesFile(path.toStdString());
-    if (!loaded.ok()) {
+    const auto loaded = loadSeriesFile(path.toStdString());
+    if (!loaded) {
         // Nothing of a refused file reaches the series.
-        showMessage(this, QMessageBox::Critical, utf8(loaded.title()), utf8(loaded.message()));
+        showFailure(this, loaded.failure());
         return false;
     }
-    workspace_.loadSeries(normalisedSeries(loaded.entries));
+    workspace_.loadSeries(normalisedSeries(*loaded));
     setSeriesCaption(path);
     return true;
 }

@@ -1,11 +1,13 @@
 // The open and save dialogs of a series, driven as a pupil would, on a temporary folder.
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "core/board/construction.hpp"
 #include "ui/common/file_lists.hpp"
@@ -175,11 +177,36 @@ private slots:
         QCOMPARE(messages.size(), 1);
     }
 
+    // The dialog stays open with the message; what was on disk is as it was.
+    void failedSaveSaysSoAndWritesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("inTheWay");  // what already bears the name: "", "read-only", "fifo"
+        QTest::newRow("missing folder") << QStringLiteral("absent/serie") << QString();
+        QTest::newRow("read-only file") << QStringLiteral("serie") << QStringLiteral("read-only");
+        QTest::newRow("fifo") << QStringLiteral("serie") << QStringLiteral("fifo");
+    }
     void failedSaveSaysSoAndWritesNothing() {
+        QFETCH(QString, name);
+        QFETCH(QString, inTheWay);
+        const QString file = dir->filePath(name + QStringLiteral(".C01"));
+        if (inTheWay == QStringLiteral("read-only")) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("ancien");
+            f.close();
+            QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        } else if (inTheWay == QStringLiteral("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+        }
         build(kMethane);
-        QCOMPARE(save(dir->filePath(QStringLiteral("absent/serie"))), int(QDialog::Rejected));
+        if (!inTheWay.isEmpty()) answers << QMessageBox::Yes;
+        QCOMPARE(save(dir->filePath(name)), int(QDialog::Rejected));
+        messages.removeAll(QString::fromUtf8("Ce fichier existe déjà! | Ecraser le fichier existant?"));
         QCOMPARE(messages, QStringList{"Enregistrement impossible | Ecriture impossible sur disque"});
-        QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("absent/serie.C01"))));
+        const QFileInfo after(file);
+        QCOMPARE(after.exists(), !inTheWay.isEmpty());
+        if (inTheWay == QStringLiteral("read-only")) QCOMPARE(after.size(), qint64(6));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Hidden | QDir::Files | QDir::System).size(), inTheWay.isEmpty() ? 0 : 1);
     }
 
     void openRefusesMissingAndForeignFiles() {
