@@ -99,12 +99,13 @@ void removeStaleTemporaries(const fs::path& folder) {
     std::error_code error;
     const auto now = fs::file_time_type::clock::now();
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        // Each entry on its own: one that vanishes or cannot be read ends nothing.
+        std::error_code entryError;
         const long pid = temporaryOwner(it->path().filename().native());
-        if (pid == 0 || pid == ::getpid() || !it->is_regular_file(error)) continue;
-        const auto written = fs::last_write_time(it->path(), error);
-        if (error || now - written < kStaleAge || !processIsGone(pid)) continue;
-        fs::remove(it->path(), error);
-        error.clear();
+        if (pid == 0 || pid == ::getpid() || !it->is_regular_file(entryError)) continue;
+        const auto written = fs::last_write_time(it->path(), entryError);
+        if (entryError || now - written < kStaleAge || !processIsGone(pid)) continue;
+        fs::remove(it->path(), entryError);
     }
 }
 

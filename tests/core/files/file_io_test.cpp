@@ -58,6 +58,7 @@ struct TargetCase {
     std::string refusal;                       // "" when the save goes through
     const char* (*check)(const ScratchFolder&);  // what is wrong on disk afterwards, "" if nothing
 };
+void PrintTo(const TargetCase& c, std::ostream* out) { *out << c.name; }
 class SaveOnto : public ::testing::TestWithParam<TargetCase> {};
 
 TEST_P(SaveOnto, LeavesWhatItShould) {

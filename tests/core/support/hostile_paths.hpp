@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,7 @@ inline const std::vector<HostilePath> kHostilePaths = {
     {"device", [](const ScratchFolder&) { return std::filesystem::path("/dev/zero"); }},
 };
 
+inline void PrintTo(const HostilePath& path, std::ostream* out) { *out << path.name; }
 inline std::string hostileName(const ::testing::TestParamInfo<HostilePath>& info) { return info.param.name; }
 
 // The fixture of a reader's table: a scratch folder, and an alarm that ends a blocked read.
