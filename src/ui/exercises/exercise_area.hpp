@@ -7,6 +7,7 @@
 
 class QTextEdit;
 class QLineEdit;
+class QAction;
 class QMenu;
 class QWidget;
 
@@ -56,6 +57,8 @@ private:
     QWidget& window_;
     std::function<bool(const QString&)> loadSeries_;
     QMenu* optionexo_ = nullptr;
+    QAction* opencor_ = nullptr;
+    QAction* closexo_ = nullptr;
     QString exerciseDirectory_;
     bool correctionAvailable_ = false;
 };

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/board/acceptance.hpp"
-#include "core/session/workspace.hpp"
+#include "core/analysis/analysis.hpp"
 #include "core/geometry3d/classification.hpp"
 #include "core/geometry3d/texts.hpp"
 #include "support/boards.hpp"
@@ -40,14 +39,12 @@ class Dispatch : public ::testing::TestWithParam<DispatchCase> {};
 
 TEST_P(Dispatch, ChoosesRoutineArgumentsTextAndFigureBox) {
     const DispatchCase& tc = GetParam();
-    Workspace ws;
-    ws.setBoard(tc.board, tc.dragFlag);
-    ws.majliaison();
+    const Analysis a = analyse(tc.board, tc.dragFlag);
     // The case is a real one: the analysis keeps the board and accepts it.
-    ASSERT_EQ(ws.board().record.toString(), tc.board.toString());
-    ASSERT_TRUE(isAccepted(ws.board().record));
+    ASSERT_EQ(a.board.record.toString(), tc.board.toString());
+    ASSERT_TRUE(a.accepted);
 
-    const GeometryDecision d = decideGeometry(ws.board().record);
+    const GeometryDecision d = decideGeometry(a.board.record);
     EXPECT_EQ(d.rule, tc.rule);
     EXPECT_EQ(geometryName(d.routine), tc.routine);
     EXPECT_EQ(std::vector<int>(d.args.begin(), d.args.begin() + d.argCount), tc.args);

@@ -11,7 +11,7 @@
 #include "ui/common/qt_text.hpp"
 #include "ui/board/board_view.hpp"
 #include "core/board/elements.hpp"
-#include "core/board/texts.hpp"
+#include "ui/board/texts.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/mainwindow/main_window.hpp"
 #include "support/window_fixture.hpp"

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "core/board/construction.hpp"
-#include "core/board/texts.hpp"
+#include "ui/board/texts.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/mainwindow/main_window.hpp"
 #include "support/window_fixture.hpp"
