@@ -47,7 +47,7 @@ TEST_P(Dispatch, ChoosesRoutineArgumentsTextAndFigureBox) {
     const GeometryDecision d = decideGeometry(a.board.record);
     EXPECT_EQ(d.rule, tc.rule);
     EXPECT_EQ(geometryName(d.routine), tc.routine);
-    EXPECT_EQ(std::vector<int>(d.args.begin(), d.args.begin() + d.argCount), tc.args);
+    EXPECT_EQ(argumentList(d.args), tc.args);
     EXPECT_EQ(d.text, tc.text);
     EXPECT_EQ(d.figureBox, tc.figureBox);
     EXPECT_FALSE(d.idle);
@@ -199,7 +199,7 @@ TEST_P(SyntheticDispatch, KeepsToTheRules) {
     const GeometryDecision d = decideGeometry(tc.board);
     EXPECT_EQ(d.rule, tc.rule);
     EXPECT_EQ(geometryName(d.routine), tc.routine);
-    EXPECT_EQ(std::vector<int>(d.args.begin(), d.args.begin() + d.argCount), tc.args);
+    EXPECT_EQ(argumentList(d.args), tc.args);
     EXPECT_EQ(d.text, tc.text);
     EXPECT_EQ(d.figureBox, tc.figureBox);
     EXPECT_EQ(d.idle, tc.idle);
