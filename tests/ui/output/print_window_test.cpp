@@ -22,6 +22,7 @@
 #include "ui/output/print_job.hpp"
 #include "ui/output/print_window.hpp"
 #include "ui/output/view_pictures.hpp"
+#include "support/message_capture.hpp"
 
 using namespace tavir;
 using namespace tavir::ui;
@@ -94,7 +95,8 @@ class PrintWindowTest : public QObject {
 private:
     std::unique_ptr<Workspace> ws;
     std::unique_ptr<QTemporaryDir> dir;
-    QStringList messages;
+    testing::MessageCapture boxes;
+    QStringList& messages = boxes.messages;
     std::unique_ptr<PrintWindow> confimp;
 
     // A series put in the table, with construction `current` on the board.
@@ -132,16 +134,11 @@ private slots:
     void init() {
         ws = std::make_unique<Workspace>();
         dir = std::make_unique<QTemporaryDir>();
-        messages.clear();
-        ModalHooks::message = [this](QMessageBox& box) {
-            messages << box.windowTitle() + QStringLiteral(" | ") + box.text();
-            return int(QMessageBox::Ok);
-        };
+        boxes.start();
         openWindow();
     }
     void cleanup() {
         confimp.reset();
-        ModalHooks::message = nullptr;
         ModalHooks::dialog = nullptr;
     }
 
