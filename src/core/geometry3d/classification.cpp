@@ -340,29 +340,28 @@ GeometryDecision decideGeometry(const Construction& c) {
             if (r.slot(s) >= 2) return false;
         return true;
     };
-    const auto firstSingle = [&](int preferred, int fallback) {
-        const int16_t p = r.singleIndex(preferred);
-        return p >= 0 ? p : r.singleIndex(fallback);
+    // Rules 9 and 10: a tetrahedral centre singly bonded to the other centre, which is alone
+    // on its side and takes the first place.
+    struct TetrahedralPlaces {
+        int centre, p2, p2Fallback, p3, p4, p4Fallback;
     };
-
+    const auto tetrahedral = [&](const TetrahedralPlaces& t) {
+        const auto firstSingle = [&](int preferred, int fallback) {
+            const int16_t p = r.singleIndex(preferred);
+            return p >= 0 ? p : r.singleIndex(fallback);
+        };
+        const R3dax4Args a{r.index(t.centre), r.index(1 - t.centre), firstSingle(t.p2, t.p2Fallback),
+                           r.singleIndex(t.p3), firstSingle(t.p4, t.p4Fallback)};
+        decide(d, GeometryRoutine::r3dax4, a, r3dax4Text(a.centre, a.p1, a.p2, a.p3, a.p4), kShown);
+    };
     if (r.slot(1) == 1 && nA == 1 && allBelow2({2, 3, 4, 10, 11})) {
         rule(9);
-        const int16_t centre = r.index(1);
-        const int16_t p1 = r.index(0);
-        const int16_t p2 = firstSingle(11, 10);
-        const int16_t p3 = r.singleIndex(2);
-        const int16_t p4 = firstSingle(4, 3);
-        decide(d, GeometryRoutine::r3dax4, R3dax4Args{centre, p1, p2, p3, p4}, r3dax4Text(centre, p1, p2, p3, p4), kShown);
+        tetrahedral({1, 11, 10, 2, 4, 3});
         return d;
     }
     if (r.slot(1) == 1 && nB == 1 && allBelow2({5, 6, 7, 8, 9})) {
         rule(10);
-        const int16_t centre = r.index(0);
-        const int16_t p1 = r.index(1);
-        const int16_t p2 = firstSingle(6, 5);
-        const int16_t p3 = r.singleIndex(7);
-        const int16_t p4 = firstSingle(9, 8);
-        decide(d, GeometryRoutine::r3dax4, R3dax4Args{centre, p1, p2, p3, p4}, r3dax4Text(centre, p1, p2, p3, p4), kShown);
+        tetrahedral({0, 6, 5, 7, 9, 8});
         return d;
     }
     if (nA == 1 && nB >= 2) {

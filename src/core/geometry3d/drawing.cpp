@@ -214,6 +214,15 @@ void paintFront(const Painter& p, const AxisSubstituent& s) {
     p.atom(s.at, s.code);
 }
 
+// Two centres on the vertical axis (Kax3ax3, Kx2x3): the azimuth a, the bond length R, the
+// upper centre at yU, the lower at yL, and the height of the upper centre's substituents.
+struct AxisFrame {
+    double a, R, c, yU, yL, top;
+    AxisFrame(const Painter& p, const FrameOptions& o)
+        : a(p.n / 10.0), R(o.compact ? 22 : 44), c(std::cos(a)), yU(nearest(100 - R / 2)), yL(200 - yU),
+          top(100 - R / 2 - 0.5 * R) {}
+};
+
 // A double bond along the vertical axis between y0 and y1: strokes at x = 98 and 102.
 void axisDoubleBond(const Painter& p, double y0, double y1) {
     const double from = y0 + 0.2 * (y1 - y0), to = y0 + 0.8 * (y1 - y0);
@@ -224,13 +233,10 @@ void axisDoubleBond(const Painter& p, double y0, double y1) {
 // clockwise: its lower cells' atom (s0a) goes to -x, its upper one (s0b) to +x; for the
 // lower centre its upper cells' atom (s1a) goes to +x and its lower one (s1b) to -x.
 void Kax3ax3(const Painter& p, const Kax3ax3Args& d, const FrameOptions& o) {
-    const double a = p.n / 10.0;
-    const double R = o.compact ? 22 : 44;
-    const double c = std::cos(a);
-    const double yU = nearest(100 - R / 2);
-    const double yL = 200 - yU;
+    const AxisFrame f(p, o);
+    const double a = f.a, R = f.R, c = f.c, yU = f.yU, yL = f.yL, top = f.top;
     const double plusX = 100 + 0.866 * R * c, minusX = 100 - 0.866 * R * c;
-    const double top = 100 - R / 2 - 0.5 * R, bottom = 100 + R / 2 + 0.5 * R;
+    const double bottom = 100 + R / 2 + 0.5 * R;
     const AxisSubstituent s0a = axisSubstituent(p, 100, yU, minusX, top, codeOfIndex(d.s0a));
     const AxisSubstituent s0b = axisSubstituent(p, 100, yU, plusX, top, codeOfIndex(d.s0b));
     const AxisSubstituent s1a = axisSubstituent(p, 100, yL, plusX, bottom, codeOfIndex(d.s1a));
@@ -255,13 +261,9 @@ void Kax3ax3(const Painter& p, const Kax3ax3Args& d, const FrameOptions& o) {
 // and the end atom lowest on the axis. The plane outline runs from y = 40 to y = 180, just
 // past the end atom's picture.
 void Kx2x3(const Painter& p, const Kx2x3Args& d, const FrameOptions& o) {
-    const double a = p.n / 10.0;
-    const double R = o.compact ? 22 : 44;
-    const double c = std::cos(a);
-    const double yU = nearest(100 - R / 2);
-    const double yL = 200 - yU;
+    const AxisFrame f(p, o);
+    const double a = f.a, R = f.R, c = f.c, yU = f.yU, yL = f.yL, top = f.top;
     const double yE = nearest(1.5 * R + 100);
-    const double top = 100 - R / 2 - 0.5 * R;
     const AxisSubstituent s1 = axisSubstituent(p, 100, yU, 100 - 0.866 * R * c, top, codeOfIndex(d.s1));
     const AxisSubstituent s2 = axisSubstituent(p, 100, yU, 100 + 0.866 * R * c, top, codeOfIndex(d.s2));
     const int end = codeOfIndex(d.end);
