@@ -9,7 +9,7 @@
 #include <QPrinter>
 #include <QTextEdit>
 
-#include "core/board/texts.hpp"
+#include "ui/board/texts.hpp"
 #include "core/session/workspace.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/program_directory.hpp"
@@ -18,7 +18,7 @@
 #include "core/exercises/exercise_documents.hpp"
 #include "core/exercises/exercise_file.hpp"
 #include "ui/exercises/rich_text_document.hpp"
-#include "core/exercises/texts.hpp"
+#include "ui/exercises/texts.hpp"
 #include "ui/help/introduction.hpp"
 #include "core/richtext/rtf_file.hpp"
 
@@ -46,41 +46,43 @@ ExerciseArea::ExerciseArea(Workspace& workspace, QTextEdit& supertext, QLineEdit
       loadSeries_(std::move(loadSeries)) {
     optionexo_ = new QMenu(&window);
     optionexo_->setObjectName(QStringLiteral("optionexo"));
-    const std::pair<const char*, std::string_view> items[] = {
-        {"PRISENMAIN", ex::kMenuGuidedTour}, {nullptr, {}},
-        {"openexo", ex::kMenuOpenExercise},  {"opencor", ex::kMenuCorrection},
-        {nullptr, {}},                       {"savetexte", ex::kMenuSaveText},
-        {"opentexte", ex::kMenuOpenText},    {"imprimetexte", ex::kMenuPrintText},
-        {nullptr, {}},                       {"Closexo", ex::kMenuClose}};
-    for (const auto& [name, caption] : items) {
-        if (!name) {
+    optionexo_->setAccessibleName(utf8(ex::kA11yExerciseMenu));
+    struct Item {
+        const char* name;
+        std::string_view caption;
+        void (ExerciseArea::*handler)();
+    };
+    const Item items[] = {{"PRISENMAIN", ex::kMenuGuidedTour, &ExerciseArea::PRISENMAIN_Click},
+                          {nullptr, {}, nullptr},
+                          {"openexo", ex::kMenuOpenExercise, &ExerciseArea::openexo_Click},
+                          {"opencor", ex::kMenuCorrection, &ExerciseArea::opencor_Click},
+                          {nullptr, {}, nullptr},
+                          {"savetexte", ex::kMenuSaveText, &ExerciseArea::savetexte_Click},
+                          {"opentexte", ex::kMenuOpenText, &ExerciseArea::opentexte_Click},
+                          {"imprimetexte", ex::kMenuPrintText, &ExerciseArea::imprimetexte_Click},
+                          {nullptr, {}, nullptr},
+                          {"Closexo", ex::kMenuClose, &ExerciseArea::Closexo_Click}};
+    for (const Item& item : items) {
+        if (!item.name) {
             optionexo_->addSeparator();
             continue;
         }
-        QAction* a = optionexo_->addAction(utf8(caption));
-        a->setObjectName(QString::fromLatin1(name));
-    }
-    const std::pair<const char*, void (ExerciseArea::*)()> handlers[] = {
-        {"PRISENMAIN", &ExerciseArea::PRISENMAIN_Click}, {"openexo", &ExerciseArea::openexo_Click},
-        {"opencor", &ExerciseArea::opencor_Click},       {"savetexte", &ExerciseArea::savetexte_Click},
-        {"opentexte", &ExerciseArea::opentexte_Click},   {"imprimetexte", &ExerciseArea::imprimetexte_Click},
-        {"Closexo", &ExerciseArea::Closexo_Click}};
-    for (const auto& [name, handler] : handlers) {
-        QAction* a = optionexo_->findChild<QAction*>(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, [this, h = handler] { (this->*h)(); });
+        QAction* a = optionexo_->addAction(utf8(item.caption));
+        a->setObjectName(QString::fromLatin1(item.name));
+        connect(a, &QAction::triggered, this, [this, h = item.handler] { (this->*h)(); });
+        if (item.handler == &ExerciseArea::opencor_Click) opencor_ = a;
+        if (item.handler == &ExerciseArea::Closexo_Click) closexo_ = a;
     }
     // Opening the menu from its title enables the correction by the same rule.
-    connect(optionexo_, &QMenu::aboutToShow, this, [this] {
-        optionexo_->findChild<QAction*>(QStringLiteral("opencor"))->setEnabled(correctionAvailable_);
-    });
+    connect(optionexo_, &QMenu::aboutToShow, this, [this] { opencor_->setEnabled(correctionAvailable_); });
     connect(&supertext_, &QTextEdit::textChanged, this, [this] {
         if (!fich_.text().isEmpty()) workspace_.setTextModified(true);
     });
 }
 
 void ExerciseArea::openMenu(QWidget& btexo) {
-    optionexo_->findChild<QAction*>(QStringLiteral("opencor"))->setEnabled(correctionAvailable_);
-    optionexo_->findChild<QAction*>(QStringLiteral("Closexo"))->setEnabled(!fich_.text().isEmpty());
+    opencor_->setEnabled(correctionAvailable_);
+    closexo_->setEnabled(!fich_.text().isEmpty());
     // The chosen item runs through its own triggered signal.
     popupMenu(*optionexo_, btexo.mapToGlobal(QPoint(0, btexo.height())));
 }

@@ -10,6 +10,7 @@
 
 class QTextEdit;
 class QLineEdit;
+class QAction;
 class QMenu;
 class QWidget;
 
@@ -64,6 +65,8 @@ private:
     QWidget& window_;
     std::function<bool(const QString&)> loadSeries_;
     QMenu* optionexo_ = nullptr;
+    QAction* opencor_ = nullptr;
+    QAction* closexo_ = nullptr;
     QString exerciseDirectory_;
     bool correctionAvailable_ = false;
 };

@@ -20,7 +20,7 @@
 #include "ui/common/qt_text.hpp"
 #include "ui/exercises/exercise_area.hpp"
 #include "core/exercises/exercise_file.hpp"
-#include "core/exercises/texts.hpp"
+#include "ui/exercises/texts.hpp"
 
 namespace tavir::ui {
 

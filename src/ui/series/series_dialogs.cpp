@@ -17,7 +17,7 @@
 #include "ui/common/qt_text.hpp"
 #include "core/series/save_name.hpp"
 #include "core/series/series_file.hpp"
-#include "core/series/texts.hpp"
+#include "ui/series/texts.hpp"
 
 namespace tavir::ui {
 

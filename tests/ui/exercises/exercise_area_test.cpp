@@ -20,6 +20,7 @@
 #include "core/exercises/exercise_file.hpp"
 #include "core/board/construction.hpp"
 #include "core/series/series_file.hpp"
+#include "support/message_capture.hpp"
 #include "support/window_fixture.hpp"
 
 using namespace tavir;
@@ -44,8 +45,9 @@ class ExerciseAreaTest : public QObject {
 private:
     testing::WindowFixture fx;
     std::unique_ptr<QTemporaryDir> dir;
-    QStringList messages;
-    QList<int> answers;
+    testing::MessageCapture boxes;
+    QStringList& messages = boxes.messages;
+    QList<int>& answers = boxes.answers;
 
     QTextEdit* supertext() { return fx.child<QTextEdit>(QStringLiteral("supertext")); }
     QLineEdit* fich() { return fx.child<QLineEdit>(QStringLiteral("fich")); }
@@ -92,12 +94,7 @@ private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(fx.open());
-        messages.clear();
-        answers.clear();
-        ModalHooks::message = [this](QMessageBox& box) {
-            messages << box.windowTitle() + QStringLiteral(" | ") + box.text();
-            return answers.isEmpty() ? int(QMessageBox::Ok) : answers.takeFirst();
-        };
+        boxes.start();
     }
     void cleanup() { fx.close(); }
 

@@ -13,6 +13,7 @@
 #include "ui/common/file_lists.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/mainwindow/main_window.hpp"
+#include "support/message_capture.hpp"
 #include "support/window_fixture.hpp"
 #include "ui/series/series_dialogs.hpp"
 #include "core/series/series_file.hpp"
@@ -32,8 +33,9 @@ private:
     testing::WindowFixture fx;
     std::unique_ptr<MainWindow>& window = fx.window;
     std::unique_ptr<QTemporaryDir> dir;
-    QStringList messages;
-    QList<int> answers;
+    testing::MessageCapture boxes;
+    QStringList& messages = boxes.messages;
+    QList<int>& answers = boxes.answers;
 
     void build(const char* construction) { fx.build(construction); }
     QString board() { return fx.board(); }
@@ -69,12 +71,7 @@ private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(fx.open());
-        messages.clear();
-        answers.clear();
-        ModalHooks::message = [this](QMessageBox& box) {
-            messages << box.windowTitle() + QStringLiteral(" | ") + box.text();
-            return answers.isEmpty() ? int(QMessageBox::Ok) : answers.takeFirst();
-        };
+        boxes.start();
     }
     void cleanup() { fx.close(); }
 
