@@ -40,7 +40,7 @@ void Workspace::majliaison(Board input) {
     // An accepted change restarts a stopped animation.
     animationRunning_ = analysis_.shown();
     if (!analysis_.shown()) {
-        view_.d3d = ShownFrame{analysis_, view_.options.frame, clock_.pose()};
+        view_.d3d.isCleared = true;
         view_.c3dText.clear();
     }
     notify();
@@ -84,7 +84,7 @@ void Workspace::Timer1_Timer() {
         view_.tetra1Visible = false;
     }
     if (decision.idle) return;  // nothing drawn, the view keeps its picture
-    view_.d3d = ShownFrame{analysis_, view_.options.frame, clock_.pose()};
+    view_.d3d = ShownFrame{false, analysis_, view_.options.frame, clock_.pose()};
 }
 
 void Workspace::redrawCurrentFrame() {

@@ -16,14 +16,15 @@
 
 namespace tavir {
 
-// What the 3D view shows: the analysis, options and pose of the last tick that drew. An
-// analysis that is not shown leaves the view cleared.
+// What the 3D view shows: nothing (cleared), or the analysis, options and pose of the last
+// tick that drew.
 struct ShownFrame {
+    bool isCleared = true;
     Analysis analysis;
     FrameOptions options;
     Pose pose;
 
-    bool cleared() const { return !analysis.shown(); }
+    bool cleared() const { return isCleared || !analysis.shown(); }
 };
 
 // What the windows show besides the pictures: visibilities, captions, enabled states.

@@ -85,7 +85,9 @@ void paintShownView(QPainter& p, const Workspace& workspace, View view, const Vi
         const ShownFrame& frame = workspace.view().d3d;
         ViewOptions options;
         options.frame = frame.options;
-        paintView(p, view, frame.analysis, options, frame.pose, look);
+        // A cleared view is drawn as for the empty board, which shows nothing.
+        static const Analysis nothing;
+        paintView(p, view, frame.cleared() ? nothing : frame.analysis, options, frame.pose, look);
         return;
     }
     ViewOptions options = workspace.view().options;
