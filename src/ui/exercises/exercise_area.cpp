@@ -19,6 +19,7 @@
 #include "ui/exercises/rich_text_document.hpp"
 #include "core/exercises/texts.hpp"
 #include "ui/help/introduction.hpp"
+#include "core/richtext/dropped_content.hpp"
 #include "core/richtext/rtf_file.hpp"
 #include "core/richtext/texts.hpp"
 
@@ -106,10 +107,29 @@ bool ExerciseArea::loadText(const QString& path, bool missingIsAbsent) {
         }
         return false;
     }
-    const QSignalBlocker quiet(&supertext_);
-    fillDocument(*supertext_.document(), read->document);
-    supertext_.moveCursor(QTextCursor::Start);
+    return showText(std::move(*read), path);
+}
+
+bool ExerciseArea::showText(RtfReadResult read, const QString& path) {
+    if (textBytes(read.document) > kMaxShownTextBytes) {
+        showMessage(&window_, QMessageBox::Critical, utf8(richtext_texts::kTooLongTitle), utf8(richtext_texts::kTooLong));
+        return false;
+    }
+    breakLongWords(read.document);
+    {
+        const QSignalBlocker quiet(&supertext_);
+        showDocument(supertext_, read.document);
+        supertext_.moveCursor(QTextCursor::Start);
+    }
+    shownFrom_ = path;
+    dropped_ = std::move(read.dropped);
     return true;
+}
+
+bool ExerciseArea::confirmDroppedContent() {
+    if (dropped_.empty()) return true;
+    return showMessage(&window_, QMessageBox::Question, utf8(richtext_texts::kDroppedTitle),
+                       utf8(droppedContentQuestion(dropped_)), QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 void ExerciseArea::loaded(const QString& fichText, bool correction) {
@@ -128,16 +148,12 @@ void ExerciseArea::PRISENMAIN_Click() {
     if (!discardCheck()) return;
     const auto file = loadExerciseFile(tour.toStdString());
     const auto statement = file ? exercisePath(exerciseDirectory_.toStdString(), file->statement()) : std::nullopt;
-    const auto read = statement ? loadRtfFile(*statement) : std::nullopt;
+    auto read = statement ? loadRtfFile(*statement) : std::nullopt;
     if (!read || read->source == RtfSource::NotText) {
         showMessage(&window_, QMessageBox::Critical, utf8(ex::kTourFailureTitle), utf8(ex::kTourFailure));
         return;
     }
-    {
-        const QSignalBlocker quiet(&supertext_);
-        fillDocument(*supertext_.document(), read->document);
-        supertext_.moveCursor(QTextCursor::Start);
-    }
+    if (!showText(std::move(*read), QString::fromStdString(statement->string()))) return;
     loaded(tour, false);
     if (const auto series = exercisePath(exerciseDirectory_.toStdString(), file->statementSeries()))
         loadSeries_(QString::fromStdString(series->string()));
@@ -196,11 +212,14 @@ void ExerciseArea::savetexte_Click() {
                         utf8(ex::kOverwriteQuestion),
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
+    if (!confirmDroppedContent()) return;
     if (!saveRtfFile(path.toStdString(), documentModel(*supertext_.document()))) {
         // Nothing is lost: the old file, if any, is whole and the text is still on screen.
         showMessage(&window_, QMessageBox::Critical, utf8(ex::kMenuSaveText), utf8(richtext_texts::kCannotSave) + path);
         return;
     }
+    // Written over the file it came from: what the area could not show is gone from disk too.
+    if (QFileInfo(path) == QFileInfo(shownFrom_)) dropped_.clear();
     workspace_.setTextModified(false);
 }
 
@@ -230,6 +249,8 @@ void ExerciseArea::Closexo_Click() {
     if (!discardCheck()) return;
     fich_.clear();
     intro(supertext_);
+    shownFrom_.clear();
+    dropped_.clear();
     correctionAvailable_ = false;
 }
 

@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <vector>
+
+#include "core/richtext/rtf_reader.hpp"
 
 class QTextEdit;
 class QLineEdit;
@@ -48,6 +51,12 @@ private:
     bool discardCheck();
     // Loads a text file into the area; false after a message when it cannot be read.
     bool loadText(const QString& path, bool missingIsAbsent);
+    // Shows what was read from the file at `path`; false after a message, the area
+    // unchanged, when the text is longer than the area can show.
+    bool showText(RtfReadResult read, const QString& path);
+    // Before saving: when the text came from a file with content the area could not show,
+    // asks whether to save without it; false when the pupil keeps the file as it is.
+    bool confirmDroppedContent();
     void loaded(const QString& fichText, bool correction);
 
     Workspace& workspace_;
@@ -58,6 +67,9 @@ private:
     QMenu* optionexo_ = nullptr;
     QString exerciseDirectory_;
     bool correctionAvailable_ = false;
+    // The file the shown text was read from, and what of it the area could not show.
+    QString shownFrom_;
+    std::vector<DroppedContent> dropped_;
 };
 
 }  // namespace tavir::ui
