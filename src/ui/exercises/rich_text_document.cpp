@@ -68,6 +68,10 @@ QTextBlockFormat blockFormat(const Paragraph& p) {
     block.setAlignment(toQt(p.alignment));
     block.setLeftMargin(p.leftIndent / kTwipsPerPixel);
     block.setTextIndent(p.firstLineIndent / kTwipsPerPixel);
+    // A hanging indent is also a tab stop, as in the word processors: a list's bullet and
+    // its tab bring the text to the indent. Tab stops count from the first line's start.
+    if (p.firstLineIndent < 0)
+        block.setTabPositions({QTextOption::Tab(-p.firstLineIndent / kTwipsPerPixel, QTextOption::LeftTab)});
     return block;
 }
 
@@ -135,9 +139,12 @@ void insertRuns(QTextCursor& cursor, QTextDocument& document, const Paragraph& p
     }
 }
 
-// Column widths from the row with the most cells; a table whose edges do not grow is left
-// to the document's own widths.
+// Column widths from the row with the most cells, as shares of the width the table takes on
+// a page (an A4 page's text is 9638 twips wide), so that a worksheet's table fits the narrow
+// exercise area as it fits the page. A table whose edges do not grow is left to the
+// document's own widths.
 QTextTableFormat tableFormat(const Table& table, int columns) {
+    constexpr double kPageTextTwips = 9638;
     QTextTableFormat format;
     format.setBorder(1);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -148,15 +155,18 @@ QTextTableFormat tableFormat(const Table& table, int columns) {
     const auto widest = std::max_element(table.rows.begin(), table.rows.end(), [](const TableRow& a, const TableRow& b) {
         return a.cells.size() < b.cells.size();
     });
+    const double total = widest->cells.back().rightEdge;
     QList<QTextLength> widths;
     int left = 0;
     for (const TableCell& cell : widest->cells) {
         const int width = cell.rightEdge - left;
         left = cell.rightEdge;
         if (width <= 0) return format;
-        widths.append(QTextLength(QTextLength::FixedLength, width / kTwipsPerPixel));
+        widths.append(QTextLength(QTextLength::PercentageLength, 100.0 * width / total));
     }
-    if (widths.size() == columns) format.setColumnWidthConstraints(widths);
+    if (widths.size() != columns) return format;
+    format.setColumnWidthConstraints(widths);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, std::min(100.0, 100.0 * total / kPageTextTwips)));
     return format;
 }
 
@@ -318,7 +328,7 @@ Table tableOf(const QTextDocument& document, const QTextTable& table) {
         for (int c = 0; c < table.columns();) {
             const QTextTableCell cell = table.cellAt(r, c);
             const int span = std::max(1, cell.columnSpan());
-            // Edges not stored (a table pasted in) come from the column widths or one inch each.
+            // Edges not stored (a table pasted in) come from fixed column widths or one inch each.
             for (int k = c; k < c + span; ++k)
                 edge += k < widths.size() && widths[k].type() == QTextLength::FixedLength
                             ? static_cast<int>(std::lround(widths[k].rawValue() * kTwipsPerPixel))
