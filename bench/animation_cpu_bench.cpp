@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     const int interval = timer->interval();
     const double expectedTicks = wallSeconds * 1000.0 / interval;
     const auto& view = window.workspace().view();
-    if (ticks < expectedTicks * 0.8 || view.d3dCleared || !view.lastTick) {
+    if (ticks < expectedTicks * 0.8 || view.d3d.cleared() || !view.lastTick) {
         std::fprintf(stderr, "animation: the 3D view did not animate (%d ticks, %.0f expected)\n", ticks,
                      expectedTicks);
         return 1;

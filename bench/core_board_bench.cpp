@@ -25,8 +25,7 @@ void BM_majliaison(benchmark::State& state) {
     tavir::Workspace ws;
     std::size_t i = 0;
     for (auto _ : state) {
-        ws.setBoard(boards[i]);
-        ws.majliaison();
+        ws.build(boards[i]);
         benchmark::DoNotOptimize(ws.board().record);
         i = (i + 1) % boards.size();
     }

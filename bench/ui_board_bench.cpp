@@ -5,11 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "core/board/board_drawing.hpp"
 #include "core/session/workspace.hpp"
-#include "ui/common/qt_canvas.hpp"
-#include "ui/geometry3d/animation_view.hpp"
-#include "core/geometry3d/classification.hpp"
+#include "ui/common/view_painter.hpp"
 
 namespace {
 
@@ -23,13 +20,12 @@ void BM_boardRedraw(benchmark::State& state) {
     tavir::Workspace ws;
     tavir::Construction c;
     c.code = {1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
-    ws.setBoard(c);
-    ws.majliaison();
-    QImage image(129, 97, QImage::Format_ARGB32_Premultiplied);
+    ws.build(c);
+    QImage image(tavir::ui::viewSize(tavir::View::Board), QImage::Format_ARGB32_Premultiplied);
+    const tavir::ui::ViewLook white{Qt::white, {}};
     for (auto _ : state) {
         QPainter p(&image);
-        tavir::ui::QtCanvas canvas(p, image.rect(), Qt::white);
-        tavir::drawBoard(ws.board(), canvas);
+        tavir::ui::paintView(p, tavir::View::Board, ws.analysis(), {}, ws.pose(), white);
         p.end();
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -48,20 +44,19 @@ void BM_animationFrame(benchmark::State& state, const char* construction, const 
     static QGuiApplication* app = QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
     (void)app;
     tavir::Workspace ws;
-    ws.view().tetra1Checked = true;
-    ws.setBoard(*tavir::Construction::parse(construction));
-    ws.majliaison();
+    ws.tetra1_Click(true);
+    ws.build(*tavir::Construction::parse(construction));
     ws.Timer1_Timer();
-    if (!ws.view().lastTick || tavir::geometryName(ws.view().lastTick->routine) != routine) {
+    if (!ws.view().lastTick || tavir::geometryName(*ws.view().lastTick) != routine) {
         state.SkipWithError("construction does not reach its routine");
         return;
     }
-    const QPixmap background = tavir::ui::paintAnimationBackground(QSize(242, 202));
-    QImage image(242, 202, QImage::Format_ARGB32_Premultiplied);
+    const tavir::ui::ViewLook look = tavir::ui::screenLook(tavir::View::Animation);
+    QImage image(tavir::ui::viewSize(tavir::View::Animation), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         ws.Timer1_Timer();
         QPainter p(&image);
-        tavir::ui::paintAnimation(p, ws.view(), tavir::ui::AnimationView::backColour(), background);
+        tavir::ui::paintShownView(p, ws, tavir::View::Animation, look);
         p.end();
         benchmark::DoNotOptimize(image.constBits());
     }

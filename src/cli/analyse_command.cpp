@@ -1,8 +1,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "core/board/acceptance.hpp"
-#include "core/session/workspace.hpp"
+#include "core/analysis/analysis.hpp"
 #include "cli/commands.hpp"
 #include "cli/json.hpp"
 #include "core/dotstructure/formula.hpp"
@@ -23,7 +22,7 @@ int runAnalyse(const std::vector<std::string>& args) {
         }
     }
     if (positional != 1) {
-        std::cerr << "usage: tavir-cli analyse [--drag] CONSTRUCTION\n";
+        std::cerr << "usage : tavir-cli analyse [--drag] CONSTRUCTION\n";
         return kBadCommandLine;
     }
     const auto construction = Construction::parse(text);
@@ -32,16 +31,12 @@ int runAnalyse(const std::vector<std::string>& args) {
                      "\"2\" à \"5\" pour les liaisons\n";
         return kRefused;
     }
-    Workspace ws;
-    ws.setBoard(*construction, drag ? 1 : 0);
-    ws.majliaison();
-    ws.Timer1_Timer();
-
-    const Board& b = ws.board();
+    const Analysis a = analyse(*construction, drag ? 1 : 0);
+    const Board& b = a.board;
     std::ostringstream out;
     out << "{\"construction\":" << jsonString(b.record.toString())
-        << ",\"accepted\":" << (isAccepted(b.record) ? "true" : "false")
-        << ",\"formula\":" << jsonString(ws.view().brute ? formulaText(ws.view().formula) : std::string())
+        << ",\"accepted\":" << (a.accepted ? "true" : "false")
+        << ",\"formula\":" << jsonString(a.accepted ? formulaText(b.record) : std::string())
         << ",\"charge\":" << netCharge(b.record) << ",\"corners\":{";
     bool first = true;
     for (int c : {3, 6, 8, 11}) {
@@ -50,23 +45,25 @@ int runAnalyse(const std::vector<std::string>& args) {
         first = false;
     }
     out << "},\"pairs\":[";
-    // Bars exist only where the dot structure was drawn by this analysis.
+    // Bars exist only where the dot structure is drawn.
     const auto bars = pairNames(b.record);
     for (int cell = 0; cell < kCellCount; ++cell) {
         out << (cell ? ",[" : "[");
-        if (ws.view().smile) {
+        if (a.shown()) {
             for (std::size_t k = 0; k < bars[cell].size(); ++k) out << (k ? "," : "") << jsonString(bars[cell][k]);
         }
         out << "]";
     }
+    // What the 3D view's first tick shows: nothing at all for a construction not shown.
+    const GeometryDecision& g = a.geometry;
     out << "],\"geometry\":";
-    if (const auto& tick = ws.view().lastTick) {
-        out << jsonString(tick->idle ? std::string_view("none") : geometryName(tick->routine));
+    if (a.shown()) {
+        out << jsonString(geometryName(g.routine));
     } else {
         out << "null";
     }
-    out << ",\"text\":" << jsonString(ws.view().c3dText) << ",\"figure\":"
-        << (ws.view().tetra1Visible ? "true" : "false") << "}\n";
+    out << ",\"text\":" << jsonString(a.shown() ? g.text.value_or(std::string()) : std::string())
+        << ",\"figure\":" << (a.shown() && g.figureBox == FigureBoxChange::shown ? "true" : "false") << "}\n";
     std::cout << out.str();
     return kOk;
 }

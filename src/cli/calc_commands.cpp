@@ -34,7 +34,7 @@ int runEval(const std::vector<std::string>& args) {
         else words.push_back(a);  // "-2 ^ 2" is an expression, not an option
     }
     if (words.empty()) {
-        std::cerr << "usage: tavir-cli eval [--radians] [--scientific] EXPRESSION\n";
+        std::cerr << "usage : tavir-cli eval [--radians] [--scientific] EXPRESSION\n";
         return kBadCommandLine;
     }
     std::string expression = words.front();
@@ -56,7 +56,7 @@ int runKeys(const std::vector<std::string>& args) {
         const auto key = keyByName(a);
         if (!key) {
             std::cerr << "touche inconnue: " << a << "\n"
-                      << "usage: tavir-cli keys KEY... (B0..B9, Bpoint, EXE, degres, scientifique...)\n";
+                      << "usage : tavir-cli keys TOUCHE... (B0..B9, Bpoint, EXE, degres, scientifique...)\n";
             return kBadCommandLine;
         }
         keys.push_back(*key);

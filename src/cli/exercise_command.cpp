@@ -12,17 +12,14 @@ namespace tavir::cli {
 namespace {
 
 void usageExercise() {
-    std::cerr << "usage: tavir-cli exercise dump FILE\n"
-                 "       tavir-cli exercise write FILE --statement S [--series X] [--correction S]\n"
-                 "                 [--correction-series X] [--difficulty N] [--topic T]... [--title T]\n";
+    std::cerr << "usage : tavir-cli exercise dump FICHIER\n"
+                 "        tavir-cli exercise write FICHIER --statement E [--series S] [--correction E]\n"
+                 "                  [--correction-series S] [--difficulty N] [--topic T]... [--title T]\n";
 }
 
 int dump(const std::string& file) {
     const auto exercise = loadExerciseFile(file);
-    if (!exercise) {
-        std::cerr << exerciseReadFailureText() << "\n";
-        return kRefused;
-    }
+    if (!exercise) return refuse(exercise.failure());
     std::string records = "[";
     for (std::size_t i = 0; i < exercise->records.size(); ++i) records += (i ? "," : "") + jsonString(exercise->records[i]);
     records += "]";
@@ -77,13 +74,8 @@ int write(const std::string& file, const std::vector<std::string>& options) {
         usageExercise();
         return kBadCommandLine;
     }
-    const ExerciseWrite written = saveExerciseFile(file, d);
-    if (!written.ok()) {
-        std::cerr << written.message();
-        if (!written.detail.empty()) std::cerr << " (" << written.detail << ")";
-        std::cerr << "\n";
-        return kRefused;
-    }
+    const FileDone written = saveExerciseFile(file, d);
+    if (!written) return refuse(written.failure());
     std::string records = "[";
     const auto texts = exerciseRecords(d);
     for (std::size_t i = 0; i < texts.size(); ++i) records += (i ? "," : "") + jsonString(texts[i]);

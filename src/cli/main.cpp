@@ -7,12 +7,13 @@
 
 namespace {
 void usage() {
-    std::cerr << "usage: tavir-cli COMMAND [ARGS]\n"
+    std::cerr << "usage : tavir-cli COMMANDE [ARGUMENTS]\n"
                  "  analyse [--drag] CONSTRUCTION\n"
-                 "  render VIEW CONSTRUCTION OUT [--frame N] [--compact] [--figure] [--red] [--blue] [--scale K]\n"
-                 "  series dump FILE | series write FILE [C1 ... C10]\n"
-                 "  rtf dump FILE | rtf roundtrip IN OUT\n"
-                 "  exercise dump FILE | exercise write FILE --statement S [OPTIONS]\n";
+                 "  render VUE CONSTRUCTION SORTIE [--frame N] [--compact] [--figure] [--red] [--blue] [--scale K]\n"
+                 "  series dump FICHIER | series write FICHIER [C1 ... C10]\n"
+                 "  rtf dump FICHIER | rtf roundtrip ENTRÉE SORTIE\n"
+                 "  exercise dump FICHIER | exercise write FICHIER --statement E [OPTIONS]\n"
+                 "  eval [--radians] [--scientific] EXPRESSION | keys TOUCHE...\n";
 }
 }  // namespace
 

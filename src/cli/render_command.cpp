@@ -5,27 +5,14 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
-#include <functional>
 #include <iostream>
 
-#include "ui/board/board_view.hpp"
-#include "core/session/workspace.hpp"
 #include "cli/commands.hpp"
 #include "cli/json.hpp"
-#include "ui/dotstructure/dot_structure_view.hpp"
-#include "ui/dotstructure/formula_view.hpp"
-#include "ui/geometry3d/animation_view.hpp"
+#include "core/analysis/analysis.hpp"
+#include "ui/common/view_painter.hpp"
 
 namespace tavir::cli {
-
-namespace {
-
-struct ViewPainter {
-    QSize size;
-    std::function<void(QPainter&, const Workspace&)> paint;
-};
-
-}  // namespace
 
 int runRender(const std::vector<std::string>& args) {
     std::vector<std::string> positional;
@@ -54,23 +41,20 @@ int runRender(const std::vector<std::string>& args) {
         }
     }
     if (positional.size() != 3 || !(scale > 0 && scale <= 32) || frame < 0 || frame > 627) {
-        std::cerr << "usage: tavir-cli render VIEW CONSTRUCTION OUT [--frame N] [--compact] [--figure] "
+        std::cerr << "usage : tavir-cli render VUE CONSTRUCTION SORTIE [--frame N] [--compact] [--figure] "
                      "[--red] [--blue] [--scale K]\n";
         return kBadCommandLine;
     }
     const std::string& viewName = positional[0];
-    ViewPainter view;
+    View view;
     if (viewName == "board") {
-        view = {QSize(129, 97), [](QPainter& p, const Workspace& ws) { ui::paintBoard(p, ws.board()); }};
+        view = View::Board;
     } else if (viewName == "formula") {
-        view = {QSize(129, 33), [](QPainter& p, const Workspace& ws) { ui::paintFormula(p, ws.view()); }};
+        view = View::Formula;
     } else if (viewName == "dot") {
-        view = {QSize(265, 201), [](QPainter& p, const Workspace& ws) { ui::paintDotStructure(p, ws.view()); }};
+        view = View::DotStructure;
     } else if (viewName == "3d") {
-        view = {QSize(242, 202), [](QPainter& p, const Workspace& ws) {
-                    ui::paintAnimation(p, ws.view(), ui::AnimationView::backColour(),
-                                       ui::paintAnimationBackground(QSize(242, 202)));
-                }};
+        view = View::Animation;
     } else {
         std::cerr << "vue inconnue: " << viewName << " (board, formula, dot, 3d)\n";
         return kBadCommandLine;
@@ -94,17 +78,18 @@ int runRender(const std::vector<std::string>& args) {
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
-    Workspace ws;
-    ws.view().compactChecked = compact;
-    ws.view().tetra1Checked = figure;
-    ws.setBoard(*construction);
-    ws.majliaison();
-    ws.setFrameCounter(frame);
-    ws.Timer1_Timer();
-    if (red) ws.Check1_Click(true);
-    if (blue) ws.Check2_Click(true);
+    const Analysis analysis = analyse(*construction);
+    ViewOptions options;
+    options.dot.redBonds = red;
+    options.dot.blueBars = blue;
+    options.frame = FrameOptions{compact, figure};
+    const auto paint = [&](QPainter& p) {
+        p.scale(scale, scale);
+        ui::paintView(p, view, analysis, options, Pose{frame, 1}, ui::screenLook(view));
+    };
 
-    const QSize size(qRound(view.size.width() * scale), qRound(view.size.height() * scale));
+    const QSize base = ui::viewSize(view);
+    const QSize size(qRound(base.width() * scale), qRound(base.height() * scale));
     bool written = false;
     if (svg) {
         QSvgGenerator generator;
@@ -114,16 +99,14 @@ int runRender(const std::vector<std::string>& args) {
         generator.setTitle(QStringLiteral("Tavir"));
         QPainter p;
         if (p.begin(&generator)) {
-            p.scale(scale, scale);
-            view.paint(p, ws);
+            paint(p);
             written = p.end() && QFileInfo::exists(out);
         }
     } else {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         QPainter p(&image);
-        p.scale(scale, scale);
-        view.paint(p, ws);
+        paint(p);
         p.end();
         written = image.save(out, "PNG");
     }

@@ -11,7 +11,6 @@
 #include "cli/commands.hpp"
 #include "cli/json.hpp"
 #include "core/richtext/rtf_file.hpp"
-#include "core/richtext/texts.hpp"
 
 namespace tavir::cli {
 
@@ -130,17 +129,13 @@ std::string documentJson(const RtfReadResult& read) {
 std::optional<RtfReadResult> load(const std::string& path) {
     auto result = loadRtfFile(path);
     if (!result) {
-        std::cerr << richtext_texts::kCannotOpen << path << "\n";
+        refuse(result.failure());
         return std::nullopt;
     }
-    if (result->source == RtfSource::NotText) {
-        std::cerr << path << ": " << richtext_texts::kNotText << "\n";
-        return std::nullopt;
-    }
-    return result;
+    return std::move(result).value();
 }
 
-void usage() { std::cerr << "usage: tavir-cli rtf dump FILE | tavir-cli rtf roundtrip IN OUT\n"; }
+void usage() { std::cerr << "usage : tavir-cli rtf dump FICHIER | tavir-cli rtf roundtrip ENTRÉE SORTIE\n"; }
 
 }  // namespace
 
@@ -154,10 +149,8 @@ int runRtf(const std::vector<std::string>& args) {
     if (args.size() == 3 && args[0] == "roundtrip") {
         const auto read = load(args[1]);
         if (!read) return kRefused;
-        if (!saveRtfFile(args[2], read->document)) {
-            std::cerr << richtext_texts::kCannotSave << args[2] << "\n";
-            return kRefused;
-        }
+        const FileDone saved = saveRtfFile(args[2], read->document);
+        if (!saved) return refuse(saved.failure());
         std::cout << "{\"file\":" << jsonString(args[2]) << ",\"paragraphs\":" << read->document.blocks.size()
                   << "}\n";
         return kOk;

@@ -12,8 +12,8 @@ namespace tavir::cli {
 namespace {
 
 void usageSeries() {
-    std::cerr << "usage: tavir-cli series dump FILE\n"
-                 "       tavir-cli series write FILE [C1 ... C10]\n";
+    std::cerr << "usage : tavir-cli series dump FICHIER\n"
+                 "        tavir-cli series write FICHIER [C1 ... C10]\n";
 }
 
 std::string constructionsJson(const SeriesEntries& entries) {
@@ -23,12 +23,9 @@ std::string constructionsJson(const SeriesEntries& entries) {
 }
 
 int dump(const std::string& file) {
-    const SeriesLoad load = loadSeriesFile(file);
-    if (!load.ok()) {
-        std::cerr << load.message() << "\n";
-        return kRefused;
-    }
-    std::cout << "{\"constructions\":" << constructionsJson(load.entries) << "}\n";
+    const auto load = loadSeriesFile(file);
+    if (!load) return refuse(load.failure());
+    std::cout << "{\"constructions\":" << constructionsJson(*load) << "}\n";
     return kOk;
 }
 
@@ -45,11 +42,8 @@ int write(const std::string& file, const std::vector<std::string>& constructions
         }
         entries[i] = text;
     }
-    const SeriesSave saved = saveSeriesFile(file, entries);
-    if (!saved.ok) {
-        std::cerr << SeriesSave::message() << " (" << saved.detail << ")\n";
-        return kRefused;
-    }
+    const FileDone saved = saveSeriesFile(file, entries);
+    if (!saved) return refuse(saved.failure());
     std::cout << "{\"file\":" << jsonString(file) << ",\"constructions\":" << constructionsJson(entries) << "}\n";
     return kOk;
 }

@@ -47,7 +47,7 @@ case "$(cat "$dir/stderr")" in "Ecriture impossible sur disque"*) ;; *) fail "wr
 # Files the chooser cannot read: the French message, nothing on standard output.
 readfail=$'Vérifier:\n- le nom du fichier,\n- l\'état du lecteur.'
 expect "dump missing" 1 '' -- exercise dump "$dir/missing.E06"
-expect_stderr "missing message" "$readfail"
+expect_stderr "missing message" "$readfail (fichier ou dossier introuvable)"
 { printf '\177\000'; head -c 126 /dev/zero; } > "$dir/long.E06"
 expect "dump over-long record" 1 '' -- exercise dump "$dir/long.E06"
 expect_stderr "over-long message" "$readfail"

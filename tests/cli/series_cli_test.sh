@@ -34,6 +34,14 @@ expect "write into missing folder" 1 '' -- series write "$dir/absent/x.C01" "$wa
 case "$(cat "$dir/stderr")" in "Ecriture impossible sur disque"*) ;; *) fail "write error message";; esac
 mkdir "$dir/folder.C01"
 expect "write onto a folder" 1 '' -- series write "$dir/folder.C01" "$water"
+cp "$dir/a.C01" "$dir/locked.C01"; chmod 444 "$dir/locked.C01"
+expect "write onto a read-only file" 1 '' -- series write "$dir/locked.C01" "$water"
+expect_stderr "read-only message" "Ecriture impossible sur disque (fichier en lecture seule)"
+cmp -s "$dir/a.C01" "$dir/locked.C01" || fail "a read-only file was replaced"
+ln -s a.C01 "$dir/link.C01"
+expect "write through a link" 0 "{\"file\":\"$dir/link.C01\",\"constructions\":[\"$water\",\"\",$empties]}" \
+    -- series write "$dir/link.C01" "$water"
+[ -L "$dir/link.C01" ] || fail "the link became a file"
 
 # Refused files: the French message on standard error.
 printf '\005\000tavir' > "$dir/lower.C01"; head -c 1536 /dev/zero >> "$dir/lower.C01"
@@ -43,7 +51,12 @@ head -c 1410 "$dir/a.C01" > "$dir/short.C01"
 expect "dump too short" 1 '' -- series dump "$dir/short.C01"
 expect_stderr "too short message" "Lecture impossible sur disque"
 expect "dump missing" 1 '' -- series dump "$dir/missing.C01"
-expect_stderr "missing message" "Lecture impossible sur disque"
+expect_stderr "missing message" "Lecture impossible sur disque (fichier ou dossier introuvable)"
+# Not regular files: refused at once, never opened for an endless or blocking read.
+mkfifo "$dir/fifo.C01"
+out=$(timeout 10 "$cli" series dump "$dir/fifo.C01" 2>"$work/stderr"); rc=$?
+[ "$rc" = 1 ] && [ -z "$out" ] || fail "dump a fifo: status $rc, output: $out"
+expect_stderr "fifo message" "Lecture impossible sur disque (ce n'est pas un fichier ordinaire)"
 expect "dump a folder" 1 '' -- series dump "$dir"
 { head -c 384 "$dir/a.C01"; printf '\177\000'; tail -c +387 "$dir/a.C01"; } > "$dir/long.C01"
 expect "dump record length 127" 1 '' -- series dump "$dir/long.C01"

@@ -66,8 +66,8 @@ read -r MX MY < <(window_origin "$MAIN")
 echo "    main window $MAIN at $MX,$MY on display $DISPLAY"
 
 # Places of the main window, from its own layout (pixels from its top-left corner).
-BOARD_X=$((MX + 104)) BOARD_Y=$((MY + 104))           # `dessineur`, 129 x 97
-FDEV_X=$((MX + 424)) FDEV_Y=$((MY + 56))              # `fdev`, 265 x 201
+BOARD_X=$((MX + 104)) BOARD_Y=$((MY + 104))           # `dessineur`
+FDEV_X=$((MX + 424)) FDEV_Y=$((MY + 56))              # `fdev`
 SMILE_X=$((MX + 388)) SMILE_Y=$((MY + 90))            # the middle of `smile`
 SMILE_YELLOW=255,216,74
 declare -A PALETTE=([C]=104 [H]=136 [O]=168 [N]=200 [Cl]=232)
@@ -84,20 +84,29 @@ cell_centre() {
 select_construction() { click_at "$((MX + 44))" "$((MY + 82 + 20 * ($1 - 1)))"; }
 
 # What the screen must show is drawn by the companion from construction strings, with the
-# program's own drawing code: the board (`dessineur`) and the dot structure (`fdev`).
+# program's own drawing code: the board (`dessineur`) and the dot structure (`fdev`). The
+# pictures' sizes are the companion's too.
+declare -A VIEW_SIZE
 draw_expected() {
     "$cli" render "$1" "$2" "$OUT/ref-$1-$2.png" >/dev/null 2>>"$OUT/cli.log" ||
         fail "tavir-cli render $1 $2 failed"
+    VIEW_SIZE[$1]=$(identify -format '%w %h' "$OUT/ref-$1-$2.png")
     # On screen the dot structure has its title strip above and its colour options below.
-    [ "$1" = dot ] && convert "$OUT/ref-dot-$2.png" -crop 265x125+0+20 +repage "$OUT/ref-dotband-$2.png"
+    local w h
+    read -r w h <<<"${VIEW_SIZE[$1]}"
+    [ "$1" = dot ] && convert "$OUT/ref-dot-$2.png" -crop "${w}x125+0+20" +repage "$OUT/ref-dotband-$2.png"
     return 0
 }
 board_is() {
-    crop "$OUT/board.png" "$BOARD_X" "$BOARD_Y" 129 97
+    local w h
+    read -r w h <<<"${VIEW_SIZE[board]}"
+    crop "$OUT/board.png" "$BOARD_X" "$BOARD_Y" "$w" "$h"
     [ "$(pixels_differing "$OUT/board.png" "$OUT/ref-board-$1.png")" = 0 ]
 }
 dot_structure_is() {
-    crop "$OUT/dot.png" "$FDEV_X" "$((FDEV_Y + 20))" 265 125
+    local w h
+    read -r w h <<<"${VIEW_SIZE[dot]}"
+    crop "$OUT/dot.png" "$FDEV_X" "$((FDEV_Y + 20))" "$w" 125
     [ "$(pixels_differing "$OUT/dot.png" "$OUT/ref-dotband-$1.png")" = 0 ]
 }
 accepted_shown() { pixel_is "$SMILE_X" "$SMILE_Y" "$SMILE_YELLOW"; }
@@ -287,8 +296,8 @@ clipboard_png() {
     xclip -selection clipboard -t image/png -o >"$OUT/clipboard.png" 2>/dev/null && [ -s "$OUT/clipboard.png" ]
 }
 wait_for 5 "a picture on the clipboard" clipboard_png
-size=$(identify -format '%wx%h' "$OUT/clipboard.png")
-[ "$size" = 265x201 ] || fail "the clipboard picture is $size, not 265x201"
+size=$(identify -format '%w %h' "$OUT/clipboard.png")
+[ "$size" = "${VIEW_SIZE[dot]}" ] || fail "the clipboard picture is $size, not ${VIEW_SIZE[dot]}"
 differing=$(pixels_differing "$OUT/clipboard.png" "$OUT/ref-dot-$CO2.png")
 [ "$differing" = 0 ] || fail "the clipboard picture differs from the dot structure of CO2 in $differing pixels"
 

@@ -8,35 +8,35 @@
 #include "core/files/record_file.hpp"
 #include "core/series/save_name.hpp"
 #include "core/series/series_file.hpp"
+#include "core/series/texts.hpp"
 
 namespace tavir::fuzz {
 
 // Returns "" when every property holds, else what broke.
 inline std::string checkSeriesLoader(std::string_view bytes) {
-    const SeriesLoad load = decodeSeries(bytes);
+    const auto load = decodeSeries(bytes);
     const auto magic = readRecordBytes(bytes, 1);
     const bool ours = magic && *magic == "TAVIR";
-    if (!load.ok()) {
-        for (const auto& e : load.entries)
-            if (!e.empty()) return "a refused file gave data";
-        if (load.message().empty() || load.title().empty()) return "a refusal without its message";
-        if ((load.status == SeriesLoadStatus::WrongMagic) != !ours) return "magic verdict disagrees with record 1";
+    if (!load) {
+        if (load.failure().message.empty() || load.failure().title.empty()) return "a refusal without its message";
+        if ((load.failure().message == series_texts::kWrongMagic) != !ours) return "magic verdict disagrees with record 1";
     } else {
         if (!ours) return "accepted without the magic";
         if (bytes.size() < kSeriesMinimumFileSize) return "accepted a short file";
-        const auto again = encodeSeries(load.entries);
+        const SeriesEntries& entries = *load;
+        const auto again = encodeSeries(entries);
         if (!again) return "a loaded series cannot be written back";
         if (again->size() != kSeriesFileSize) return "written file has the wrong size";
-        const SeriesLoad reread = decodeSeries(*again);
-        if (!reread.ok()) return "a written series does not load";
+        const auto reread = decodeSeries(*again);
+        if (!reread) return "a written series does not load";
         for (int i = 0; i < kSeriesLength; ++i) {
-            const auto& entry = load.entries[static_cast<std::size_t>(i)];
+            const auto& entry = entries[static_cast<std::size_t>(i)];
             const auto before = readRecordBytes(bytes, i + 2);
             const auto after = readRecordBytes(*again, i + 2);
             if (!before || !after) return "a loaded record does not read back";
             if (isBlankEntry(entry) ? !after->empty() : *before != *after)
                 return "record " + std::to_string(i + 2) + " changed on the way through";
-            if (!isBlankEntry(entry) && reread.entries[static_cast<std::size_t>(i)] != entry)
+            if (!isBlankEntry(entry) && (*reread)[static_cast<std::size_t>(i)] != entry)
                 return "entry " + std::to_string(i + 1) + " changed on a second load";
             const std::string board = normalisedSeriesEntry(entry);
             if (isBlankEntry(entry) ? !board.empty() : !Construction::parse(board))

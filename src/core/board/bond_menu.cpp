@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/board/elements.hpp"
-#include "core/session/keyboard_editing.hpp"
 
 namespace tavir {
 
@@ -41,6 +40,16 @@ int highestBondOrder(const Construction& c, int slot) {
         return usualValence(c.code[cell]) + c.slot[slot] - bondCount(c, cell);
     };
     return std::min(freeValence(slotCentre(slot)), freeValence(slotOtherCell(slot)));
+}
+
+std::optional<BondMenuChoice> bondMenuForSlot(const Construction& c, int slot) {
+    if (slot < 1 || slot >= kSlotCount || c.slot[slot] == 0) return std::nullopt;
+    BondMenuChoice m;
+    m.slot = slot;
+    m.highestOrder = highestBondOrder(c, slot);
+    m.tripleEnabled = m.highestOrder >= 3;
+    m.doubleEnabled = m.highestOrder >= 2;
+    return m;
 }
 
 std::optional<BondMenuChoice> bondMenuAt(const Construction& c, int cell, int x, int y) {

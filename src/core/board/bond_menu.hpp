@@ -18,6 +18,8 @@ struct BondMenuChoice {
 int bondSlotAt(const Construction& c, int cell, int x, int y);
 // usual valence + order - bonds, for the weaker of the slot's two ends.
 int highestBondOrder(const Construction& c, int slot);
+// The bond menu of a slot as a right click on its zone would open it; nothing without a bond.
+std::optional<BondMenuChoice> bondMenuForSlot(const Construction& c, int slot);
 // The menu to show, or nothing when no existing bond lies under the pointer.
 std::optional<BondMenuChoice> bondMenuAt(const Construction& c, int cell, int x, int y);
 

@@ -4,20 +4,15 @@
 
 namespace tavir::calculator_texts {
 
-inline constexpr std::string_view kTitle = "Machine à calculer";
-
 // Display messages.
-inline constexpr std::string_view kPatience = "    Patience... Calculs en cours.     ";
 inline constexpr std::string_view kCalculImpossible = "Calcul impossible";
 inline constexpr std::string_view kParentheses = "Erreur saisie: revoir les parenthèses";
 inline constexpr std::string_view kOperateurs = "Erreur saisie: incompréhension sur opérateurs: ^ * / + -";
 inline constexpr std::string_view kDepassement = "Dépassement de capacité";
 
 // Option frames and buttons.
-inline constexpr std::string_view kAngles = "Angles";
 inline constexpr std::string_view kDegres = "Degrés";
 inline constexpr std::string_view kRadians = "Radians";
-inline constexpr std::string_view kAffichage = "Affichage";
 inline constexpr std::string_view kScientifique = "Scientifique";
 inline constexpr std::string_view kStandard = "Standard";
 
@@ -48,54 +43,5 @@ inline constexpr std::string_view kTipMPlus = "Ajouter à la méoire";
 inline constexpr std::string_view kTipMMinus = "Soustraire à la mémoire";
 inline constexpr std::string_view kTipRm = "Rappel mémoire";
 inline constexpr std::string_view kTipCm = "Effacer la mémoire";
-
-// Names a screen reader announces for the display and for the keys whose caption is a
-// picture, a symbol or an abbreviation; by control name. The digits say themselves.
-inline constexpr std::string_view kA11yDisplay = "Écran de la calculatrice";
-struct KeyName {
-    std::string_view control;
-    std::string_view name;
-};
-inline constexpr KeyName kA11yKeyNames[] = {
-    {"Bpoint", "Point décimal"},
-    {"BtoEXP", "Fois dix puissance"},
-    {"kilo", "Kilo"},
-    {"mega", "Méga"},
-    {"giga", "Giga"},
-    {"tera", "Téra"},
-    {"mil", "Milli"},
-    {"micro", "Micro"},
-    {"nano", "Nano"},
-    {"pico", "Pico"},
-    {"Bpo", "Parenthèse ouvrante"},
-    {"bpf", "Parenthèse fermante"},
-    {"bsin", "Sinus"},
-    {"Bcos", "Cosinus"},
-    {"Btan", "Tangente"},
-    {"invsin", "Arc sinus"},
-    {"invcos", "Arc cosinus"},
-    {"Btoncommande3", "Arc tangente"},
-    {"Bln", "Logarithme népérien"},
-    {"Blog", "Logarithme décimal"},
-    {"Bexp", "Exponentielle"},
-    {"racine", "Racine carrée"},
-    {"B10x", "Dix puissance x"},
-    {"Command5", "Inverse"},
-    {"pi", "Pi"},
-    {"multip", "Multiplié par"},
-    {"div", "Divisé par"},
-    {"plus", "Plus"},
-    {"moins", "Moins"},
-    {"puissance", "Puissance"},
-    {"btcarre", "Carré"},
-    {"EXE", "Calculer"},
-    {"ANS", "Dernière réponse"},
-    {"EFFACE", "Effacer le dernier caractère"},
-    {"RAZ", "Tout effacer"},
-    {"Command1", "Ajouter à la mémoire"},
-    {"Command2", "Soustraire de la mémoire"},
-    {"Command3", "Rappel de la mémoire"},
-    {"Command4", "Effacer la mémoire"},
-};
 
 }  // namespace tavir::calculator_texts

@@ -8,9 +8,6 @@
 
 namespace tavir {
 
-// Size of `brute` on screen, in pixels.
-constexpr int kBruteWidth = 129;
-constexpr int kBruteHeight = 33;
 // Subscripts sit this many pixels below the symbols' line.
 constexpr int kSubscriptDrop = 9;
 // The charge suffix sits this many pixels above the symbols' line.

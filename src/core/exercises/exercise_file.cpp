@@ -26,6 +26,15 @@ std::string_view trimmed(std::string_view text) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+std::string readFailureText() {
+    std::string text(exercise_texts::kReadFailureLine1);
+    text += '\n';
+    text += exercise_texts::kReadFailureLine2;
+    text += '\n';
+    text += exercise_texts::kReadFailureLine3;
+    return text;
+}
+
 // Record 5 as the number of lit pictures: d > k for k = 0, 1, 2 is min(3, ceil(d)) for a
 // number d >= 0. Only a whole number text counts ("2", " 3 ", "1.5"); anything else is 0.
 int litPictures(std::string_view text) {
@@ -54,6 +63,22 @@ int litPictures(std::string_view text) {
     return std::min(whole + (fraction ? 1 : 0), kExerciseMaxDifficulty);
 }
 
+FileFailure unreadable() {
+    return {std::string(exercise_texts::kReadFailureTitle), readFailureText(), {}};
+}
+
+// Where the name leads once the links on the way are followed: a link inside the exercise
+// folder may point anywhere.
+bool staysInside(const std::filesystem::path& directory, const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path root = std::filesystem::weakly_canonical(directory, error);
+    if (error) return false;
+    const std::filesystem::path where = std::filesystem::weakly_canonical(path, error);
+    if (error) return false;
+    const std::filesystem::path inside = where.lexically_relative(root);
+    return !inside.empty() && *inside.begin() != ".." && inside != ".";
+}
+
 }  // namespace
 
 bool isBlankRecord(std::string_view text) { return trimmed(text).empty(); }
@@ -78,46 +103,42 @@ std::string_view ExerciseFile::correctionLabel() const {
     return corrected() ? exercise_texts::kCorrected : exercise_texts::kNotCorrected;
 }
 
-std::optional<ExerciseFile> decodeExercise(std::string_view bytes) {
+FileResult<ExerciseFile> decodeExercise(std::string_view bytes) {
     ExerciseFile file;
     for (int r = 1; r <= kExerciseRecordCount; ++r) {
         RecordRead read = readRecord(bytes, r);
         // A record past the end is an empty text; one that is too long or cut short is damage.
-        if (read.status == RecordStatus::TooLong || read.status == RecordStatus::CutShort) return std::nullopt;
+        if (read.status == RecordStatus::TooLong || read.status == RecordStatus::CutShort) return unreadable();
         file.records[static_cast<std::size_t>(r - 1)] = std::move(read.text);
     }
     return file;
 }
 
-std::optional<ExerciseFile> loadExerciseFile(const std::filesystem::path& path) {
+FileResult<ExerciseFile> loadExerciseFile(const std::filesystem::path& path) {
     const auto bytes = readFileBytes(path, kExerciseFileReadLimit);
-    if (!bytes) return std::nullopt;
+    if (!bytes) return bytes.failedAs<ExerciseFile>(exercise_texts::kReadFailureTitle, readFailureText());
     return decodeExercise(*bytes);
 }
 
-std::string exerciseReadFailureText() {
-    std::string text(exercise_texts::kReadFailureLine1);
-    text += '\n';
-    text += exercise_texts::kReadFailureLine2;
-    text += '\n';
-    text += exercise_texts::kReadFailureLine3;
-    return text;
-}
-
-std::string missingFileText(const std::filesystem::path& path) {
+FileFailure missingFile(const std::filesystem::path& path) {
     std::string text(exercise_texts::kMissingFileBefore);
     text += path.string();
     text += exercise_texts::kMissingFileAfter;
-    return text;
+    return {std::string(exercise_texts::kMissingFileTitle), std::move(text), {}};
 }
 
-std::optional<std::filesystem::path> exercisePath(const std::filesystem::path& directory, std::string_view record) {
+FileResult<std::optional<std::filesystem::path>> exercisePath(const std::filesystem::path& directory,
+                                                               std::string_view record) {
     std::string name(trimmed(record));
     std::replace(name.begin(), name.end(), '\\', '/');
     // The record is appended to the directory, as text: a leading "/" stays inside it.
     const auto first = name.find_first_not_of('/');
-    if (first == std::string::npos) return std::nullopt;
-    return directory / name.substr(first);
+    if (first == std::string::npos) return std::optional<std::filesystem::path>();
+    const std::filesystem::path relative = name.substr(first);
+    const std::filesystem::path path = directory / relative;
+    const bool climbs = std::any_of(relative.begin(), relative.end(), [](const auto& part) { return part == ".."; });
+    if (climbs || name.find('\0') != std::string::npos || !staysInside(directory, path)) return missingFile(path);
+    return std::optional<std::filesystem::path>(path);
 }
 
 std::vector<std::string> exerciseRecords(const ExerciseDescription& d) {
@@ -133,16 +154,16 @@ std::vector<std::string> exerciseRecords(const ExerciseDescription& d) {
     return records;
 }
 
-ExerciseWrite checkExercise(const ExerciseDescription& d) {
-    if (d.topics.size() > static_cast<std::size_t>(kExerciseTopicCount)) return {ExerciseWriteStatus::TooManyTopics, 0, {}};
+ExerciseCheck checkExercise(const ExerciseDescription& d) {
+    if (d.topics.size() > static_cast<std::size_t>(kExerciseTopicCount)) return {ExerciseCheckStatus::TooManyTopics, 0};
     if (d.difficulty && (*d.difficulty < 0 || *d.difficulty > kExerciseMaxDifficulty))
-        return {ExerciseWriteStatus::BadDifficulty, static_cast<int>(kDifficultyRecord + 1), {}};
+        return {ExerciseCheckStatus::BadDifficulty, static_cast<int>(kDifficultyRecord + 1)};
     const auto records = exerciseRecords(d);
     for (std::size_t r = 0; r < records.size(); ++r) {
         const std::string bytes = utf8ToCp1252(records[r]);
         // A '?' that was not in the text stands for a character cp1252 cannot hold.
-        if (cp1252ToUtf8(bytes) != records[r]) return {ExerciseWriteStatus::UnwritableCharacter, static_cast<int>(r + 1), {}};
-        if (bytes.size() > kRecordTextMax) return {ExerciseWriteStatus::RecordTooLong, static_cast<int>(r + 1), {}};
+        if (cp1252ToUtf8(bytes) != records[r]) return {ExerciseCheckStatus::UnwritableCharacter, static_cast<int>(r + 1)};
+        if (bytes.size() > kRecordTextMax) return {ExerciseCheckStatus::RecordTooLong, static_cast<int>(r + 1)};
     }
     return {};
 }
@@ -152,28 +173,29 @@ std::optional<std::string> encodeExercise(const ExerciseDescription& description
     return encodeRecords(exerciseRecords(description));
 }
 
-ExerciseWrite saveExerciseFile(const std::filesystem::path& path, const ExerciseDescription& description) {
-    ExerciseWrite check = checkExercise(description);
-    if (!check.ok()) return check;
+FileDone saveExerciseFile(const std::filesystem::path& path, const ExerciseDescription& description) {
+    const ExerciseCheck check = checkExercise(description);
+    if (!check.ok()) return FileFailure{std::string(exercise_texts::kWriteFailureTitle), check.message(), {}};
     const auto bytes = encodeRecords(exerciseRecords(description));
-    if (!bytes) return {ExerciseWriteStatus::RecordTooLong, 0, {}};
-    const WriteResult written = writeFileAtomically(path, *bytes);
-    if (!written.ok) return {ExerciseWriteStatus::WriteFailed, 0, written.detail};
+    if (!bytes) return FileFailure{std::string(exercise_texts::kWriteFailureTitle), check.message(), {}};
+    const FileDone written = writeFileAtomically(path, *bytes);
+    if (!written)
+        return FileFailure{std::string(exercise_texts::kWriteFailureTitle), std::string(exercise_texts::kWriteFailure),
+                           written.failure().detail};
     return {};
 }
 
-std::string ExerciseWrite::message() const {
+std::string ExerciseCheck::message() const {
     const std::string where = " (enregistrement " + std::to_string(record) + ")";
     switch (status) {
-        case ExerciseWriteStatus::Ok: return {};
-        case ExerciseWriteStatus::TooManyTopics: return "Quatre notions au plus";
-        case ExerciseWriteStatus::BadDifficulty: return "Le niveau de difficulté va de 0 à 3";
-        case ExerciseWriteStatus::RecordTooLong: return "Texte trop long: 126 caractères au plus" + where;
-        case ExerciseWriteStatus::UnwritableCharacter:
-            return "Caractère impossible à enregistrer dans un fichier d'exercice" + where;
-        case ExerciseWriteStatus::WriteFailed: break;
+        case ExerciseCheckStatus::Ok: return {};
+        case ExerciseCheckStatus::TooManyTopics: return "Quatre notions au plus";
+        case ExerciseCheckStatus::BadDifficulty: return "Le niveau de difficulté va de 0 à 3";
+        case ExerciseCheckStatus::RecordTooLong: return "Texte trop long: 126 caractères au plus" + where;
+        case ExerciseCheckStatus::UnwritableCharacter:
+            break;
     }
-    return "Ecriture impossible sur disque";
+    return "Caractère impossible à enregistrer dans un fichier d'exercice" + where;
 }
 
 }  // namespace tavir

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/files/file_result.hpp"
+
 namespace tavir {
 
 constexpr int kExerciseRecordCount = 11;
@@ -47,23 +49,25 @@ struct ExerciseFile {
 // True when the text is empty or holds only blanks (spaces, tabs).
 bool isBlankRecord(std::string_view text);
 
-// The whole decision on a file held in memory: nothing when a record among 1..11 is longer
+// The whole decision on a file held in memory: refused when a record among 1..11 is longer
 // than 126 or cut short by the end of the file. A record past the end reads empty.
-std::optional<ExerciseFile> decodeExercise(std::string_view bytes);
-// Reads the file; nothing when it cannot be read (missing, a folder, unreadable) or when
-// decodeExercise refuses it. The chooser then shows the "Lecture impossible" message.
-std::optional<ExerciseFile> loadExerciseFile(const std::filesystem::path& path);
-
-// The "Lecture impossible" message text: "Vérifier:", "- le nom du fichier,",
+// A refusal is the chooser's "Lecture impossible" box: "Vérifier:", "- le nom du fichier,",
 // "- l'état du lecteur.", one per line.
-std::string exerciseReadFailureText();
-// "Le fichier " + path + " est introuvable".
-std::string missingFileText(const std::filesystem::path& path);
+FileResult<ExerciseFile> decodeExercise(std::string_view bytes);
+// Reads the file and decodes it; a file that cannot be read (missing, not a regular file,
+// a read error) is refused the same way.
+FileResult<ExerciseFile> loadExerciseFile(const std::filesystem::path& path);
 
 // A file named by a record, in the exercise directory: blanks around the name are dropped,
 // "\" (as written on other systems) counts as a separator, and a leading separator does
-// not lead out of the directory. Nothing for a blank record.
-std::optional<std::filesystem::path> exercisePath(const std::filesystem::path& directory, std::string_view record);
+// not lead out of the directory. Nothing for a blank record. A name that could lead out of
+// the directory (a ".." part, a NUL byte, or a symbolic link on the way that leads
+// elsewhere) is refused as missing: "Fichier absent", "Le fichier " + path + " est
+// introuvable".
+FileResult<std::optional<std::filesystem::path>> exercisePath(const std::filesystem::path& directory,
+                                                               std::string_view record);
+// The "Fichier absent" refusal for a file named by an exercise.
+FileFailure missingFile(const std::filesystem::path& path);
 
 // What the companion and the build write.
 struct ExerciseDescription {
@@ -76,21 +80,19 @@ struct ExerciseDescription {
     std::string title;
 };
 
-enum class ExerciseWriteStatus {
+enum class ExerciseCheckStatus {
     Ok,
     TooManyTopics,       // more than four topics
     BadDifficulty,       // outside 0..3
     RecordTooLong,       // a text needs more than 126 bytes in cp1252
     UnwritableCharacter, // a character the Windows code page cannot hold
-    WriteFailed,         // the file could not be written; an old file is left as it was
 };
 
-struct ExerciseWrite {
-    ExerciseWriteStatus status = ExerciseWriteStatus::Ok;
-    int record = 0;       // the offending record (1..11) for RecordTooLong, UnwritableCharacter
-    std::string detail;   // the system's reason for WriteFailed, for logs
+struct ExerciseCheck {
+    ExerciseCheckStatus status = ExerciseCheckStatus::Ok;
+    int record = 0;  // the offending record (1..11) for RecordTooLong, UnwritableCharacter
 
-    bool ok() const { return status == ExerciseWriteStatus::Ok; }
+    bool ok() const { return status == ExerciseCheckStatus::Ok; }
     // A French message for the teacher; empty when ok.
     std::string message() const;
 };
@@ -99,10 +101,11 @@ struct ExerciseWrite {
 // tour gives records 1 and 2 only.
 std::vector<std::string> exerciseRecords(const ExerciseDescription& description);
 // Checks the description; status Ok when encodeExercise will succeed.
-ExerciseWrite checkExercise(const ExerciseDescription& description);
+ExerciseCheck checkExercise(const ExerciseDescription& description);
 // The file's bytes, or nothing when checkExercise refuses the description.
 std::optional<std::string> encodeExercise(const ExerciseDescription& description);
-// Checks, then writes the file atomically.
-ExerciseWrite saveExerciseFile(const std::filesystem::path& path, const ExerciseDescription& description);
+// Checks, then writes the file atomically. Refused, under the title "Enregistrement
+// impossible", with checkExercise's message or "Ecriture impossible sur disque".
+FileDone saveExerciseFile(const std::filesystem::path& path, const ExerciseDescription& description);
 
 }  // namespace tavir

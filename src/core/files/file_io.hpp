@@ -1,25 +1,30 @@
 #pragma once
-// Whole-file reads and writes for every reader and saver of the program's files.
+// Whole-file reads and writes for every reader and saver of the program's files. Their
+// failures carry the reason only (FileFailure::detail); the caller names the title and the
+// message the pupil reads (FileResult::failedAs).
 #include <cstddef>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/files/file_result.hpp"
+
 namespace tavir {
 
-// Reads at most maxBytes from the start of a regular file; nothing when it cannot be opened
-// or read (a missing file, a directory, a read error).
-std::optional<std::string> readFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
-
-struct WriteResult {
-    bool ok = false;
-    std::string detail;  // the system's reason when it failed, for logs; not for the pupil
-};
+// Reads at most maxBytes from the start of a regular file. Anything else is refused before
+// it is opened (a missing file, a folder, a FIFO or a device, which could block or never
+// end), and a read that fails after the open is a failure, not a short file.
+FileResult<std::string> readFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
 
 // Replaces the file at `target` by `bytes` as a whole: the bytes go to a new temporary file
-// in the same directory, which is flushed to disk and renamed over the target. On any
-// failure the temporary file is removed and an existing target is left as it was.
-WriteResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+// in the same folder, which is flushed to disk and renamed over the target. On any failure
+// the temporary file is removed and an existing target is left as it was.
+// A symbolic link is written through: the file it leads to is replaced and the link stays.
+// A read-only file, a folder or a special file is refused and left alone. A file with
+// several hard links is rewritten in place so that every name keeps seeing it; should that
+// write fail, the old bytes are put back.
+// Temporary files that earlier saves into the same folder left behind when their program
+// died are removed on the way.
+FileDone writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
 }  // namespace tavir

@@ -29,6 +29,17 @@ std::string_view geometryName(GeometryRoutine routine) {
     return "none";
 }
 
+std::vector<int> argumentList(const GeometryArgs& args) {
+    return std::visit(
+        [](const auto& a) {
+            std::vector<int> out;
+            if constexpr (!std::is_same_v<std::decay_t<decltype(a)>, std::monostate>)
+                std::apply([&out](const auto&... v) { (out.push_back(v), ...); }, a.fields());
+            return out;
+        },
+        args);
+}
+
 std::string_view elementFragment(const std::array<std::string_view, 5>& column, int index) {
     if (index < 0 || index > 4) return {};
     return column[static_cast<std::size_t>(index)];
@@ -104,15 +115,9 @@ struct Reader {
     int16_t singleIndex(int cell) const { return occupied(cell) && slot(cell) == 1 ? index(cell) : int16_t{-1}; }
 };
 
-void setArgs(GeometryDecision& d, std::initializer_list<int> values) {
-    d.argCount = 0;
-    for (int v : values) d.args[static_cast<std::size_t>(d.argCount++)] = static_cast<int16_t>(v);
-}
-
-void decide(GeometryDecision& d, GeometryRoutine routine, std::initializer_list<int> args, std::string text,
-            FigureBoxChange box) {
+void decide(GeometryDecision& d, GeometryRoutine routine, GeometryArgs args, std::string text, FigureBoxChange box) {
     d.routine = routine;
-    setArgs(d, args);
+    d.args = args;
     d.text = std::move(text);
     d.figureBox = box;
 }
@@ -122,28 +127,25 @@ constexpr auto kHidden = FigureBoxChange::hidden;
 
 // ax2ax2: only a chain whose two middle atoms are bonded is drawn; the side of the one end
 // present gives r3dlin3.
-void ax2ax2(GeometryDecision& d, int ax1, int ax2, int ax3, int ax4, int lia1, int lia2, int lia3) {
-    d.ax2ax2 = std::array<int16_t, 7>{static_cast<int16_t>(ax1), static_cast<int16_t>(ax2),
-                                      static_cast<int16_t>(ax3), static_cast<int16_t>(ax4),
-                                      static_cast<int16_t>(lia1), static_cast<int16_t>(lia2),
-                                      static_cast<int16_t>(lia3)};
+void ax2ax2(GeometryDecision& d, Place ax1, Place ax2, Place ax3, Place ax4, Place lia1, Place lia2, Place lia3) {
+    d.ax2ax2 = std::array<int16_t, 7>{ax1, ax2, ax3, ax4, lia1, lia2, lia3};
     const auto isAtom = [](int v) { return v > 0; };
     if (!isAtom(ax2) || !isAtom(ax3) || lia2 == 0) {
         d.routine = GeometryRoutine::none;
         d.idle = true;
-        d.argCount = 0;
+        d.args = std::monostate{};
         return;
     }
     const bool first = isAtom(ax1);
     const bool last = isAtom(ax4);
     if (!first && !last) {
-        decide(d, GeometryRoutine::r3dlin2, {ax2, ax3, lia2}, "", kHidden);
+        decide(d, GeometryRoutine::r3dlin2, R3dlin2Args{ax2, ax3, lia2}, "", kHidden);
     } else if (first && !last) {
-        decide(d, GeometryRoutine::r3dlin3, {ax1, ax2, ax3, lia1, lia2}, r3dlin3Text(), kShown);
+        decide(d, GeometryRoutine::r3dlin3, R3dlin3Args{ax1, ax2, ax3, lia1, lia2}, r3dlin3Text(), kShown);
     } else if (!first && last) {
-        decide(d, GeometryRoutine::r3dlin3, {ax2, ax3, ax4, lia2, lia3}, r3dlin3Text(), kShown);
+        decide(d, GeometryRoutine::r3dlin3, R3dlin3Args{ax2, ax3, ax4, lia2, lia3}, r3dlin3Text(), kShown);
     } else {
-        decide(d, GeometryRoutine::r3dlin4, {ax1, ax2, ax3, ax4, lia1, lia2, lia3}, r3dlin4Text(), kShown);
+        decide(d, GeometryRoutine::r3dlin4, R3dlin4Args{ax1, ax2, ax3, ax4, lia1, lia2, lia3}, r3dlin4Text(), kShown);
     }
 }
 
@@ -220,7 +222,7 @@ bool trigonalCentre(GeometryDecision& d, const Reader& r, int centre) {
     }
     if (doubles != 1) return false;
     const int16_t centreIndex = r.index(centre);
-    decide(d, GeometryRoutine::kax3, {centreIndex, doubled, single1, single2},
+    decide(d, GeometryRoutine::kax3, Kax3Args{centreIndex, doubled, single1, single2},
            kax3Text(centreIndex, single1, single2), kShown);
     return true;
 }
@@ -303,13 +305,13 @@ GeometryDecision decideGeometry(const Construction& c) {
 
     if (nA + nB == 0) {
         rule(3);
-        decide(d, GeometryRoutine::empty, {}, "", kHidden);
+        decide(d, GeometryRoutine::empty, std::monostate{}, "", kHidden);
         return d;
     }
     if (nA + nB == 1) {
         rule(4);
         const int16_t shown = r.occupied(0) ? r.index(0) : r.index(1);
-        decide(d, GeometryRoutine::single, {shown}, "", kHidden);
+        decide(d, GeometryRoutine::single, SingleArgs{shown}, "", kHidden);
         return d;
     }
     if (nA == 1 && nB == 1) {
@@ -338,29 +340,28 @@ GeometryDecision decideGeometry(const Construction& c) {
             if (r.slot(s) >= 2) return false;
         return true;
     };
-    const auto firstSingle = [&](int preferred, int fallback) {
-        const int16_t p = r.singleIndex(preferred);
-        return p >= 0 ? p : r.singleIndex(fallback);
+    // Rules 9 and 10: a tetrahedral centre singly bonded to the other centre, which is alone
+    // on its side and takes the first place.
+    struct TetrahedralPlaces {
+        int centre, p2, p2Fallback, p3, p4, p4Fallback;
     };
-
+    const auto tetrahedral = [&](const TetrahedralPlaces& t) {
+        const auto firstSingle = [&](int preferred, int fallback) {
+            const int16_t p = r.singleIndex(preferred);
+            return p >= 0 ? p : r.singleIndex(fallback);
+        };
+        const R3dax4Args a{r.index(t.centre), r.index(1 - t.centre), firstSingle(t.p2, t.p2Fallback),
+                           r.singleIndex(t.p3), firstSingle(t.p4, t.p4Fallback)};
+        decide(d, GeometryRoutine::r3dax4, a, r3dax4Text(a.centre, a.p1, a.p2, a.p3, a.p4), kShown);
+    };
     if (r.slot(1) == 1 && nA == 1 && allBelow2({2, 3, 4, 10, 11})) {
         rule(9);
-        const int16_t centre = r.index(1);
-        const int16_t p1 = r.index(0);
-        const int16_t p2 = firstSingle(11, 10);
-        const int16_t p3 = r.singleIndex(2);
-        const int16_t p4 = firstSingle(4, 3);
-        decide(d, GeometryRoutine::r3dax4, {centre, p1, p2, p3, p4}, r3dax4Text(centre, p1, p2, p3, p4), kShown);
+        tetrahedral({1, 11, 10, 2, 4, 3});
         return d;
     }
     if (r.slot(1) == 1 && nB == 1 && allBelow2({5, 6, 7, 8, 9})) {
         rule(10);
-        const int16_t centre = r.index(0);
-        const int16_t p1 = r.index(1);
-        const int16_t p2 = firstSingle(6, 5);
-        const int16_t p3 = r.singleIndex(7);
-        const int16_t p4 = firstSingle(9, 8);
-        decide(d, GeometryRoutine::r3dax4, {centre, p1, p2, p3, p4}, r3dax4Text(centre, p1, p2, p3, p4), kShown);
+        tetrahedral({0, 6, 5, 7, 9, 8});
         return d;
     }
     if (nA == 1 && nB >= 2) {
@@ -386,11 +387,11 @@ GeometryDecision decideGeometry(const Construction& c) {
             if (end0 >= 0) {
                 firstAndOther(r, {10, 11, 2, 3, 4}, {10, 11, 2}, s1, s2);
                 const int16_t trig = r.index(1), lin = r.index(0), end = r.index(end0);
-                decide(d, GeometryRoutine::Kx2x3, {trig, lin, s1, s2, end}, Kx2x3Text(trig, lin, end), kShown);
+                decide(d, GeometryRoutine::Kx2x3, Kx2x3Args{trig, lin, s1, s2, end}, Kx2x3Text(trig, lin, end), kShown);
             } else if (end1 >= 0) {
                 firstAndOther(r, {5, 6, 7, 8, 9}, {5, 6, 7}, s1, s2);
                 const int16_t trig = r.index(0), lin = r.index(1), end = r.index(end1);
-                decide(d, GeometryRoutine::Kx2x3, {trig, lin, s1, s2, end}, Kx2x3Text(trig, lin, end), kShown);
+                decide(d, GeometryRoutine::Kx2x3, Kx2x3Args{trig, lin, s1, s2, end}, Kx2x3Text(trig, lin, end), kShown);
             } else {
                 // A triple bond beside the double one: only the view is cleared.
                 d.routine = GeometryRoutine::none;
@@ -400,7 +401,7 @@ GeometryDecision decideGeometry(const Construction& c) {
         int16_t s0a = -1, s0b = -1, s1a = -1, s1b = -1;
         firstAndOther(r, {5, 6, 7, 8, 9}, {5, 6, 7}, s0a, s0b);
         firstAndOther(r, {10, 11, 2, 3, 4}, {10, 11, 2}, s1a, s1b);
-        decide(d, GeometryRoutine::Kax3ax3, {r.index(0), r.index(1), s0a, s0b, s1a, s1b}, Kax3ax3Text(), kShown);
+        decide(d, GeometryRoutine::Kax3ax3, Kax3ax3Args{r.index(0), r.index(1), s0a, s0b, s1a, s1b}, Kax3ax3Text(), kShown);
         return d;
     }
     if (r.slot(1) == 1) {
@@ -412,28 +413,28 @@ GeometryDecision decideGeometry(const Construction& c) {
         const auto& s0 = b0.singles;
         const auto& s1 = b1.singles;
         if (!d0 && !t0 && !d1 && !t1) {
-            decide(d, GeometryRoutine::r3dax4ax4, {c0, c1, s0[0], s0[1], s0[2], s1[0], s1[1], s1[2]},
+            decide(d, GeometryRoutine::r3dax4ax4, R3dax4ax4Args{c0, c1, s0[0], s0[1], s0[2], s1[0], s1[1], s1[2]},
                    r3dax4ax4Text(), kHidden);
         } else if (!d0 && !t0 && d1) {
-            decide(d, GeometryRoutine::r3dax4ax3, {c0, c1, s0[0], s0[1], s0[2], s1[0], b1.doubled},
+            decide(d, GeometryRoutine::r3dax4ax3, R3dax4ax3Args{c0, c1, s0[0], s0[1], s0[2], s1[0], b1.doubled},
                    r3dax4ax3Text(c0, c1), kHidden);
         } else if (!d0 && !t0) {  // t1 without d1
-            decide(d, GeometryRoutine::r3dax4ax2, {c0, c1, s0[0], s0[1], s0[2], b1.tripled},
+            decide(d, GeometryRoutine::r3dax4ax2, R3dax4ax2Args{c0, c1, s0[0], s0[1], s0[2], b1.tripled},
                    r3dax4ax2Text(c0, c1, b1.tripled), kHidden);
         } else if (d0 && !d1 && !t1) {
-            decide(d, GeometryRoutine::r3dax4ax3, {c1, c0, s1[0], s1[1], s1[2], s0[0], b0.doubled},
+            decide(d, GeometryRoutine::r3dax4ax3, R3dax4ax3Args{c1, c0, s1[0], s1[1], s1[2], s0[0], b0.doubled},
                    r3dax4ax3Text(c1, c0), kHidden);
         } else if (d0 && d1) {
-            decide(d, GeometryRoutine::r3dax3ax3s, {c0, c1, s0[0], b0.doubled, s1[0], b1.doubled},
+            decide(d, GeometryRoutine::r3dax3ax3s, R3dax3ax3sArgs{c0, c1, s0[0], b0.doubled, s1[0], b1.doubled},
                    r3dax3ax3sText(), kHidden);
         } else if (d0) {  // and t1
-            decide(d, GeometryRoutine::r3dax3ax2, {c0, c1, b0.doubled, s0[0], b1.tripled},
+            decide(d, GeometryRoutine::r3dax3ax2, R3dax3ax2Args{c0, c1, b0.doubled, s0[0], b1.tripled},
                    r3dax3ax2Text(c0, c1, b1.tripled), kShown);
         } else if (!d1) {  // t0
-            decide(d, GeometryRoutine::r3dax4ax2, {c1, c0, s1[0], s1[1], s1[2], b0.tripled},
+            decide(d, GeometryRoutine::r3dax4ax2, R3dax4ax2Args{c1, c0, s1[0], s1[1], s1[2], b0.tripled},
                    r3dax4ax2Text(c1, c0, b0.tripled), kHidden);
         } else {  // t0 and d1
-            decide(d, GeometryRoutine::r3dax3ax2, {c1, c0, b1.doubled, s1[0], b0.tripled},
+            decide(d, GeometryRoutine::r3dax3ax2, R3dax3ax2Args{c1, c0, b1.doubled, s1[0], b0.tripled},
                    r3dax3ax2Text(c1, c0, b0.tripled), kShown);
         }
         return d;

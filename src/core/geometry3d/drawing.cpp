@@ -111,10 +111,9 @@ void drawTetra(const Painter& p, const std::array<ViewPoint, 4>& q) {
         for (int j = i + 1; j < 4; ++j) p.figure(q[static_cast<std::size_t>(i)], q[static_cast<std::size_t>(j)]);
 }
 
-void r3dax4(const Painter& p, const GeometryDecision& d, const FrameOptions& o) {
+void r3dax4(const Painter& p, const R3dax4Args& d, const FrameOptions& o) {
     const auto q = tetrahedralPlaces(p.n, o.compact);
-    const std::array<int, 4> code{codeOfIndex(d.arg(1)), codeOfIndex(d.arg(2)), codeOfIndex(d.arg(3)),
-                                  codeOfIndex(d.arg(4))};
+    const std::array<int, 4> code{codeOfIndex(d.p1), codeOfIndex(d.p2), codeOfIndex(d.p3), codeOfIndex(d.p4)};
     const auto bondOf = [&](int i) {
         const ViewPoint& t = q[static_cast<std::size_t>(i)];
         if (!isElement(code[static_cast<std::size_t>(i)])) return;
@@ -136,7 +135,7 @@ void r3dax4(const Painter& p, const GeometryDecision& d, const FrameOptions& o) 
         p.atom(q[static_cast<std::size_t>(i)], code[static_cast<std::size_t>(i)]);
         bondOf(i);
     }
-    p.atom({100, 100}, codeOfIndex(d.arg(0)));
+    p.atom({100, 100}, codeOfIndex(d.centre));
     for (int i : front) {
         bondOf(i);
         p.atom(q[static_cast<std::size_t>(i)], code[static_cast<std::size_t>(i)]);
@@ -148,14 +147,14 @@ void r3dax4(const Painter& p, const GeometryDecision& d, const FrameOptions& o) 
 
 // kax3: the double bond points along +x at counter 0; single2 stands above the centre and
 // single1 below it, as the board's upper and lower cells do.
-void kax3(const Painter& p, const GeometryDecision& d, const FrameOptions& o) {
+void kax3(const Painter& p, const Kax3Args& d, const FrameOptions& o) {
     const double a = p.n / 10.0;
     const double R = o.compact ? 22 : 44;
     const double c = std::cos(a);
-    const int centre = codeOfIndex(d.arg(0));
-    const int doubled = codeOfIndex(d.arg(1));
-    const int single1 = codeOfIndex(d.arg(2));
-    const int single2 = codeOfIndex(d.arg(3));
+    const int centre = codeOfIndex(d.centre);
+    const int doubled = codeOfIndex(d.doubled);
+    const int single1 = codeOfIndex(d.single1);
+    const int single2 = codeOfIndex(d.single2);
 
     const ViewPoint dbl = p.tilted(R * c + 100, 100);
     const ViewPoint s1 = p.tilted(100 - 0.5 * R * c, 100 + 0.866 * R);
@@ -215,6 +214,15 @@ void paintFront(const Painter& p, const AxisSubstituent& s) {
     p.atom(s.at, s.code);
 }
 
+// Two centres on the vertical axis (Kax3ax3, Kx2x3): the azimuth a, the bond length R, the
+// upper centre at yU, the lower at yL, and the height of the upper centre's substituents.
+struct AxisFrame {
+    double a, R, c, yU, yL, top;
+    AxisFrame(const Painter& p, const FrameOptions& o)
+        : a(p.n / 10.0), R(o.compact ? 22 : 44), c(std::cos(a)), yU(nearest(100 - R / 2)), yL(200 - yU),
+          top(100 - R / 2 - 0.5 * R) {}
+};
+
 // A double bond along the vertical axis between y0 and y1: strokes at x = 98 and 102.
 void axisDoubleBond(const Painter& p, double y0, double y1) {
     const double from = y0 + 0.2 * (y1 - y0), to = y0 + 0.8 * (y1 - y0);
@@ -224,18 +232,15 @@ void axisDoubleBond(const Painter& p, double y0, double y1) {
 // Kax3ax3: the first centre stands on top, as if the board were turned a quarter turn
 // clockwise: its lower cells' atom (s0a) goes to -x, its upper one (s0b) to +x; for the
 // lower centre its upper cells' atom (s1a) goes to +x and its lower one (s1b) to -x.
-void Kax3ax3(const Painter& p, const GeometryDecision& d, const FrameOptions& o) {
-    const double a = p.n / 10.0;
-    const double R = o.compact ? 22 : 44;
-    const double c = std::cos(a);
-    const double yU = nearest(100 - R / 2);
-    const double yL = 200 - yU;
+void Kax3ax3(const Painter& p, const Kax3ax3Args& d, const FrameOptions& o) {
+    const AxisFrame f(p, o);
+    const double a = f.a, R = f.R, c = f.c, yU = f.yU, yL = f.yL, top = f.top;
     const double plusX = 100 + 0.866 * R * c, minusX = 100 - 0.866 * R * c;
-    const double top = 100 - R / 2 - 0.5 * R, bottom = 100 + R / 2 + 0.5 * R;
-    const AxisSubstituent s0a = axisSubstituent(p, 100, yU, minusX, top, codeOfIndex(d.arg(2)));
-    const AxisSubstituent s0b = axisSubstituent(p, 100, yU, plusX, top, codeOfIndex(d.arg(3)));
-    const AxisSubstituent s1a = axisSubstituent(p, 100, yL, plusX, bottom, codeOfIndex(d.arg(4)));
-    const AxisSubstituent s1b = axisSubstituent(p, 100, yL, minusX, bottom, codeOfIndex(d.arg(5)));
+    const double bottom = 100 + R / 2 + 0.5 * R;
+    const AxisSubstituent s0a = axisSubstituent(p, 100, yU, minusX, top, codeOfIndex(d.s0a));
+    const AxisSubstituent s0b = axisSubstituent(p, 100, yU, plusX, top, codeOfIndex(d.s0b));
+    const AxisSubstituent s1a = axisSubstituent(p, 100, yL, plusX, bottom, codeOfIndex(d.s1a));
+    const AxisSubstituent s1b = axisSubstituent(p, 100, yL, minusX, bottom, codeOfIndex(d.s1b));
     const bool plusBehind = std::sin(a) >= 0;
     const auto back = plusBehind ? std::array{s0b, s1a} : std::array{s0a, s1b};
     const auto front = plusBehind ? std::array{s0a, s1b} : std::array{s0b, s1a};
@@ -243,8 +248,8 @@ void Kax3ax3(const Painter& p, const GeometryDecision& d, const FrameOptions& o)
     p.canvas.clear();
     for (const auto& s : back) paintBack(p, s);
     axisDoubleBond(p, yU, yL);
-    p.atom(p.tilted(100, yU), codeOfIndex(d.arg(0)));
-    p.atom(p.tilted(100, yL), codeOfIndex(d.arg(1)));
+    p.atom(p.tilted(100, yU), codeOfIndex(d.upper));
+    p.atom(p.tilted(100, yL), codeOfIndex(d.lower));
     for (const auto& s : front) paintFront(p, s);
     if (o.figure) {
         const double left = 100 - 60 * c, right = 100 + 60 * c;
@@ -255,25 +260,21 @@ void Kax3ax3(const Painter& p, const GeometryDecision& d, const FrameOptions& o)
 // Kx2x3: the trigonal centre on top with s1 at -x and s2 at +x, the linear centre below it
 // and the end atom lowest on the axis. The plane outline runs from y = 40 to y = 180, just
 // past the end atom's picture.
-void Kx2x3(const Painter& p, const GeometryDecision& d, const FrameOptions& o) {
-    const double a = p.n / 10.0;
-    const double R = o.compact ? 22 : 44;
-    const double c = std::cos(a);
-    const double yU = nearest(100 - R / 2);
-    const double yL = 200 - yU;
+void Kx2x3(const Painter& p, const Kx2x3Args& d, const FrameOptions& o) {
+    const AxisFrame f(p, o);
+    const double a = f.a, R = f.R, c = f.c, yU = f.yU, yL = f.yL, top = f.top;
     const double yE = nearest(1.5 * R + 100);
-    const double top = 100 - R / 2 - 0.5 * R;
-    const AxisSubstituent s1 = axisSubstituent(p, 100, yU, 100 - 0.866 * R * c, top, codeOfIndex(d.arg(2)));
-    const AxisSubstituent s2 = axisSubstituent(p, 100, yU, 100 + 0.866 * R * c, top, codeOfIndex(d.arg(3)));
-    const int end = codeOfIndex(d.arg(4));
+    const AxisSubstituent s1 = axisSubstituent(p, 100, yU, 100 - 0.866 * R * c, top, codeOfIndex(d.s1));
+    const AxisSubstituent s2 = axisSubstituent(p, 100, yU, 100 + 0.866 * R * c, top, codeOfIndex(d.s2));
+    const int end = codeOfIndex(d.end);
     const bool plusBehind = std::sin(a) >= 0;
 
     p.canvas.clear();
     paintBack(p, plusBehind ? s2 : s1);
     axisDoubleBond(p, yU, yL);
     if (isElement(end)) axisDoubleBond(p, yL, yE);
-    p.atom(p.tilted(100, yU), codeOfIndex(d.arg(0)));
-    p.atom(p.tilted(100, yL), codeOfIndex(d.arg(1)));
+    p.atom(p.tilted(100, yU), codeOfIndex(d.trig));
+    p.atom(p.tilted(100, yL), codeOfIndex(d.lin));
     p.atom(p.tilted(100, yE), end);
     paintFront(p, plusBehind ? s1 : s2);
     if (o.figure) {
@@ -326,32 +327,32 @@ void paintChain(const Painter& p, const std::vector<ChainAtom>& atoms, const std
 
 bool isHydrogen(int code) { return code == kHydrogen; }
 
-void r3dlin2(const Painter& p, const GeometryDecision& d, const FrameOptions& o) {
-    const int a1 = d.arg(0), a2 = d.arg(1);
+void r3dlin2(const Painter& p, const R3dlin2Args& d, const FrameOptions& o) {
+    const int a1 = d.a1, a2 = d.a2;
     const auto dist = [&](int code) { return o.compact ? (isHydrogen(code) ? 10.0 : 12.0) : 25.0; };
     const double d1 = dist(a1), d2 = dist(a2);
-    paintChain(p, {{d1, a1}, {-d2, a2}}, {{0.6 * d1, -0.6 * d2, d.arg(2)}}, false, o.figure);
+    paintChain(p, {{d1, a1}, {-d2, a2}}, {{0.6 * d1, -0.6 * d2, d.bond}}, false, o.figure);
 }
 
 // End 1 on the +x side, the middle atom in the view centre; each bond's strokes cover the
 // middle 60 % of the gap between its atoms' centres, as in r3dlin2.
-void r3dlin3(const Painter& p, const GeometryDecision& d, const FrameOptions& o) {
-    const int e1 = d.arg(0), m = d.arg(1), e2 = d.arg(2);
+void r3dlin3(const Painter& p, const R3dlin3Args& d, const FrameOptions& o) {
+    const int e1 = d.end1, m = d.middle, e2 = d.end2;
     const auto dist = [&](int code) { return o.compact ? (isHydrogen(code) ? 21.0 : 23.0) : 45.0; };
     const double d1 = dist(e1), d2 = dist(e2);
     paintChain(p, {{d1, e1}, {0, m}, {-d2, e2}},
-               {{0.8 * d1, 0.2 * d1, d.arg(3)}, {-0.2 * d2, -0.8 * d2, d.arg(4)}}, true, o.figure);
+               {{0.8 * d1, 0.2 * d1, d.bond1}, {-0.2 * d2, -0.8 * d2, d.bond2}}, true, o.figure);
 }
 
 // The outer bonds start at 1.45 of the inner atom's offset and end at 0.87 of the outer
 // atom's: taken of the inner offset the outer end would fall under the inner atom.
-void r3dlin4(const Painter& p, const GeometryDecision& d, const FrameOptions& o) {
-    const int ax1 = d.arg(0), ax2 = d.arg(1), ax3 = d.arg(2), ax4 = d.arg(3);
+void r3dlin4(const Painter& p, const R3dlin4Args& d, const FrameOptions& o) {
+    const int ax1 = d.ax1, ax2 = d.ax2, ax3 = d.ax3, ax4 = d.ax4;
     const auto inner = [&](int code) { return o.compact ? (isHydrogen(code) ? 10.0 : 12.0) : 25.0; };
     const auto outer = [&](int code) { return o.compact ? (isHydrogen(code) ? 34.0 : 36.0) : 80.0; };
     const double o1 = outer(ax1), i2 = inner(ax2), i3 = inner(ax3), o4 = outer(ax4);
     paintChain(p, {{o1, ax1}, {i2, ax2}, {-i3, ax3}, {-o4, ax4}},
-               {{0.87 * o1, 1.45 * i2, d.arg(4)}, {0.6 * i2, -0.6 * i3, d.arg(5)}, {-1.45 * i3, -0.87 * o4, d.arg(6)}},
+               {{0.87 * o1, 1.45 * i2, d.lia1}, {0.6 * i2, -0.6 * i3, d.lia2}, {-1.45 * i3, -0.87 * o4, d.lia3}},
                true, o.figure);
 }
 
@@ -487,41 +488,41 @@ void twoCentres(const Painter& p, const GeometryDecision& d, int rotationSign, c
     const double D = o.compact ? 22 : 50;
     const double gFirst = p.n / 14.28;
     const double gSecond = p.n / 20.0 * (rotationSign == 0 ? 1 : rotationSign);
-    const auto code = [&](int i) { return codeOfIndex(d.arg(i)); };
-    const auto single = [&](int i) { return Substituent{code(i), 1}; };
-    const auto doubled = [&](int i) { return Substituent{code(i), 2}; };
-    const auto tripled = [&](int i) { return Substituent{code(i), 3}; };
+    const auto single = [](Place i) { return Substituent{codeOfIndex(i), 1}; };
+    const auto doubled = [](Place i) { return Substituent{codeOfIndex(i), 2}; };
+    const auto tripled = [](Place i) { return Substituent{codeOfIndex(i), 3}; };
     constexpr auto tet = CentreKind::tetrahedral;
     constexpr auto trig = CentreKind::trigonal;
     constexpr auto lin = CentreKind::linear;
 
     TwoCentreScene scene(p, D, p.n / 100.0);
-    switch (d.routine) {
-    case GeometryRoutine::r3dax4ax4:  // t, u, t1, t2, t3, u1, u2, u3
-        scene.centre(1, code(0), tet, gFirst, {single(2), single(3), single(4)});
-        scene.centre(-1, code(1), tet, gSecond, {single(5), single(6), single(7)});
-        break;
-    case GeometryRoutine::r3dax4ax3:  // t, g, t1, t2, t3, gs, gd
-        scene.centre(1, code(0), tet, gFirst, {single(2), single(3), single(4)});
-        scene.centre(-1, code(1), trig, gSecond, {single(5), doubled(6)});
-        break;
-    case GeometryRoutine::r3dax3ax3s:  // g, h, gs, gd, hs, hd
-        scene.centre(1, code(0), trig, gFirst, {single(2), doubled(3)});
-        scene.centre(-1, code(1), trig, gSecond, {single(4), doubled(5)});
-        break;
-    case GeometryRoutine::r3dax4ax2:  // t, l, t1, t2, t3, lt
-        scene.centre(1, code(0), tet, gFirst, {single(2), single(3), single(4)});
-        scene.centre(-1, code(1), lin, gSecond, {tripled(5)});
-        break;
-    case GeometryRoutine::r3dax3ax2:  // g, l, gd, gs, lt
-        scene.centre(1, code(0), trig, gFirst, {single(3), doubled(2)});
-        scene.centre(-1, code(1), lin, gSecond, {tripled(4)});
-        break;
-    default: return;
+    if (const auto* a = std::get_if<R3dax4ax4Args>(&d.args)) {
+        scene.centre(1, codeOfIndex(a->t), tet, gFirst, {single(a->t1), single(a->t2), single(a->t3)});
+        scene.centre(-1, codeOfIndex(a->u), tet, gSecond, {single(a->u1), single(a->u2), single(a->u3)});
+    } else if (const auto* a = std::get_if<R3dax4ax3Args>(&d.args)) {
+        scene.centre(1, codeOfIndex(a->t), tet, gFirst, {single(a->t1), single(a->t2), single(a->t3)});
+        scene.centre(-1, codeOfIndex(a->g), trig, gSecond, {single(a->gs), doubled(a->gd)});
+    } else if (const auto* a = std::get_if<R3dax3ax3sArgs>(&d.args)) {
+        scene.centre(1, codeOfIndex(a->g), trig, gFirst, {single(a->gs), doubled(a->gd)});
+        scene.centre(-1, codeOfIndex(a->h), trig, gSecond, {single(a->hs), doubled(a->hd)});
+    } else if (const auto* a = std::get_if<R3dax4ax2Args>(&d.args)) {
+        scene.centre(1, codeOfIndex(a->t), tet, gFirst, {single(a->t1), single(a->t2), single(a->t3)});
+        scene.centre(-1, codeOfIndex(a->l), lin, gSecond, {tripled(a->lt)});
+    } else if (const auto* a = std::get_if<R3dax3ax2Args>(&d.args)) {
+        scene.centre(1, codeOfIndex(a->g), trig, gFirst, {single(a->gs), doubled(a->gd)});
+        scene.centre(-1, codeOfIndex(a->l), lin, gSecond, {tripled(a->lt)});
+    } else {
+        return;
     }
     p.canvas.clear();
     scene.paint();
     if (o.figure && d.routine == GeometryRoutine::r3dax3ax2) scene.planeOutline(gFirst);
+}
+
+// Runs a routine on its own arguments; a decision without them draws nothing.
+template <typename Args, typename Routine>
+void run(const Painter& p, const GeometryDecision& d, const FrameOptions& o, Routine routine) {
+    if (const auto* args = std::get_if<Args>(&d.args)) routine(p, *args, o);
 }
 
 }  // namespace
@@ -531,13 +532,13 @@ void drawGeometryFrame(const GeometryDecision& decision, int frameCounter, int r
     if (decision.idle) return;
     const Painter p{canvas, options.compact, frameCounter};
     switch (decision.routine) {
-    case GeometryRoutine::r3dax4: r3dax4(p, decision, options); break;
-    case GeometryRoutine::kax3: kax3(p, decision, options); break;
-    case GeometryRoutine::Kax3ax3: Kax3ax3(p, decision, options); break;
-    case GeometryRoutine::Kx2x3: Kx2x3(p, decision, options); break;
-    case GeometryRoutine::r3dlin2: r3dlin2(p, decision, options); break;
-    case GeometryRoutine::r3dlin3: r3dlin3(p, decision, options); break;
-    case GeometryRoutine::r3dlin4: r3dlin4(p, decision, options); break;
+    case GeometryRoutine::r3dax4: run<R3dax4Args>(p, decision, options, r3dax4); break;
+    case GeometryRoutine::kax3: run<Kax3Args>(p, decision, options, kax3); break;
+    case GeometryRoutine::Kax3ax3: run<Kax3ax3Args>(p, decision, options, Kax3ax3); break;
+    case GeometryRoutine::Kx2x3: run<Kx2x3Args>(p, decision, options, Kx2x3); break;
+    case GeometryRoutine::r3dlin2: run<R3dlin2Args>(p, decision, options, r3dlin2); break;
+    case GeometryRoutine::r3dlin3: run<R3dlin3Args>(p, decision, options, r3dlin3); break;
+    case GeometryRoutine::r3dlin4: run<R3dlin4Args>(p, decision, options, r3dlin4); break;
     case GeometryRoutine::r3dax4ax4:
     case GeometryRoutine::r3dax4ax3:
     case GeometryRoutine::r3dax3ax3s:
@@ -545,7 +546,7 @@ void drawGeometryFrame(const GeometryDecision& decision, int frameCounter, int r
     case GeometryRoutine::r3dax3ax2: twoCentres(p, decision, rotationSign, options); break;
     case GeometryRoutine::single:
         canvas.clear();
-        p.atom({100, 100}, codeOfIndex(decision.arg(0)));
+        if (const auto* a = std::get_if<SingleArgs>(&decision.args)) p.atom({100, 100}, codeOfIndex(a->atom));
         break;
     case GeometryRoutine::empty:
     case GeometryRoutine::none: canvas.clear(); break;

@@ -4,15 +4,6 @@
 
 namespace tavir::output {
 
-PictureSize screenSize(Picture picture) {
-    switch (picture) {
-        case Picture::Board: return {129, 97};
-        case Picture::DotStructure: return {265, 201};
-        case Picture::Animation: return {242, 202};
-    }
-    return {0, 0};
-}
-
 bool isPrintableEntry(std::string_view entry) {
     return !isBlankEntry(entry) && entry != kEmptyConstructionString;
 }
@@ -27,10 +18,10 @@ std::vector<int> chosenConstructions(const std::array<std::string, 10>& series, 
 
 PrintPlan planPrint(const PrintRequest& request, const std::vector<int>& constructions, const PageGeometry& page) {
     PrintPlan plan;
-    std::vector<Picture> pictures;
-    if (request.board) pictures.push_back(Picture::Board);
-    if (request.dotStructure) pictures.push_back(Picture::DotStructure);
-    if (request.animation) pictures.push_back(Picture::Animation);
+    std::vector<View> pictures;
+    if (request.board) pictures.push_back(View::Board);
+    if (request.dotStructure) pictures.push_back(View::DotStructure);
+    if (request.animation) pictures.push_back(View::Animation);
     if (pictures.empty() || constructions.empty() || request.copies < 1) return plan;
 
     const double top = page.height / 20.0;
@@ -41,8 +32,8 @@ PrintPlan planPrint(const PrintRequest& request, const std::vector<int>& constru
     bool breakPending = false;
     for (int copy = 1; copy <= request.copies; ++copy) {
         for (int construction : constructions) {
-            for (Picture picture : pictures) {
-                const PictureSize size = screenSize(picture);
+            for (View picture : pictures) {
+                const ViewGeometry size = viewGeometry(picture);
                 PrintStep step;
                 step.copy = copy;
                 step.construction = construction;

@@ -6,17 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/views/views.hpp"
+
 namespace tavir::output {
 
-// In the order they are printed for each construction.
-enum class Picture { Board, DotStructure, Animation };
-
-struct PictureSize {
-    int width;
-    int height;
-};
-// The pictures' size on screen, in pixels at 96 dpi; on paper they keep that physical size.
-PictureSize screenSize(Picture picture);
+// The pictures keep on paper the physical size their screen pixels have at this resolution.
 constexpr double kScreenDpi = 96.0;
 
 struct PrintRequest {
@@ -47,7 +41,7 @@ struct PageGeometry {
 struct PrintStep {
     int copy = 1;  // 1-based
     int construction = 1;
-    Picture picture = Picture::Board;
+    View picture = View::Board;  // the board, the dot structure or the 3D view
     bool newPageBefore = false;
     int page = 0;  // 0-based
     // Where the picture goes on its page, in device pixels.

@@ -1,28 +1,40 @@
 #include "core/richtext/rtf_file.hpp"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
-#include "core/richtext/rtf_writer.hpp"
 #include "core/files/file_io.hpp"
+#include "core/files/texts.hpp"
+#include "core/richtext/rtf_writer.hpp"
+#include "core/richtext/texts.hpp"
 
 namespace tavir {
 
-std::optional<RtfReadResult> loadRtfFile(const std::filesystem::path& path) {
+namespace {
+FileFailure cannotRead(const std::filesystem::path& path, std::string detail) {
+    return {std::string(richtext_texts::kReadFailureTitle), std::string(richtext_texts::kCannotOpen) + path.string(),
+            std::move(detail)};
+}
+}  // namespace
+
+FileResult<RtfReadResult> loadRtfFile(const std::filesystem::path& path) {
+    // Asked first so that a huge file is refused before it is read.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
     const auto size = std::filesystem::file_size(path, error);
-    if (error || size > kMaxRtfFileBytes) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return readRtf(bytes);
+    if (!error && size > kMaxRtfFileBytes) return cannotRead(path, std::string(files_texts::kTooLarge));
+    const auto bytes = readFileBytes(path, kMaxRtfFileBytes);
+    if (!bytes) return cannotRead(path, bytes.failure().detail);
+    RtfReadResult read = readRtf(*bytes);
+    if (read.source == RtfSource::NotText)
+        return FileFailure{std::string(richtext_texts::kReadFailureTitle), std::string(richtext_texts::kNotText), {}};
+    return read;
 }
 
-bool saveRtfFile(const std::filesystem::path& path, const RichDocument& document) {
-    return writeFileAtomically(path, writeRtf(document)).ok;
+FileDone saveRtfFile(const std::filesystem::path& path, const RichDocument& document) {
+    const FileDone written = writeFileAtomically(path, writeRtf(document));
+    if (!written)
+        return FileFailure{std::string(richtext_texts::kWriteFailureTitle),
+                           std::string(richtext_texts::kCannotSave) + path.string(), written.failure().detail};
+    return {};
 }
 
 }  // namespace tavir

@@ -2,9 +2,9 @@
 // RTF files of the exercise area: load through readRtf, save through writeRtf.
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 
+#include "core/files/file_result.hpp"
 #include "core/richtext/rtf_reader.hpp"
 
 namespace tavir {
@@ -13,13 +13,16 @@ namespace tavir {
 // few kilobytes, and even one full of pictures stays far below this.
 inline constexpr std::uintmax_t kMaxRtfFileBytes = 256u * 1024u * 1024u;
 
-// The file's bytes read as readRtf reads them; nullopt when the file cannot be read (missing,
-// a folder, unreadable, or larger than kMaxRtfFileBytes).
-std::optional<RtfReadResult> loadRtfFile(const std::filesystem::path& path);
+// The file's bytes read as readRtf reads them. Refused, under "Lecture impossible", with
+// "Impossible de lire le fichier " + path when the file cannot be read (missing, not a
+// regular file, a read error, larger than kMaxRtfFileBytes) and with richtext_texts::kNotText
+// when it holds no text (source NotText never comes back).
+FileResult<RtfReadResult> loadRtfFile(const std::filesystem::path& path);
 
 // Writes the document through writeFileAtomically (a temporary file beside the target,
 // renamed over it), so a failed save never leaves a half-written file in place of the old
-// one. Returns false when anything failed; the target is then unchanged.
-bool saveRtfFile(const std::filesystem::path& path, const RichDocument& document);
+// one; refused, under "Enregistrement impossible", with "Impossible d'enregistrer le
+// fichier " + path.
+FileDone saveRtfFile(const std::filesystem::path& path, const RichDocument& document);
 
 }  // namespace tavir

@@ -13,47 +13,39 @@ namespace {
 constexpr int kMagicRecord = 1;
 constexpr int kFirstEntryRecord = 2;
 constexpr int kClosingRecord = 12;
+
+FileFailure notOurs() {
+    return {std::string(series_texts::kWrongMagicTitle), std::string(series_texts::kWrongMagic), {}};
+}
+FileFailure unreadable() {
+    return {std::string(series_texts::kReadErrorTitle), std::string(series_texts::kReadError), {}};
+}
+FileFailure cannotWrite(std::string detail) {
+    return {std::string(series_texts::kWriteErrorTitle), std::string(series_texts::kWriteError), std::move(detail)};
+}
 }  // namespace
 
-std::string_view SeriesLoad::message() const {
-    switch (status) {
-        case SeriesLoadStatus::Ok: return {};
-        case SeriesLoadStatus::WrongMagic: return series_texts::kWrongMagic;
-        case SeriesLoadStatus::ReadError: break;
-    }
-    return series_texts::kReadError;
-}
-
-std::string_view SeriesLoad::title() const {
-    switch (status) {
-        case SeriesLoadStatus::Ok: return {};
-        case SeriesLoadStatus::WrongMagic: return series_texts::kWrongMagicTitle;
-        case SeriesLoadStatus::ReadError: break;
-    }
-    return series_texts::kReadErrorTitle;
-}
-
-SeriesLoad decodeSeries(std::string_view bytes) {
+FileResult<SeriesEntries> decodeSeries(std::string_view bytes) {
     // A file that does not start with our magic is not ours, whatever else is wrong with it.
     const auto magic = readRecordBytes(bytes, kMagicRecord);
-    if (!magic || *magic != series_texts::kMagic) return {SeriesLoadStatus::WrongMagic, {}};
-    if (bytes.size() < kSeriesMinimumFileSize) return {SeriesLoadStatus::ReadError, {}};
+    if (!magic || *magic != series_texts::kMagic) return notOurs();
+    if (bytes.size() < kSeriesMinimumFileSize) return unreadable();
 
-    SeriesLoad load{SeriesLoadStatus::Ok, {}};
+    SeriesEntries entries;
     for (int i = 0; i < kSeriesLength; ++i) {
         RecordRead record = readRecord(bytes, kFirstEntryRecord + i);
-        if (record.status != RecordStatus::Ok) return {SeriesLoadStatus::ReadError, {}};
-        load.entries[static_cast<std::size_t>(i)] = std::move(record.text);
+        if (record.status != RecordStatus::Ok) return unreadable();
+        entries[static_cast<std::size_t>(i)] = std::move(record.text);
     }
     // Record 12's text is not used, but a damaged one means a damaged file.
-    if (readRecord(bytes, kClosingRecord).status != RecordStatus::Ok) return {SeriesLoadStatus::ReadError, {}};
-    return load;
+    if (readRecord(bytes, kClosingRecord).status != RecordStatus::Ok) return unreadable();
+    return entries;
 }
 
-SeriesLoad loadSeriesFile(const std::filesystem::path& path) {
+FileResult<SeriesEntries> loadSeriesFile(const std::filesystem::path& path) {
     // Nothing beyond record 12 is read, so a huge or endless file costs no more than a good one.
     const auto bytes = readFileBytes(path, kSeriesFileSize);
-    if (!bytes) return {SeriesLoadStatus::ReadError, {}};
+    if (!bytes) return bytes.failedAs<SeriesEntries>(series_texts::kReadErrorTitle, std::string(series_texts::kReadError));
     return decodeSeries(*bytes);
 }
 
@@ -66,14 +58,12 @@ std::optional<std::string> encodeSeries(const SeriesEntries& entries) {
     return encodeRecords(texts);
 }
 
-std::string_view SeriesSave::message() { return series_texts::kWriteError; }
-std::string_view SeriesSave::title() { return series_texts::kWriteErrorTitle; }
-
-SeriesSave saveSeriesFile(const std::filesystem::path& path, const SeriesEntries& entries) {
+FileDone saveSeriesFile(const std::filesystem::path& path, const SeriesEntries& entries) {
     const auto bytes = encodeSeries(entries);
-    if (!bytes) return {false, "an entry does not fit in a record"};
-    WriteResult written = writeFileAtomically(path, *bytes);
-    return {written.ok, std::move(written.detail)};
+    if (!bytes) return cannotWrite({});
+    const FileDone written = writeFileAtomically(path, *bytes);
+    if (!written) return cannotWrite(written.failure().detail);
+    return {};
 }
 
 std::string normalisedSeriesEntry(std::string_view text) {

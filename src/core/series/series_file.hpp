@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/files/file_result.hpp"
+
 namespace tavir {
 
 constexpr int kSeriesLength = 10;
@@ -19,44 +21,23 @@ constexpr std::size_t kSeriesFileSize = 12 * 128;
 // Entries 1..10 of the construction table, as texts.
 using SeriesEntries = std::array<std::string, kSeriesLength>;
 
-enum class SeriesLoadStatus {
-    Ok,
-    WrongMagic,  // record 1 is not exactly "TAVIR": not one of our files
-    ReadError,   // unreadable, shorter than 1411 bytes, or a record length above 126
-};
-
-struct SeriesLoad {
-    SeriesLoadStatus status = SeriesLoadStatus::ReadError;
-    SeriesEntries entries;  // the ten texts as stored (UTF-8); all empty unless Ok
-
-    bool ok() const { return status == SeriesLoadStatus::Ok; }
-    // The French message box for a refused file; empty texts when Ok.
-    std::string_view message() const;
-    std::string_view title() const;
-};
-
-// The whole decision on a file held in memory. Nothing is half-read: either all ten
-// entries come back or none.
-SeriesLoad decodeSeries(std::string_view bytes);
-// Reads the file (its first twelve records) and decodes it.
-SeriesLoad loadSeriesFile(const std::filesystem::path& path);
+// The whole decision on a file held in memory. Nothing is half-read: either the ten entries
+// (the texts as stored, UTF-8) come back or the French refusal: "Fichier non valide" when
+// record 1 is not exactly "TAVIR" (not one of our files), "Erreur lors du chargement du
+// fichier" when the file is shorter than 1411 bytes or a record length is above 126.
+FileResult<SeriesEntries> decodeSeries(std::string_view bytes);
+// Reads the file (its first twelve records) and decodes it; a file that cannot be read (not
+// a regular file, a read error) gives "Lecture impossible sur disque".
+FileResult<SeriesEntries> loadSeriesFile(const std::filesystem::path& path);
 
 // The file's bytes for ten entries; a blank entry is written as length 0. Records are padded
 // to 128 bytes with zeros, record 12 included. Nothing when an entry needs more than 126
 // bytes (no construction string does).
 std::optional<std::string> encodeSeries(const SeriesEntries& entries);
 
-struct SeriesSave {
-    bool ok = false;
-    std::string detail;  // the system's reason, for logs
-    // The French message box for a failed save.
-    static std::string_view message();
-    static std::string_view title();
-};
-
 // Writes the series file atomically: the old file at `path`, if any, is either replaced
-// whole or left exactly as it was.
-SeriesSave saveSeriesFile(const std::filesystem::path& path, const SeriesEntries& entries);
+// whole or left exactly as it was ("Ecriture impossible sur disque" when it cannot be).
+FileDone saveSeriesFile(const std::filesystem::path& path, const SeriesEntries& entries);
 
 // What the board may receive from a loaded entry: "" for a blank entry, otherwise a valid
 // 23-character construction string in which every damaged position (missing, foreign

@@ -67,16 +67,6 @@ int neighbourCell(int cell, BoardKey arrow) {
     return cellAt(column, row);
 }
 
-std::optional<BondMenuChoice> bondMenuForSlot(const Construction& c, int slot) {
-    if (slot < 1 || slot >= kSlotCount || c.slot[slot] == 0) return std::nullopt;
-    BondMenuChoice m;
-    m.slot = slot;
-    m.highestOrder = highestBondOrder(c, slot);
-    m.tripleEnabled = m.highestOrder >= 3;
-    m.doubleEnabled = m.highestOrder >= 2;
-    return m;
-}
-
 bool applyBoardKey(Workspace& workspace, int& focusedCell, BoardKey key) {
     if (focusedCell < 0 || focusedCell >= kCellCount) focusedCell = 0;
     switch (key) {

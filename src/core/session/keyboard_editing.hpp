@@ -35,9 +35,6 @@ int neighbourCell(int cell, BoardKey arrow);
 // The bond a cell's order keys change: the centres share slot 1, any other cell has its own.
 constexpr int bondSlotOfCell(int cell) { return cell <= 1 ? 1 : cell; }
 
-// The bond menu of a slot as a right click on its zone would open it; nothing without a bond.
-std::optional<BondMenuChoice> bondMenuForSlot(const Construction& c, int slot);
-
 // Applies a key to the focused cell through the same entry points as the mouse, so the
 // analysis, undo and views behave alike. Arrows move `focusedCell`. False when the key
 // changed nothing because the board does not allow it (an order the bond menu would grey

@@ -1,118 +1,81 @@
 #include "core/session/workspace.hpp"
 
-#include "core/board/acceptance.hpp"
 #include "core/board/elements.hpp"
 #include "core/geometry3d/texts.hpp"
 
 namespace tavir {
 
-namespace {
-constexpr int kLastFrame = 627;
-constexpr int kFrameCount = 628;
-}
-
-Workspace::Workspace() = default;
+Workspace::Workspace() { deriveView(); }
 
 void Workspace::notify() {
+    deriveView();
     if (listener_) listener_();
 }
 
-void Workspace::majliaison() {
-    board_.tidy();
+void Workspace::deriveView() {
+    const bool shown = analysis_.shown();
+    view_.smile = shown;
+    view_.phototavir = !shown;
+    view_.check1Visible = shown;
+    view_.check2Visible = shown;
+    view_.check3Visible = false;
+    view_.brute = analysis_.accepted;
+    view_.timerEnabled = animationRunning_;
+    view_.timerInterval = timerInterval_;
+    view_.undoEnabled = table_.undoEnabled();
+    view_.pasteEnabled = table_.pasteEnabled();
+}
 
-    // Acceptance: every atom at its usual valence.
-    const bool accepted = isAccepted(board_.record);
-    view_.smile = accepted;
-    view_.phototavir = !accepted;
-    view_.check1Visible = accepted;
-    view_.check2Visible = accepted;
-    if (!accepted) {
-        view_.check3Visible = false;
-        view_.timerEnabled = false;
-        view_.d3dCleared = true;
+void Workspace::majliaison() { majliaison(analysis_.board); }
+
+void Workspace::majliaison(Board input) {
+    analysis_ = analyse(std::move(input), analysisOptions());
+    // A rejected construction stops the animation; the stopped timer's redraw lowers the
+    // counter, and its tick does nothing while nothing is shown.
+    if (!analysis_.accepted) {
+        clock_.stepBackForRedraw();
+        view_.lastTick.reset();
+    }
+    table_.recordAnalysis(analysis_.board.record.toString());
+    // An accepted change restarts a stopped animation.
+    animationRunning_ = analysis_.shown();
+    if (!analysis_.shown()) {
+        view_.d3d = ShownFrame{analysis_, view_.options.frame, clock_.pose()};
         view_.c3dText.clear();
-    } else {
-        view_.timerEnabled = true;
-    }
-
-    // A stopped animation still shows the new construction, at the same pose.
-    if (!view_.timerEnabled) {
-        if (frameCounter_ > 0) --frameCounter_;
-        Timer1_Timer();
-    }
-
-    // Undo bookkeeping: a pick-up (state 1) saves once, the selector (state 2) not at all.
-    if (undoState_ != 2) {
-        table_[kUndoEntry] = table_[kLastAnalysedEntry];
-        storeConstruction(kLastAnalysedEntry);
-        view_.undoEnabled = true;
-        undoNumber_ = current_;
-    } else {
-        // The board as it now stands is what the next undo must come back to: after a move,
-        // the drop's board, not the board with the atom still in the air.
-        storeConstruction(kLastAnalysedEntry);
-        undoState_ = 0;
-    }
-    if (undoState_ == 1) undoState_ = 2;
-
-    formulebrute();
-    storeConstruction(current_);
-
-    if (!board_.occupied(0) && !board_.occupied(1)) {
-        view_.check1Visible = view_.check2Visible = view_.check3Visible = false;
-        view_.phototavir = true;
-        view_.smile = false;
-        view_.timerEnabled = false;
-        view_.d3dCleared = true;
-        view_.c3dText.clear();
-    } else if (view_.smile) {
-        view_.phototavir = false;
-        view_.check1Visible = view_.check2Visible = true;
-        reptavir();
     }
     notify();
 }
 
-void Workspace::formulebrute() {
-    view_.brute = view_.smile;
-    if (view_.brute) view_.formula = board_.record;
-}
-
-void Workspace::reptavir() {
-    view_.dotStructure = board_.record;
-    view_.dotPositions = board_.position;
-    view_.dotDrawn = true;
+void Workspace::build(const Construction& c, int dragFlag) {
+    Board board;
+    board.show(c);
+    board.dragFlag = static_cast<int16_t>(dragFlag);
+    majliaison(std::move(board));
 }
 
 void Workspace::Check1_Click(bool ticked) {
-    view_.check1 = ticked;
-    reptavir();
+    view_.options.dot.redBonds = ticked;
     notify();
 }
 
 void Workspace::Check2_Click(bool ticked) {
-    view_.check2 = ticked;
-    reptavir();
+    view_.options.dot.blueBars = ticked;
     notify();
 }
 
 void Workspace::Check3_Click(bool ticked) {
-    view_.check3 = ticked;
-    reptavir();
+    view_.options.dot.formalCharges = ticked;
     notify();
 }
 
 void Workspace::Timer1_Timer() {
-    if (!view_.smile) {
+    if (!analysis_.shown()) {
         view_.lastTick.reset();
         return;
     }
-    if (++frameCounter_ > kLastFrame) {
-        frameCounter_ = 0;
-        rotationSign_ = rotationSign_ == 1 ? int16_t{-1} : int16_t{1};
-    }
-    const GeometryDecision decision = decideGeometry(board_.record);
-    view_.lastTick = decision;
+    clock_.advance();
+    const GeometryDecision& decision = analysis_.geometry;
+    view_.lastTick = decision.routine;
     if (decision.text) view_.c3dText = *decision.text;
     if (decision.figureBox == FigureBoxChange::shown) {
         view_.tetra1Visible = true;
@@ -121,42 +84,34 @@ void Workspace::Timer1_Timer() {
         view_.tetra1Visible = false;
     }
     if (decision.idle) return;  // nothing drawn, the view keeps its picture
-    view_.d3dCleared = false;
-    view_.frame = decision;
-    view_.frameCounterDrawn = frameCounter_;
-    view_.rotationSignDrawn = rotationSign_;
-    view_.frameOptions = FrameOptions{view_.compactChecked, view_.tetra1Checked};
+    view_.d3d = ShownFrame{analysis_, view_.options.frame, clock_.pose()};
 }
 
 void Workspace::redrawCurrentFrame() {
-    if (frameCounter_ > 0) --frameCounter_;
+    clock_.stepBackForRedraw();
     Timer1_Timer();
     notify();
 }
 
 void Workspace::Command16_Click(int index) {
     // With the construction rejected, no control moves the pose.
-    const bool shown = view_.smile;
+    const bool shown = analysis_.shown();
     switch (index) {
     case 0:
     case 1:
         if (!shown) return;
-        frameCounter_ = static_cast<int16_t>(frameCounter_ - (index == 0 ? 21 : 2));
-        if (frameCounter_ < 0) frameCounter_ = static_cast<int16_t>(frameCounter_ + kFrameCount);
+        clock_.back(index == 0 ? 21 : 2);
         break;
     case 2:
-        view_.timerEnabled = false;
-        notify();
-        return;
     case 3:
-        view_.timerEnabled = true;
+        animationRunning_ = index == 3;
         notify();
         return;
     case 4:
         break;
     case 5:
         if (!shown) return;
-        frameCounter_ = static_cast<int16_t>(frameCounter_ + 19);
+        clock_.forward(19);
         break;
     default:
         return;
@@ -166,41 +121,44 @@ void Workspace::Command16_Click(int index) {
 }
 
 void Workspace::compact_Click(bool ticked) {
-    view_.compactChecked = ticked;
-    if (!view_.timerEnabled) redrawCurrentFrame();
+    view_.options.frame.compact = ticked;
+    if (!animationRunning_) redrawCurrentFrame();
 }
 
 void Workspace::tetra1_Click(bool ticked) {
-    view_.tetra1Checked = ticked;
-    if (!view_.timerEnabled) redrawCurrentFrame();
+    view_.options.frame.figure = ticked;
+    if (!animationRunning_) redrawCurrentFrame();
 }
 
 void Workspace::Slider1_Change(int value) {
-    view_.timerInterval = value + 5;
+    timerInterval_ = value + 5;
     notify();
 }
 
 void Workspace::dropPaletteElement(int cell, int elementCode) {
     if (cell < 0 || cell >= kCellCount || !isElement(elementCode)) return;
-    board_.picture[cell] = static_cast<int16_t>(elementCode);
-    majliaison();
+    Board board = analysis_.board;
+    board.picture[cell] = static_cast<int16_t>(elementCode);
+    majliaison(std::move(board));
 }
 
 bool Workspace::pickUp(int cell) {
-    if (cell < 0 || cell >= kCellCount || board_.picture[cell] == 0) return false;
-    undoState_ = 1;
-    lifted_ = board_.picture[cell];
-    board_.picture[cell] = 0;
-    board_.dragFlag = 1;
-    majliaison();
+    if (cell < 0 || cell >= kCellCount || analysis_.board.picture[cell] == 0) return false;
+    table_.startMove();
+    Board board = analysis_.board;
+    lifted_ = board.picture[cell];
+    board.picture[cell] = 0;
+    board.dragFlag = 1;
+    majliaison(std::move(board));
     return true;
 }
 
 void Workspace::dropLifted(int cell) {
     if (cell < 0 || cell >= kCellCount || lifted_ == 0) return;
-    board_.picture[cell] = lifted_;
+    Board board = analysis_.board;
+    board.picture[cell] = lifted_;
     lifted_ = 0;
-    majliaison();
+    majliaison(std::move(board));
 }
 
 void Workspace::finishInterruptedMove() {
@@ -209,44 +167,25 @@ void Workspace::finishInterruptedMove() {
 }
 
 void Workspace::runPendingAnalysis() {
-    if (board_.dragFlag == -1) majliaison();
-}
-
-void Workspace::dragOverBoardBox() {
-    if (board_.dragFlag == -1) majliaison();
-    board_.dragFlag = 0;
+    if (analysis_.board.dragFlag == -1) majliaison();
 }
 
 std::optional<BondMenuChoice> Workspace::openBondMenu(int cell, int x, int y) {
-    auto menu = bondMenuAt(board_.record, cell, x, y);
+    auto menu = bondMenuAt(analysis_.board.record, cell, x, y);
     if (menu) selectedSlot_ = static_cast<int16_t>(menu->slot);
     return menu;
 }
 
 void Workspace::chooseBondOrder(int order) {
+    Board board = analysis_.board;
     if (selectedSlot_ >= 1 && selectedSlot_ < kSlotCount && order >= 1 && order <= 3)
-        board_.record.slot[selectedSlot_] = static_cast<int16_t>(order);
-    majliaison();
+        board.record.slot[selectedSlot_] = static_cast<int16_t>(order);
+    majliaison(std::move(board));
 }
 
 void Workspace::chooseBondOrderOf(int slot, int order) {
     selectedSlot_ = static_cast<int16_t>(slot);
     chooseBondOrder(order);
-}
-
-void Workspace::storeConstruction(int n) {
-    table_.at(static_cast<std::size_t>(n)) = board_.record.toString();
-}
-
-void Workspace::showConstruction(int n) {
-    auto& text = table_.at(static_cast<std::size_t>(n));
-    if (isBlankEntry(text)) text = std::string(kEmptyConstructionString);
-    board_.show(Construction::fromString(text));
-}
-
-void Workspace::setBoard(const Construction& c, int dragFlag) {
-    board_.show(c);
-    board_.dragFlag = static_cast<int16_t>(dragFlag);
 }
 
 }  // namespace tavir
@@ -255,37 +194,36 @@ namespace tavir {
 
 void Workspace::Option3_Click(int index) {
     if (index < 0 || index > 9) return;
-    current_ = static_cast<int16_t>(index + 1);
-    view_.undoEnabled = current_ == undoNumber_;
-    undoState_ = 2;
-    showConstruction(current_);
-    storeConstruction(kLastAnalysedEntry);
-    majliaison();
+    Board board = analysis_.board;
+    board.show(table_.select(index + 1));
+    majliaison(std::move(board));
 }
 
 void Workspace::Command13_Click() {
-    showConstruction(kUndoEntry);
-    majliaison();
+    Board board = analysis_.board;
+    board.show(table_.show(kUndoEntry));
+    majliaison(std::move(board));
 }
 
 void Workspace::Command14_Click() {
-    showConstruction(kCopyBufferEntry);
-    majliaison();
+    Board board = analysis_.board;
+    board.show(table_.show(kCopyBufferEntry));
+    majliaison(std::move(board));
 }
 
 void Workspace::copyConstruction() {
-    storeConstruction(kCopyBufferEntry);
-    view_.pasteEnabled = true;
+    table_.copy(analysis_.board.record.toString());
     notify();
 }
 
 void Workspace::sq01_Click() {
-    board_.picture.fill(0);
-    majliaison();
+    Board board = analysis_.board;
+    board.picture.fill(0);
+    majliaison(std::move(board));
 }
 
 void Workspace::sq02_Click() {
-    for (int n = 1; n <= 10; ++n) table_[static_cast<std::size_t>(n)].clear();
+    table_.clearSeries();
     sq01_Click();
 }
 
@@ -293,7 +231,7 @@ void Workspace::loadSeries(const std::array<std::string, 10>& entries) {
     for (int n = 1; n <= 10; ++n) {
         // Damaged positions read as 0: nothing impossible reaches the table.
         const std::string& text = entries[static_cast<std::size_t>(n - 1)];
-        table_[static_cast<std::size_t>(n)] = isBlankEntry(text) ? std::string() : Construction::fromString(text).toString();
+        table_.setEntry(n, isBlankEntry(text) ? std::string() : Construction::fromString(text).toString());
     }
     // Construction 2 then 1, so that construction 1 is shown even when it was already selected.
     Option3_Click(1);
@@ -302,21 +240,13 @@ void Workspace::loadSeries(const std::array<std::string, 10>& entries) {
 
 std::array<std::string, 10> Workspace::seriesEntries() const {
     std::array<std::string, 10> out;
-    for (int n = 1; n <= 10; ++n) out[static_cast<std::size_t>(n - 1)] = table_[static_cast<std::size_t>(n)];
+    for (int n = 1; n <= 10; ++n) out[static_cast<std::size_t>(n - 1)] = table_.entry(n);
     return out;
 }
 
-void Workspace::beginAnimationCopy() {
-    // As the redraw of the current frame, so that a copy at frame 1 keeps its pose too.
-    if (frameCounter_ > 0) --frameCounter_;
-    Timer1_Timer();
-}
-
-void Workspace::endAnimationCopy() {
-    // Never below 0: the counter stays in its range even while nothing is shown.
-    if (frameCounter_ > 0) --frameCounter_;
-    Timer1_Timer();
-    notify();
+Analysis Workspace::analysisOf(int n) const {
+    if (n == table_.current()) return analysis_;
+    return analyse(Construction::fromString(table_.entry(n)), 0, analysisOptions());
 }
 
 }  // namespace tavir

@@ -1,22 +1,30 @@
 #pragma once
-// The program's shared state in one object, and the entry points the windows call.
+// The program's shared state in one object, and the entry points the windows call. Every
+// change of the board runs the analysis, keeps the table and the undo up to date, and derives
+// what the windows show from the analysis.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 
-#include "core/board/board.hpp"
+#include "core/analysis/analysis.hpp"
 #include "core/board/bond_menu.hpp"
-#include "core/geometry3d/classification.hpp"
-#include "core/geometry3d/drawing.hpp"
+#include "core/session/animation_clock.hpp"
+#include "core/session/construction_table.hpp"
+#include "core/views/views.hpp"
 
 namespace tavir {
 
-constexpr int kTableSize = 14;
-constexpr int kCopyBufferEntry = 0;
-constexpr int kUndoEntry = 12;
-constexpr int kLastAnalysedEntry = 13;
+// What the 3D view shows: the analysis, options and pose of the last tick that drew. An
+// analysis that is not shown leaves the view cleared.
+struct ShownFrame {
+    Analysis analysis;
+    FrameOptions options;
+    Pose pose;
+
+    bool cleared() const { return !analysis.shown(); }
+};
 
 // What the windows show besides the pictures: visibilities, captions, enabled states.
 struct ViewState {
@@ -25,51 +33,43 @@ struct ViewState {
     bool check1Visible = false;
     bool check2Visible = false;
     bool check3Visible = false;
-    bool check1 = false;  // bonding strokes in red
-    bool check2 = false;  // non-bonding bars in blue
-    bool check3 = false;  // formal charges
     bool brute = true;
     bool timerEnabled = true;
     int timerInterval = 55;  // ms, the speed slider's value plus 5
+    bool undoEnabled = false;
+    bool pasteEnabled = false;
+    // The option ticks of the dot-structure box and the 3D frame, as they stand now.
+    ViewOptions options;
+
+    // Left by the animation's ticks: the geometry text, the figure box and the 3D picture.
     std::string c3dText;
     bool tetra1Visible = false;
     std::string tetra1Caption;
-    bool tetra1Checked = false;  // the geometric figure
-    bool compactChecked = false;
-
-    // What the 3D view shows: cleared, or the frame the last tick drew.
-    bool d3dCleared = true;
-    GeometryDecision frame;
-    int frameCounterDrawn = 0;
-    int rotationSignDrawn = 1;
-    FrameOptions frameOptions;
-    // The dispatch's routine at the last tick that ran, empty when it did nothing.
-    std::optional<GeometryDecision> lastTick;
-    bool undoEnabled = false;
-    bool pasteEnabled = false;
-
-    // What the formula box and the dot-structure box show: the board as they last drew it.
-    Construction formula;
-    Construction dotStructure;
-    std::array<CellPosition, kCellCount> dotPositions = kGridPositions;
-    bool dotDrawn = false;
+    ShownFrame d3d;
+    // The routine the last tick ran, nothing when it did nothing.
+    std::optional<GeometryRoutine> lastTick;
 };
 
 class Workspace {
 public:
     Workspace();
 
-    const Board& board() const { return board_; }
+    const Board& board() const { return analysis_.board; }
+    // The analysis of the board as it stands: what the board, formula and dot-structure views draw.
+    const Analysis& analysis() const { return analysis_; }
     const ViewState& view() const { return view_; }
-    ViewState& view() { return view_; }
+    Pose pose() const { return clock_.pose(); }
 
     // Called after every change that the windows must show.
     void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
-    // --- the analysis and its helpers
+    // --- the analysis and the animation's tick
+    // Analyses the board as it stands.
     void majliaison();
     // One animation tick: advances the frame counter while the construction is shown.
     void Timer1_Timer();
+    // A construction put on the board as it is, then analysed: for the companion and tests.
+    void build(const Construction& c, int dragFlag = 0);
 
     // --- editing by mouse
     void dropPaletteElement(int cell, int elementCode);
@@ -79,10 +79,9 @@ public:
     void dropLifted(int cell);
     // The lifted atom was dropped outside every cell: it is gone, and the move's analysis runs.
     void finishInterruptedMove();
-    // The pointer passed over the window, its frame or the palette: an unfinished move's
-    // analysis runs once.
+    // The pointer passed over the board box, the window, its frame or the palette: an
+    // unfinished move's analysis runs once.
     void runPendingAnalysis();
-    void dragOverBoardBox();
     // Right button released at pixel (x, y) of a cell: the menu to show, if any.
     std::optional<BondMenuChoice> openBondMenu(int cell, int x, int y);
     void chooseBondOrder(int order);
@@ -112,25 +111,19 @@ public:
     const std::string& seriesFileName() const { return seriesFileName_; }
     void setSeriesFileName(std::string name) { seriesFileName_ = std::move(name); }
 
-    // The 3D copy items redraw the current pose around the copy: the view is drawn for the
-    // copy between these two calls, and the pose is the same afterwards.
-    void beginAnimationCopy();
-    void endAnimationCopy();
+    const std::string& entry(int n) const { return table_.entry(n); }
+    // Construction n (1..10) as its pictures would show it once selected: the board's own
+    // analysis for the current one, its table entry analysed for any other.
+    Analysis analysisOf(int n) const;
 
-    // --- construction table
-    const std::string& entry(int n) const { return table_.at(static_cast<std::size_t>(n)); }
-    void setEntry(int n, std::string text) { table_.at(static_cast<std::size_t>(n)) = std::move(text); }
-    void storeConstruction(int n);
-    void showConstruction(int n);
-
-    int currentConstruction() const { return current_; }
-    int undoConstruction() const { return undoNumber_; }
-    int undoState() const { return undoState_; }
+    int currentConstruction() const { return table_.current(); }
+    int undoConstruction() const { return table_.undoConstruction(); }
+    int undoState() const { return table_.undoState(); }
     int selectedSlot() const { return selectedSlot_; }
 
-    int frameCounter() const { return frameCounter_; }
-    int rotationSign() const { return rotationSign_; }
-    void setFrameCounter(int n) { frameCounter_ = static_cast<int16_t>(n); }
+    int frameCounter() const { return clock_.counter(); }
+    int rotationSign() const { return clock_.rotationSign(); }
+    void setFrameCounter(int n) { clock_.setCounter(n); }
 
     // --- animation controls
     // Subtracts 1 (when above 0) and ticks: the same pose, with the current board and options.
@@ -145,24 +138,22 @@ public:
     bool textModified() const { return textModified_; }
     void setTextModified(bool modified) { textModified_ = modified; }
 
-    // For tests and the command line: put a construction on the board as-is.
-    void setBoard(const Construction& c, int dragFlag = 0);
-
 private:
+    // The refresh chain: analysis, the table's bookkeeping, then what the windows show.
+    void majliaison(Board input);
+    AnalysisOptions analysisOptions() const { return {view_.options.dot.formalCharges}; }
+    // The flags of the view state, from the analysis and the session.
+    void deriveView();
     void notify();
-    void formulebrute();
-    void reptavir();
 
-    Board board_;
+    Analysis analysis_;
     ViewState view_;
-    std::array<std::string, kTableSize> table_{};
-    int16_t current_ = 1;
-    int16_t undoNumber_ = 0;
-    int16_t undoState_ = 0;
+    ConstructionTable table_;
+    AnimationClock clock_;
+    bool animationRunning_ = true;
+    int timerInterval_ = 55;
     int16_t selectedSlot_ = 0;
     int16_t lifted_ = 0;
-    int16_t frameCounter_ = 0;
-    int16_t rotationSign_ = 1;
     bool textModified_ = false;
     std::string seriesFileName_;
     std::function<void()> listener_;

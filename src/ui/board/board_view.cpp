@@ -9,29 +9,18 @@
 #include <QPainter>
 #include <QPointer>
 
-#include "core/board/board_drawing.hpp"
 #include "core/board/elements.hpp"
 #include "core/session/keyboard_editing.hpp"
-#include "core/board/texts.hpp"
+#include "ui/board/texts.hpp"
 #include "core/session/workspace.hpp"
 #include "ui/common/element_pictures.hpp"
 #include "ui/common/modal_hooks.hpp"
-#include "ui/common/qt_canvas.hpp"
+#include "ui/common/view_painter.hpp"
 #include "ui/common/qt_text.hpp"
 
 namespace tavir::ui {
 
 namespace {
-
-// The light squares that show the pupil where the twelve cells are.
-QPixmap boardBackground(QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
-    p.setPen(QPen(QColor(225, 225, 225), 1, Qt::DotLine));
-    for (const auto& pos : kGridPositions) p.drawRect(pos.left + 2, pos.top + 2, kCellSize - 5, kCellSize - 5);
-    return pixmap;
-}
 
 std::optional<BoardKey> boardKeyOf(const QKeyEvent& event) {
     // Alt and Ctrl combinations stay the window's shortcuts.
@@ -54,7 +43,7 @@ std::optional<BoardKey> boardKeyOf(const QKeyEvent& event) {
 BoardView::BoardView(Workspace& workspace, std::function<void(const QString&)> setInfo, QWidget* parent)
     : QWidget(parent), workspace_(workspace), setInfo_(std::move(setInfo)) {
     setObjectName(QStringLiteral("dessineur"));
-    setFixedSize(129, 97);
+    setFixedSize(viewSize(View::Board));
     setAcceptDrops(true);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -66,6 +55,7 @@ BoardView::BoardView(Workspace& workspace, std::function<void(const QString&)> s
 
     menuflo_ = new QMenu(this);
     menuflo_->setObjectName(QStringLiteral("menuflo"));
+    menuflo_->setAccessibleName(utf8(board_texts::kA11yBondMenu));
     const std::string_view captions[] = {board_texts::kBondSimple, board_texts::kBondDouble, board_texts::kBondTriple};
     for (int k = 1; k <= 3; ++k) {
         QAction* a = menuflo_->addAction(utf8(captions[k - 1]));
@@ -104,16 +94,9 @@ void BoardView::nameCellsForScreenReaders() {
     }
 }
 
-void paintBoard(QPainter& p, const Board& board, int focusedCell) {
-    static const QPixmap background = boardBackground(QSize(129, 97));
-    QtCanvas canvas(p, QRect(0, 0, 129, 97), Qt::white, background);
-    drawBoard(board, canvas);
-    drawCellFocus(board, canvas, focusedCell);
-}
-
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    paintBoard(p, workspace_.board(), focusFrameShown() ? focusedCell_ : -1);
+    paintShownView(p, workspace_, View::Board, screenLook(View::Board), focusFrameShown() ? focusedCell_ : -1);
 }
 
 bool BoardView::focusFrameShown() const {
@@ -150,7 +133,7 @@ void BoardView::dragEnterEvent(QDragEnterEvent* event) {
 
 void BoardView::dragMoveEvent(QDragMoveEvent* event) {
     // Over the board but between cells: an unfinished move is analysed now.
-    workspace_.dragOverBoardBox();
+    workspace_.runPendingAnalysis();
     event->ignore();
 }
 

@@ -9,11 +9,8 @@
 
 class QMenu;
 
-class QPainter;
-
 namespace tavir {
 class Workspace;
-struct Board;
 }
 
 namespace tavir::ui {
@@ -65,10 +62,6 @@ private:
     int focusedCell_ = 0;
     bool keyboardInUse_ = false;
 };
-
-// Draws the board picture as the board box does, on any painter; with a focus frame around
-// `focusedCell` when it is a cell.
-void paintBoard(QPainter& painter, const Board& board, int focusedCell = -1);
 
 // One board cell: transparent, it only takes the mouse and the drops for its place.
 class CellWidget : public QWidget {

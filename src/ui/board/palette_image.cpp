@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 
 #include "ui/board/board_view.hpp"
-#include "core/board/texts.hpp"
+#include "ui/board/texts.hpp"
 #include "core/session/workspace.hpp"
 #include "ui/common/element_pictures.hpp"
 #include "ui/common/qt_text.hpp"

@@ -11,7 +11,7 @@
 #include <QSvgRenderer>
 
 #include "core/calculator/machine_background.hpp"
-#include "core/calculator/texts.hpp"
+#include "ui/calculator/texts.hpp"
 #include "ui/common/fonts.hpp"
 #include "ui/common/qt_canvas.hpp"
 #include "ui/common/resources.hpp"

@@ -5,6 +5,8 @@
 #include <QDrag>
 #include <QMenu>
 
+#include "ui/common/qt_text.hpp"
+
 namespace tavir::ui {
 
 std::function<int(QMessageBox&)> ModalHooks::message;
@@ -22,6 +24,10 @@ int showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, c
         if (QAbstractButton* b = box.button(which)) b->setText(QString::fromUtf8(caption));
     if (ModalHooks::message) return ModalHooks::message(box);
     return box.exec();
+}
+
+void showFailure(QWidget* parent, const FileFailure& failure) {
+    showMessage(parent, QMessageBox::Critical, utf8(failure.title), utf8(failure.message));
 }
 
 QAction* popupMenu(QMenu& menu, const QPoint& globalPos) {

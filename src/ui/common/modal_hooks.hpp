@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <functional>
 
+#include "core/files/file_result.hpp"
+
 class QMenu;
 class QAction;
 class QDialog;
@@ -26,6 +28,8 @@ struct ModalHooks {
 // A French message box: the buttons read "OK", "Annuler", "Oui", "Non" whatever the locale.
 int showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                 QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+// The critical message box of a file that could not be loaded or saved.
+void showFailure(QWidget* parent, const FileFailure& failure);
 // Shows a popup menu; the chosen item has been triggered when it is returned.
 QAction* popupMenu(QMenu& menu, const QPoint& globalPos);
 int runDialog(QDialog& dialog);

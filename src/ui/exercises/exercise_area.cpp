@@ -9,15 +9,16 @@
 #include <QPrinter>
 #include <QTextEdit>
 
-#include "core/board/texts.hpp"
+#include "ui/board/texts.hpp"
 #include "core/session/workspace.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/program_directory.hpp"
 #include "ui/common/qt_text.hpp"
 #include "ui/exercises/exercise_chooser.hpp"
+#include "core/exercises/exercise_documents.hpp"
 #include "core/exercises/exercise_file.hpp"
 #include "ui/exercises/rich_text_document.hpp"
-#include "core/exercises/texts.hpp"
+#include "ui/exercises/texts.hpp"
 #include "ui/help/introduction.hpp"
 #include "core/richtext/dropped_content.hpp"
 #include "core/richtext/rtf_file.hpp"
@@ -47,41 +48,43 @@ ExerciseArea::ExerciseArea(Workspace& workspace, QTextEdit& supertext, QLineEdit
       loadSeries_(std::move(loadSeries)) {
     optionexo_ = new QMenu(&window);
     optionexo_->setObjectName(QStringLiteral("optionexo"));
-    const std::pair<const char*, std::string_view> items[] = {
-        {"PRISENMAIN", ex::kMenuGuidedTour}, {nullptr, {}},
-        {"openexo", ex::kMenuOpenExercise},  {"opencor", ex::kMenuCorrection},
-        {nullptr, {}},                       {"savetexte", ex::kMenuSaveText},
-        {"opentexte", ex::kMenuOpenText},    {"imprimetexte", ex::kMenuPrintText},
-        {nullptr, {}},                       {"Closexo", ex::kMenuClose}};
-    for (const auto& [name, caption] : items) {
-        if (!name) {
+    optionexo_->setAccessibleName(utf8(ex::kA11yExerciseMenu));
+    struct Item {
+        const char* name;
+        std::string_view caption;
+        void (ExerciseArea::*handler)();
+    };
+    const Item items[] = {{"PRISENMAIN", ex::kMenuGuidedTour, &ExerciseArea::PRISENMAIN_Click},
+                          {nullptr, {}, nullptr},
+                          {"openexo", ex::kMenuOpenExercise, &ExerciseArea::openexo_Click},
+                          {"opencor", ex::kMenuCorrection, &ExerciseArea::opencor_Click},
+                          {nullptr, {}, nullptr},
+                          {"savetexte", ex::kMenuSaveText, &ExerciseArea::savetexte_Click},
+                          {"opentexte", ex::kMenuOpenText, &ExerciseArea::opentexte_Click},
+                          {"imprimetexte", ex::kMenuPrintText, &ExerciseArea::imprimetexte_Click},
+                          {nullptr, {}, nullptr},
+                          {"Closexo", ex::kMenuClose, &ExerciseArea::Closexo_Click}};
+    for (const Item& item : items) {
+        if (!item.name) {
             optionexo_->addSeparator();
             continue;
         }
-        QAction* a = optionexo_->addAction(utf8(caption));
-        a->setObjectName(QString::fromLatin1(name));
-    }
-    const std::pair<const char*, void (ExerciseArea::*)()> handlers[] = {
-        {"PRISENMAIN", &ExerciseArea::PRISENMAIN_Click}, {"openexo", &ExerciseArea::openexo_Click},
-        {"opencor", &ExerciseArea::opencor_Click},       {"savetexte", &ExerciseArea::savetexte_Click},
-        {"opentexte", &ExerciseArea::opentexte_Click},   {"imprimetexte", &ExerciseArea::imprimetexte_Click},
-        {"Closexo", &ExerciseArea::Closexo_Click}};
-    for (const auto& [name, handler] : handlers) {
-        QAction* a = optionexo_->findChild<QAction*>(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, [this, h = handler] { (this->*h)(); });
+        QAction* a = optionexo_->addAction(utf8(item.caption));
+        a->setObjectName(QString::fromLatin1(item.name));
+        connect(a, &QAction::triggered, this, [this, h = item.handler] { (this->*h)(); });
+        if (item.handler == &ExerciseArea::opencor_Click) opencor_ = a;
+        if (item.handler == &ExerciseArea::Closexo_Click) closexo_ = a;
     }
     // Opening the menu from its title enables the correction by the same rule.
-    connect(optionexo_, &QMenu::aboutToShow, this, [this] {
-        optionexo_->findChild<QAction*>(QStringLiteral("opencor"))->setEnabled(correctionAvailable_);
-    });
+    connect(optionexo_, &QMenu::aboutToShow, this, [this] { opencor_->setEnabled(correctionAvailable_); });
     connect(&supertext_, &QTextEdit::textChanged, this, [this] {
         if (!fich_.text().isEmpty()) workspace_.setTextModified(true);
     });
 }
 
 void ExerciseArea::openMenu(QWidget& btexo) {
-    optionexo_->findChild<QAction*>(QStringLiteral("opencor"))->setEnabled(correctionAvailable_);
-    optionexo_->findChild<QAction*>(QStringLiteral("Closexo"))->setEnabled(!fich_.text().isEmpty());
+    opencor_->setEnabled(correctionAvailable_);
+    closexo_->setEnabled(!fich_.text().isEmpty());
     // The chosen item runs through its own triggered signal.
     popupMenu(*optionexo_, btexo.mapToGlobal(QPoint(0, btexo.height())));
 }
@@ -95,34 +98,27 @@ bool ExerciseArea::discardCheck() {
     return true;
 }
 
-bool ExerciseArea::loadText(const QString& path, bool missingIsAbsent) {
-    const auto read = loadRtfFile(path.toStdString());
-    if (!read || read->source == RtfSource::NotText) {
-        if (missingIsAbsent) {
-            showMessage(&window_, QMessageBox::Critical, utf8(ex::kMissingFileTitle),
-                        utf8(missingFileText(path.toStdString())));
-        } else {
-            showMessage(&window_, QMessageBox::Critical, utf8(ex::kMenuOpenText),
-                        read ? utf8(richtext_texts::kNotText) : utf8(richtext_texts::kCannotOpen) + path);
-        }
+bool ExerciseArea::shown(FileResult<RtfReadResult> text, const QString& source) {
+    if (!text) {
+        showFailure(&window_, text.failure());
         return false;
     }
-    return showText(std::move(*read), path);
+    return fill(std::move(text).value(), source);
 }
 
-bool ExerciseArea::showText(RtfReadResult read, const QString& path) {
-    if (textBytes(read.document) > kMaxShownTextBytes) {
-        showMessage(&window_, QMessageBox::Critical, utf8(richtext_texts::kTooLongTitle), utf8(richtext_texts::kTooLong));
+bool ExerciseArea::fill(RtfReadResult text, const QString& source) {
+    if (textBytes(text.document) > kMaxShownTextBytes) {
+        showFailure(&window_, FileFailure{std::string(richtext_texts::kTooLongTitle), std::string(richtext_texts::kTooLong), {}});
         return false;
     }
-    breakLongWords(read.document);
+    breakLongWords(text.document);
     {
         const QSignalBlocker quiet(&supertext_);
-        showDocument(supertext_, read.document);
+        showDocument(supertext_, text.document);
         supertext_.moveCursor(QTextCursor::Start);
     }
-    shownFrom_ = path;
-    dropped_ = std::move(read.dropped);
+    shownFrom_ = source;
+    dropped_ = std::move(text.dropped);
     return true;
 }
 
@@ -130,6 +126,14 @@ bool ExerciseArea::confirmDroppedContent() {
     if (dropped_.empty()) return true;
     return showMessage(&window_, QMessageBox::Question, utf8(richtext_texts::kDroppedTitle),
                        utf8(droppedContentQuestion(dropped_)), QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+void ExerciseArea::loadNamedSeries(std::string_view record) {
+    const auto series = exercisePath(exerciseDirectory_.toStdString(), record);
+    if (!series)
+        showFailure(&window_, series.failure());
+    else if (*series)
+        loadSeries_(QString::fromStdString((*series)->string()));
 }
 
 void ExerciseArea::loaded(const QString& fichText, bool correction) {
@@ -146,17 +150,14 @@ void ExerciseArea::PRISENMAIN_Click() {
     const QString tour = exerciseDirectory_ + utf8(ex::kGuidedTourFile);
     if (!QFileInfo::exists(tour)) return;
     if (!discardCheck()) return;
-    const auto file = loadExerciseFile(tour.toStdString());
-    const auto statement = file ? exercisePath(exerciseDirectory_.toStdString(), file->statement()) : std::nullopt;
-    auto read = statement ? loadRtfFile(*statement) : std::nullopt;
-    if (!read || read->source == RtfSource::NotText) {
-        showMessage(&window_, QMessageBox::Critical, utf8(ex::kTourFailureTitle), utf8(ex::kTourFailure));
+    const auto guided = loadGuidedTour(tour.toStdString(), exerciseDirectory_.toStdString());
+    if (!guided) {
+        showFailure(&window_, guided.failure());
         return;
     }
-    if (!showText(std::move(*read), QString::fromStdString(statement->string()))) return;
+    if (!fill(guided->statement, QString())) return;
     loaded(tour, false);
-    if (const auto series = exercisePath(exerciseDirectory_.toStdString(), file->statementSeries()))
-        loadSeries_(QString::fromStdString(series->string()));
+    if (guided->series) loadSeries_(QString::fromStdString(guided->series->string()));
 }
 
 void ExerciseArea::openexo_Click() {
@@ -168,18 +169,16 @@ void ExerciseArea::openexo_Click() {
 bool ExerciseArea::openExercise(const QString& exerciseFile) {
     const auto file = loadExerciseFile(exerciseFile.toStdString());
     if (!file) {
-        showMessage(&window_, QMessageBox::Critical, utf8(ex::kReadFailureTitle), utf8(exerciseReadFailureText()));
+        showFailure(&window_, file.failure());
         return false;
     }
     exerciseDirectory_ = withSeparator(QFileInfo(exerciseFile).absolutePath());
     QDir::setCurrent(exerciseDirectory_);
-    const auto statement = exercisePath(exerciseDirectory_.toStdString(), file->statement());
-    const QString statementPath =
-        statement ? QString::fromStdString(statement->string()) : exerciseDirectory_ + utf8(file->statement());
-    if (!loadText(statementPath, true)) return false;
+    if (!shown(loadNamedText(exerciseDirectory_.toStdString(), file->statement()),
+               exerciseDirectory_ + utf8(file->statement())))
+        return false;
     loaded(exerciseFile, file->corrected());
-    if (const auto series = exercisePath(exerciseDirectory_.toStdString(), file->statementSeries()))
-        loadSeries_(QString::fromStdString(series->string()));
+    loadNamedSeries(file->statementSeries());
     return true;
 }
 
@@ -187,14 +186,13 @@ void ExerciseArea::opencor_Click() {
     if (!discardCheck()) return;
     const auto file = loadExerciseFile(fich_.text().toStdString());
     if (!file) {
-        showMessage(&window_, QMessageBox::Critical, utf8(ex::kReadFailureTitle), utf8(exerciseReadFailureText()));
+        showFailure(&window_, file.failure());
         return;
     }
-    if (const auto correction = exercisePath(exerciseDirectory_.toStdString(), file->correction())) {
-        if (!loadText(QString::fromStdString(correction->string()), true)) return;
-    }
-    if (const auto series = exercisePath(exerciseDirectory_.toStdString(), file->correctionSeries()))
-        loadSeries_(QString::fromStdString(series->string()));
+    if (!isBlankRecord(file->correction()) && !shown(loadNamedText(exerciseDirectory_.toStdString(), file->correction()),
+                                                     exerciseDirectory_ + utf8(file->correction())))
+        return;
+    loadNamedSeries(file->correctionSeries());
     supertext_.setReadOnly(false);
     workspace_.setTextModified(false);
 }
@@ -213,9 +211,10 @@ void ExerciseArea::savetexte_Click() {
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     if (!confirmDroppedContent()) return;
-    if (!saveRtfFile(path.toStdString(), documentModel(*supertext_.document()))) {
+    const FileDone saved = saveRtfFile(path.toStdString(), documentModel(*supertext_.document()));
+    if (!saved) {
         // Nothing is lost: the old file, if any, is whole and the text is still on screen.
-        showMessage(&window_, QMessageBox::Critical, utf8(ex::kMenuSaveText), utf8(richtext_texts::kCannotSave) + path);
+        showFailure(&window_, saved.failure());
         return;
     }
     // Written over the file it came from: what the area could not show is gone from disk too.
@@ -232,7 +231,7 @@ void ExerciseArea::opentexte_Click() {
     if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().first();
     correctionAvailable_ = false;
-    if (!loadText(path, false)) return;
+    if (!shown(loadRtfFile(path.toStdString()), path)) return;
     loaded(utf8(ex::kFreeTextPrefix) + path, false);
 }
 

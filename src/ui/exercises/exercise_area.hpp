@@ -4,17 +4,22 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string_view>
 #include <vector>
 
+#include "core/files/file_result.hpp"
 #include "core/richtext/rtf_reader.hpp"
 
 class QTextEdit;
 class QLineEdit;
+class QAction;
 class QMenu;
 class QWidget;
 
 namespace tavir {
 class Workspace;
+struct RichDocument;
+struct RtfReadResult;
 }
 
 namespace tavir::ui {
@@ -49,14 +54,15 @@ public:
 private:
     // Asks before throwing away an edited text; false when the pupil keeps it.
     bool discardCheck();
-    // Loads a text file into the area; false after a message when it cannot be read.
-    bool loadText(const QString& path, bool missingIsAbsent);
-    // Shows what was read from the file at `path`; false after a message, the area
-    // unchanged, when the text is longer than the area can show.
-    bool showText(RtfReadResult read, const QString& path);
+    // Shows a text loaded from `source` in the area; false after its message when it was
+    // refused, or is longer than the area can show (the area is then unchanged).
+    bool shown(FileResult<RtfReadResult> text, const QString& source);
+    bool fill(RtfReadResult text, const QString& source);
     // Before saving: when the text came from a file with content the area could not show,
     // asks whether to save without it; false when the pupil keeps the file as it is.
     bool confirmDroppedContent();
+    // Loads the series a record of the exercise names, if any; refused names get their message.
+    void loadNamedSeries(std::string_view record);
     void loaded(const QString& fichText, bool correction);
 
     Workspace& workspace_;
@@ -65,6 +71,8 @@ private:
     QWidget& window_;
     std::function<bool(const QString&)> loadSeries_;
     QMenu* optionexo_ = nullptr;
+    QAction* opencor_ = nullptr;
+    QAction* closexo_ = nullptr;
     QString exerciseDirectory_;
     bool correctionAvailable_ = false;
     // The file the shown text was read from, and what of it the area could not show.

@@ -20,7 +20,7 @@
 #include "ui/common/qt_text.hpp"
 #include "ui/exercises/exercise_area.hpp"
 #include "core/exercises/exercise_file.hpp"
-#include "core/exercises/texts.hpp"
+#include "ui/exercises/texts.hpp"
 
 namespace tavir::ui {
 
@@ -195,7 +195,7 @@ void ExerciseChooser::selectFile(const QString& name) {
     for (QWidget* w : std::initializer_list<QWidget*>{label4_, ouvreur_, label1_, label2_, label3_}) w->show();
     const auto file = loadExerciseFile(fichierexo_->text().toStdString());
     if (!file) {
-        showMessage(this, QMessageBox::Critical, utf8(ex::kReadFailureTitle), utf8(exerciseReadFailureText()));
+        showFailure(this, file.failure());
         return;
     }
     label2_->setText(utf8(file->correctionLabel()));

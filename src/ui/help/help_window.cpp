@@ -8,7 +8,7 @@
 #include "ui/common/fonts.hpp"
 #include "ui/common/qt_text.hpp"
 #include "ui/common/resources.hpp"
-#include "core/help/texts.hpp"
+#include "ui/help/texts.hpp"
 
 namespace tavir::ui {
 

@@ -1,18 +1,21 @@
 #pragma once
-// What a screen reader announces for the main window's controls whose caption is missing or
-// does not say what they are, and what its result views currently show.
+// What a screen reader hears of the main window's result views: the formula as text, and the
+// geometry text of the 3D view.
 class QWidget;
 
 namespace tavir {
-struct ViewState;
+class Workspace;
 }
 
 namespace tavir::ui {
 
-// Names (and where useful describes) the controls of the main window, found by their names.
-void nameMainWindowControls(QWidget& window);
-// The formula box, the dot-structure box and the 3D view carry what they show in their
-// descriptions: the formula as text, the geometry text.
-void describeMainWindowViews(QWidget& window, const ViewState& view);
+struct ResultViews {
+    QWidget* brute;
+    QWidget* fdev;
+    QWidget* d3d;
+};
+
+// Each view's description follows what it shows; only a real change reaches the screen reader.
+void describeResultViews(const ResultViews& views, const Workspace& workspace);
 
 }  // namespace tavir::ui

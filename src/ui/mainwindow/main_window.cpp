@@ -22,29 +22,29 @@
 #include <QTimer>
 #include <cmath>
 
+#include "core/series/series_file.hpp"
 #include "ui/board/board_view.hpp"
-#include "ui/calculator/calculator_window.hpp"
 #include "ui/board/palette_image.hpp"
-#include "core/board/texts.hpp"
+#include "ui/board/texts.hpp"
+#include "ui/calculator/calculator_window.hpp"
 #include "ui/common/fonts.hpp"
 #include "ui/common/modal_hooks.hpp"
-#include "ui/common/resources.hpp"
+#include "ui/common/program_directory.hpp"
 #include "ui/common/qt_text.hpp"
-#include "ui/dotstructure/dot_structure_view.hpp"
-#include "ui/dotstructure/formula_view.hpp"
+#include "ui/common/resources.hpp"
+#include "ui/common/view_widget.hpp"
 #include "ui/dotstructure/information_window.hpp"
-#include "core/dotstructure/texts.hpp"
-#include "ui/geometry3d/animation_view.hpp"
-#include "core/geometry3d/texts.hpp"
+#include "ui/dotstructure/texts.hpp"
 #include "ui/exercises/exercise_area.hpp"
-#include "ui/mainwindow/accessible_names.hpp"
+#include "ui/exercises/texts.hpp"
+#include "ui/geometry3d/animation_buttons.hpp"
+#include "ui/geometry3d/texts.hpp"
 #include "ui/help/help_window.hpp"
 #include "ui/help/introduction.hpp"
-#include "ui/common/program_directory.hpp"
+#include "ui/mainwindow/accessible_names.hpp"
 #include "ui/output/print_window.hpp"
 #include "ui/output/view_pictures.hpp"
 #include "ui/series/series_dialogs.hpp"
-#include "core/series/series_file.hpp"
 
 namespace tavir::ui {
 
@@ -53,7 +53,6 @@ namespace {
 constexpr int kWindowWidth = 800;
 constexpr int kWindowHeight = 600;
 constexpr int kSnapScreenWidth = 850;
-const char* kHoverProperty = "tavirHoverText";
 
 QLabel* titleStrip(QWidget* parent, const QString& text, int width, const char* name = nullptr) {
     auto* strip = new QLabel(text, parent);
@@ -99,7 +98,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), f1Book_(&kHelpGuide) 
 
     workspace_.setChangeListener([this] { refresh(); });
     setInfo(utf8(board_texts::kHoverBackground));
-    nameMainWindowControls(*this);
     refresh();
     if (workspace_.view().timerEnabled) timer1_->start();
     // Keys go to the board from the start: a pupil without a mouse can build at once.
@@ -121,6 +119,7 @@ QFrame* MainWindow::makeFrame(const char* name, const QString& title, const QRec
 
 void MainWindow::buildDrawingFrame() {
     frame1_ = makeFrame("Frame1", utf8(board_texts::kFrame1Title), QRect(16, 56, 393, 217));
+    frame1_->setAccessibleName(utf8(board_texts::kA11yDrawingFrame));
     frame1_->installEventFilter(this);
 
     board_ = new BoardView(workspace_, [this](const QString& t) { setInfo(t); }, frame1_);
@@ -144,12 +143,16 @@ void MainWindow::buildDrawingFrame() {
         option->setGeometry(8, 16 + 20 * i, 41, 21);
         option->setToolTip(utf8(board_texts::kConstructionTooltipPrefix) + QStringLiteral(" %1").arg(i + 1));
         setColours(option, QColor(255, 255 - 9 * i, 180), Qt::black);
+        option->setAccessibleName(utf8(board_texts::kA11yConstructionPrefix) + QString::number(i + 1));
+        option->setAccessibleDescription(utf8(board_texts::kA11yConstructionDescription));
         option->setChecked(i == 0);
         connect(option, &QRadioButton::clicked, this, [this, i] { workspace_.Option3_Click(i); });
         option3_[i] = option;
     }
 
-    brute_ = new FormulaView(workspace_, frame1_);
+    brute_ = new ViewWidget(workspace_, View::Formula, frame1_);
+    brute_->setObjectName(QStringLiteral("brute"));
+    brute_->setAccessibleName(utf8(dot_texts::kA11yFormula));
     brute_->move(248, 160);
 
     auto* info2 = new QLabel(utf8(board_texts::kInfo2) + QLatin1Char('\n') + utf8(board_texts::kInfo2Keyboard), frame1_);
@@ -162,16 +165,20 @@ void MainWindow::buildDrawingFrame() {
     smile_->setGeometry(360, 22, 24, 24);
     smile_->setPixmap(QPixmap(QStringLiteral(":/pictures/smile.svg")));
     smile_->setScaledContents(true);
+    smile_->setAccessibleName(utf8(dot_texts::kA11ySmile));
+    smile_->setAccessibleDescription(utf8(dot_texts::kA11ySmileDescription));
 }
 
 void MainWindow::buildAnimationFrame() {
     frame2_ = makeFrame("Frame2", utf8(geometry_texts::kAnimationFrame), QRect(16, 296, 393, 249));
     setColours(frame2_, Qt::black, Qt::white);
+    frame2_->setAccessibleName(utf8(geometry_texts::kA11yAnimationFrame));
 
-    auto* d3d = new AnimationView(workspace_, frame2_);
-    d3d->move(104, 20);
-    connect(d3d, &AnimationView::pressed, this, [this] { setInfo(utf8(geometry_texts::kUseDrawingArea)); });
-    d3d_ = d3d;
+    d3d_ = new ViewWidget(workspace_, View::Animation, frame2_);
+    d3d_->setObjectName(QStringLiteral("D3D"));
+    d3d_->setAccessibleName(utf8(geometry_texts::kA11yAnimation));
+    d3d_->move(104, 20);
+    connect(d3d_, &ViewWidget::pressed, this, [this] { setInfo(utf8(geometry_texts::kUseDrawingArea)); });
 
     c3d_ = new QLabel(frame2_);
     c3d_->setObjectName(QStringLiteral("C3D"));
@@ -183,9 +190,13 @@ void MainWindow::buildAnimationFrame() {
     tetra1_->setObjectName(QStringLiteral("tetra1"));
     tetra1_->setGeometry(16, 200, 73, 25);
     tetra1_->setVisible(false);
+    tetra1_->setAccessibleName(utf8(geometry_texts::kA11yFigure));
+    tetra1_->setAccessibleDescription(utf8(geometry_texts::kA11yFigureDescription));
     compact_ = new QCheckBox(utf8(geometry_texts::kCompactCaption), frame2_);
     compact_->setObjectName(QStringLiteral("compact"));
     compact_->setGeometry(16, 224, 73, 25);
+    compact_->setAccessibleName(utf8(geometry_texts::kA11yCompact));
+    compact_->setAccessibleDescription(utf8(geometry_texts::kA11yCompactDescription));
     for (QCheckBox* box : {tetra1_, compact_}) setColours(box, Qt::black, Qt::white);
     connect(tetra1_, &QCheckBox::toggled, this, [this](bool on) { workspace_.tetra1_Click(on); });
     connect(compact_, &QCheckBox::toggled, this, [this](bool on) { workspace_.compact_Click(on); });
@@ -198,7 +209,10 @@ void MainWindow::buildAnimationFrame() {
         b->setGeometry(104 + 25 * j, 225, 25, 21);
         setColours(b, QColor(200, 190, 180), Qt::black);
         b->setIcon(animationButtonIcon(kOrder[j]));
-        b->setToolTip(utf8(geometry_texts::kStepButtonTooltips[static_cast<std::size_t>(kOrder[j])]));
+        // The buttons show pictures only: their tooltips say what they do.
+        const QString tooltip = utf8(geometry_texts::kStepButtonTooltips[static_cast<std::size_t>(kOrder[j])]);
+        b->setToolTip(tooltip);
+        b->setAccessibleName(tooltip);
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QPushButton::clicked, this, [this, index = kOrder[j]] { workspace_.Command16_Click(index); });
     }
@@ -220,43 +234,47 @@ void MainWindow::buildAnimationFrame() {
 }
 
 void MainWindow::buildRightColumn() {
-    auto* fdev = new DotStructureView(workspace_, this);
-    fdev->setGeometry(424, 56, 265, 201);
-    fdev_ = fdev;
-    titleStrip(fdev, utf8(dot_texts::kLabel2Caption), 265, "Label2");
-    connect(fdev, &DotStructureView::pressed, this, [this] { setInfo(utf8(geometry_texts::kUseDrawingArea)); });
+    fdev_ = new ViewWidget(workspace_, View::DotStructure, this);
+    fdev_->setObjectName(QStringLiteral("fdev"));
+    fdev_->setAccessibleName(utf8(dot_texts::kA11yDotStructure));
+    fdev_->move(424, 56);
+    const int fdevWidth = fdev_->width();
+    titleStrip(fdev_, utf8(dot_texts::kLabel2Caption), fdevWidth, "Label2");
+    connect(fdev_, &ViewWidget::pressed, this, [this] { setInfo(utf8(geometry_texts::kUseDrawingArea)); });
 
     const std::string_view checks[] = {dot_texts::kCheck1Caption, dot_texts::kCheck2Caption,
                                        dot_texts::kCheck3Caption};
     static const QColor kCheckColours[] = {Qt::red, Qt::blue, Qt::black};
     for (int i = 0; i < 3; ++i) {
-        check_[i] = new QCheckBox(utf8(checks[i]), fdev);
+        check_[i] = new QCheckBox(utf8(checks[i]), fdev_);
         check_[i]->setObjectName(QStringLiteral("Check%1").arg(i + 1));
         check_[i]->setGeometry(6, 150 + 16 * i, 250, 16);
         setColours(check_[i], Qt::white, kCheckColours[i]);
         check_[i]->setVisible(false);
-        connect(check_[i], &QCheckBox::toggled, this, [this, i](bool ticked) {
-            if (i == 0) workspace_.Check1_Click(ticked);
-            if (i == 1) workspace_.Check2_Click(ticked);
-            if (i == 2) workspace_.Check3_Click(ticked);
-        });
     }
+    connect(check_[0], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.Check1_Click(ticked); });
+    connect(check_[1], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.Check2_Click(ticked); });
+    connect(check_[2], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.Check3_Click(ticked); });
 
-    phototavir_ = new QLabel(fdev);
+    phototavir_ = new QLabel(fdev_);
     phototavir_->setObjectName(QStringLiteral("phototavir"));
-    phototavir_->setGeometry(0, 0, 265, 201);
+    phototavir_->setGeometry(fdev_->rect());
     phototavir_->setPixmap(QPixmap(QStringLiteral(":/pictures/phototavir.svg")));
     phototavir_->setScaledContents(true);
     phototavir_->setCursor(Qt::PointingHandCursor);
+    phototavir_->setAccessibleName(utf8(dot_texts::kA11yInformationPicture));
+    phototavir_->setAccessibleDescription(utf8(dot_texts::kA11yInformationPictureDescription));
     phototavir_->installEventFilter(this);
 
-    auto* btexo = new QLabel(this);
-    btexo->setObjectName(QStringLiteral("BTEXO"));
-    btexo->setGeometry(424, 312, 97, 19);
-    btexo->setPixmap(QPixmap(QStringLiteral(":/pictures/btexo.svg")));
-    btexo->setScaledContents(true);
-    btexo->setCursor(Qt::PointingHandCursor);
-    setHoverText(btexo, utf8(board_texts::kHoverBtexo));
+    btexo_ = new QLabel(this);
+    btexo_->setObjectName(QStringLiteral("BTEXO"));
+    btexo_->setGeometry(424, 312, 97, 19);
+    btexo_->setPixmap(QPixmap(QStringLiteral(":/pictures/btexo.svg")));
+    btexo_->setScaledContents(true);
+    btexo_->setCursor(Qt::PointingHandCursor);
+    btexo_->setAccessibleName(utf8(exercise_texts::kA11yExerciseButton));
+    btexo_->setAccessibleDescription(utf8(board_texts::kHoverBtexo));
+    setHoverText(btexo_, utf8(board_texts::kHoverBtexo));
 
     infoLabel_ = new QLabel(this);
     infoLabel_->setObjectName(QStringLiteral("info"));
@@ -268,87 +286,90 @@ void MainWindow::buildRightColumn() {
     fich_->setObjectName(QStringLiteral("fich"));
     fich_->setGeometry(424, 331, 352, 20);
     fich_->setVisible(false);
+    fich_->setAccessibleName(utf8(exercise_texts::kA11yExerciseFile));
     supertext_ = new QTextEdit(this);
     supertext_->setObjectName(QStringLiteral("supertext"));
     supertext_->setGeometry(424, 331, 352, 214);
+    supertext_->setAccessibleName(utf8(exercise_texts::kA11yExerciseText));
     intro(*supertext_);
     exercises_ = new ExerciseArea(workspace_, *supertext_, *fich_, *this,
                                   [this](const QString& path) { return loadSeries(path); });
-    btexo_ = btexo;
-    btexo->installEventFilter(this);
+}
+
+QPushButton* MainWindow::makeButton(const board_texts::ButtonTexts& texts, const QRect& geometry) {
+    auto* button = new QPushButton(utf8(texts.caption), this);
+    button->setObjectName(utf8(texts.name));
+    button->setToolTip(utf8(texts.tooltip));
+    button->setGeometry(geometry);
+    if (!texts.hover.empty()) setHoverText(button, utf8(texts.hover));
+    return button;
 }
 
 void MainWindow::buildButtons() {
+    // The top row, left to right; then the right column; "&Fermer" at its foot.
     int topRow = 0;
+    const auto top = [&](const board_texts::ButtonTexts& texts) {
+        return makeButton(texts, QRect(16 + 92 * topRow++, 14, 84, 28));
+    };
+    command12_ = top(board_texts::kCommand12);
+    command2_ = top(board_texts::kCommand2);
+    command11_ = top(board_texts::kCommand11);
+    command10_ = top(board_texts::kCommand10);
+    command4_ = top(board_texts::kCommand4);
+    command14_ = top(board_texts::kCommand14);
+    command13_ = top(board_texts::kCommand13);
     int rightRow = 0;
-    for (const auto& b : board_texts::kButtons) {
-        auto* button = new QPushButton(utf8(b.caption), this);
-        const QString name = utf8(b.name);
-        button->setObjectName(name);
-        button->setToolTip(utf8(b.tooltip));
-        if (!b.hover.empty()) setHoverText(button, utf8(b.hover));
-        if (name == QLatin1String("Command8") || name == QLatin1String("Command7") ||
-            name == QLatin1String("Command9")) {
-            button->setGeometry(700, 60 + 32 * rightRow++, 88, 26);
-        } else if (name == QLatin1String("Command1")) {
-            button->setGeometry(700, 228, 88, 26);
-        } else {
-            button->setGeometry(16 + 92 * topRow++, 14, 84, 28);
-        }
-    }
-    findChild<QPushButton*>(QStringLiteral("Command13"))->setEnabled(false);
-    findChild<QPushButton*>(QStringLiteral("Command14"))->setEnabled(false);
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this, &QWidget::close);
-    connect(findChild<QPushButton*>(QStringLiteral("Command13")), &QPushButton::clicked, this,
-            [this] { workspace_.Command13_Click(); });
-    connect(findChild<QPushButton*>(QStringLiteral("Command14")), &QPushButton::clicked, this,
-            [this] { workspace_.Command14_Click(); });
+    const auto right = [&](const board_texts::ButtonTexts& texts) {
+        return makeButton(texts, QRect(700, 60 + 32 * rightRow++, 88, 26));
+    };
+    command8_ = right(board_texts::kCommand8);
+    command7_ = right(board_texts::kCommand7);
+    command9_ = right(board_texts::kCommand9);
+    command1_ = makeButton(board_texts::kCommand1, QRect(700, 228, 88, 26));
+    command13_->setEnabled(false);
+    command14_->setEnabled(false);
+
     buildMenus();
-    connect(findChild<QPushButton*>(QStringLiteral("Command7")), &QPushButton::clicked, this,
-            [this] { openHelp(kHelpGuide); });
-    connect(findChild<QPushButton*>(QStringLiteral("Command9")), &QPushButton::clicked, this, [this] {
+    connect(command1_, &QPushButton::clicked, this, &QWidget::close);
+    connect(command13_, &QPushButton::clicked, this, [this] { workspace_.Command13_Click(); });
+    connect(command14_, &QPushButton::clicked, this, [this] { workspace_.Command14_Click(); });
+    connect(command7_, &QPushButton::clicked, this, [this] { openHelp(kHelpGuide); });
+    connect(command9_, &QPushButton::clicked, this, [this] {
         // The course becomes the program's help: F1 opens it from now on.
         f1Book_ = &kCourse;
         openHelp(kCourse);
     });
-    connect(findChild<QPushButton*>(QStringLiteral("Command10")), &QPushButton::clicked, this, [this] {
-        // The views are hidden while the job switches constructions, so that nothing flickers.
-        const auto hideViews = [this](bool hidden) {
-            for (QWidget* view : {static_cast<QWidget*>(board_), fdev_, d3d_}) view->setVisible(!hidden);
-            if (hidden) repaint();
-        };
-        PrintWindow confimp(workspace_, hideViews, this);
+    connect(command10_, &QPushButton::clicked, this, [this] {
+        PrintWindow confimp(workspace_, this);
         runDialog(confimp);
     });
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { openHelp(*f1Book_); });
-    connect(findChild<QPushButton*>(QStringLiteral("Command11")), &QPushButton::clicked, this, [this] {
+    connect(command11_, &QPushButton::clicked, this, [this] {
         SaveSeriesDialog enregistrer(workspace_, this);
         if (runDialog(enregistrer) == QDialog::Accepted) setSeriesCaption(enregistrer.savedFile());
     });
-    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this, [this] {
+    connect(command2_, &QPushButton::clicked, this, [this] {
         OpenSeriesDialog ouvrir(workspace_, this);
         if (runDialog(ouvrir) == QDialog::Accepted) loadSeries(ouvrir.chosenFile());
     });
-    connect(findChild<QPushButton*>(QStringLiteral("Command8")), &QPushButton::clicked, this, [this] {
+    connect(command8_, &QPushButton::clicked, this, [this] {
         CalculatorWindow machine(calculatorMemory_, this);
         runDialog(machine);
     });
-    connect(findChild<QPushButton*>(QStringLiteral("Command4")), &QPushButton::clicked, this,
-            [this] { runMenu(menucopie_); });
-    connect(findChild<QPushButton*>(QStringLiteral("Command12")), &QPushButton::clicked, this,
-            [this] { runMenu(nbdel_); });
+    connect(command4_, &QPushButton::clicked, this, [this] { popupMenu(*menucopie_, QCursor::pos()); });
+    connect(command12_, &QPushButton::clicked, this, [this] { popupMenu(*nbdel_, QCursor::pos()); });
 }
 
 bool MainWindow::loadSeries(const QString& path) {
     workspace_.setSeriesFileName(path.toStdString());
-    const SeriesLoad loaded = loadSeriesFile(path.toStdString());
-    if (!loaded.ok()) {
+    const auto loaded = loadSeriesFile(path.toStdString());
+    if (!loaded) {
         // Nothing of a refused file reaches the series.
-        showMessage(this, QMessageBox::Critical, utf8(loaded.title()), utf8(loaded.message()));
+        showFailure(this, loaded.failure());
         return false;
     }
-    workspace_.loadSeries(normalisedSeries(loaded.entries));
+    workspace_.loadSeries(normalisedSeries(*loaded));
     setSeriesCaption(path);
     return true;
 }
@@ -366,45 +387,43 @@ void MainWindow::openHelp(const HelpBook& book) {
     help_->showPage(QUrl(QString::fromLatin1(book.page)), QString::fromUtf8(book.title));
 }
 
+QAction* MainWindow::addMenuItem(QMenu* menu, const board_texts::MenuItemText& item, std::function<void()> run) {
+    QAction* a = menu->addAction(utf8(item.caption));
+    a->setObjectName(utf8(item.name));
+    connect(a, &QAction::triggered, this, std::move(run));
+    return a;
+}
+
 void MainWindow::buildMenus() {
     menucopie_ = new QMenu(this);
     menucopie_->setObjectName(QStringLiteral("menucopie"));
-    for (const auto& item : board_texts::kCopyMenu) {
-        QAction* a = menucopie_->addAction(utf8(item.caption));
-        a->setObjectName(utf8(item.name));
-    }
+    menucopie_->setAccessibleName(utf8(board_texts::kA11yCopyMenu));
+    addMenuItem(menucopie_, board_texts::kConstruc, [this] {
+        workspace_.copyConstruction();
+        copyPicture(View::Board, screenLook(View::Board));
+    });
+    addMenuItem(menucopie_, board_texts::kTavirrep,
+                [this] { copyPicture(View::DotStructure, screenLook(View::DotStructure)); });
+    // The 3D copies are made on white, with or without the background picture.
+    addMenuItem(menucopie_, board_texts::kAni3d,
+                [this] { copyPicture(View::Animation, {Qt::white, screenLook(View::Animation).background}); });
+    addMenuItem(menucopie_, board_texts::kAni3dsf, [this] { copyPicture(View::Animation, {Qt::white, {}}); });
+
     nbdel_ = new QMenu(this);
     nbdel_->setObjectName(QStringLiteral("nbdel"));
-    for (const auto& item : board_texts::kEraseMenu) {
-        QAction* a = nbdel_->addAction(utf8(item.caption));
-        a->setObjectName(utf8(item.name));
-    }
+    nbdel_->setAccessibleName(utf8(board_texts::kA11yEraseMenu));
+    addMenuItem(nbdel_, board_texts::kSq01, [this] { workspace_.sq01_Click(); });
+    addMenuItem(nbdel_, board_texts::kSq02, [this] { workspace_.sq02_Click(); });
 }
 
-void MainWindow::runMenu(QMenu* menu) {
-    QAction* chosen = popupMenu(*menu, QCursor::pos());
-    if (!chosen) return;
-    const QString name = chosen->objectName();
-    if (name == QLatin1String("sq01")) workspace_.sq01_Click();
-    if (name == QLatin1String("sq02")) workspace_.sq02_Click();
-    if (menu != menucopie_) return;
-    QImage picture;
-    if (name == QLatin1String("construc")) {
-        workspace_.copyConstruction();
-        picture = boardPicture(workspace_);
-    } else if (name == QLatin1String("tavirrep")) {
-        picture = dotStructurePicture(workspace_);
-    } else {
-        const auto* d3d = static_cast<AnimationView*>(d3d_);
-        picture = animationPicture(workspace_, d3d->background(), name == QLatin1String("ani3d"));
-    }
+void MainWindow::copyPicture(View view, const ViewLook& look) {
     QApplication::clipboard()->clear();
-    QApplication::clipboard()->setImage(picture);
+    QApplication::clipboard()->setImage(viewPicture(workspace_, view, look));
     setInfo(utf8(board_texts::kClipboardConfirmation));
 }
 
 void MainWindow::setHoverText(QWidget* widget, const QString& text) {
-    widget->setProperty(kHoverProperty, text);
+    hoverTexts_.insert(widget, text);
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
 }
@@ -425,12 +444,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         if (watched == frame1_) workspace_.runPendingAnalysis();
-        const QVariant hover = watched->property(kHoverProperty);
-        if (hover.isValid()) {
+        const auto hover = hoverTexts_.constFind(watched);
+        if (hover != hoverTexts_.cend()) {
             // The copy confirmation stays while the pointer is over the copy button.
-            const bool keepConfirmation = watched->objectName() == QLatin1String("Command4") &&
-                                          infoText_ == utf8(board_texts::kClipboardConfirmation);
-            if (!keepConfirmation) setInfo(hover.toString());
+            const bool keepConfirmation =
+                watched == command4_ && infoText_ == utf8(board_texts::kClipboardConfirmation);
+            if (!keepConfirmation) setInfo(*hover);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -456,14 +475,12 @@ void MainWindow::refresh() {
     board_->refresh();
     smile_->setVisible(v.smile);
     phototavir_->setVisible(v.phototavir);
-    for (int i = 0; i < 3; ++i) {
-        const bool visible[] = {v.check1Visible, v.check2Visible, v.check3Visible};
-        check_[i]->setVisible(visible[i]);
-    }
+    check_[0]->setVisible(v.check1Visible);
+    check_[1]->setVisible(v.check2Visible);
+    check_[2]->setVisible(v.check3Visible);
     brute_->setVisible(v.brute);
     brute_->update();
     fdev_->update();
-    d3d_->update();
     refreshAnimation();
     timer1_->setInterval(v.timerInterval);
     if (v.timerEnabled && !timer1_->isActive()) timer1_->start();
@@ -472,8 +489,8 @@ void MainWindow::refresh() {
         const QSignalBlocker block(option3_[i]);
         option3_[i]->setChecked(workspace_.currentConstruction() == i + 1);
     }
-    findChild<QPushButton*>(QStringLiteral("Command13"))->setEnabled(v.undoEnabled);
-    findChild<QPushButton*>(QStringLiteral("Command14"))->setEnabled(v.pasteEnabled);
+    command13_->setEnabled(v.undoEnabled);
+    command14_->setEnabled(v.pasteEnabled);
 }
 
 void MainWindow::refreshAnimation() {
@@ -483,7 +500,11 @@ void MainWindow::refreshAnimation() {
     tetra1_->setVisible(v.tetra1Visible);
     tetra1_->setText(QString::fromStdString(v.tetra1Caption));
     d3d_->update();
-    describeMainWindowViews(*this, v);
+    describeViews();
+}
+
+void MainWindow::describeViews() {
+    describeResultViews(ResultViews{brute_, fdev_, d3d_}, workspace_);
 }
 
 void MainWindow::tick() {

@@ -1,11 +1,13 @@
 #pragma once
 // The main window "Tavir": its frame, layout, background, status texts and closing questions.
+#include <QHash>
 #include <QWidget>
-#include <memory>
+#include <functional>
 
-#include "core/session/workspace.hpp"
 #include "core/calculator/calculator_keys.hpp"
+#include "core/session/workspace.hpp"
 
+class QAction;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -22,7 +24,14 @@ namespace tavir::ui {
 class BoardView;
 class HelpWindow;
 class ExerciseArea;
+class ViewWidget;
 struct HelpBook;
+struct ViewLook;
+
+namespace board_texts {
+struct ButtonTexts;
+struct MenuItemText;
+}  // namespace board_texts
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -63,12 +72,16 @@ private:
     void buildRightColumn();
     void buildButtons();
     void buildMenus();
-    // Shows a popup menu of the main window at the mouse and runs the chosen item.
-    void runMenu(QMenu* menu);
+    QPushButton* makeButton(const board_texts::ButtonTexts& texts, const QRect& geometry);
+    QAction* addMenuItem(QMenu* menu, const board_texts::MenuItemText& item, std::function<void()> run);
+    // A copy item: the view's picture onto the clipboard, and the pupil told so.
+    void copyPicture(View view, const ViewLook& look);
     void refresh();
     void tick();
     // The geometry text, the figure box and the 3D view after a tick.
     void refreshAnimation();
+    // The result views carry what they show in their descriptions, for screen readers.
+    void describeViews();
     QFrame* makeFrame(const char* name, const QString& title, const QRect& geometry);
     void setHoverText(QWidget* widget, const QString& text);
 
@@ -78,11 +91,12 @@ private:
     BoardView* board_ = nullptr;
     QLabel* infoLabel_ = nullptr;
     QString infoText_;
+    QHash<QObject*, QString> hoverTexts_;
     QFrame* frame1_ = nullptr;
     QFrame* frame2_ = nullptr;
-    QWidget* brute_ = nullptr;
-    QWidget* fdev_ = nullptr;
-    QWidget* d3d_ = nullptr;
+    ViewWidget* brute_ = nullptr;
+    ViewWidget* fdev_ = nullptr;
+    ViewWidget* d3d_ = nullptr;
     QLabel* smile_ = nullptr;
     QLabel* phototavir_ = nullptr;
     QLabel* c3d_ = nullptr;
@@ -94,11 +108,22 @@ private:
     QLineEdit* fich_ = nullptr;
     QTimer* timer1_ = nullptr;
     QRadioButton* option3_[10] = {};
+    QPushButton* command1_ = nullptr;   // "&Fermer"
+    QPushButton* command2_ = nullptr;   // "&Ouvrir"
+    QPushButton* command4_ = nullptr;   // "Co&pier"
+    QPushButton* command7_ = nullptr;   // "&Aide"
+    QPushButton* command8_ = nullptr;   // "&Calculatrice"
+    QPushButton* command9_ = nullptr;   // "&Voir le cours"
+    QPushButton* command10_ = nullptr;  // "&Imprimer"
+    QPushButton* command11_ = nullptr;  // "&Enregistrer"
+    QPushButton* command12_ = nullptr;  // "&Nouveau"
+    QPushButton* command13_ = nullptr;  // "Annule&r"
+    QPushButton* command14_ = nullptr;  // "Co&ller"
     QMenu* menucopie_ = nullptr;
     QMenu* nbdel_ = nullptr;
     HelpWindow* help_ = nullptr;
     ExerciseArea* exercises_ = nullptr;
-    QWidget* btexo_ = nullptr;
+    QLabel* btexo_ = nullptr;
     const HelpBook* f1Book_ = nullptr;  // the book F1 opens: the guide, then the course
     bool applyingSizeRule_ = false;
 };

@@ -2,12 +2,9 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPixmap>
 
-#include "ui/board/board_view.hpp"
 #include "core/session/workspace.hpp"
-#include "ui/dotstructure/dot_structure_view.hpp"
-#include "ui/geometry3d/animation_view.hpp"
+#include "ui/common/view_painter.hpp"
 
 namespace tavir::ui {
 
@@ -21,28 +18,22 @@ void PagedDeviceTarget::end(QPainter& painter) { painter.end(); }
 namespace {
 
 // One picture at its place: the view's own drawing in screen pixels, scaled to the device.
-void drawPicture(QPainter& painter, Workspace& workspace, const output::PrintStep& step) {
-    const output::PictureSize size = output::screenSize(step.picture);
+// The 3D view is printed on white, without its background picture.
+void drawPicture(QPainter& painter, const Workspace& workspace, const Analysis& analysis,
+                 const output::PrintStep& step) {
+    const ViewGeometry size = viewGeometry(step.picture);
     painter.save();
     painter.translate(step.x, step.y);
     painter.scale(step.width / size.width, step.height / size.height);
     painter.setClipRect(QRect(0, 0, size.width, size.height));
-    switch (step.picture) {
-        case output::Picture::Board: paintBoard(painter, workspace.board()); break;
-        case output::Picture::DotStructure: paintDotStructure(painter, workspace.view()); break;
-        case output::Picture::Animation:
-            // As the white copy without background: the current pose drawn afresh around it.
-            workspace.beginAnimationCopy();
-            paintAnimation(painter, workspace.view(), Qt::white, QPixmap());
-            workspace.endAnimationCopy();
-            break;
-    }
+    const ViewLook look = step.picture == View::Animation ? ViewLook{Qt::white, {}} : screenLook(step.picture);
+    paintView(painter, step.picture, analysis, workspace.view().options, workspace.pose(), look);
     painter.restore();
 }
 
 }  // namespace
 
-PrintResult printPictures(Workspace& workspace, const output::PrintRequest& request, PrintTarget& target) {
+PrintResult printPictures(const Workspace& workspace, const output::PrintRequest& request, PrintTarget& target) {
     if (!request.anyPicture()) return PrintResult::NothingChecked;
     const std::vector<int> constructions =
         output::chosenConstructions(workspace.seriesEntries(), request.series, workspace.currentConstruction());
@@ -55,23 +46,22 @@ PrintResult printPictures(Workspace& workspace, const output::PrintRequest& requ
 
     QPainter painter;
     if (!target.begin(painter)) return PrintResult::CannotStart;
-    const int current = workspace.currentConstruction();
-    int selected = 0;
-    int copy = 0;
+    // Each construction is drawn from its own analysis: the board and the selector stay as they are.
+    Analysis analysis;
+    int analysed = 0;
     for (const output::PrintStep& step : plan.steps) {
         if (step.newPageBefore) target.newPage(painter);
-        if (request.series && (step.construction != selected || step.copy != copy))
-            workspace.Option3_Click(step.construction - 1);
-        selected = step.construction;
-        copy = step.copy;
-        drawPicture(painter, workspace, step);
+        if (step.construction != analysed) {
+            analysis = workspace.analysisOf(step.construction);
+            analysed = step.construction;
+        }
+        drawPicture(painter, workspace, analysis, step);
     }
     target.end(painter);
-    if (request.series) workspace.Option3_Click(current - 1);
     return PrintResult::Printed;
 }
 
-PrintResult printPictures(Workspace& workspace, const output::PrintRequest& request, QPagedPaintDevice& device) {
+PrintResult printPictures(const Workspace& workspace, const output::PrintRequest& request, QPagedPaintDevice& device) {
     PagedDeviceTarget target(device);
     return printPictures(workspace, request, target);
 }

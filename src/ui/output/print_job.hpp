@@ -51,9 +51,9 @@ enum class PrintResult {
     CannotStart,     // the printer refused the job
 };
 
-// Prints the request. In series mode each printed construction is first selected as by its
-// series button, and the construction that was current is selected again at the end.
-PrintResult printPictures(Workspace& workspace, const output::PrintRequest& request, PrintTarget& target);
-PrintResult printPictures(Workspace& workspace, const output::PrintRequest& request, QPagedPaintDevice& device);
+// Prints the request, each construction drawn from its table entry with the current options
+// and pose; nothing of the session changes.
+PrintResult printPictures(const Workspace& workspace, const output::PrintRequest& request, PrintTarget& target);
+PrintResult printPictures(const Workspace& workspace, const output::PrintRequest& request, QPagedPaintDevice& device);
 
 }  // namespace tavir::ui

@@ -21,26 +21,26 @@
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/qt_text.hpp"
 #include "ui/output/print_job.hpp"
-#include "core/output/texts.hpp"
+#include "ui/output/texts.hpp"
 
 namespace tavir::ui {
 
 
 UpDown::UpDown(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
-    auto* up = new QToolButton(this);
-    up->setObjectName(QStringLiteral("up"));
-    up->setArrowType(Qt::UpArrow);
-    up->setAutoRepeat(true);
-    auto* down = new QToolButton(this);
-    down->setObjectName(QStringLiteral("down"));
-    down->setArrowType(Qt::DownArrow);
-    down->setAutoRepeat(true);
-    up->setGeometry(0, 0, 17, 12);
-    down->setGeometry(0, 12, 17, 12);
+    up_ = new QToolButton(this);
+    up_->setObjectName(QStringLiteral("up"));
+    up_->setArrowType(Qt::UpArrow);
+    up_->setAutoRepeat(true);
+    down_ = new QToolButton(this);
+    down_->setObjectName(QStringLiteral("down"));
+    down_->setArrowType(Qt::DownArrow);
+    down_->setAutoRepeat(true);
+    up_->setGeometry(0, 0, 17, 12);
+    down_->setGeometry(0, 12, 17, 12);
     setFixedSize(17, 24);
-    connect(up, &QToolButton::clicked, this, &UpDown::stepUp);
-    connect(down, &QToolButton::clicked, this, &UpDown::stepDown);
+    connect(up_, &QToolButton::clicked, this, &UpDown::stepUp);
+    connect(down_, &QToolButton::clicked, this, &UpDown::stepDown);
 }
 
 void UpDown::setRange(int minimum, int maximum) {
@@ -116,21 +116,9 @@ struct PrinterSettings {
     }
 };
 
-// The main window's pictures stay hidden for the whole job, whichever way it ends.
-struct HiddenViews {
-    const std::function<void(bool)>& set;
-    explicit HiddenViews(const std::function<void(bool)>& s) : set(s) {
-        if (set) set(true);
-    }
-    ~HiddenViews() {
-        if (set) set(false);
-    }
-};
-
 }  // namespace
 
-PrintWindow::PrintWindow(Workspace& workspace, std::function<void(bool)> setViewsHidden, QWidget* mainWindow)
-    : QDialog(mainWindow), workspace_(workspace), setViewsHidden_(std::move(setViewsHidden)) {
+PrintWindow::PrintWindow(const Workspace& workspace, QWidget* mainWindow) : QDialog(mainWindow), workspace_(workspace) {
     setObjectName(QStringLiteral("confimp"));
     setWindowTitle(utf8(output_texts::kCaption));
     setFont(arialFont(8));
@@ -161,8 +149,8 @@ PrintWindow::PrintWindow(Workspace& workspace, std::function<void(bool)> setView
     upDown1_->setRange(1, 20);
     upDown1_->setValue(1);
     upDown1_->setAccessibleName(utf8(output_texts::kA11yCopies));
-    upDown1_->findChild<QToolButton*>(QStringLiteral("up"))->setAccessibleName(utf8(output_texts::kA11yMoreCopies));
-    upDown1_->findChild<QToolButton*>(QStringLiteral("down"))->setAccessibleName(utf8(output_texts::kA11yFewerCopies));
+    upDown1_->upButton()->setAccessibleName(utf8(output_texts::kA11yMoreCopies));
+    upDown1_->downButton()->setAccessibleName(utf8(output_texts::kA11yFewerCopies));
     describeCopies(1);
     connect(upDown1_, &UpDown::valueChanged, this, [this](int v) {
         label4_->setText(QString::number(v));
@@ -265,14 +253,10 @@ void PrintWindow::Command1_Click() {
         frame2_->setVisible(!shown);
         repaint();
     };
-    PrintResult result;
-    {
-        HiddenViews hidden(setViewsHidden_);
-        showControls(false);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        result = printPictures(workspace_, r, printer_);
-        QApplication::restoreOverrideCursor();
-    }
+    showControls(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PrintResult result = printPictures(workspace_, r, printer_);
+    QApplication::restoreOverrideCursor();
     if (result == PrintResult::CannotStart) {
         showControls(true);
         showMessage(this, QMessageBox::Warning, utf8(output_texts::kCaption), utf8(output_texts::kCannotStart));

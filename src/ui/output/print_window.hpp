@@ -3,7 +3,6 @@
 // printer; "&OK" prints with the wait panel shown.
 #include <QDialog>
 #include <QPrinter>
-#include <functional>
 
 #include "core/output/print_plan.hpp"
 
@@ -33,6 +32,8 @@ public:
     void setValue(int value);
     void stepUp() { setValue(value_ + 1); }
     void stepDown() { setValue(value_ - 1); }
+    QToolButton* upButton() const { return up_; }
+    QToolButton* downButton() const { return down_; }
 
 signals:
     void valueChanged(int value);
@@ -45,14 +46,14 @@ private:
     int value_ = 1;
     int minimum_ = 1;
     int maximum_ = 20;
+    QToolButton* up_ = nullptr;
+    QToolButton* down_ = nullptr;
 };
 
 class PrintWindow : public QDialog {
     Q_OBJECT
 public:
-    // setViewsHidden(true) hides the main window's three pictures before the job and
-    // setViewsHidden(false) shows them again afterwards.
-    PrintWindow(Workspace& workspace, std::function<void(bool)> setViewsHidden, QWidget* mainWindow = nullptr);
+    PrintWindow(const Workspace& workspace, QWidget* mainWindow = nullptr);
 
     QPrinter& printer() { return printer_; }
     // `defaut`: the printer's name, or the file the pages go to.
@@ -68,8 +69,7 @@ private:
     // The spinner tells a screen reader how many copies it holds.
     void describeCopies(int copies);
 
-    Workspace& workspace_;
-    std::function<void(bool)> setViewsHidden_;
+    const Workspace& workspace_;
     QPrinter printer_{QPrinter::HighResolution};
 
     QGroupBox* options_ = nullptr;

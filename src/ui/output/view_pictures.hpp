@@ -1,7 +1,8 @@
 #pragma once
-// Pictures of the main window's views, drawn afresh through the core for the clipboard.
+// Pictures of the main window's views for the clipboard, drawn afresh through the core.
 #include <QImage>
-#include <QPixmap>
+
+#include "ui/common/view_painter.hpp"
 
 namespace tavir {
 class Workspace;
@@ -9,10 +10,8 @@ class Workspace;
 
 namespace tavir::ui {
 
-QImage boardPicture(const Workspace& workspace);
-QImage dotStructurePicture(const Workspace& workspace);
-// The 3D view at its current pose on a white back colour, with or without its background
-// picture; the pose is redrawn around the copy and left as it was.
-QImage animationPicture(Workspace& workspace, const QPixmap& background, bool withBackground);
+// The view of the current construction with the current options, the 3D view at the pose it
+// shows, over the given look (the 3D copies are made on white).
+QImage viewPicture(const Workspace& workspace, View view, const ViewLook& look);
 
 }  // namespace tavir::ui

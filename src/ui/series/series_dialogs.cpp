@@ -17,7 +17,7 @@
 #include "ui/common/qt_text.hpp"
 #include "core/series/save_name.hpp"
 #include "core/series/series_file.hpp"
-#include "core/series/texts.hpp"
+#include "ui/series/texts.hpp"
 
 namespace tavir::ui {
 
@@ -41,6 +41,11 @@ struct WaitCursor {
         const int answer = showMessage(parent, icon, utf8(title), utf8(text), buttons);
         QApplication::setOverrideCursor(Qt::WaitCursor);
         return answer;
+    }
+    void failure(QWidget* parent, const FileFailure& failure) {
+        QApplication::restoreOverrideCursor();
+        showFailure(parent, failure);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
     }
 };
 }  // namespace
@@ -181,9 +186,9 @@ void SaveSeriesDialog::action() {
         hourglass.message(this, QMessageBox::Warning, series_texts::kOverwriteTitle, series_texts::kOverwrite,
                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    const SeriesSave saved = saveSeriesFile(name.path->c_str(), workspace_.seriesEntries());
-    if (!saved.ok) {
-        hourglass.message(this, QMessageBox::Critical, SeriesSave::title(), SeriesSave::message());
+    const FileDone saved = saveSeriesFile(name.path->c_str(), workspace_.seriesEntries());
+    if (!saved) {
+        hourglass.failure(this, saved.failure());
         return;
     }
     saved_ = path;

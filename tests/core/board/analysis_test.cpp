@@ -1,7 +1,7 @@
 // The tidying rules of the analysis, checked on the boards a pupil would make.
 #include <gtest/gtest.h>
 
-#include "core/board/board.hpp"
+#include "core/analysis/analysis.hpp"
 #include "core/session/workspace.hpp"
 #include "support/boards.hpp"
 
@@ -9,12 +9,7 @@ namespace tavir {
 namespace {
 using namespace tavir::testing;
 
-Construction analysed(const Construction& before, int dragFlag = 0) {
-    Workspace ws;
-    ws.setBoard(before, dragFlag);
-    ws.majliaison();
-    return ws.board().record;
-}
+Construction analysed(const Construction& before, int dragFlag = 0) { return analyse(before, dragFlag).board.record; }
 
 struct AnalysisCase {
     const char* name;
@@ -77,6 +72,40 @@ INSTANTIATE_TEST_SUITE_P(
                      makeConstruction({{0, C}, {1, O}}, {{1, 2}})}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// What the views are told, beside the tidied board.
+struct ValueCase {
+    const char* name;
+    Construction before;
+    int dragFlag;
+    bool accepted;
+    bool shown;
+    const char* formula;
+    const char* routine;  // the 3D view's, "none" when nothing is shown
+};
+class AnalysisValue : public ::testing::TestWithParam<ValueCase> {};
+
+TEST_P(AnalysisValue, AcceptanceFormulaAndGeometry) {
+    const ValueCase& tc = GetParam();
+    const tavir::Analysis a = analyse(tc.before, tc.dragFlag);
+    EXPECT_EQ(a.accepted, tc.accepted);
+    EXPECT_EQ(a.shown(), tc.shown);
+    EXPECT_EQ(a.formula, tc.formula);
+    EXPECT_EQ(geometryName(a.geometry.routine), tc.routine);
+    EXPECT_EQ(a.geometry.text.has_value(), tc.shown && std::string(tc.routine) != "none");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AnalysisValue,
+    ::testing::Values(
+        ValueCase{"water", makeConstruction({{0, O}, {3, H}, {9, H}}), 0, true, true, "H2O", "r3dax4"},
+        ValueCase{"carbon_dioxide", makeConstruction({{0, C}, {1, O}, {7, O}}, {{1, 2}, {7, 2}}), 0, true, true,
+                  "CO2", "r3dlin3"},
+        ValueCase{"lone_carbon", makeConstruction({{9, C}}), 0, false, false, "", "none"},
+        ValueCase{"empty_board", Construction{}, 0, true, false, "", "none"},
+        // The analysis of a pick-up leaves the other atoms where they are, unbonded.
+        ValueCase{"lifted_atom_leaves_its_neighbours", makeConstruction({{1, H}, {5, H}}), 1, false, false, "", "none"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Analysis, OverValentSingleBondsDoNotLoopForever) {
     // A pick-up's analysis can leave a hydrogen centre holding its own cells.
     const auto c = analysed(makeConstruction({{0, H}, {1, C}, {5, H}, {7, H}}), 1);
@@ -94,16 +123,13 @@ class CornerPlacement : public ::testing::TestWithParam<CornerCase> {};
 
 TEST_P(CornerPlacement, BondedCornerStandsEightPixelsNearer) {
     const auto& p = GetParam();
-    Workspace ws;
     const int centre = p.corner == 3 || p.corner == 11 ? 1 : 0;
-    ws.setBoard(makeConstruction({{0, C}, {1, C}, {p.corner, H}}));
-    ws.majliaison();
-    EXPECT_EQ(ws.board().position[p.corner], p.bonded);
+    EXPECT_EQ(analyse(makeConstruction({{0, C}, {1, C}, {p.corner, H}})).board.position[p.corner], p.bonded);
     // A neighbour next to the corner makes it slide there: the corner cell empties and returns.
-    ws.setBoard(makeConstruction({{0, C}, {1, C}, {p.corner, H}, {p.neighbourCell, H}}, {{p.corner, 1}}));
-    ws.majliaison();
-    EXPECT_EQ(ws.board().record.code[p.corner], 0) << "centre " << centre;
-    EXPECT_EQ(ws.board().position[p.corner], p.grid);
+    const Board slid =
+        analyse(makeConstruction({{0, C}, {1, C}, {p.corner, H}, {p.neighbourCell, H}}, {{p.corner, 1}})).board;
+    EXPECT_EQ(slid.record.code[p.corner], 0) << "centre " << centre;
+    EXPECT_EQ(slid.position[p.corner], p.grid);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CornerPlacement,
@@ -112,8 +138,7 @@ INSTANTIATE_TEST_SUITE_P(Table, CornerPlacement,
 
 TEST(DragFlag, PickUpAnalysisSkipsThePositionTestThenTheNextRunsInFull) {
     Workspace ws;
-    ws.setBoard(makeConstruction({{0, O}, {1, H}, {9, H}}, {{1, 1}, {9, 1}}));
-    ws.majliaison();
+    ws.build(makeConstruction({{0, O}, {1, H}, {9, H}}, {{1, 1}, {9, 1}}));
     ASSERT_TRUE(ws.pickUp(0));  // lift the oxygen
     EXPECT_EQ(ws.board().dragFlag, -1);
     EXPECT_EQ(ws.board().record.code[9], H) << "old neighbours stay while dragging";
@@ -169,16 +194,13 @@ TEST(Refresh, StoresTheBoardIntoTheCurrentEntry) {
     EXPECT_TRUE(ws.view().undoEnabled);
 }
 
-TEST(ShowConstruction, BlankEntryBecomesTheEmptyConstruction) {
-    Workspace ws;
-    ws.showConstruction(5);
-    EXPECT_EQ(ws.entry(5), kEmptyConstructionString);
-    ws.setBoard(makeConstruction({{0, C}, {1, O}}, {{1, 2}}));
-    ws.storeConstruction(7);
-    ws.setBoard(Construction{});
-    ws.showConstruction(7);
-    EXPECT_EQ(ws.board().record, makeConstruction({{0, C}, {1, O}}, {{1, 2}}));
-    EXPECT_EQ(ws.board().picture[1], O);
+TEST(ConstructionTable, BlankEntryShowsAsTheEmptyConstruction) {
+    ConstructionTable table;
+    EXPECT_EQ(table.show(5), Construction{});
+    EXPECT_EQ(table.entry(5), kEmptyConstructionString);
+    const Construction co = makeConstruction({{0, C}, {1, O}}, {{1, 2}});
+    table.setEntry(7, co.toString());
+    EXPECT_EQ(table.show(7), co);
 }
 
 }  // namespace

@@ -4,11 +4,15 @@
 #include "core/board/acceptance.hpp"
 #include "core/canvas/recording_canvas.hpp"
 #include "core/dotstructure/formula.hpp"
+#include "core/views/views.hpp"
 #include "dotstructure/molecules.hpp"
 
 namespace tavir {
 namespace {
 using namespace tavir::testing;
+
+constexpr int kBruteWidth = viewGeometry(View::Formula).width;
+constexpr int kBruteHeight = viewGeometry(View::Formula).height;
 
 class FormulaOfMolecule : public ::testing::TestWithParam<Molecule> {};
 

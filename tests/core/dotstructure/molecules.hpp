@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/session/workspace.hpp"
+#include "core/analysis/analysis.hpp"
 #include "support/boards.hpp"
 
 namespace tavir::testing {
@@ -18,12 +18,7 @@ struct Molecule {
 };
 
 // The board as the analysis leaves it.
-inline Board analysedBoard(const Construction& built) {
-    Workspace ws;
-    ws.setBoard(built);
-    ws.majliaison();
-    return ws.board();
-}
+inline Board analysedBoard(const Construction& built) { return analyse(built).board; }
 
 inline const std::vector<Molecule>& molecules() {
     static const std::vector<Molecule> table{

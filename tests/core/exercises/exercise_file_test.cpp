@@ -6,7 +6,9 @@
 
 #include "core/exercises/exercise_file.hpp"
 #include "core/files/record_file.hpp"
+#include "support/hostile_paths.hpp"
 #include "support/scratch_folder.hpp"
+#include "support/verdict.hpp"
 
 namespace tavir {
 namespace {
@@ -127,7 +129,9 @@ struct BytesCase {
 };
 class Damaged : public ::testing::TestWithParam<BytesCase> {};
 
-TEST_P(Damaged, ReadOrRefused) { EXPECT_EQ(decodeExercise(GetParam().bytes).has_value(), GetParam().readable); }
+TEST_P(Damaged, ReadOrRefused) {
+    EXPECT_EQ(verdict(decodeExercise(GetParam().bytes)), GetParam().readable ? "" : kExerciseUnreadable);
+}
 
 std::string overLongRecord() {
     std::string record(128, 'x');
@@ -166,30 +170,28 @@ TEST(ExerciseFile, AccentsAreReadFromTheWindowsCodePage) {
     EXPECT_EQ(file->statement(), "Énoncé.rtf");
 }
 
-TEST(ExerciseFile, MissingFileOrFolderIsAReadFailure) {
-    ScratchFolder folder;
-    EXPECT_FALSE(loadExerciseFile(folder / "absent.E06"));
-    EXPECT_FALSE(loadExerciseFile(folder.path()));
-}
+class ExerciseHostilePath : public HostilePathTest {};
 
-TEST(ExerciseFile, ReadFailureMessageLines) {
-    EXPECT_EQ(exerciseReadFailureText(), "Vérifier:\n- le nom du fichier,\n- l'état du lecteur.");
-    EXPECT_EQ(missingFileText("/x/exercices/a.rtf"), "Le fichier /x/exercices/a.rtf est introuvable");
-}
+TEST_P(ExerciseHostilePath, IsRefusedAtOnce) { EXPECT_EQ(verdict(loadExerciseFile(path())), kExerciseUnreadable); }
+
+INSTANTIATE_TEST_SUITE_P(Paths, ExerciseHostilePath, ::testing::ValuesIn(kHostilePaths), hostileName);
 
 // --- file names inside an exercise file
 
 struct PathCase {
     const char* name;
     std::string record;
-    std::string path;  // "" for none
+    std::string path;  // "" for none, else the file or the refusal
 };
 class NamedFile : public ::testing::TestWithParam<PathCase> {};
 
-TEST_P(NamedFile, ResolvedInTheExerciseDirectory) {
-    const auto path = exercisePath("/data/tavir", GetParam().record);
-    EXPECT_EQ(path ? path->string() : "", GetParam().path);
+std::string resolved(const std::filesystem::path& directory, std::string_view record) {
+    const auto path = exercisePath(directory, record);
+    if (!path) return verdict(path);
+    return *path ? (*path)->string() : "";
 }
+
+TEST_P(NamedFile, ResolvedInTheExerciseDirectory) { EXPECT_EQ(resolved("/data/tavir", GetParam().record), GetParam().path); }
 
 INSTANTIATE_TEST_SUITE_P(
     Records, NamedFile,
@@ -198,8 +200,35 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"backslashes", "exercices\\01\\a.rtf", "/data/tavir/exercices/01/a.rtf"},
                       PathCase{"blanks_around", "  a.rtf ", "/data/tavir/a.rtf"},
                       PathCase{"leading_separator_stays_inside", "/etc/a.rtf", "/data/tavir/etc/a.rtf"},
-                      PathCase{"blank", "  ", ""}, PathCase{"separators_only", "\\/", ""}),
+                      PathCase{"blank", "  ", ""}, PathCase{"separators_only", "\\/", ""},
+                      PathCase{"three_dots_is_a_name", ".../a.rtf", "/data/tavir/.../a.rtf"},
+                      PathCase{"climbing_to_the_root", "../../../../etc/passwd",
+                               "Fichier absent | Le fichier /data/tavir/../../../../etc/passwd est introuvable"},
+                      PathCase{"climbing_with_backslashes", "..\\..\\secret.rtf",
+                               "Fichier absent | Le fichier /data/tavir/../../secret.rtf est introuvable"},
+                      PathCase{"climbing_back_inside", "a/../a.rtf",
+                               "Fichier absent | Le fichier /data/tavir/a/../a.rtf est introuvable"},
+                      PathCase{"nul_byte", std::string("a.rtf\0.txt", 10),
+                               "Fichier absent | Le fichier /data/tavir/" + std::string("a.rtf\0.txt", 10) +
+                                   " est introuvable"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A link inside the exercise folder may point anywhere: where it leads decides.
+TEST(NamedFile, LinksMayNotLeadOut) {
+    ScratchFolder outside;
+    ScratchFolder folder;
+    writeBytes(outside / "secret.rtf", "secret");
+    std::filesystem::create_directory(folder / "textes");
+    writeBytes(folder / "textes" / "a.rtf", "a");
+    std::filesystem::create_symlink(outside / "secret.rtf", folder / "lien.rtf");
+    std::filesystem::create_symlink(outside.path(), folder / "ailleurs");
+    std::filesystem::create_symlink("textes/a.rtf", folder / "raccourci.rtf");
+    const std::string absent = "Fichier absent | Le fichier " + folder.path().string();
+    EXPECT_EQ(resolved(folder.path(), "lien.rtf"), absent + "/lien.rtf est introuvable");
+    EXPECT_EQ(resolved(folder.path(), "ailleurs/secret.rtf"), absent + "/ailleurs/secret.rtf est introuvable");
+    EXPECT_EQ(resolved(folder.path(), "raccourci.rtf"), (folder / "raccourci.rtf").string());
+    EXPECT_EQ(resolved(folder.path(), "textes/a.rtf"), (folder / "textes" / "a.rtf").string());
+}
 
 // --- the writer
 
@@ -218,7 +247,7 @@ ExerciseDescription methane() {
 TEST(ExerciseWriter, RoundTripThroughTheFile) {
     ScratchFolder folder;
     const ExerciseDescription d = methane();
-    ASSERT_TRUE(saveExerciseFile(folder / "01.E06", d).ok());
+    ASSERT_TRUE(saveExerciseFile(folder / "01.E06", d));
     const auto file = loadExerciseFile(folder / "01.E06");
     ASSERT_TRUE(file);
     EXPECT_EQ(file->statement(), d.statement);
@@ -248,19 +277,21 @@ TEST(ExerciseWriter, GuidedTourHoldsTwoRecords) {
 struct RefusedCase {
     const char* name;
     ExerciseDescription description;
-    ExerciseWriteStatus status;
+    ExerciseCheckStatus status;
     int record;
 };
 class Refused : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(Refused, LeavesTheOldFileAlone) {
     ScratchFolder folder;
-    ASSERT_TRUE(saveExerciseFile(folder / "x.E06", methane()).ok());
+    ASSERT_TRUE(saveExerciseFile(folder / "x.E06", methane()));
     const std::string before = readBytes(folder / "x.E06");
-    const ExerciseWrite result = saveExerciseFile(folder / "x.E06", GetParam().description);
-    EXPECT_EQ(result.status, GetParam().status);
-    EXPECT_EQ(result.record, GetParam().record);
-    EXPECT_FALSE(result.message().empty());
+    const ExerciseCheck check = checkExercise(GetParam().description);
+    EXPECT_EQ(check.status, GetParam().status);
+    EXPECT_EQ(check.record, GetParam().record);
+    EXPECT_FALSE(check.message().empty());
+    EXPECT_EQ(verdict(saveExerciseFile(folder / "x.E06", GetParam().description)),
+              "Enregistrement impossible | " + check.message());
     EXPECT_FALSE(encodeExercise(GetParam().description));
     EXPECT_EQ(readBytes(folder / "x.E06"), before);
 }
@@ -275,13 +306,13 @@ INSTANTIATE_TEST_SUITE_P(
     Descriptions, Refused,
     ::testing::Values(
         RefusedCase{"five_topics", changed([](ExerciseDescription& d) { d.topics.assign(5, "a"); }),
-                    ExerciseWriteStatus::TooManyTopics, 0},
+                    ExerciseCheckStatus::TooManyTopics, 0},
         RefusedCase{"difficulty_4", changed([](ExerciseDescription& d) { d.difficulty = 4; }),
-                    ExerciseWriteStatus::BadDifficulty, 5},
+                    ExerciseCheckStatus::BadDifficulty, 5},
         RefusedCase{"difficulty_negative", changed([](ExerciseDescription& d) { d.difficulty = -1; }),
-                    ExerciseWriteStatus::BadDifficulty, 5},
+                    ExerciseCheckStatus::BadDifficulty, 5},
         RefusedCase{"title_127_bytes", changed([](ExerciseDescription& d) { d.title.assign(127, 'a'); }),
-                    ExerciseWriteStatus::RecordTooLong, 11},
+                    ExerciseCheckStatus::RecordTooLong, 11},
         // 64 accented letters are 128 bytes of UTF-8 but 64 bytes of cp1252: accepted;
         // 127 of them are too many.
         RefusedCase{"accented_topic_127",
@@ -289,9 +320,9 @@ INSTANTIATE_TEST_SUITE_P(
                         d.topics[1].clear();
                         for (int i = 0; i < 127; ++i) d.topics[1] += "é";
                     }),
-                    ExerciseWriteStatus::RecordTooLong, 8},
+                    ExerciseCheckStatus::RecordTooLong, 8},
         RefusedCase{"arrow_in_statement", changed([](ExerciseDescription& d) { d.statement = "a\xE2\x86\x92" "b.rtf"; }),
-                    ExerciseWriteStatus::UnwritableCharacter, 1}),
+                    ExerciseCheckStatus::UnwritableCharacter, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExerciseWriter, LongestRecordsFit) {
@@ -309,9 +340,8 @@ TEST(ExerciseWriter, LongestRecordsFit) {
 
 TEST(ExerciseWriter, UnwritableFolderIsReported) {
     ScratchFolder folder;
-    const ExerciseWrite result = saveExerciseFile(folder / "absent" / "x.E06", methane());
-    EXPECT_EQ(result.status, ExerciseWriteStatus::WriteFailed);
-    EXPECT_EQ(result.message(), "Ecriture impossible sur disque");
+    EXPECT_EQ(verdict(saveExerciseFile(folder / "absent" / "x.E06", methane())),
+              "Enregistrement impossible | Ecriture impossible sur disque");
 }
 
 }  // namespace

@@ -1,17 +1,12 @@
-// The 128-byte record codec and the atomic file replacement under it.
+// The 128-byte record codec.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <string>
 
-#include "support/scratch_folder.hpp"
-#include "core/files/file_io.hpp"
 #include "core/files/record_file.hpp"
 
 namespace tavir {
 namespace {
-using namespace tavir::testing;
 
 // --- cp1252 at the boundary
 
@@ -158,62 +153,6 @@ TEST(EncodeRecords, OneRecordPerTextAtItsOffset) {
     EXPECT_EQ(readRecord(*file, 2).text, "");
     EXPECT_EQ(file->substr(256, 5), std::string("\x03\x00" "ccc", 5));
     EXPECT_FALSE(encodeRecords({"a", std::string(127, 'b')}));
-}
-
-// --- files
-
-TEST(ReadFileBytes, StopsAtTheLimitAndRefusesWhatIsNotAFile) {
-    ScratchFolder dir;
-    writeBytes(dir / "f", std::string(5000, 'z'));
-    EXPECT_EQ(readFileBytes(dir / "f", 1536)->size(), 1536u);
-    EXPECT_EQ(readFileBytes(dir / "f", 9000)->size(), 5000u);
-    writeBytes(dir / "empty", "");
-    EXPECT_EQ(readFileBytes(dir / "empty", 100), std::string());
-    EXPECT_FALSE(readFileBytes(dir / "missing", 100));
-    EXPECT_FALSE(readFileBytes(dir.path(), 100));
-}
-
-TEST(WriteFileAtomically, ReplacesALongerFileWhole) {
-    ScratchFolder dir;
-    writeBytes(dir / "t", std::string(4000, 'o'));
-    ASSERT_TRUE(writeFileAtomically(dir / "t", "new").ok);
-    EXPECT_EQ(readBytes(dir / "t"), "new");
-    EXPECT_EQ(entryCount(dir.path()), 1);
-}
-
-TEST(WriteFileAtomically, KeepsThePermissionsOfTheReplacedFile) {
-    ScratchFolder dir;
-    writeBytes(dir / "t", "old");
-    std::filesystem::permissions(dir / "t", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                                                std::filesystem::perms::group_read);
-    ASSERT_TRUE(writeFileAtomically(dir / "t", "new").ok);
-    EXPECT_EQ(std::filesystem::status(dir / "t").permissions() & std::filesystem::perms::all,
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                  std::filesystem::perms::group_read);
-}
-
-// A write that fails half-way, even for root: the file size limit stops it after the
-// temporary file was created and partly written.
-TEST(WriteFileAtomically, AFailedWriteLeavesTheOldFileAndNoTemporary) {
-    ScratchFolder dir;
-    const std::string old = "old content that must survive";
-    writeBytes(dir / "t", old);
-
-    struct rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct rlimit small = saved;
-    small.rlim_cur = 1000;
-    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const WriteResult r = writeFileAtomically(dir / "t", std::string(3000, 'n'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(r.ok);
-    // Stopped while writing, after the temporary file was made: the path this test is for.
-    EXPECT_EQ(r.detail.rfind("write", 0), 0u) << r.detail;
-    EXPECT_EQ(readBytes(dir / "t"), old);
-    EXPECT_EQ(entryCount(dir.path()), 1);
 }
 
 }  // namespace

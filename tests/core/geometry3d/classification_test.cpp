@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/board/acceptance.hpp"
-#include "core/session/workspace.hpp"
+#include "core/analysis/analysis.hpp"
 #include "core/geometry3d/classification.hpp"
 #include "core/geometry3d/texts.hpp"
 #include "support/boards.hpp"
@@ -40,17 +39,15 @@ class Dispatch : public ::testing::TestWithParam<DispatchCase> {};
 
 TEST_P(Dispatch, ChoosesRoutineArgumentsTextAndFigureBox) {
     const DispatchCase& tc = GetParam();
-    Workspace ws;
-    ws.setBoard(tc.board, tc.dragFlag);
-    ws.majliaison();
+    const Analysis a = analyse(tc.board, tc.dragFlag);
     // The case is a real one: the analysis keeps the board and accepts it.
-    ASSERT_EQ(ws.board().record.toString(), tc.board.toString());
-    ASSERT_TRUE(isAccepted(ws.board().record));
+    ASSERT_EQ(a.board.record.toString(), tc.board.toString());
+    ASSERT_TRUE(a.accepted);
 
-    const GeometryDecision d = decideGeometry(ws.board().record);
+    const GeometryDecision d = decideGeometry(a.board.record);
     EXPECT_EQ(d.rule, tc.rule);
     EXPECT_EQ(geometryName(d.routine), tc.routine);
-    EXPECT_EQ(std::vector<int>(d.args.begin(), d.args.begin() + d.argCount), tc.args);
+    EXPECT_EQ(argumentList(d.args), tc.args);
     EXPECT_EQ(d.text, tc.text);
     EXPECT_EQ(d.figureBox, tc.figureBox);
     EXPECT_FALSE(d.idle);
@@ -202,7 +199,7 @@ TEST_P(SyntheticDispatch, KeepsToTheRules) {
     const GeometryDecision d = decideGeometry(tc.board);
     EXPECT_EQ(d.rule, tc.rule);
     EXPECT_EQ(geometryName(d.routine), tc.routine);
-    EXPECT_EQ(std::vector<int>(d.args.begin(), d.args.begin() + d.argCount), tc.args);
+    EXPECT_EQ(argumentList(d.args), tc.args);
     EXPECT_EQ(d.text, tc.text);
     EXPECT_EQ(d.figureBox, tc.figureBox);
     EXPECT_EQ(d.idle, tc.idle);

@@ -28,10 +28,10 @@ RecordingCanvas draw(const GeometryDecision& d, int n, FrameOptions o = {}, int 
     return canvas;
 }
 
-GeometryDecision handMade(GeometryRoutine routine, std::vector<int> args) {
+GeometryDecision handMade(GeometryRoutine routine, GeometryArgs args) {
     GeometryDecision d;
     d.routine = routine;
-    for (int v : args) d.args[static_cast<std::size_t>(d.argCount++)] = static_cast<int16_t>(v);
+    d.args = args;
     return d;
 }
 
@@ -164,7 +164,7 @@ class TetrahedralOrder : public ::testing::TestWithParam<OrderCase> {};
 // p1 H, p2 O, p3 N, p4 Cl around a carbon: the sprite order shows the place order.
 TEST_P(TetrahedralOrder, PaintsBackPlacesFirst) {
     const OrderCase& tc = GetParam();
-    const GeometryDecision d = handMade(GeometryRoutine::r3dax4, {0, 1, 2, 3, 4});
+    const GeometryDecision d = handMade(GeometryRoutine::r3dax4, R3dax4Args{0, 1, 2, 3, 4});
     const RecordingCanvas canvas = draw(d, tc.n);
     EXPECT_EQ(spriteCodes(canvas), tc.codes);
     // Back places: picture then bond; front places: bond then picture.

@@ -68,8 +68,8 @@ TEST_P(PagePlan, PlacesPicturesAndBreaksPages) {
         EXPECT_EQ(s.newPageBefore, p.spots[i].newPageBefore);
         // Centred across the page at the device's scale.
         EXPECT_DOUBLE_EQ(s.x + s.width / 2, p.page.width / 2);
-        EXPECT_DOUBLE_EQ(s.width, screenSize(s.picture).width * p.page.dpiX / 96.0);
-        EXPECT_DOUBLE_EQ(s.height, screenSize(s.picture).height * p.page.dpiY / 96.0);
+        EXPECT_DOUBLE_EQ(s.width, viewGeometry(s.picture).width * p.page.dpiX / 96.0);
+        EXPECT_DOUBLE_EQ(s.height, viewGeometry(s.picture).height * p.page.dpiY / 96.0);
     }
 }
 
@@ -123,11 +123,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PagePlan, EachSeriesGroupKeepsThePictureOrder) {
     const PrintPlan plan = planPrint(kAll, {2, 5}, kPage96);
-    std::vector<std::pair<int, Picture>> order;
+    std::vector<std::pair<int, View>> order;
     for (const auto& s : plan.steps) order.emplace_back(s.construction, s.picture);
-    const std::vector<std::pair<int, Picture>> expected{{2, Picture::Board}, {2, Picture::DotStructure},
-                                                        {2, Picture::Animation}, {5, Picture::Board},
-                                                        {5, Picture::DotStructure}, {5, Picture::Animation}};
+    const std::vector<std::pair<int, View>> expected{{2, View::Board}, {2, View::DotStructure},
+                                                        {2, View::Animation}, {5, View::Board},
+                                                        {5, View::DotStructure}, {5, View::Animation}};
     EXPECT_EQ(order, expected);
 }
 

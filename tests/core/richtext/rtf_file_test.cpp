@@ -7,17 +7,19 @@
 #include <string>
 
 #include "richtext/describe.hpp"
+#include "support/hostile_paths.hpp"
+#include "support/verdict.hpp"
 
 namespace tavir {
 namespace {
 
 namespace fs = std::filesystem;
 
-class RtfFile : public testing::Test {
+class RtfFile : public ::testing::Test {
 protected:
     void SetUp() override {
         folder_ = fs::temp_directory_path() /
-                  ("tavir_rtf_file_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  ("tavir_rtf_file_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
@@ -51,7 +53,7 @@ TEST_F(RtfFile, SavedFileLoadsBack) {
     const fs::path file = folder_ / "texte.rtf";
     ASSERT_TRUE(saveRtfFile(file, sample()));
     const auto loaded = loadRtfFile(file);
-    ASSERT_TRUE(loaded.has_value());
+    ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->source, RtfSource::Rtf);
     EXPECT_TRUE(loaded->document == sample());
     EXPECT_EQ(entries(), 1) << "no temporary file left";
@@ -66,21 +68,31 @@ TEST_F(RtfFile, SaveReplacesAnOlderFile) {
 
 TEST_F(RtfFile, FailedSaveLeavesNothingBehind) {
     const fs::path file = folder_ / "absent" / "texte.rtf";
-    EXPECT_FALSE(saveRtfFile(file, sample()));
+    EXPECT_EQ(testing::verdict(saveRtfFile(file, sample())),
+              "Enregistrement impossible | Impossible d'enregistrer le fichier " + file.string());
     EXPECT_FALSE(fs::exists(folder_ / "absent"));
 
     // A folder in the way of the target: the save fails and the folder stays as it was.
     const fs::path blocked = folder_ / "dossier.rtf";
     fs::create_directories(blocked / "dedans");
-    EXPECT_FALSE(saveRtfFile(blocked, sample()));
+    EXPECT_FALSE(saveRtfFile(blocked, sample()).ok());
     EXPECT_TRUE(fs::is_directory(blocked / "dedans"));
     EXPECT_EQ(entries(), 1) << "no temporary file left";
 }
 
-TEST_F(RtfFile, MissingFileOrFolderCannotBeLoaded) {
-    EXPECT_FALSE(loadRtfFile(folder_ / "absent.rtf").has_value());
-    EXPECT_FALSE(loadRtfFile(folder_).has_value());
+TEST_F(RtfFile, BinaryFileIsRefused) {
+    { std::ofstream(folder_ / "image.rtf", std::ios::binary) << std::string("\x89PNG\r\n\x1a\n\0\0", 10); }
+    EXPECT_EQ(testing::verdict(loadRtfFile(folder_ / "image.rtf")),
+              "Lecture impossible | Ce fichier n'est pas un texte: ni texte au format RTF, ni texte simple.");
 }
+
+class RtfHostilePath : public testing::HostilePathTest {};
+
+TEST_P(RtfHostilePath, IsRefusedAtOnce) {
+    EXPECT_EQ(testing::verdict(loadRtfFile(path())), "Lecture impossible | Impossible de lire le fichier " + path().string());
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, RtfHostilePath, ::testing::ValuesIn(testing::kHostilePaths), testing::hostileName);
 
 }  // namespace
 }  // namespace tavir

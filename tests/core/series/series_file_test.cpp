@@ -11,6 +11,8 @@
 #include "core/series/series_file.hpp"
 #include "core/series/texts.hpp"
 #include "support/boards.hpp"
+#include "support/hostile_paths.hpp"
+#include "support/verdict.hpp"
 
 namespace tavir {
 namespace {
@@ -61,14 +63,14 @@ TEST_P(SeriesLayout, BytesAreExactlyTheTwelveRecords) {
 TEST_P(SeriesLayout, WrittenFileLoadsBackAndWritesTheSameRecords) {
     ScratchFolder dir;
     const auto file = dir / "s.C01";
-    ASSERT_TRUE(saveSeriesFile(file, GetParam().entries).ok);
+    ASSERT_TRUE(saveSeriesFile(file, GetParam().entries));
     const std::string first = readBytes(file);
     EXPECT_EQ(first, handFile(GetParam().onDisk));
 
-    const SeriesLoad load = loadSeriesFile(file);
-    ASSERT_TRUE(load.ok());
-    EXPECT_EQ(load.entries, GetParam().onDisk);
-    ASSERT_TRUE(saveSeriesFile(file, load.entries).ok);
+    const auto load = loadSeriesFile(file);
+    ASSERT_TRUE(load);
+    EXPECT_EQ(*load, GetParam().onDisk);
+    ASSERT_TRUE(saveSeriesFile(file, *load));
     EXPECT_EQ(readBytes(file), first);
 }
 
@@ -102,25 +104,25 @@ TEST(SeriesLayout, OffsetsOfASeriesWithOnlyConstructionOne) {
 
 TEST(SeriesLoader, AcceptsAFileWhoseLastRecordIsNotPadded) {
     const std::string full = handFile(series({{1, kWater}, {10, kOxygen}}));
-    const SeriesLoad load = decodeSeries(full.substr(0, 1411));
-    ASSERT_TRUE(load.ok());
-    EXPECT_EQ(load.entries, series({{1, kWater}, {10, kOxygen}}));
+    const auto load = decodeSeries(full.substr(0, 1411));
+    ASSERT_TRUE(load);
+    EXPECT_EQ(*load, series({{1, kWater}, {10, kOxygen}}));
 }
 
 TEST(SeriesLoader, IgnoresWhatFollowsRecordTwelve) {
     const std::string full = handFile(series({{2, kMethane}})) + std::string(5000, '\xFF');
     ScratchFolder dir;
     writeBytes(dir / "long.C01", full);
-    const SeriesLoad load = loadSeriesFile(dir / "long.C01");
-    ASSERT_TRUE(load.ok());
-    EXPECT_EQ(load.entries, series({{2, kMethane}}));
+    const auto load = loadSeriesFile(dir / "long.C01");
+    ASSERT_TRUE(load);
+    EXPECT_EQ(*load, series({{2, kMethane}}));
 }
 
 TEST(SeriesLoader, KeepsADamagedEntryAsText) {
     // Only the board gets the normalised form; the file's text comes back as it is.
-    const SeriesLoad load = decodeSeries(handFile(series({{1, "9x"}})));
-    ASSERT_TRUE(load.ok());
-    EXPECT_EQ(load.entries[0], "9x");
+    const auto load = decodeSeries(handFile(series({{1, "9x"}})));
+    ASSERT_TRUE(load);
+    EXPECT_EQ((*load)[0], "9x");
 }
 
 // Bytes of a good file with one change.
@@ -133,21 +135,12 @@ std::string patched(std::size_t offset, const std::string& bytes) {
 struct RefusedCase {
     const char* name;
     std::string bytes;
-    SeriesLoadStatus status;
+    std::string verdict;
 };
 class SeriesRefused : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(SeriesRefused, GivesTheMessageAndNoData) {
-    const SeriesLoad load = decodeSeries(GetParam().bytes);
-    EXPECT_EQ(load.status, GetParam().status);
-    EXPECT_EQ(load.entries, SeriesEntries{});
-    if (GetParam().status == SeriesLoadStatus::WrongMagic) {
-        EXPECT_EQ(load.message(), "Ce fichier ne correspond pas à cette application");
-        EXPECT_EQ(load.title(), "Fichier non valide");
-    } else {
-        EXPECT_EQ(load.message(), "Lecture impossible sur disque");
-        EXPECT_EQ(load.title(), "Erreur lors du chargement du fichier");
-    }
+    EXPECT_EQ(verdict(decodeSeries(GetParam().bytes)), GetParam().verdict);
 }
 
 const std::string kGood = handFile(series({{1, kWater}, {2, kMethane}}));
@@ -155,44 +148,38 @@ const std::string kGood = handFile(series({{1, kWater}, {2, kMethane}}));
 INSTANTIATE_TEST_SUITE_P(
     Files, SeriesRefused,
     ::testing::Values(
-        RefusedCase{"magic_lower_case", patched(2, "tavir"), SeriesLoadStatus::WrongMagic},
-        RefusedCase{"magic_one_letter_off", patched(2, "TAVIS"), SeriesLoadStatus::WrongMagic},
-        RefusedCase{"magic_with_a_blank", patched(0, std::string("\x06\x00TAVIR ", 8)), SeriesLoadStatus::WrongMagic},
-        RefusedCase{"magic_cut", patched(0, std::string("\x04\x00", 2)), SeriesLoadStatus::WrongMagic},
-        RefusedCase{"magic_length_200", patched(0, std::string("\xC8\x00", 2)), SeriesLoadStatus::WrongMagic},
-        RefusedCase{"empty_file", "", SeriesLoadStatus::WrongMagic},
-        RefusedCase{"text_file", "Ceci est un texte.\n", SeriesLoadStatus::WrongMagic},
-        RefusedCase{"one_byte_short", kGood.substr(0, 1410), SeriesLoadStatus::ReadError},
-        RefusedCase{"only_the_magic", kGood.substr(0, 128), SeriesLoadStatus::ReadError},
-        RefusedCase{"half_the_records", kGood.substr(0, 700), SeriesLoadStatus::ReadError},
-        RefusedCase{"entry_length_127", patched(128 * 3, std::string("\x7F\x00", 2)), SeriesLoadStatus::ReadError},
-        RefusedCase{"entry_length_65535", patched(128 * 10, "\xFF\xFF"), SeriesLoadStatus::ReadError},
+        RefusedCase{"magic_lower_case", patched(2, "tavir"), kSeriesNotOurs},
+        RefusedCase{"magic_one_letter_off", patched(2, "TAVIS"), kSeriesNotOurs},
+        RefusedCase{"magic_with_a_blank", patched(0, std::string("\x06\x00TAVIR ", 8)), kSeriesNotOurs},
+        RefusedCase{"magic_cut", patched(0, std::string("\x04\x00", 2)), kSeriesNotOurs},
+        RefusedCase{"magic_length_200", patched(0, std::string("\xC8\x00", 2)), kSeriesNotOurs},
+        RefusedCase{"empty_file", "", kSeriesNotOurs},
+        RefusedCase{"text_file", "Ceci est un texte.\n", kSeriesNotOurs},
+        RefusedCase{"one_byte_short", kGood.substr(0, 1410), kSeriesUnreadable},
+        RefusedCase{"only_the_magic", kGood.substr(0, 128), kSeriesUnreadable},
+        RefusedCase{"half_the_records", kGood.substr(0, 700), kSeriesUnreadable},
+        RefusedCase{"entry_length_127", patched(128 * 3, std::string("\x7F\x00", 2)), kSeriesUnreadable},
+        RefusedCase{"entry_length_65535", patched(128 * 10, "\xFF\xFF"), kSeriesUnreadable},
         RefusedCase{"last_entry_length_200", patched(128 * 10, std::string("\xC8\x00", 2)),
-                    SeriesLoadStatus::ReadError},
+                    kSeriesUnreadable},
         RefusedCase{"closing_record_length_127", patched(1408, std::string("\x7F\x00", 2)),
-                    SeriesLoadStatus::ReadError},
+                    kSeriesUnreadable},
         RefusedCase{"closing_record_cut_short", patched(1408, std::string("\x05\x00", 2)).substr(0, 1411),
-                    SeriesLoadStatus::ReadError}),
+                    kSeriesUnreadable}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SeriesRefused, PathsThatAreNotReadableFiles) {
-    ScratchFolder dir;
-    for (const auto& path : {dir / "missing.C01", dir.path(), dir / "no" / "such" / "folder.C01"}) {
-        const SeriesLoad load = loadSeriesFile(path);
-        EXPECT_EQ(load.status, SeriesLoadStatus::ReadError) << path;
-        EXPECT_EQ(load.entries, SeriesEntries{}) << path;
-    }
-}
+class SeriesHostilePath : public HostilePathTest {};
+
+TEST_P(SeriesHostilePath, IsRefusedAtOnce) { EXPECT_EQ(verdict(loadSeriesFile(path())), kSeriesUnreadable); }
+
+INSTANTIATE_TEST_SUITE_P(Paths, SeriesHostilePath, ::testing::ValuesIn(kHostilePaths), hostileName);
 
 // --- saves that fail
 
 TEST(SeriesSaveFails, IntoAMissingFolder) {
     ScratchFolder dir;
     const auto file = dir / "absent" / "s.C01";
-    const SeriesSave r = saveSeriesFile(file, series({{1, kWater}}));
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(SeriesSave::message(), "Ecriture impossible sur disque");
-    EXPECT_EQ(SeriesSave::title(), "Enregistrement impossible");
+    EXPECT_EQ(verdict(saveSeriesFile(file, series({{1, kWater}}))), kSeriesUnwritable);
     EXPECT_FALSE(std::filesystem::exists(dir / "absent"));
 }
 
@@ -200,7 +187,7 @@ TEST(SeriesSaveFails, OntoAFolderOfThatName) {
     ScratchFolder dir;
     std::filesystem::create_directory(dir / "s.C01");
     writeBytes(dir / "s.C01" / "inside", "keep");
-    EXPECT_FALSE(saveSeriesFile(dir / "s.C01", series({{1, kWater}})).ok);
+    EXPECT_EQ(verdict(saveSeriesFile(dir / "s.C01", series({{1, kWater}}))), kSeriesUnwritable);
     EXPECT_EQ(readBytes(dir / "s.C01" / "inside"), "keep");
     EXPECT_EQ(entryCount(dir.path()), 1);
 }
@@ -211,7 +198,7 @@ TEST(SeriesSaveFails, IntoAReadOnlyFolderLeavesTheOldFile) {
     const std::string old = handFile(series({{3, kOxygen}}));
     writeBytes(dir / "s.C01", old);
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_FALSE(saveSeriesFile(dir / "s.C01", series({{1, kWater}})).ok);
+    EXPECT_EQ(verdict(saveSeriesFile(dir / "s.C01", series({{1, kWater}}))), kSeriesUnwritable);
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
     EXPECT_EQ(readBytes(dir / "s.C01"), old);
     EXPECT_EQ(entryCount(dir.path()), 1);
@@ -227,10 +214,10 @@ TEST(SeriesSaveFails, HalfWayLeavesTheOldFileByteIdentical) {
     small.rlim_cur = 700;  // the temporary file stops in the middle of the records
     const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SeriesSave r = saveSeriesFile(dir / "s.C01", series({{1, kWater}}));
+    const FileDone r = saveSeriesFile(dir / "s.C01", series({{1, kWater}}));
     ::setrlimit(RLIMIT_FSIZE, &saved);
     ::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(verdict(r), kSeriesUnwritable);
     EXPECT_EQ(readBytes(dir / "s.C01"), old);
     EXPECT_EQ(entryCount(dir.path()), 1);
 }
@@ -239,14 +226,14 @@ TEST(SeriesSaveFails, AnEntryTooLongForARecordTouchesNothing) {
     ScratchFolder dir;
     const std::string old = handFile(series({{3, kOxygen}}));
     writeBytes(dir / "s.C01", old);
-    EXPECT_FALSE(saveSeriesFile(dir / "s.C01", series({{1, std::string(127, '2')}})).ok);
+    EXPECT_EQ(verdict(saveSeriesFile(dir / "s.C01", series({{1, std::string(127, '2')}}))), kSeriesUnwritable);
     EXPECT_EQ(readBytes(dir / "s.C01"), old);
 }
 
 TEST(SeriesSave, DropsTheTailOfAnOlderLongerFile) {
     ScratchFolder dir;
     writeBytes(dir / "s.C01", std::string(3000, 'x'));
-    ASSERT_TRUE(saveSeriesFile(dir / "s.C01", series({{1, kWater}})).ok);
+    ASSERT_TRUE(saveSeriesFile(dir / "s.C01", series({{1, kWater}})));
     EXPECT_EQ(readBytes(dir / "s.C01"), handFile(series({{1, kWater}})));
 }
 

@@ -10,8 +10,7 @@ using namespace tavir::testing;
 
 Workspace withMethane() {
     Workspace ws;
-    ws.setBoard(makeConstruction({{0, C}, {1, H}, {5, H}, {7, H}, {9, H}}));
-    ws.majliaison();
+    ws.build(makeConstruction({{0, C}, {1, H}, {5, H}, {7, H}, {9, H}}));
     return ws;
 }
 
@@ -28,8 +27,8 @@ TEST_P(AnimationButton, MovesTheCounterThenTicks) {
     ws.setFrameCounter(GetParam().counterBefore);
     ws.Command16_Click(GetParam().button);
     EXPECT_EQ(ws.frameCounter(), GetParam().counterAfter);
-    EXPECT_FALSE(ws.view().d3dCleared);
-    EXPECT_EQ(ws.view().frameCounterDrawn, GetParam().counterAfter);
+    EXPECT_FALSE(ws.view().d3d.cleared());
+    EXPECT_EQ(ws.view().d3d.pose.counter, GetParam().counterAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, AnimationButton,
@@ -72,11 +71,11 @@ TEST(Animation, OptionWhileStoppedRedrawsAtOnceAndAtZeroMovesOneStep) {
     ws.setFrameCounter(0);
     ws.compact_Click(true);
     EXPECT_EQ(ws.frameCounter(), 1);
-    EXPECT_TRUE(ws.view().frameOptions.compact);
+    EXPECT_TRUE(ws.view().d3d.options.compact);
     ws.setFrameCounter(200);
     ws.tetra1_Click(true);
     EXPECT_EQ(ws.frameCounter(), 200);
-    EXPECT_TRUE(ws.view().frameOptions.figure);
+    EXPECT_TRUE(ws.view().d3d.options.figure);
 }
 
 TEST(Animation, OptionWhileRunningWaitsForTheNextTick) {
@@ -84,21 +83,20 @@ TEST(Animation, OptionWhileRunningWaitsForTheNextTick) {
     ws.setFrameCounter(200);
     ws.compact_Click(true);
     EXPECT_EQ(ws.frameCounter(), 200);
-    EXPECT_FALSE(ws.view().frameOptions.compact);
+    EXPECT_FALSE(ws.view().d3d.options.compact);
     ws.Timer1_Timer();
-    EXPECT_TRUE(ws.view().frameOptions.compact);
+    EXPECT_TRUE(ws.view().d3d.options.compact);
 }
 
 TEST(Animation, NothingMovesWhileTheConstructionIsRejected) {
     Workspace ws;
-    ws.setBoard(makeConstruction({{0, C}}));
-    ws.majliaison();
+    ws.build(makeConstruction({{0, C}}));
     ASSERT_FALSE(ws.view().smile);
     ws.setFrameCounter(300);
     for (int b : {0, 1, 4, 5}) ws.Command16_Click(b);
     ws.Timer1_Timer();
     EXPECT_EQ(ws.frameCounter(), 300);
-    EXPECT_TRUE(ws.view().d3dCleared);
+    EXPECT_TRUE(ws.view().d3d.cleared());
     EXPECT_FALSE(ws.view().lastTick.has_value());
 }
 
@@ -117,7 +115,7 @@ TEST(Animation, RejectedChangeStopsAndClearsTheView) {
     ws.dropPaletteElement(9, N);  // a nitrogen with one bond
     EXPECT_FALSE(ws.view().smile);
     EXPECT_FALSE(ws.view().timerEnabled);
-    EXPECT_TRUE(ws.view().d3dCleared);
+    EXPECT_TRUE(ws.view().d3d.cleared());
     EXPECT_TRUE(ws.view().c3dText.empty());
     // The stopped timer's redraw lowers the counter; the tick that would raise it does nothing.
     EXPECT_EQ(ws.frameCounter(), 76);
@@ -127,7 +125,7 @@ TEST(Animation, TextAndFigureFollowTheTick) {
     Workspace ws = withMethane();
     ws.Timer1_Timer();
     ASSERT_TRUE(ws.view().lastTick.has_value());
-    EXPECT_EQ(geometryName(ws.view().lastTick->routine), "r3dax4");
+    EXPECT_EQ(geometryName(*ws.view().lastTick), "r3dax4");
     EXPECT_NE(ws.view().c3dText.find("tétraédrique."), std::string::npos);
     EXPECT_TRUE(ws.view().tetra1Visible);
     EXPECT_EQ(ws.view().tetra1Caption, "Géométrie");

@@ -109,8 +109,7 @@ class OrderKeys : public ::testing::TestWithParam<OrderCase> {};
 TEST_P(OrderKeys, SetAnOrderOnlyWhereTheBondMenuWouldOfferIt) {
     const OrderCase& t = GetParam();
     Workspace ws;
-    ws.setBoard(t.start);
-    ws.majliaison();
+    ws.build(t.start);
     int focus = t.cell;
     EXPECT_EQ(applyBoardKey(ws, focus, t.key), t.applied);
     EXPECT_EQ(ws.board().record.slot[t.slot], t.orderAfter);
@@ -146,8 +145,7 @@ TEST(KeyboardEditing, AnOrderKeyIsUndoneInOneStep) {
 
 TEST(FocusFrame, FollowsACornerCellWhereTheAnalysisMovedIt) {
     Workspace ws;
-    ws.setBoard(makeConstruction({{0, C}, {1, C}, {3, H}}));
-    ws.majliaison();
+    ws.build(makeConstruction({{0, C}, {1, C}, {3, H}}));
     const CellPosition corner = ws.board().position[3];
     ASSERT_NE(corner, kGridPositions[3]) << "a bonded corner stands nearer its centre";
     RecordingCanvas canvas;

@@ -58,8 +58,7 @@ TEST(Paste, CopyOnThreePasteOnFive) {
     Workspace ws;
     EXPECT_FALSE(ws.view().pasteEnabled);
     ws.Option3_Click(2);
-    ws.setBoard(Construction::fromString(kMethane));
-    ws.majliaison();
+    ws.build(Construction::fromString(kMethane));
     ws.copyConstruction();
     EXPECT_TRUE(ws.view().pasteEnabled);
     ws.Option3_Click(4);
@@ -70,12 +69,10 @@ TEST(Paste, CopyOnThreePasteOnFive) {
 
 TEST(Erase, CurrentOnlyOrAllTenButNeverTheCopyBuffer) {
     Workspace ws;
-    ws.setBoard(Construction::fromString(kMethane));
-    ws.majliaison();
+    ws.build(Construction::fromString(kMethane));
     ws.copyConstruction();
     ws.Option3_Click(1);
-    ws.setBoard(Construction::fromString(kMethane));
-    ws.majliaison();
+    ws.build(Construction::fromString(kMethane));
     ws.sq01_Click();
     EXPECT_EQ(ws.entry(2), std::string(kEmptyConstructionString));
     EXPECT_EQ(ws.entry(1), kMethane);
@@ -98,19 +95,6 @@ TEST(LoadSeries, ShowsConstructionOneAndReadsDamagedEntriesSafely) {
     ws.Option3_Click(4);
     EXPECT_EQ(ws.board().record.code[1], C);
     EXPECT_EQ(ws.board().record.slot[1], 1);
-}
-
-TEST(AnimationCopy, LeavesThePoseAsItWas) {
-    for (int counter : {0, 1, 2, 300, 627}) {
-        Workspace ws;
-        ws.setBoard(Construction::fromString(kMethane));
-        ws.majliaison();
-        ws.setFrameCounter(counter);
-        ws.beginAnimationCopy();
-        ws.endAnimationCopy();
-        // The redraw at frame 0 moves one step, as every redraw of the current frame does.
-        EXPECT_EQ(ws.frameCounter(), counter == 0 ? 1 : counter) << counter;
-    }
 }
 
 }  // namespace

@@ -19,13 +19,11 @@
 #include "ui/board/board_view.hpp"
 #include "ui/calculator/calculator_window.hpp"
 #include "ui/common/file_lists.hpp"
-#include "ui/dotstructure/dot_structure_view.hpp"
-#include "ui/dotstructure/formula_view.hpp"
+#include "ui/common/view_widget.hpp"
 #include "ui/dotstructure/information_window.hpp"
 #include "ui/exercises/exercise_area.hpp"
 #include "ui/exercises/exercise_chooser.hpp"
 #include "core/exercises/exercise_file.hpp"
-#include "ui/geometry3d/animation_view.hpp"
 #include "ui/help/help_window.hpp"
 #include "ui/output/print_window.hpp"
 #include "ui/series/series_dialogs.hpp"
@@ -64,8 +62,7 @@ bool isControl(QWidget* w) {
     return qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) ||
            qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QTextEdit*>(w) ||
            qobject_cast<QAbstractItemView*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QMenu*>(w) ||
-           hasPicture(w) || qobject_cast<FormulaView*>(w) || qobject_cast<DotStructureView*>(w) ||
-           qobject_cast<AnimationView*>(w) || qobject_cast<ChooserHeading*>(w) || qobject_cast<UpDown*>(w) ||
+           hasPicture(w) || qobject_cast<ViewWidget*>(w) || qobject_cast<ChooserHeading*>(w) || qobject_cast<UpDown*>(w) ||
            qobject_cast<BoardView*>(w) || qobject_cast<CellWidget*>(w);
 }
 
@@ -105,7 +102,7 @@ private:
         QWidget* main = fx.window.get();
         Workspace& ws = fx.window->workspace();
         if (which == QLatin1String("calculator")) return std::make_unique<CalculatorWindow>(memory, main);
-        if (which == QLatin1String("print")) return std::make_unique<PrintWindow>(ws, nullptr, main);
+        if (which == QLatin1String("print")) return std::make_unique<PrintWindow>(ws, main);
         if (which == QLatin1String("open")) return std::make_unique<OpenSeriesDialog>(ws, main);
         if (which == QLatin1String("save")) return std::make_unique<SaveSeriesDialog>(ws, main);
         if (which == QLatin1String("chooser")) return std::make_unique<ExerciseChooser>(*fx.window->exercises(), main);
@@ -256,7 +253,7 @@ private slots:
     }
 
     void spinnerTellsTheCopies() {
-        PrintWindow confimp(fx.window->workspace(), nullptr, fx.window.get());
+        PrintWindow confimp(fx.window->workspace(), fx.window.get());
         auto* spinner = confimp.findChild<UpDown*>(QStringLiteral("UpDown1"));
         QCOMPARE(accessibleText(spinner, QAccessible::Description), QStringLiteral("1 exemplaire"));
         confimp.findChild<QToolButton*>(QStringLiteral("up"))->click();

@@ -15,6 +15,7 @@
 #include "ui/calculator/calculator_window.hpp"
 #include "core/calculator/machine_background.hpp"
 #include "core/calculator/texts.hpp"
+#include "ui/calculator/texts.hpp"
 
 using tavir::CalcKey;
 using tavir::CalculatorMemory;

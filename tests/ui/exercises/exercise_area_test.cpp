@@ -13,13 +13,17 @@
 #include <QTextEdit>
 #include <QTextTable>
 #include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "ui/common/file_lists.hpp"
 #include "ui/exercises/exercise_area.hpp"
 #include "ui/exercises/exercise_chooser.hpp"
 #include "core/exercises/exercise_file.hpp"
+#include "core/board/construction.hpp"
 #include "core/richtext/rtf_reader.hpp"
 #include "core/series/series_file.hpp"
+#include "support/message_capture.hpp"
 #include "support/window_fixture.hpp"
 
 using namespace tavir;
@@ -44,8 +48,9 @@ class ExerciseAreaTest : public QObject {
 private:
     testing::WindowFixture fx;
     std::unique_ptr<QTemporaryDir> dir;
-    QStringList messages;
-    QList<int> answers;
+    testing::MessageCapture boxes;
+    QStringList& messages = boxes.messages;
+    QList<int>& answers = boxes.answers;
 
     QTextEdit* supertext() { return fx.child<QTextEdit>(QStringLiteral("supertext")); }
     QLineEdit* fich() { return fx.child<QLineEdit>(QStringLiteral("fich")); }
@@ -55,8 +60,8 @@ private:
         const QString folder = dir->path() + QLatin1Char('/');
         if (withStatement) writeFile(folder + QStringLiteral("enonce.rtf"), kStatement);
         writeFile(folder + QStringLiteral("corrige.rtf"), kCorrection);
-        saveSeriesFile((folder + QStringLiteral("depart.C01")).toStdString(), {kWater});
-        saveSeriesFile((folder + QStringLiteral("reponse.C01")).toStdString(), {kMethane});
+        QTEST_ASSERT(saveSeriesFile((folder + QStringLiteral("depart.C01")).toStdString(), {kWater}).ok());
+        QTEST_ASSERT(saveSeriesFile((folder + QStringLiteral("reponse.C01")).toStdString(), {kMethane}).ok());
         ExerciseDescription d;
         d.statement = "enonce.rtf";
         d.statementSeries = "depart.C01";
@@ -67,8 +72,11 @@ private:
         d.difficulty = difficulty;
         d.topics = {"Règle de l'octet. ", "", "Liaisons simples."};
         d.title = "   Le méthane  ";
-        const QString path = folder + QString::fromLatin1(name);
-        saveExerciseFile(path.toStdString(), d);
+        return writeExercise(name, d);
+    }
+    QString writeExercise(const char* name, const ExerciseDescription& d) {
+        const QString path = dir->filePath(QString::fromLatin1(name));
+        QTEST_ASSERT(saveExerciseFile(path.toStdString(), d).ok());
         return path;
     }
     QAction* menuItem(const char* name) { return area()->menu()->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -89,12 +97,7 @@ private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(fx.open());
-        messages.clear();
-        answers.clear();
-        ModalHooks::message = [this](QMessageBox& box) {
-            messages << box.windowTitle() + QStringLiteral(" | ") + box.text();
-            return answers.isEmpty() ? int(QMessageBox::Ok) : answers.takeFirst();
-        };
+        boxes.start();
     }
     void cleanup() { fx.close(); }
 
@@ -321,6 +324,69 @@ private slots:
         messages.clear();
         saveText(path);
         QCOMPARE(messages.size(), 1);  // "Ecraser le fichier?" only
+    }
+
+    // Files an exercise names that no reader may take: the window says which, in French, and
+    // goes on; a refused statement leaves the area as it was.
+    void hostileNamesGetTheirMessage_data() {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("series");
+        QTest::addColumn<QString>("message");  // %1: the exercise folder
+        const QString absent = QStringLiteral("Fichier absent | Le fichier %1/");
+        QTest::newRow("statement climbs out") << "../../../../etc/passwd" << "depart.C01"
+                                              << absent + QStringLiteral("../../../../etc/passwd est introuvable");
+        QTest::newRow("statement is a fifo") << "fifo" << "depart.C01" << absent + QStringLiteral("fifo est introuvable");
+        QTest::newRow("statement links to memory") << "mem.rtf" << "depart.C01" << absent + QStringLiteral("mem.rtf est introuvable");
+        QTest::newRow("series climbs out") << "enonce.rtf" << "..\\autre\\serie.C01"
+                                           << absent + QStringLiteral("../autre/serie.C01 est introuvable");
+        QTest::newRow("series is a fifo") << "enonce.rtf" << "fifo"
+                                          << QStringLiteral("Erreur lors du chargement du fichier | Lecture impossible sur disque");
+    }
+    void hostileNamesGetTheirMessage() {
+        QFETCH(QString, statement);
+        QFETCH(QString, series);
+        QFETCH(QString, message);
+        makeExercise("a.E06", false, 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(dir->filePath(QStringLiteral("fifo"))).constData(), 0644), 0);
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), dir->filePath(QStringLiteral("mem.rtf"))));
+        ExerciseDescription d;
+        d.statement = statement.toStdString();
+        d.statementSeries = series.toStdString();
+        const QString file = writeExercise("hostile.E06", d);
+        ::alarm(20);  // a reader blocked on the FIFO ends the test
+        const bool opened = area()->openExercise(file);
+        ::alarm(0);
+        QCOMPARE(messages, QStringList{message.arg(dir->path())});
+        const bool statementRefused = statement != QStringLiteral("enonce.rtf");
+        QCOMPARE(opened, !statementRefused);
+        QCOMPARE(fich()->text(), statementRefused ? QString() : file);
+        QCOMPARE(supertext()->isReadOnly(), statementRefused);
+        QCOMPARE(fx.board(), QString::fromLatin1(kEmptyConstructionString.data(), 23));
+    }
+
+    // A text that opens but cannot be read, a file in the way of a save: the message, and
+    // the text on screen stays.
+    void unreadableAndUnwritableTexts() {
+        QVERIFY(area()->openExercise(makeExercise("a.E06", true, 2)));
+        QString chosen = QStringLiteral("/proc/self/mem");
+        ModalHooks::dialog = [&](QDialog& d) {
+            static_cast<QFileDialog&>(d).selectFile(chosen);
+            return int(QDialog::Accepted);
+        };
+        menuItem("opentexte")->trigger();
+        QCOMPARE(messages, QStringList{QStringLiteral("Lecture impossible | Impossible de lire le fichier /proc/self/mem")});
+        QVERIFY(supertext()->toPlainText().startsWith(QString::fromUtf8("Méthane")));
+        messages.clear();
+        chosen = dir->filePath(QStringLiteral("protege.rtf"));
+        writeFile(chosen, "ancien");
+        QVERIFY(QFile::setPermissions(chosen, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        supertext()->insertPlainText(QStringLiteral("Ma réponse"));
+        menuItem("savetexte")->trigger();
+        QCOMPARE(messages.last(), QStringLiteral("Enregistrement impossible | Impossible d'enregistrer le fichier ") + chosen);
+        QVERIFY(fx.window->workspace().textModified());
+        QFile f(chosen);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("ancien"));
     }
 
     void savedTextReopensWithItsFormatting() {

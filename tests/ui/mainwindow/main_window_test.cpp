@@ -11,9 +11,10 @@
 #include "ui/common/qt_text.hpp"
 #include "ui/board/board_view.hpp"
 #include "core/board/elements.hpp"
-#include "core/board/texts.hpp"
+#include "ui/board/texts.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/mainwindow/main_window.hpp"
+#include "support/message_capture.hpp"
 #include "support/window_fixture.hpp"
 
 using namespace tavir;
@@ -193,16 +194,12 @@ private slots:
         QFETCH(QStringList, expectedTitles);
         QFETCH(bool, closes);
         window->workspace().setTextModified(textModified);
-        QStringList titles;
-        QStringList buttonTexts;
-        ModalHooks::message = [&](QMessageBox& box) {
-            titles << box.windowTitle();
-            for (auto* b : box.buttons()) buttonTexts << b->text();
-            return answers.value(titles.size() - 1, int(QMessageBox::Cancel));
-        };
+        testing::MessageCapture boxes;
+        boxes.start(QMessageBox::Cancel);
+        boxes.answers = answers;
         window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-        QCOMPARE(titles, expectedTitles);
-        QVERIFY(buttonTexts.contains(QStringLiteral("Annuler")));
+        QCOMPARE(boxes.titles, expectedTitles);
+        QVERIFY(boxes.buttonTexts.contains(QStringLiteral("Annuler")));
         QCOMPARE(window->isVisible(), !closes);
         QCOMPARE(window->workspace().textModified(), textModified);
     }

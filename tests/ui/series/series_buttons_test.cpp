@@ -7,8 +7,9 @@
 #include <QtTest>
 
 #include "core/board/construction.hpp"
-#include "core/board/texts.hpp"
+#include "ui/board/texts.hpp"
 #include "ui/common/modal_hooks.hpp"
+#include "ui/common/view_painter.hpp"
 #include "ui/mainwindow/main_window.hpp"
 #include "support/window_fixture.hpp"
 
@@ -72,10 +73,10 @@ private slots:
     void copyFillsTheBufferAndTheClipboard_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("construc") << "construc" << QSize(129, 97);
-        QTest::newRow("tavirrep") << "tavirrep" << QSize(265, 201);
-        QTest::newRow("ani3d") << "ani3d" << QSize(242, 202);
-        QTest::newRow("ani3dsf") << "ani3dsf" << QSize(242, 202);
+        QTest::newRow("construc") << "construc" << viewSize(View::Board);
+        QTest::newRow("tavirrep") << "tavirrep" << viewSize(View::DotStructure);
+        QTest::newRow("ani3d") << "ani3d" << viewSize(View::Animation);
+        QTest::newRow("ani3dsf") << "ani3dsf" << viewSize(View::Animation);
     }
     void copyFillsTheBufferAndTheClipboard() {
         QFETCH(QString, item);

@@ -1,16 +1,19 @@
 // The open and save dialogs of a series, driven as a pupil would, on a temporary folder.
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "core/board/construction.hpp"
 #include "ui/common/file_lists.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/mainwindow/main_window.hpp"
+#include "support/message_capture.hpp"
 #include "support/window_fixture.hpp"
 #include "ui/series/series_dialogs.hpp"
 #include "core/series/series_file.hpp"
@@ -30,8 +33,9 @@ private:
     testing::WindowFixture fx;
     std::unique_ptr<MainWindow>& window = fx.window;
     std::unique_ptr<QTemporaryDir> dir;
-    QStringList messages;
-    QList<int> answers;
+    testing::MessageCapture boxes;
+    QStringList& messages = boxes.messages;
+    QList<int>& answers = boxes.answers;
 
     void build(const char* construction) { fx.build(construction); }
     QString board() { return fx.board(); }
@@ -67,12 +71,7 @@ private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(fx.open());
-        messages.clear();
-        answers.clear();
-        ModalHooks::message = [this](QMessageBox& box) {
-            messages << box.windowTitle() + QStringLiteral(" | ") + box.text();
-            return answers.isEmpty() ? int(QMessageBox::Ok) : answers.takeFirst();
-        };
+        boxes.start();
     }
     void cleanup() { fx.close(); }
 
@@ -175,11 +174,36 @@ private slots:
         QCOMPARE(messages.size(), 1);
     }
 
+    // The dialog stays open with the message; what was on disk is as it was.
+    void failedSaveSaysSoAndWritesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("inTheWay");  // what already bears the name: "", "read-only", "fifo"
+        QTest::newRow("missing folder") << QStringLiteral("absent/serie") << QString();
+        QTest::newRow("read-only file") << QStringLiteral("serie") << QStringLiteral("read-only");
+        QTest::newRow("fifo") << QStringLiteral("serie") << QStringLiteral("fifo");
+    }
     void failedSaveSaysSoAndWritesNothing() {
+        QFETCH(QString, name);
+        QFETCH(QString, inTheWay);
+        const QString file = dir->filePath(name + QStringLiteral(".C01"));
+        if (inTheWay == QStringLiteral("read-only")) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("ancien");
+            f.close();
+            QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        } else if (inTheWay == QStringLiteral("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+        }
         build(kMethane);
-        QCOMPARE(save(dir->filePath(QStringLiteral("absent/serie"))), int(QDialog::Rejected));
+        if (!inTheWay.isEmpty()) answers << QMessageBox::Yes;
+        QCOMPARE(save(dir->filePath(name)), int(QDialog::Rejected));
+        messages.removeAll(QString::fromUtf8("Ce fichier existe déjà! | Ecraser le fichier existant?"));
         QCOMPARE(messages, QStringList{"Enregistrement impossible | Ecriture impossible sur disque"});
-        QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("absent/serie.C01"))));
+        const QFileInfo after(file);
+        QCOMPARE(after.exists(), !inTheWay.isEmpty());
+        if (inTheWay == QStringLiteral("read-only")) QCOMPARE(after.size(), qint64(6));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Hidden | QDir::Files | QDir::System).size(), inTheWay.isEmpty() ? 0 : 1);
     }
 
     void openRefusesMissingAndForeignFiles() {

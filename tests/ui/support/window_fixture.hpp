@@ -31,10 +31,7 @@ struct WindowFixture {
         return window->findChild<T*>(name);
     }
     // Puts a construction on the board and runs the analysis, as after a drop.
-    void build(const char* construction) {
-        window->workspace().setBoard(*Construction::parse(construction));
-        window->workspace().majliaison();
-    }
+    void build(const char* construction) { window->workspace().build(*Construction::parse(construction)); }
     QString board() const { return QString::fromStdString(window->workspace().board().record.toString()); }
 };
 

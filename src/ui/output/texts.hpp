@@ -2,7 +2,7 @@
 // The program's own texts for the print window `confimp` and its job (UTF-8).
 #include <string_view>
 
-namespace tavir::output_texts {
+namespace tavir::ui::output_texts {
 
 constexpr std::string_view kCaption = "Imprimer";
 constexpr std::string_view kOptionsFrame = "Options";
@@ -37,4 +37,4 @@ constexpr std::string_view kA11yPrinter = "Imprimante";
 // The spinner's description: the number of copies, then this word ("s" added from 2 on).
 constexpr std::string_view kA11yCopyWord = "exemplaire";
 
-}  // namespace tavir::output_texts
+}  // namespace tavir::ui::output_texts

@@ -2,7 +2,7 @@
 // The main window's own texts: captions, tooltips, hover texts and questions.
 #include <string_view>
 
-namespace tavir::board_texts {
+namespace tavir::ui::board_texts {
 
 constexpr std::string_view kWindowCaption = "Tavir";
 constexpr std::string_view kCaptionFilePrefix = "Tavir - ";
@@ -22,16 +22,12 @@ struct MenuItemText {
     std::string_view name;
     std::string_view caption;
 };
-constexpr MenuItemText kCopyMenu[] = {
-    {"construc", "La construstion"},
-    {"tavirrep", "La représentation de Tavir"},
-    {"ani3d", "L'animation 3D avec le fond"},
-    {"ani3dsf", "L'animation 3D sans le fond"},
-};
-constexpr MenuItemText kEraseMenu[] = {
-    {"sq01", "Effacer la construction actuelle"},
-    {"sq02", "Effacer les 10 constructions"},
-};
+constexpr MenuItemText kConstruc{"construc", "La construstion"};
+constexpr MenuItemText kTavirrep{"tavirrep", "La représentation de Tavir"};
+constexpr MenuItemText kAni3d{"ani3d", "L'animation 3D avec le fond"};
+constexpr MenuItemText kAni3dsf{"ani3dsf", "L'animation 3D sans le fond"};
+constexpr MenuItemText kSq01{"sq01", "Effacer la construction actuelle"};
+constexpr MenuItemText kSq02{"sq02", "Effacer les 10 constructions"};
 
 // Hover texts put into `info`.
 constexpr std::string_view kHoverBackground =
@@ -51,23 +47,26 @@ struct ButtonTexts {
     std::string_view hover;
 };
 // The buttons of the main window with their caption, fixed tooltip and hover text.
-constexpr ButtonTexts kButtons[] = {
-    {"Command12", "&Nouveau", "Nouvelle construction", ""},
-    {"Command2", "&Ouvrir", "Ouvrir une série de constructions", "Retrouver une série de constructions"},
-    {"Command11", "&Enregistrer", "Enregistrer les constructions", "Enregistrer les 10 constructions"},
-    {"Command10", "&Imprimer", "Imprimer l'image", "Configurer l'imprimante et imprimer l'image"},
-    {"Command4", "Co&pier", "Placer l'image dans le presse-papiers", kHoverCopy},
-    {"Command14", "Co&ller", "Récupérer l'image du presse-papiers", "Pour retrouver une construcion copiée"},
-    {"Command13", "Annule&r", "Annuler dernière modification",
-     "Retrouver la construction avant la dernière modification."},
-    {"Command8", "&Calculatrice", "Machine à calculer", "Machine à calculer"},
-    {"Command7", "&Aide", "Aide pour utiliser cette application",
-     "Si vous rencontrez une difficulté avec cette application"},
-    {"Command9", "&Voir le cours", "Aide théorique",
-     "Le bouton Voir le cours permet d'accéder directement à une partie du cours du manuel"},
-    {"Command1", "&Fermer", "Quitter cette application",
-     "Pour retrouver le module principal et quitter cette application"},
-};
+constexpr ButtonTexts kCommand12{"Command12", "&Nouveau", "Nouvelle construction", ""};
+constexpr ButtonTexts kCommand2{"Command2", "&Ouvrir", "Ouvrir une série de constructions",
+                                "Retrouver une série de constructions"};
+constexpr ButtonTexts kCommand11{"Command11", "&Enregistrer", "Enregistrer les constructions",
+                                 "Enregistrer les 10 constructions"};
+constexpr ButtonTexts kCommand10{"Command10", "&Imprimer", "Imprimer l'image", "Configurer l'imprimante et imprimer l'image"};
+constexpr ButtonTexts kCommand4{"Command4", "Co&pier", "Placer l'image dans le presse-papiers", kHoverCopy};
+constexpr ButtonTexts kCommand14{"Command14", "Co&ller", "Récupérer l'image du presse-papiers",
+                                 "Pour retrouver une construcion copiée"};
+constexpr ButtonTexts kCommand13{"Command13", "Annule&r", "Annuler dernière modification",
+                                 "Retrouver la construction avant la dernière modification."};
+constexpr ButtonTexts kCommand8{"Command8", "&Calculatrice", "Machine à calculer", "Machine à calculer"};
+constexpr ButtonTexts kCommand7{"Command7", "&Aide", "Aide pour utiliser cette application",
+                                "Si vous rencontrez une difficulté avec cette application"};
+constexpr ButtonTexts kCommand9{"Command9", "&Voir le cours", "Aide théorique",
+                                "Le bouton Voir le cours permet d'accéder directement à une partie du cours du manuel"};
+constexpr ButtonTexts kCommand1{"Command1", "&Fermer", "Quitter cette application",
+                                "Pour retrouver le module principal et quitter cette application"};
+constexpr ButtonTexts kButtons[] = {kCommand12, kCommand2,  kCommand11, kCommand10, kCommand4, kCommand14,
+                                    kCommand13, kCommand8,  kCommand7,  kCommand9,  kCommand1};
 
 // Keyboard editing of the board: where it is told, and what a screen reader says of the cells.
 // No-break spaces keep the key lists whole when the label wraps.
@@ -110,4 +109,4 @@ constexpr std::string_view kA11yCopyMenu = "Copier dans le presse-papiers";
 constexpr std::string_view kA11yEraseMenu = "Effacer";
 constexpr std::string_view kA11yBondMenu = "Ordre de la liaison";
 
-}  // namespace tavir::board_texts
+}  // namespace tavir::ui::board_texts

@@ -2,7 +2,7 @@
 // The help window's own texts (UTF-8).
 #include <string_view>
 
-namespace tavir::help_texts {
+namespace tavir::ui::help_texts {
 
 constexpr std::string_view kBack = "&Précédent";
 constexpr std::string_view kForward = "&Suivant";
@@ -14,4 +14,4 @@ constexpr std::string_view kMissingPage =
 // The name a screen reader announces for the page area.
 constexpr std::string_view kA11yPages = "Page d'aide";
 
-}  // namespace tavir::help_texts
+}  // namespace tavir::ui::help_texts

@@ -1,0 +1,27 @@
+#include "core/analysis/analysis.hpp"
+
+#include "core/board/acceptance.hpp"
+#include "core/dotstructure/formula.hpp"
+
+namespace tavir {
+
+Analysis analyse(Board board, const AnalysisOptions&) {
+    Analysis a;
+    a.board = std::move(board);
+    a.board.tidy();
+    const Construction& c = a.board.record;
+    a.accepted = isAccepted(c);
+    a.centreOccupied = a.board.occupied(0) || a.board.occupied(1);
+    if (a.accepted) a.formula = formulaText(c) + netChargeSuffix(netCharge(c));
+    if (a.shown()) a.geometry = decideGeometry(c);
+    return a;
+}
+
+Analysis analyse(const Construction& c, int dragFlag, const AnalysisOptions& options) {
+    Board board;
+    board.show(c);
+    board.dragFlag = static_cast<int16_t>(dragFlag);
+    return analyse(std::move(board), options);
+}
+
+}  // namespace tavir

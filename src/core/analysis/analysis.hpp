@@ -1,0 +1,39 @@
+#pragma once
+// The analysis run after every change of the board, as one value: the tidied board, whether
+// the construction is accepted and shown, its formula and how the 3D view draws it. Nothing
+// here depends on what ran before; the session keeps the history.
+#include <string>
+
+#include "core/board/board.hpp"
+#include "core/geometry3d/classification.hpp"
+
+namespace tavir {
+
+// Ticks that change what the analysis accepts.
+struct AnalysisOptions {
+    bool formalCharges = false;  // `Check3`
+};
+
+struct Analysis {
+    // Tidied: codes, pictures, cell positions, bond orders, and the drag flag as the position
+    // test left it.
+    Board board;
+    // Every atom at its usual valence (an empty board qualifies).
+    bool accepted = true;
+    // Cell 0 or cell 1 holds an atom.
+    bool centreOccupied = false;
+    // The formula as the formula box writes it, charge suffix included; "" unless accepted.
+    std::string formula;
+    // The 3D view's routine, arguments, text and figure box; only for a shown construction.
+    GeometryDecision geometry;
+
+    // Accepted with an atom on a centre: `smile`, the dot structure and the turning model.
+    bool shown() const { return accepted && centreOccupied; }
+};
+
+// The board as dropped, picked up or chosen; its drag flag decides whether the position test runs.
+Analysis analyse(Board board, const AnalysisOptions& options = {});
+// A construction put on the board as it stands (a table entry, a command-line argument).
+Analysis analyse(const Construction& c, int dragFlag = 0, const AnalysisOptions& options = {});
+
+}  // namespace tavir

@@ -1,0 +1,28 @@
+#include "core/exercises/exercise_documents.hpp"
+
+#include "core/exercises/exercise_file.hpp"
+#include "core/exercises/texts.hpp"
+#include "core/richtext/rtf_file.hpp"
+
+namespace tavir {
+
+FileResult<RtfReadResult> loadNamedText(const std::filesystem::path& directory, std::string_view record) {
+    const auto path = exercisePath(directory, record);
+    if (!path) return path.failure();
+    if (!*path) return missingFile(directory / "");
+    auto text = loadRtfFile(**path);
+    if (!text) return text.failedAs<RtfReadResult>(exercise_texts::kMissingFileTitle, missingFile(**path).message);
+    return text;
+}
+
+FileResult<GuidedTour> loadGuidedTour(const std::filesystem::path& tourFile, const std::filesystem::path& directory) {
+    const FileFailure broken{std::string(exercise_texts::kTourFailureTitle), std::string(exercise_texts::kTourFailure), {}};
+    const auto file = loadExerciseFile(tourFile);
+    if (!file) return broken;
+    auto statement = loadNamedText(directory, file->statement());
+    auto series = exercisePath(directory, file->statementSeries());
+    if (!statement || !series) return broken;
+    return GuidedTour{std::move(*statement), std::move(*series)};
+}
+
+}  // namespace tavir

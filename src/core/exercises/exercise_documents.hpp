@@ -1,0 +1,27 @@
+#pragma once
+// What the exercise area loads through an exercise file: the texts its records name and the
+// guided tour. Every refusal is the message box the pupil sees.
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "core/files/file_result.hpp"
+#include "core/richtext/rtf_reader.hpp"
+
+namespace tavir {
+
+// The statement or correction a record names, in the exercise directory: "Fichier absent"
+// with its path when the record is blank, leads out of the directory, or names a file that
+// cannot be read as a text.
+FileResult<RtfReadResult> loadNamedText(const std::filesystem::path& directory, std::string_view record);
+
+struct GuidedTour {
+    RtfReadResult statement;
+    std::optional<std::filesystem::path> series;  // nothing when record 2 is blank
+};
+
+// The guided tour: records 1 and 2 of `tourFile`, named in `directory`. Any failure is
+// "Erreur lors du chargement", "Fichier introuvable. Revoir l'installation du logiciel.".
+FileResult<GuidedTour> loadGuidedTour(const std::filesystem::path& tourFile, const std::filesystem::path& directory);
+
+}  // namespace tavir

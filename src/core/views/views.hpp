@@ -1,0 +1,55 @@
+#pragma once
+// The four pictures of the main window, drawn from an analysis: one table of their sizes and
+// origins, and one drawing routine for the windows, the clipboard, the printer, the companion,
+// the benchmarks and the tests alike.
+#include <cstdint>
+
+#include "core/analysis/analysis.hpp"
+#include "core/canvas/canvas.hpp"
+#include "core/dotstructure/dot_structure.hpp"
+#include "core/geometry3d/drawing.hpp"
+
+namespace tavir {
+
+// In the order a construction's pictures are printed, the formula box apart.
+enum class View : uint8_t { Board, DotStructure, Animation, Formula };
+
+struct ViewGeometry {
+    int width;   // pixels on screen
+    int height;
+    // The view's own coordinates at its top-left pixel: the drawing routines work in board
+    // units (the dot structure) or around the model's centre (the 3D view).
+    int originX;
+    int originY;
+};
+
+constexpr ViewGeometry viewGeometry(View view) {
+    switch (view) {
+    case View::Board: return {129, 97, 0, 0};
+    case View::DotStructure: return {265, 201, -60, -36};
+    case View::Animation: return {242, 202, -20, 0};
+    case View::Formula: return {129, 33, 0, 0};
+    }
+    return {0, 0, 0, 0};
+}
+
+// The pose of the turning model.
+struct Pose {
+    int counter = 0;       // the frame counter, 0..627
+    int rotationSign = 1;  // flipped at each wrap of the counter
+    bool operator==(const Pose&) const = default;
+};
+
+// The ticks that change a picture without changing the analysis.
+struct ViewOptions {
+    DotOptions dot;        // `Check1`, `Check2`, `Check3`
+    FrameOptions frame;    // `compact`, `tetra1`
+    int focusedCell = -1;  // the board's keyboard frame; -1 for none
+};
+
+// Draws one view in its own coordinates (see ViewGeometry): the board with its bonds and
+// atoms; the formula of an accepted construction; the dot structure and the 3D frame of a
+// shown one. A picture with nothing to show is cleared.
+void drawView(View view, const Analysis& analysis, const ViewOptions& options, Pose pose, Canvas& canvas);
+
+}  // namespace tavir

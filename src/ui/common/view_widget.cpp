@@ -1,0 +1,22 @@
+#include "ui/common/view_widget.hpp"
+
+#include <QPainter>
+
+#include "ui/common/view_painter.hpp"
+
+namespace tavir::ui {
+
+ViewWidget::ViewWidget(const Workspace& workspace, View view, QWidget* parent)
+    : QWidget(parent), workspace_(workspace), view_(view) {
+    setFixedSize(viewSize(view));
+}
+
+void ViewWidget::paintEvent(QPaintEvent*) {
+    // The 3D frames are composed whole before they reach the screen (the widget is double-buffered).
+    QPainter p(this);
+    paintShownView(p, workspace_, view_, screenLook(view_));
+}
+
+void ViewWidget::mousePressEvent(QMouseEvent*) { emit pressed(); }
+
+}  // namespace tavir::ui
