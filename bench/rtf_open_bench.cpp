@@ -22,18 +22,10 @@
 
 #include "core/files/record_file.hpp"
 #include "ui/exercises/exercise_area.hpp"
+#include "paint_watcher.hpp"
 #include "ui/mainwindow/main_window.hpp"
 
 namespace {
-
-class PaintWatcher : public QObject {
-public:
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) painted = true;
-        return false;
-    }
-};
 
 // About `bytes` of shown text, in paragraphs like the shipped statements.
 std::string statement(std::size_t bytes) {
@@ -112,7 +104,7 @@ int main(int argc, char** argv) {
     settle.start();
     while (settle.elapsed() < 300) QApplication::processEvents(QEventLoop::AllEvents, 20);
 
-    PaintWatcher watcher;
+    tavir::bench::PaintWatcher watcher;
     supertext->viewport()->installEventFilter(&watcher);
     QElapsedTimer clock;
     clock.start();

@@ -80,6 +80,24 @@ private:
         return path;
     }
     QAction* menuItem(const char* name) { return area()->menu()->findChild<QAction*>(QString::fromLatin1(name)); }
+    // Runs a file item of the menu ("opentexte", "savetexte"), its dialog answered with `path`.
+    void runFileItem(const char* item, const QString& path) {
+        ModalHooks::dialog = [&](QDialog& d) {
+            static_cast<QFileDialog&>(d).selectFile(path);
+            return int(QDialog::Accepted);
+        };
+        menuItem(item)->trigger();
+        ModalHooks::dialog = nullptr;
+    }
+    bool openText(const QString& path) {
+        runFileItem("opentexte", path);
+        return fich()->text() == QStringLiteral("Texte: ") + path;
+    }
+    void saveText(const QString& path) { runFileItem("savetexte", path); }
+    static QByteArray bytesOf(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
     // Opens the exercise menu under BTEXO and records which items were enabled.
     QMap<QString, bool> menuStates() {
         QMap<QString, bool> states;
@@ -219,29 +237,6 @@ private slots:
         QVERIFY(!chooser.findChild<QLabel*>(QStringLiteral("ouvreur"))->isVisibleTo(&chooser));
         chooser.openSelected();
         QCOMPARE(chooser.result(), int(QDialog::Rejected));
-    }
-
-    // Opens a text through "Retrouver un texte", the dialog answered with `path`.
-    bool openText(const QString& path) {
-        ModalHooks::dialog = [&](QDialog& d) {
-            static_cast<QFileDialog&>(d).selectFile(path);
-            return int(QDialog::Accepted);
-        };
-        menuItem("opentexte")->trigger();
-        ModalHooks::dialog = nullptr;
-        return fich()->text() == QStringLiteral("Texte: ") + path;
-    }
-    void saveText(const QString& path) {
-        ModalHooks::dialog = [&](QDialog& d) {
-            static_cast<QFileDialog&>(d).selectFile(path);
-            return int(QDialog::Accepted);
-        };
-        menuItem("savetexte")->trigger();
-        ModalHooks::dialog = nullptr;
-    }
-    static QByteArray bytesOf(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     // A worksheet LibreOffice Writer saved: its subscripts, table, picture and bullets are in
