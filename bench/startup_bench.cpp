@@ -7,18 +7,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "paint_watcher.hpp"
 #include "ui/mainwindow/main_window.hpp"
-
-namespace {
-class FirstPaintWatcher : public QObject {
-public:
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) painted = true;
-        return false;
-    }
-};
-}  // namespace
 
 int main(int argc, char** argv) {
     QElapsedTimer processClock;
@@ -29,7 +19,7 @@ int main(int argc, char** argv) {
         QElapsedTimer clock;
         clock.start();
         auto* window = new tavir::ui::MainWindow;
-        FirstPaintWatcher watcher;
+        tavir::bench::PaintWatcher watcher;
         window->installEventFilter(&watcher);
         window->show();
         while (!watcher.painted) QApplication::processEvents(QEventLoop::AllEvents, 5);

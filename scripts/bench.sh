@@ -21,6 +21,10 @@ gbench=(--benchmark_min_time=0.2 --benchmark_out_format=json)
 run core "$bin/tavir_core_bench" "${gbench[@]}" --benchmark_out="$out/core.json"
 run ui "$bin/tavir_ui_bench" "${gbench[@]}" --benchmark_out="$out/ui.json"
 run startup "$bin/tavir_startup_bench"
+# Opening a large statement in the exercise area, until it has painted: a megabyte of text,
+# and a single word of a megabyte (broken into pieces the layout can take).
+run rtftext "$bin/tavir_rtf_open_bench" text 1
+run rtfword "$bin/tavir_rtf_open_bench" word 1
 
 # CPU while animating. The real main window runs on a real X server (Xvfb) with a shipped
 # series whose first construction, methane, turns in the 3D view at the default 55 ms
@@ -95,6 +99,11 @@ rows.append((f"3D frame, 242x202 image (slowest of 12: {which})", t, 200e-6))
 rows.append(("calculator, 40-character expression", one(core, "BM_TypicalExpression"), 20e-6))
 if labels.get("BM_TypicalExpression", "40 characters") != "40 characters":
     broken.append("BM_TypicalExpression: the expression is no longer 40 characters long")
+
+for name, what, goal in (("rtftext.txt", "1 MB statement opened in the exercise area", 300e-3),
+                         ("rtfword.txt", "1 MB single word opened in the exercise area", 1.0)):
+    m = line(name, r": ([0-9]+) ms, .*shown: yes")
+    rows.append((what, float(m.group(1)) * 1e-3 if m else None, goal))
 
 table = [(f, fmt_time(v) if v is not None else "-", fmt_goal(g), v is not None and v <= g)
          for f, v, g in rows]

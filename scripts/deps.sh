@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   xdotool xclip imagemagick python3
   appstream desktop-file-utils
+  dpkg-dev file
 )
 if [ "${TAVIR_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds from scratch with warnings as errors, and runs every test.
-#   scripts/test.sh              build-test/
+#   scripts/test.sh              build-test/, then builds the Debian package there and checks it
 #   scripts/test.sh --sanitize   build-sanitize/: everything built with AddressSanitizer and
 #                                UndefinedBehaviorSanitizer; any report fails its test
 set -euo pipefail
@@ -31,8 +31,13 @@ fi
 rm -rf "$TAVIR_BUILD_DIR"
 TAVIR_WERROR=ON scripts/build.sh "${options[@]}"
 export QT_QPA_PLATFORM=offscreen
-cd "$TAVIR_BUILD_DIR"
 # Instrumented programs run a few times slower: the same tests get longer to finish.
 timeout=300
 [ $sanitize = 1 ] && timeout=900
-ctest --output-on-failure -j"$(nproc)" --timeout $timeout
+ctest --test-dir "$TAVIR_BUILD_DIR" --output-on-failure -j"$(nproc)" --timeout $timeout
+
+# The package a teacher installs, from the same build (an instrumented one is not for them).
+if [ $sanitize = 0 ]; then
+  cmake --build "$TAVIR_BUILD_DIR" --target package
+  tests/package/check_deb.sh "$TAVIR_BUILD_DIR"/tavir_*.deb
+fi

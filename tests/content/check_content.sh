@@ -31,6 +31,10 @@ check_rtf() {  # check_rtf FILE
         *) fail "$file: no bold centred title first";; esac
     case "$out" in *'\\'*|*'{\\'*) fail "$file: a backslash in the text (broken control word?)";; esac
     grep -q '"text":"[^"]*[{}]' <<<"$out" && fail "$file: a brace in the text"
+    # Formulas are written with real subscripts: CH{\sub 4}, not CH4.
+    local flat
+    flat=$(grep -oE '"text":"[^"]*"' <<<"$out" | grep -E '[^A-Za-z0-9.](Cl|C|H|O|N)+[0-9]')
+    [ -z "$flat" ] || fail "$file: a formula without subscripts: $flat"
 }
 
 check_series() {  # check_series FILE SOURCE_TXT

@@ -1,12 +1,22 @@
 #include "core/richtext/rich_text.hpp"
 
+#include <iterator>
 #include <utility>
+
+#include "core/text/encoding.hpp"
 
 namespace tavir {
 
 bool TextRun::sameFormat(const TextRun& other) const {
-    return font == other.font && halfPoints == other.halfPoints && bold == other.bold && italic == other.italic &&
-           underline == other.underline && color == other.color;
+    return !picture && !other.picture && font == other.font && halfPoints == other.halfPoints && bold == other.bold &&
+           italic == other.italic && underline == other.underline && script == other.script && color == other.color;
+}
+
+TextRun pictureRun(Picture picture, const TextRun& look) {
+    TextRun run = look;
+    run.text = std::string(kPictureCharacter);
+    run.picture = std::move(picture);
+    return run;
 }
 
 void Paragraph::append(TextRun run) {
@@ -18,27 +28,144 @@ void Paragraph::append(TextRun run) {
     runs.push_back(std::move(run));
 }
 
+namespace {
+template <typename Document, typename Visit>
+void visitParagraphs(Document& document, const Visit& visit) {
+    for (auto& block : document.blocks) {
+        if (auto* paragraph = std::get_if<Paragraph>(&block)) {
+            visit(*paragraph);
+            continue;
+        }
+        for (auto& row : std::get<Table>(block).rows)
+            for (auto& cell : row.cells)
+                for (auto& paragraph : cell.paragraphs) visit(paragraph);
+    }
+}
+
+void appendParagraphText(std::string& out, const Paragraph& paragraph) {
+    for (const auto& run : paragraph.runs) out += run.text;
+}
+}  // namespace
+
+void forEachParagraph(const RichDocument& document, const std::function<void(const Paragraph&)>& visit) {
+    visitParagraphs(document, visit);
+}
+
+void forEachParagraph(RichDocument& document, const std::function<void(Paragraph&)>& visit) {
+    visitParagraphs(document, visit);
+}
+
 std::string plainText(const RichDocument& document) {
     std::string out;
     bool first = true;
-    for (const auto& paragraph : document.paragraphs) {
+    auto newParagraph = [&] {
         if (!first) out += '\n';
         first = false;
-        for (const auto& run : paragraph.runs) out += run.text;
+    };
+    for (const auto& block : document.blocks) {
+        if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
+            newParagraph();
+            appendParagraphText(out, *paragraph);
+            continue;
+        }
+        for (const auto& row : std::get<Table>(block).rows) {
+            newParagraph();
+            for (std::size_t c = 0; c < row.cells.size(); ++c) {
+                if (c > 0) out += '\t';
+                for (std::size_t p = 0; p < row.cells[c].paragraphs.size(); ++p) {
+                    if (p > 0) out += '\n';
+                    appendParagraphText(out, row.cells[c].paragraphs[p]);
+                }
+            }
+        }
     }
     return out;
 }
 
+std::size_t textBytes(const RichDocument& document) {
+    std::size_t bytes = 0;
+    forEachParagraph(document, [&](const Paragraph& paragraph) {
+        for (const auto& run : paragraph.runs) bytes += run.text.size();
+    });
+    return bytes;
+}
+
+namespace {
+Paragraph normalizedParagraph(const Paragraph& paragraph) {
+    Paragraph copy = paragraph;
+    copy.runs.clear();
+    for (const auto& run : paragraph.runs) copy.append(run);
+    return copy;
+}
+}  // namespace
+
 RichDocument normalized(const RichDocument& document) {
     RichDocument out;
-    out.paragraphs.reserve(document.paragraphs.size());
-    for (const auto& paragraph : document.paragraphs) {
-        Paragraph copy = paragraph;
-        copy.runs.clear();
-        for (const auto& run : paragraph.runs) copy.append(run);
-        out.paragraphs.push_back(std::move(copy));
+    out.blocks.reserve(document.blocks.size());
+    for (const auto& block : document.blocks) {
+        if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
+            out.blocks.emplace_back(normalizedParagraph(*paragraph));
+            continue;
+        }
+        Table table;
+        for (const auto& row : std::get<Table>(block).rows) {
+            if (row.cells.empty()) continue;
+            TableRow tidyRow;
+            for (const auto& cell : row.cells) {
+                TableCell tidyCell{cell.rightEdge, {}};
+                for (const auto& paragraph : cell.paragraphs) tidyCell.paragraphs.push_back(normalizedParagraph(paragraph));
+                if (tidyCell.paragraphs.empty()) tidyCell.paragraphs.emplace_back();
+                tidyRow.cells.push_back(std::move(tidyCell));
+            }
+            table.rows.push_back(std::move(tidyRow));
+        }
+        if (table.rows.empty()) continue;
+        if (!out.blocks.empty() && std::holds_alternative<Table>(out.blocks.back())) {
+            auto& rows = std::get<Table>(out.blocks.back()).rows;
+            rows.insert(rows.end(), std::make_move_iterator(table.rows.begin()), std::make_move_iterator(table.rows.end()));
+        } else {
+            out.blocks.emplace_back(std::move(table));
+        }
     }
     return out;
+}
+
+bool breakLongWords(RichDocument& document, std::size_t maxLength) {
+    if (maxLength == 0) return false;
+    bool changed = false;
+    forEachParagraph(document, [&](Paragraph& paragraph) {
+        std::size_t word = 0;  // characters of the word running at the end of the text so far
+        for (auto& run : paragraph.runs) {
+            if (run.picture) {
+                word = 0;
+                continue;
+            }
+            // Most runs need nothing: scan first, rebuild only when a break goes in.
+            std::string broken;
+            std::size_t copied = 0;
+            std::size_t pos = 0;
+            while (pos < run.text.size()) {
+                const std::size_t start = pos;
+                const char32_t c = nextUtf8(run.text, pos);
+                if (c == U' ' || c == U'\n' || c == U'\t') {
+                    word = 0;
+                    continue;
+                }
+                if (word == maxLength) {
+                    broken.append(run.text, copied, start - copied);
+                    broken += '\n';
+                    copied = start;
+                    word = 0;
+                }
+                ++word;
+            }
+            if (copied == 0 && broken.empty()) continue;
+            broken.append(run.text, copied, std::string::npos);
+            run.text = std::move(broken);
+            changed = true;
+        }
+    });
+    return changed;
 }
 
 }  // namespace tavir

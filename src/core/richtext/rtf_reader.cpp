@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -23,12 +24,16 @@ constexpr int kMaxIndent = 31680;  // 22 inches, wider than any page
 constexpr int kMinHalfPoints = 2;
 constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxUnicodeSkip = 255;
+constexpr int kMaxPictureTwips = 31680;    // 22 inches
+constexpr int kMaxPictureScale = 10000;    // percent
+constexpr int kDefaultCellWidth = 1440;    // one inch, for cells without their \cellx
+constexpr int kTwipsPerPixel = 15;         // at 96 dpi
 
 int clampTo(std::int64_t value, int low, int high) {
     return static_cast<int>(std::clamp<std::int64_t>(value, low, high));
 }
 
-enum class Destination { Text, FontTable, ColorTable, Skip };
+enum class Destination { Text, FontTable, ColorTable, Picture, Skip };
 
 struct CharProps {
     int font = -1;  // -1: the document's default font (\deff)
@@ -36,6 +41,7 @@ struct CharProps {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    Script script = Script::Normal;
     int color = 0;
     friend bool operator==(const CharProps&, const CharProps&) = default;
 };
@@ -44,6 +50,7 @@ struct ParaProps {
     Alignment alignment = Alignment::Left;
     int leftIndent = 0;
     int firstLineIndent = 0;
+    bool inTable = false;  // \intbl: the paragraph belongs to a table cell
 };
 
 struct GroupState {
@@ -51,16 +58,55 @@ struct GroupState {
     ParaProps para;
     Destination destination = Destination::Text;
     int unicodeSkip = 1;
+    bool listText = false;  // inside \listtext or \pntext: a bullet or a number
 };
+
+// Picture formats: those the model keeps, and the others, which are left out.
+struct PictureWord {
+    std::string_view word;
+    std::optional<PictureFormat> format;
+};
+constexpr std::array<PictureWord, 8> kPictureWords = {{
+    {"pngblip", PictureFormat::Png},
+    {"jpegblip", PictureFormat::Jpeg},
+    {"emfblip", PictureFormat::Emf},
+    {"wmetafile", PictureFormat::Wmf},
+    {"dibitmap", std::nullopt},
+    {"wbitmap", std::nullopt},
+    {"macpict", std::nullopt},
+    {"pmmetafile", std::nullopt},
+}};
+
+// Destinations whose content the exercise area cannot show: noted, so that a save can say so.
+struct DroppedWord {
+    std::string_view word;
+    DroppedContent content;
+};
+constexpr std::array<DroppedWord, 14> kDroppedWords = {{
+    {"header", DroppedContent::HeadersAndFooters},
+    {"headerl", DroppedContent::HeadersAndFooters},
+    {"headerr", DroppedContent::HeadersAndFooters},
+    {"headerf", DroppedContent::HeadersAndFooters},
+    {"footer", DroppedContent::HeadersAndFooters},
+    {"footerl", DroppedContent::HeadersAndFooters},
+    {"footerr", DroppedContent::HeadersAndFooters},
+    {"footerf", DroppedContent::HeadersAndFooters},
+    {"footnote", DroppedContent::Notes},
+    {"annotation", DroppedContent::Comments},
+    {"atnid", DroppedContent::Comments},
+    {"objdata", DroppedContent::Objects},
+    {"shp", DroppedContent::Shapes},
+    {"do", DroppedContent::Shapes},
+}};
 
 // Destinations whose text is never shown.
 constexpr std::string_view kSkippedDestinations[] = {
-    "info",      "stylesheet", "pict",       "header",     "headerl",   "headerr",      "headerf",
+    "info",      "stylesheet", "nonshppict", "header",     "headerl",   "headerr",      "headerf",
     "footer",    "footerl",    "footerr",    "footerf",    "fldinst",   "footnote",     "annotation",
-    "atnid",     "atnauthor",  "atndate",    "atnref",     "object",    "objdata",      "objclass",
+    "atnid",     "atnauthor",  "atndate",    "atnref",     "objdata",   "objclass",
     "themedata", "colorschememapping",       "latentstyles",            "datastore",    "xmlnstbl",
     "listtable", "listoverridetable",        "rsidtbl",    "generator", "pgdsctbl",     "revtbl",
-    "filetbl",   "private",    "nonshppict", "shp",        "shpinst",   "sp",           "template",
+    "filetbl",   "private",    "shp",        "shpinst",   "sp",           "template",
     "docvar",    "userprops",  "ftnsep",     "ftnsepc",    "ftncn",     "aftnsep",      "aftnsepc",
     "aftncn",    "pn",         "pntxta",     "pntxtb",     "upr",       "xe",           "tc",
     "txe",       "bkmkstart",  "bkmkend",    "mmathPr",    "panose",    "falt",         "listpicture",
@@ -123,11 +169,18 @@ public:
         if (stack_.size() > 1 || overflow_ > 0) damaged_ = true;
         flushSurrogate();
         flushRun();
-        if (!paragraph_.runs.empty()) document_.paragraphs.push_back(std::move(paragraph_));
+        // What the file left open: its last cell and row, its last paragraph without \par,
+        // which keeps the properties its text was given.
+        finishing_ = true;
+        if (!paragraph_.runs.empty() && state().para.inTable) endParagraphInCell();
+        if (!cellParagraphs_.empty() || !row_.cells.empty()) endRow();
+        if (!paragraph_.runs.empty()) endParagraphOutsideTables();
+        closeTable();
         RtfReadResult result;
         result.document = std::move(document_);
         result.source = RtfSource::Rtf;
         result.damaged = damaged_;
+        result.dropped = std::move(dropped_);
         return result;
     }
 
@@ -136,6 +189,7 @@ private:
 
     void openGroup() {
         pendingSkip_ = 0;
+        starred_ = false;
         if (stack_.size() > kMaxGroupDepth) {
             // Too deep: the group is counted but shares its parent's state.
             ++overflow_;
@@ -147,6 +201,7 @@ private:
 
     void closeGroup() {
         pendingSkip_ = 0;
+        starred_ = false;
         if (overflow_ > 0) {
             --overflow_;
             return;
@@ -156,14 +211,31 @@ private:
             return;
         }
         if (state().destination == Destination::FontTable) commitFont();
+        const bool pictureEnds = state().destination == Destination::Picture && stack_.size() == pictureDepth_;
         stack_.pop_back();
+        if (pictureEnds) endPicture();
     }
 
     // One byte of text, read as Windows-1252.
     void byte(std::uint8_t b) {
+        if (state().destination == Destination::Picture) {
+            pictureHexDigit(b);
+            return;
+        }
         if (pendingSkip_ > 0) {
             --pendingSkip_;
             return;
+        }
+        textByte(b);
+    }
+
+    void textByte(std::uint8_t b) {
+        // Word writes its bullets as characters of the Symbol and Wingdings fonts.
+        if (state().listText && b >= 0x80) {
+            const std::string font = fontName(state().chars.font);
+            if (font == "Symbol" && b == 0xB7) return textCharacter(0x2022);
+            if (font == "Wingdings" && b == 0xA7) return textCharacter(0x25AA);
+            if (font == "Wingdings" && b == 0xD8) return textCharacter(0x27A2);
         }
         textCharacter(cp1252ToUnicode(b));
     }
@@ -193,7 +265,7 @@ private:
                 --pendingSkip_;
                 return;
             }
-            if (value >= 0) textCharacter(cp1252ToUnicode(static_cast<std::uint8_t>(value)));
+            if (value >= 0) textByte(static_cast<std::uint8_t>(value));
             return;
         }
         if (pendingSkip_ > 0) {
@@ -206,7 +278,7 @@ private:
         case '}': textCharacter(static_cast<char32_t>(c)); break;
         case '~': textCharacter(0x00A0); break;
         case '_': textCharacter(0x2011); break;
-        case '*': state().destination = Destination::Skip; break;
+        case '*': starred_ = true; break;
         case '\r':
         case '\n': paragraphEnd(); break;  // TextEdit ends its paragraphs this way
         case '\t': emit(U'\t'); break;
@@ -246,12 +318,24 @@ private:
         applyWord(word, hasParameter, value);
     }
 
+    // The bytes of \binN: skipped, or the picture's data inside a picture.
     void skipBinary(std::int64_t length) {
         const std::size_t remaining = in_.size() - pos_;
         const std::size_t n =
             length <= 0 ? 0 : static_cast<std::size_t>(std::min<std::int64_t>(length, static_cast<std::int64_t>(remaining)));
         if (static_cast<std::size_t>(std::max<std::int64_t>(length, 0)) > remaining) damaged_ = true;
+        if (state().destination == Destination::Picture) picture_.data.append(in_.substr(pos_, n));
         pos_ += n;
+    }
+
+    void skipDestination(std::string_view word) {
+        state().destination = Destination::Skip;
+        for (const auto& dropped : kDroppedWords)
+            if (word == dropped.word) noteDropped(dropped.content);
+    }
+
+    void noteDropped(DroppedContent content) {
+        if (std::find(dropped_.begin(), dropped_.end(), content) == dropped_.end()) dropped_.push_back(content);
     }
 
     void applyWord(const std::string& word, bool hasParameter, std::int64_t value) {
@@ -261,9 +345,25 @@ private:
             return;
         }
         if (s.destination == Destination::Skip) return;
-
-        if (std::find(std::begin(kSkippedDestinations), std::end(kSkippedDestinations), word) != std::end(kSkippedDestinations)) {
-            s.destination = Destination::Skip;
+        const bool starred = std::exchange(starred_, false);
+        if (s.destination == Destination::Picture) {
+            pictureWord(word, hasParameter, value, starred);
+            return;
+        }
+        if (word == "shppict") return;  // holds the picture to show; \nonshppict is its copy for old readers
+        if (word == "pict") {
+            startPicture();
+            return;
+        }
+        if (word == "object") {
+            // Shown through its \result picture; the object itself cannot be kept.
+            noteDropped(DroppedContent::Objects);
+            return;
+        }
+        if (starred || std::find(std::begin(kSkippedDestinations), std::end(kSkippedDestinations), word) !=
+                           std::end(kSkippedDestinations) ||
+            std::any_of(kDroppedWords.begin(), kDroppedWords.end(), [&](const DroppedWord& d) { return d.word == word; })) {
+            skipDestination(word);
             return;
         }
         if (word == "fonttbl") {
@@ -311,7 +411,7 @@ private:
             return;
         }
 
-        // Text destination: paragraphs and formatting.
+        // Text destination: paragraphs, tables and formatting.
         const bool on = !hasParameter || value != 0;
         if (word == "par") paragraphEnd();
         else if (word == "line") emit(U'\n');
@@ -324,6 +424,12 @@ private:
         else if (word == "ulc") {
             // underline colour, not an underline
         } else if (word.starts_with("ul")) s.chars.underline = on;  // \ul, \uld, \ulw, \ulwave...
+        else if (word == "sub") s.chars.script = on ? Script::Subscript : Script::Normal;
+        else if (word == "super") s.chars.script = on ? Script::Superscript : Script::Normal;
+        else if (word == "nosupersub") s.chars.script = Script::Normal;
+        // \upN and \dnN raise and lower by N half-points (6 when N is left out).
+        else if (word == "up") s.chars.script = on ? Script::Superscript : Script::Normal;
+        else if (word == "dn") s.chars.script = on ? Script::Subscript : Script::Normal;
         else if (word == "fs")
             s.chars.halfPoints =
                 !hasParameter || value <= 0 ? kDefaultHalfPoints : clampTo(value, kMinHalfPoints, kMaxHalfPoints);
@@ -335,6 +441,13 @@ private:
         else if (word == "qj" || word == "qd") s.para.alignment = Alignment::Justify;
         else if (word == "li") s.para.leftIndent = clampTo(value, -kMaxIndent, kMaxIndent);
         else if (word == "fi") s.para.firstLineIndent = clampTo(value, -kMaxIndent, kMaxIndent);
+        else if (word == "listtext" || word == "pntext") s.listText = true;
+        else if (word == "intbl") s.para.inTable = on;
+        else if (word == "cell") cellEnd();
+        else if (word == "nestcell" || word == "nestrow") endParagraphInCell();  // a nested table's text, kept in its cell
+        else if (word == "row") endRow();
+        else if (word == "trowd") rowEdges_.clear();
+        else if (word == "cellx") rowEdges_.push_back(clampTo(value, -kMaxIndent, kMaxIndent));
     }
 
     void unicodeCharacter(std::int64_t value) {
@@ -363,9 +476,10 @@ private:
     }
 
     // A character that came as text (a byte, \'hh, \uN): control characters other than
-    // the tab are not text.
+    // the tab are not text, and the object replacement character only ever stands for a
+    // picture of the model.
     void textCharacter(char32_t c) {
-        if (c == U'\t' || c >= 0x20) emit(c);
+        if ((c == U'\t' || c >= 0x20) && c != 0xFFFC) emit(c);
     }
 
     void flushSurrogate() {
@@ -377,7 +491,8 @@ private:
     void emit(char32_t c) {
         if (highSurrogate_ != 0) flushSurrogate();
         switch (state().destination) {
-        case Destination::Skip: return;
+        case Destination::Skip:
+        case Destination::Picture: return;
         case Destination::FontTable:
             if (c == U';') commitFont();
             else if (c >= 0x20) appendUtf8(fontName_, c);
@@ -402,28 +517,153 @@ private:
         paragraph_.firstLineIndent = para.firstLineIndent;
     }
 
+    TextRun runLook(const CharProps& props) const {
+        TextRun run;
+        run.font = fontName(props.font);
+        run.halfPoints = props.halfPoints;
+        run.bold = props.bold;
+        run.italic = props.italic;
+        run.underline = props.underline;
+        run.script = props.script;
+        run.color = color(props.color);
+        return run;
+    }
+
     void flushRun() {
         if (runText_.empty()) return;
-        TextRun run;
+        TextRun run = runLook(runProps_);
         run.text = std::move(runText_);
         runText_.clear();
-        run.font = fontName(runProps_.font);
-        run.halfPoints = runProps_.halfPoints;
-        run.bold = runProps_.bold;
-        run.italic = runProps_.italic;
-        run.underline = runProps_.underline;
-        run.color = color(runProps_.color);
         paragraph_.append(std::move(run));
     }
 
+    // The paragraph ends here, in or out of a table as its properties say. A paragraph takes
+    // the properties in force at its end.
     void paragraphEnd() {
+        if (state().destination != Destination::Text) return;
+        if (state().para.inTable) endParagraphInCell();
+        else endParagraphOutsideTables();
+    }
+
+    Paragraph takeParagraph() {
+        flushSurrogate();
+        flushRun();
+        if (!finishing_) setParagraphProps(state().para);
+        return std::exchange(paragraph_, Paragraph{});
+    }
+
+    void endParagraphOutsideTables() {
+        // A paragraph outside the tables ends a row left without its \row, and the table.
+        if (!cellParagraphs_.empty() || !row_.cells.empty()) endRow();
+        closeTable();
+        document_.blocks.emplace_back(takeParagraph());
+    }
+
+    void endParagraphInCell() {
+        cellParagraphs_.push_back(takeParagraph());
+    }
+
+    void cellEnd() {
+        endParagraphInCell();
+        row_.cells.push_back(TableCell{0, std::exchange(cellParagraphs_, {})});
+    }
+
+    // The row's cells get their right edges now: Word writes the row's definition again
+    // at its end, LibreOffice only before it.
+    void endRow() {
+        flushRun();
+        if (!paragraph_.runs.empty()) endParagraphInCell();
+        if (!cellParagraphs_.empty()) row_.cells.push_back(TableCell{0, std::exchange(cellParagraphs_, {})});
+        if (row_.cells.empty()) return;
+        int edge = 0;
+        for (std::size_t i = 0; i < row_.cells.size(); ++i) {
+            edge = i < rowEdges_.size() ? rowEdges_[i] : std::min(edge + kDefaultCellWidth, kMaxIndent);
+            row_.cells[i].rightEdge = edge;
+        }
+        if (!table_) table_.emplace();
+        table_->rows.push_back(std::exchange(row_, TableRow{}));
+    }
+
+    void closeTable() {
+        if (table_ && !table_->rows.empty()) document_.blocks.emplace_back(std::move(*table_));
+        table_.reset();
+    }
+
+    // Pictures: {\pict <format and sizes> <hex digits or \binN bytes>}.
+    void startPicture() {
+        state().destination = Destination::Picture;
+        pictureDepth_ = stack_.size();
+        picture_ = Picture{};
+        pictureFormat_.reset();
+        pictureGoalWidth_ = pictureGoalHeight_ = 0;
+        pictureScaleX_ = pictureScaleY_ = 100;
+        pendingNibble_ = -1;
+    }
+
+    void pictureWord(const std::string& word, bool hasParameter, std::int64_t value, bool starred) {
+        if (starred) {
+            state().destination = Destination::Skip;  // \*\picprop, \*\blipuid
+            return;
+        }
+        for (const auto& format : kPictureWords) {
+            if (word == format.word) {
+                pictureFormat_ = format.format;
+                if (word == "wmetafile") picture_.metafileMapping = hasParameter ? clampTo(value, 1, 8) : 8;
+                return;
+            }
+        }
+        if (word == "picw") picture_.sourceWidth = clampTo(value, 0, INT32_MAX);
+        else if (word == "pich") picture_.sourceHeight = clampTo(value, 0, INT32_MAX);
+        else if (word == "picwgoal") pictureGoalWidth_ = clampTo(value, 0, kMaxPictureTwips);
+        else if (word == "pichgoal") pictureGoalHeight_ = clampTo(value, 0, kMaxPictureTwips);
+        else if (word == "picscalex") pictureScaleX_ = clampTo(value, 1, kMaxPictureScale);
+        else if (word == "picscaley") pictureScaleY_ = clampTo(value, 1, kMaxPictureScale);
+    }
+
+    void pictureHexDigit(std::uint8_t b) {
+        const int digit = hexValue(static_cast<char>(b));
+        if (digit < 0) return;  // line ends and blanks between the digits
+        if (pendingNibble_ < 0) {
+            pendingNibble_ = digit;
+            return;
+        }
+        picture_.data.push_back(static_cast<char>(pendingNibble_ * 16 + digit));
+        pendingNibble_ = -1;
+    }
+
+    // The shown size: the goal scaled, or the picture's own size (pixels at 96 dpi for a
+    // bitmap, hundredths of a millimetre for a metafile), or for a PNG its header's.
+    int shownSize(int goal, int scale, int source, std::size_t pngField) const {
+        std::int64_t twips = 0;
+        if (goal > 0) twips = std::int64_t{goal} * scale / 100;
+        else if (source > 0 && (*pictureFormat_ == PictureFormat::Png || *pictureFormat_ == PictureFormat::Jpeg))
+            twips = std::int64_t{source} * kTwipsPerPixel * scale / 100;
+        else if (source > 0) twips = std::int64_t{source} * 1440 / 2540 * scale / 100;
+        else if (*pictureFormat_ == PictureFormat::Png && picture_.data.size() >= 24 && picture_.data.substr(12, 4) == "IHDR") {
+            std::int64_t pixels = 0;
+            for (std::size_t i = pngField; i < pngField + 4; ++i)
+                pixels = pixels * 256 + static_cast<std::uint8_t>(picture_.data[i]);
+            twips = std::min<std::int64_t>(pixels, kMaxPictureTwips) * kTwipsPerPixel * scale / 100;
+        }
+        if (twips <= 0) twips = 1440;  // nothing says: one inch
+        return clampTo(twips, 1, kMaxPictureTwips);
+    }
+
+    void endPicture() {
+        if (picture_.data.empty()) return;
+        if (!pictureFormat_) {
+            noteDropped(DroppedContent::Pictures);  // a format the model does not keep, or none given
+            return;
+        }
+        picture_.format = *pictureFormat_;
+        picture_.width = shownSize(pictureGoalWidth_, pictureScaleX_, picture_.sourceWidth, 16);
+        picture_.height = shownSize(pictureGoalHeight_, pictureScaleY_, picture_.sourceHeight, 20);
+        if (picture_.format != PictureFormat::Wmf) picture_.metafileMapping = 8;
         if (state().destination != Destination::Text) return;
         flushSurrogate();
         flushRun();
-        // A paragraph takes the properties in force at its end.
+        paragraph_.append(pictureRun(std::exchange(picture_, Picture{}), runLook(state().chars)));
         setParagraphProps(state().para);
-        document_.paragraphs.push_back(std::move(paragraph_));
-        paragraph_ = Paragraph{};
     }
 
     std::string fontName(int number) const {
@@ -463,8 +703,11 @@ private:
     std::vector<GroupState> stack_;  // stack_[0] is outside every group; never empty
     std::size_t overflow_ = 0;       // groups opened past the depth limit
     bool damaged_ = false;
-    int pendingSkip_ = 0;  // fallback characters still to skip after \uN
+    bool finishing_ = false;  // past the end of the input
+    bool starred_ = false;  // "\*" seen: the group is skipped unless its word is understood
+    int pendingSkip_ = 0;   // fallback characters still to skip after \uN
     char32_t highSurrogate_ = 0;
+    std::vector<DroppedContent> dropped_;
 
     int defaultFont_ = 0;
     std::map<int, std::string> fonts_;
@@ -474,6 +717,22 @@ private:
     std::vector<std::optional<TextColour>> colors_;
     int red_ = 0, green_ = 0, blue_ = 0;
     bool colorGiven_ = false;
+
+    // The picture being read: its group's depth, its format once a format word came
+    // (nullopt for a format the model does not keep).
+    std::size_t pictureDepth_ = 0;
+    Picture picture_;
+    std::optional<PictureFormat> pictureFormat_;
+    int pictureGoalWidth_ = 0, pictureGoalHeight_ = 0;
+    int pictureScaleX_ = 100, pictureScaleY_ = 100;
+    int pendingNibble_ = -1;
+
+    // The table being read: its finished rows, the cells of the current row, the paragraphs
+    // of the current cell and the right edges of the current row's definition.
+    std::optional<Table> table_;
+    TableRow row_;
+    std::vector<Paragraph> cellParagraphs_;
+    std::vector<int> rowEdges_;
 
     RichDocument document_;
     Paragraph paragraph_;
@@ -502,7 +761,7 @@ RichDocument readPlainText(std::string_view bytes) {
         run.text = std::move(line);
         line.clear();
         paragraph.append(std::move(run));
-        document.paragraphs.push_back(std::move(paragraph));
+        document.blocks.emplace_back(std::move(paragraph));
         paragraph = Paragraph{};
     };
     std::size_t pos = 0;
@@ -513,7 +772,7 @@ RichDocument readPlainText(std::string_view bytes) {
             endLine();
         } else if (c == U'\n') {
             endLine();
-        } else if (c == U'\t' || c >= 0x20) {
+        } else if ((c == U'\t' || c >= 0x20) && c != 0xFFFC) {
             appendUtf8(line, c);
         }
     }

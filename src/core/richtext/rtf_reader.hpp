@@ -3,7 +3,14 @@
 //
 // What is kept: paragraphs (\par, and "\" before a line end as TextEdit writes it) with
 // \ql \qc \qr \qj \li \fi; runs with \f (through the font table), \fs, \b, \i, \ul,
-// \cf (through the colour table); \line as "\n" and \tab as "\t" in the text.
+// \cf (through the colour table), \sub \super \nosupersub \up \dn; \line as "\n" and \tab
+// as "\t" in the text; tables (\trowd \cellx, \intbl paragraphs, \cell, \row; a nested
+// table's text stays in its outer cell); pictures (\pict with \pngblip, \jpegblip, \emfblip
+// or \wmetafile, as hex digits or \bin bytes, \shppict preferred to \nonshppict) at their
+// \picwgoal/\picscale size; bullets and numbers of lists (\listtext, \pntext) as text.
+// What is left out is noted in `dropped` when it was content: headers and footers, notes,
+// comments, embedded objects (their \result picture is kept), drawn shapes, pictures of
+// other formats. Styles, page layout, borders and the like are only looks and are not noted.
 // \'hh is always read as Windows-1252, whatever \ansicpg or \fcharset say: the files
 // this program meets are French and written on that code page; bytes of another code
 // page come out as the Windows-1252 characters of the same values.
@@ -13,6 +20,7 @@
 // truncated end are tolerated, and the reader keeps what it could read.
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "core/richtext/rich_text.hpp"
 
@@ -26,12 +34,17 @@ enum class RtfSource {
     NotText,    // no RTF header and NUL bytes: a binary file, refused (richtext_texts::kNotText)
 };
 
+// Content of a file the model leaves out.
+enum class DroppedContent { HeadersAndFooters, Notes, Comments, Objects, Shapes, Pictures };
+
 struct RtfReadResult {
     RichDocument document;
     RtfSource source = RtfSource::Rtf;
     // The RTF was damaged (unbalanced braces, truncated, too deep) and was read as far
     // as it could be: the ui may still show what came out.
     bool damaged = false;
+    // Each kind of content left out, once, in the order met.
+    std::vector<DroppedContent> dropped;
 };
 
 RtfReadResult readRtf(std::string_view bytes);

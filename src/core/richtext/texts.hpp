@@ -13,4 +13,27 @@ inline constexpr std::string_view kWriteFailureTitle = "Enregistrement impossibl
 inline constexpr std::string_view kCannotOpen = "Impossible de lire le fichier ";
 inline constexpr std::string_view kCannotSave = "Impossible d'enregistrer le fichier ";
 
+// In place of a picture the exercise area cannot draw.
+inline constexpr std::string_view kWmfPlaceholder = "Image WMF";
+inline constexpr std::string_view kEmfPlaceholder = "Image EMF";
+
+// A text past what the exercise area can show: refused rather than freezing the window.
+inline constexpr std::string_view kTooLongTitle = "Texte trop long";
+inline constexpr std::string_view kTooLong =
+    "Ce texte est trop long pour la fenêtre exercice: elle affiche au plus 2 Mo de texte.";
+
+// Before saving a text whose file held what the exercise area cannot show: the list of what
+// goes comes between the two parts, each item on its own line after "- ".
+inline constexpr std::string_view kDroppedTitle = "Enregistrer sans certains éléments?";
+inline constexpr std::string_view kDroppedBefore =
+    "Le fichier ouvert contenait des éléments que la fenêtre exercice ne peut pas afficher:";
+inline constexpr std::string_view kDroppedAfter =
+    "Ils ne seront pas dans le fichier enregistré. Enregistrer quand même?";
+inline constexpr std::string_view kDroppedHeadersAndFooters = "les en-têtes et pieds de page";
+inline constexpr std::string_view kDroppedNotes = "les notes de bas de page et de fin";
+inline constexpr std::string_view kDroppedComments = "les commentaires";
+inline constexpr std::string_view kDroppedObjects = "les objets incorporés (seule leur image est gardée)";
+inline constexpr std::string_view kDroppedShapes = "les formes et zones de texte dessinées";
+inline constexpr std::string_view kDroppedPictures = "les images d'un format autre que PNG, JPEG, WMF ou EMF";
+
 }  // namespace tavir::richtext_texts

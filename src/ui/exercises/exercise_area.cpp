@@ -20,7 +20,9 @@
 #include "ui/exercises/rich_text_document.hpp"
 #include "ui/exercises/texts.hpp"
 #include "ui/help/introduction.hpp"
+#include "core/richtext/dropped_content.hpp"
 #include "core/richtext/rtf_file.hpp"
+#include "core/richtext/texts.hpp"
 
 namespace tavir::ui {
 
@@ -96,19 +98,34 @@ bool ExerciseArea::discardCheck() {
     return true;
 }
 
-bool ExerciseArea::shown(const FileResult<RtfReadResult>& text) {
+bool ExerciseArea::shown(FileResult<RtfReadResult> text, const QString& source) {
     if (!text) {
         showFailure(&window_, text.failure());
         return false;
     }
-    fill(text->document);
+    return fill(std::move(text).value(), source);
+}
+
+bool ExerciseArea::fill(RtfReadResult text, const QString& source) {
+    if (textBytes(text.document) > kMaxShownTextBytes) {
+        showFailure(&window_, FileFailure{std::string(richtext_texts::kTooLongTitle), std::string(richtext_texts::kTooLong), {}});
+        return false;
+    }
+    breakLongWords(text.document);
+    {
+        const QSignalBlocker quiet(&supertext_);
+        showDocument(supertext_, text.document);
+        supertext_.moveCursor(QTextCursor::Start);
+    }
+    shownFrom_ = source;
+    dropped_ = std::move(text.dropped);
     return true;
 }
 
-void ExerciseArea::fill(const RichDocument& document) {
-    const QSignalBlocker quiet(&supertext_);
-    fillDocument(*supertext_.document(), document);
-    supertext_.moveCursor(QTextCursor::Start);
+bool ExerciseArea::confirmDroppedContent() {
+    if (dropped_.empty()) return true;
+    return showMessage(&window_, QMessageBox::Question, utf8(richtext_texts::kDroppedTitle),
+                       utf8(droppedContentQuestion(dropped_)), QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 void ExerciseArea::loadNamedSeries(std::string_view record) {
@@ -138,7 +155,7 @@ void ExerciseArea::PRISENMAIN_Click() {
         showFailure(&window_, guided.failure());
         return;
     }
-    fill(guided->statement.document);
+    if (!fill(guided->statement, QString())) return;
     loaded(tour, false);
     if (guided->series) loadSeries_(QString::fromStdString(guided->series->string()));
 }
@@ -157,7 +174,9 @@ bool ExerciseArea::openExercise(const QString& exerciseFile) {
     }
     exerciseDirectory_ = withSeparator(QFileInfo(exerciseFile).absolutePath());
     QDir::setCurrent(exerciseDirectory_);
-    if (!shown(loadNamedText(exerciseDirectory_.toStdString(), file->statement()))) return false;
+    if (!shown(loadNamedText(exerciseDirectory_.toStdString(), file->statement()),
+               exerciseDirectory_ + utf8(file->statement())))
+        return false;
     loaded(exerciseFile, file->corrected());
     loadNamedSeries(file->statementSeries());
     return true;
@@ -170,7 +189,8 @@ void ExerciseArea::opencor_Click() {
         showFailure(&window_, file.failure());
         return;
     }
-    if (!isBlankRecord(file->correction()) && !shown(loadNamedText(exerciseDirectory_.toStdString(), file->correction())))
+    if (!isBlankRecord(file->correction()) && !shown(loadNamedText(exerciseDirectory_.toStdString(), file->correction()),
+                                                     exerciseDirectory_ + utf8(file->correction())))
         return;
     loadNamedSeries(file->correctionSeries());
     supertext_.setReadOnly(false);
@@ -190,12 +210,15 @@ void ExerciseArea::savetexte_Click() {
                         utf8(ex::kOverwriteQuestion),
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
+    if (!confirmDroppedContent()) return;
     const FileDone saved = saveRtfFile(path.toStdString(), documentModel(*supertext_.document()));
     if (!saved) {
         // Nothing is lost: the old file, if any, is whole and the text is still on screen.
         showFailure(&window_, saved.failure());
         return;
     }
+    // Written over the file it came from: what the area could not show is gone from disk too.
+    if (QFileInfo(path) == QFileInfo(shownFrom_)) dropped_.clear();
     workspace_.setTextModified(false);
 }
 
@@ -208,7 +231,7 @@ void ExerciseArea::opentexte_Click() {
     if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().first();
     correctionAvailable_ = false;
-    if (!shown(loadRtfFile(path.toStdString()))) return;
+    if (!shown(loadRtfFile(path.toStdString()), path)) return;
     loaded(utf8(ex::kFreeTextPrefix) + path, false);
 }
 
@@ -225,6 +248,8 @@ void ExerciseArea::Closexo_Click() {
     if (!discardCheck()) return;
     fich_.clear();
     intro(supertext_);
+    shownFrom_.clear();
+    dropped_.clear();
     correctionAvailable_ = false;
 }
 

@@ -5,8 +5,10 @@
 #include <QString>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "core/files/file_result.hpp"
+#include "core/richtext/rtf_reader.hpp"
 
 class QTextEdit;
 class QLineEdit;
@@ -52,9 +54,13 @@ public:
 private:
     // Asks before throwing away an edited text; false when the pupil keeps it.
     bool discardCheck();
-    // Shows a loaded text in the area; false after its message when it was refused.
-    bool shown(const FileResult<RtfReadResult>& text);
-    void fill(const RichDocument& document);
+    // Shows a text loaded from `source` in the area; false after its message when it was
+    // refused, or is longer than the area can show (the area is then unchanged).
+    bool shown(FileResult<RtfReadResult> text, const QString& source);
+    bool fill(RtfReadResult text, const QString& source);
+    // Before saving: when the text came from a file with content the area could not show,
+    // asks whether to save without it; false when the pupil keeps the file as it is.
+    bool confirmDroppedContent();
     // Loads the series a record of the exercise names, if any; refused names get their message.
     void loadNamedSeries(std::string_view record);
     void loaded(const QString& fichText, bool correction);
@@ -69,6 +75,9 @@ private:
     QAction* closexo_ = nullptr;
     QString exerciseDirectory_;
     bool correctionAvailable_ = false;
+    // The file the shown text was read from, and what of it the area could not show.
+    QString shownFrom_;
+    std::vector<DroppedContent> dropped_;
 };
 
 }  // namespace tavir::ui

@@ -1,14 +1,51 @@
 #include "ui/exercises/rich_text_document.hpp"
 
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <QTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
+#include <QUrl>
+#include <algorithm>
 #include <cmath>
+
+#include "core/richtext/picture_placeholder.hpp"
+#include "ui/common/qt_canvas.hpp"
 
 namespace tavir::ui {
 
 namespace {
 constexpr double kTwipsPerPixel = 15.0;
+constexpr int kDefaultCellWidth = 1440;
+const QChar kObjectCharacter(0xFFFC);
+// The shown image and the file's bytes of a picture, under two names: the document keeps
+// one resource per name, whatever its type.
+const QString kPictureScheme = QStringLiteral("tavir-picture");
+const QString kPictureDataScheme = QStringLiteral("tavir-picture-data");
+
+QUrl pictureDataUrl(const QString& imageName) {
+    QUrl url(imageName);
+    url.setScheme(kPictureDataScheme);
+    return url;
+}
+
+// What the model holds and the document has no property for.
+enum Property {
+    // A block that only exists because the document needs one before or after a table:
+    // while it stays empty it is not a paragraph of the model.
+    kFillerBlock = QTextFormat::UserProperty + 1,
+    kCellRightEdge,         // twips
+    kPictureFormat,         // PictureFormat, on an image of the model
+    kPictureSourceWidth,    // \picw
+    kPictureSourceHeight,   // \pich
+    kPictureMetafileMapping,
+};
 
 Qt::Alignment toQt(Alignment a) {
     switch (a) {
@@ -26,6 +63,18 @@ Alignment fromQt(Qt::Alignment a) {
     return Alignment::Left;
 }
 
+QTextBlockFormat blockFormat(const Paragraph& p) {
+    QTextBlockFormat block;
+    block.setAlignment(toQt(p.alignment));
+    block.setLeftMargin(p.leftIndent / kTwipsPerPixel);
+    block.setTextIndent(p.firstLineIndent / kTwipsPerPixel);
+    // A hanging indent is also a tab stop, as in the word processors: a list's bullet and
+    // its tab bring the text to the indent. Tab stops count from the first line's start.
+    if (p.firstLineIndent < 0)
+        block.setTabPositions({QTextOption::Tab(-p.firstLineIndent / kTwipsPerPixel, QTextOption::LeftTab)});
+    return block;
+}
+
 QTextCharFormat charFormat(const TextRun& run) {
     QTextCharFormat f;
     f.setFontFamilies({QString::fromStdString(run.font)});
@@ -33,15 +82,136 @@ QTextCharFormat charFormat(const TextRun& run) {
     f.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(run.italic);
     f.setFontUnderline(run.underline);
+    f.setVerticalAlignment(run.script == Script::Subscript     ? QTextCharFormat::AlignSubScript
+                           : run.script == Script::Superscript ? QTextCharFormat::AlignSuperScript
+                                                               : QTextCharFormat::AlignNormal);
     f.setForeground(QColor(run.color.red, run.color.green, run.color.blue));
     return f;
 }
 
+// The picture as the document shows it: PNG and JPEG decoded, the others (and a bitmap
+// that does not decode) as a placeholder of the same size.
+QImage pictureImage(const Picture& picture) {
+    if (picture.format == PictureFormat::Png || picture.format == PictureFormat::Jpeg) {
+        QImage image;
+        if (image.loadFromData(reinterpret_cast<const uchar*>(picture.data.data()), static_cast<int>(picture.data.size())))
+            return image;
+    }
+    const int width = std::max(1, static_cast<int>(std::lround(picture.width / kTwipsPerPixel)));
+    const int height = std::max(1, static_cast<int>(std::lround(picture.height / kTwipsPerPixel)));
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtCanvas canvas(painter, image.rect(), Qt::white);
+    drawPicturePlaceholder(canvas, width, height, picture.format);
+    return image;
+}
+
+void insertPicture(QTextCursor& cursor, QTextDocument& document, const TextRun& run) {
+    const Picture& picture = *run.picture;
+    static quint64 pictures = 0;
+    const QUrl url(kPictureScheme + QLatin1Char(':') + QString::number(++pictures));
+    document.addResource(QTextDocument::ImageResource, url, pictureImage(picture));
+    // The file's own bytes ride along, so that a save writes them back unchanged.
+    document.addResource(QTextDocument::UserResource, pictureDataUrl(url.toString()),
+                         QByteArray(picture.data.data(), static_cast<qsizetype>(picture.data.size())));
+    QTextImageFormat image;
+    image.merge(charFormat(run));
+    image.setName(url.toString());
+    image.setWidth(picture.width / kTwipsPerPixel);
+    image.setHeight(picture.height / kTwipsPerPixel);
+    image.setProperty(kPictureFormat, static_cast<int>(picture.format));
+    image.setProperty(kPictureSourceWidth, picture.sourceWidth);
+    image.setProperty(kPictureSourceHeight, picture.sourceHeight);
+    image.setProperty(kPictureMetafileMapping, picture.metafileMapping);
+    cursor.insertImage(image);
+}
+
+void insertRuns(QTextCursor& cursor, QTextDocument& document, const Paragraph& p) {
+    for (const TextRun& run : p.runs) {
+        if (run.picture) {
+            insertPicture(cursor, document, run);
+            continue;
+        }
+        QString text = QString::fromStdString(run.text);
+        text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+        cursor.insertText(text, charFormat(run));
+    }
+}
+
+// Column widths from the row with the most cells, as shares of the width the table takes on
+// a page (an A4 page's text is 9638 twips wide), so that a worksheet's table fits the narrow
+// exercise area as it fits the page. A table whose edges do not grow is left to the
+// document's own widths.
+QTextTableFormat tableFormat(const Table& table, int columns) {
+    constexpr double kPageTextTwips = 9638;
+    QTextTableFormat format;
+    format.setBorder(1);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setCellPadding(3);
+    format.setAlignment(Qt::AlignLeft);
+    const auto widest = std::max_element(table.rows.begin(), table.rows.end(), [](const TableRow& a, const TableRow& b) {
+        return a.cells.size() < b.cells.size();
+    });
+    const double total = widest->cells.back().rightEdge;
+    QList<QTextLength> widths;
+    int left = 0;
+    for (const TableCell& cell : widest->cells) {
+        const int width = cell.rightEdge - left;
+        left = cell.rightEdge;
+        if (width <= 0) return format;
+        widths.append(QTextLength(QTextLength::PercentageLength, 100.0 * width / total));
+    }
+    if (widths.size() != columns) return format;
+    format.setColumnWidthConstraints(widths);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, std::min(100.0, 100.0 * total / kPageTextTwips)));
+    return format;
+}
+
+void insertTable(QTextCursor& cursor, QTextDocument& document, const Table& model) {
+    int columns = 0;
+    for (const TableRow& row : model.rows) columns = std::max(columns, static_cast<int>(row.cells.size()));
+    const int rows = static_cast<int>(model.rows.size());
+    QTextTable* table = cursor.insertTable(rows, columns, tableFormat(model, columns));
+    for (int r = 0; r < rows; ++r) {
+        const auto& cells = model.rows[static_cast<std::size_t>(r)].cells;
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+            const TableCell& cell = cells[static_cast<std::size_t>(c)];
+            QTextTableCell qtCell = table->cellAt(r, c);
+            QTextCharFormat cellFormat = qtCell.format();
+            cellFormat.setProperty(kCellRightEdge, cell.rightEdge);
+            qtCell.setFormat(cellFormat);
+            QTextCursor inCell = qtCell.firstCursorPosition();
+            for (std::size_t p = 0; p < cell.paragraphs.size(); ++p) {
+                if (p == 0) inCell.setBlockFormat(blockFormat(cell.paragraphs[p]));
+                else inCell.insertBlock(blockFormat(cell.paragraphs[p]));
+                insertRuns(inCell, document, cell.paragraphs[p]);
+            }
+        }
+        // A shorter row: its last cell spans the rest, so that the row keeps its cells.
+        const int last = static_cast<int>(cells.size()) - 1;
+        if (last + 1 < columns) table->mergeCells(r, last, 1, columns - last);
+    }
+    cursor = table->lastCursorPosition();
+    cursor.movePosition(QTextCursor::NextBlock);
+}
+
+void markFiller(QTextCursor& cursor) {
+    QTextBlockFormat format = cursor.blockFormat();
+    format.setProperty(kFillerBlock, true);
+    cursor.setBlockFormat(format);
+}
+
+// ---------------------------------------------------------------------------------------------
+
 TextRun runOf(const QTextCharFormat& f, const QString& text) {
     TextRun run;
     QString t = text;
-    // Qt's soft line break is the model's "\n".
+    // Qt's soft line break is the model's "\n"; an object character is only ever a picture.
     t.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    t.remove(kObjectCharacter);
     run.text = t.toStdString();
     const QStringList families = f.fontFamilies().toStringList();
     if (!families.isEmpty() && !families.first().isEmpty()) run.font = families.first().toStdString();
@@ -50,6 +220,8 @@ TextRun runOf(const QTextCharFormat& f, const QString& text) {
     run.bold = f.fontWeight() >= QFont::Bold;
     run.italic = f.fontItalic();
     run.underline = f.fontUnderline();
+    if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) run.script = Script::Subscript;
+    if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) run.script = Script::Superscript;
     if (f.hasProperty(QTextFormat::ForegroundBrush)) {
         const QColor c = f.foreground().color();
         run.color = {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
@@ -57,44 +229,182 @@ TextRun runOf(const QTextCharFormat& f, const QString& text) {
     }
     return run;
 }
+
+// An image of the document as a picture of the model: its own bytes when it came from the
+// model, else the shown image as PNG (a picture pasted in). Nothing when the document has
+// no image under that name.
+std::optional<Picture> pictureOf(const QTextDocument& document, const QTextImageFormat& f) {
+    Picture picture;
+    const QUrl url(f.name());
+    if (f.hasProperty(kPictureFormat)) {
+        const QByteArray bytes = document.resource(QTextDocument::UserResource, pictureDataUrl(f.name())).toByteArray();
+        if (bytes.isEmpty()) return std::nullopt;
+        picture.format = static_cast<PictureFormat>(std::clamp(f.intProperty(kPictureFormat), 0, 3));
+        picture.data.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        picture.sourceWidth = f.intProperty(kPictureSourceWidth);
+        picture.sourceHeight = f.intProperty(kPictureSourceHeight);
+        picture.metafileMapping = f.hasProperty(kPictureMetafileMapping) ? f.intProperty(kPictureMetafileMapping) : 8;
+    } else {
+        const QVariant resource = document.resource(QTextDocument::ImageResource, url);
+        QImage image = resource.value<QImage>();
+        if (image.isNull()) image = resource.value<QPixmap>().toImage();
+        if (image.isNull()) return std::nullopt;
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        picture.format = PictureFormat::Png;
+        picture.data.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        picture.sourceWidth = image.width();
+        picture.sourceHeight = image.height();
+        if (f.width() <= 0 || f.height() <= 0) {
+            picture.width = image.width() * static_cast<int>(kTwipsPerPixel);
+            picture.height = image.height() * static_cast<int>(kTwipsPerPixel);
+        }
+    }
+    if (f.width() > 0) picture.width = static_cast<int>(std::lround(f.width() * kTwipsPerPixel));
+    if (f.height() > 0) picture.height = static_cast<int>(std::lround(f.height() * kTwipsPerPixel));
+    picture.width = std::clamp(picture.width, 1, 31680);
+    picture.height = std::clamp(picture.height, 1, 31680);
+    return picture;
+}
+
+Paragraph paragraphOf(const QTextDocument& document, const QTextBlock& block) {
+    Paragraph p;
+    const QTextBlockFormat f = block.blockFormat();
+    p.alignment = fromQt(f.alignment());
+    p.leftIndent = static_cast<int>(std::lround(f.leftMargin() * kTwipsPerPixel));
+    p.firstLineIndent = static_cast<int>(std::lround(f.textIndent() * kTwipsPerPixel));
+    // A list pasted from elsewhere keeps its bullets and numbers as text, as the files do.
+    if (const QTextList* list = block.textList(); list && block.begin() != block.end()) {
+        const QTextListFormat::Style style = list->format().style();
+        const QString marker = style == QTextListFormat::ListDisc     ? QStringLiteral("\u2022")
+                               : style == QTextListFormat::ListCircle ? QStringLiteral("\u25E6")
+                               : style == QTextListFormat::ListSquare ? QStringLiteral("\u25AA")
+                                                                      : list->itemText(block);
+        p.append(runOf(block.begin().fragment().charFormat(), marker + QLatin1Char('\t')));
+    }
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (!fragment.isValid()) continue;
+        const QTextCharFormat format = fragment.charFormat();
+        if (format.isImageFormat()) {
+            const TextRun look = runOf(format, QString());
+            if (const auto picture = pictureOf(document, format.toImageFormat()))
+                for (int i = 0; i < fragment.text().count(kObjectCharacter); ++i) p.append(pictureRun(*picture, look));
+            continue;
+        }
+        p.append(runOf(format, fragment.text()));
+    }
+    return p;
+}
+
+void appendFrameParagraphs(const QTextDocument& document, QTextFrame* frame, std::vector<Paragraph>& out);
+
+// The paragraphs of a cell, a table pasted inside it flattened into them.
+std::vector<Paragraph> cellParagraphs(const QTextDocument& document, const QTextTableCell& cell) {
+    std::vector<Paragraph> out;
+    for (auto it = cell.begin(); !it.atEnd(); ++it) {
+        if (QTextFrame* inner = it.currentFrame()) appendFrameParagraphs(document, inner, out);
+        else out.push_back(paragraphOf(document, it.currentBlock()));
+    }
+    if (out.empty()) out.emplace_back();
+    return out;
+}
+
+void appendFrameParagraphs(const QTextDocument& document, QTextFrame* frame, std::vector<Paragraph>& out) {
+    for (auto it = frame->begin(); !it.atEnd(); ++it) {
+        if (QTextFrame* inner = it.currentFrame()) appendFrameParagraphs(document, inner, out);
+        else out.push_back(paragraphOf(document, it.currentBlock()));
+    }
+}
+
+Table tableOf(const QTextDocument& document, const QTextTable& table) {
+    Table model;
+    const QList<QTextLength> widths = table.format().columnWidthConstraints();
+    for (int r = 0; r < table.rows(); ++r) {
+        TableRow row;
+        int edge = 0;
+        for (int c = 0; c < table.columns();) {
+            const QTextTableCell cell = table.cellAt(r, c);
+            const int span = std::max(1, cell.columnSpan());
+            // Edges not stored (a table pasted in) come from fixed column widths or one inch each.
+            for (int k = c; k < c + span; ++k)
+                edge += k < widths.size() && widths[k].type() == QTextLength::FixedLength
+                            ? static_cast<int>(std::lround(widths[k].rawValue() * kTwipsPerPixel))
+                            : kDefaultCellWidth;
+            if (cell.row() == r) {
+                const QTextCharFormat f = cell.format();
+                const int right = f.hasProperty(kCellRightEdge) ? f.intProperty(kCellRightEdge) : edge;
+                row.cells.push_back(TableCell{right, cellParagraphs(document, cell)});
+            }
+            c += span;
+        }
+        if (!row.cells.empty()) model.rows.push_back(std::move(row));
+    }
+    return model;
+}
 }  // namespace
 
 void fillDocument(QTextDocument& document, const RichDocument& model) {
+    // One edit, without undo records: the document is laid out once, at the end, instead
+    // of after every run.
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
     document.clear();
     QTextCursor cursor(&document);
-    bool first = true;
-    for (const Paragraph& p : model.paragraphs) {
-        QTextBlockFormat block;
-        block.setAlignment(toQt(p.alignment));
-        block.setLeftMargin(p.leftIndent / kTwipsPerPixel);
-        block.setTextIndent(p.firstLineIndent / kTwipsPerPixel);
-        if (first) {
-            cursor.setBlockFormat(block);
-            first = false;
-        } else {
-            cursor.insertBlock(block);
+    cursor.beginEditBlock();
+    bool unusedBlock = true;  // the cursor's block is still empty and no paragraph's
+    for (const Block& block : model.blocks) {
+        if (const auto* p = std::get_if<Paragraph>(&block)) {
+            if (unusedBlock) cursor.setBlockFormat(blockFormat(*p));
+            else cursor.insertBlock(blockFormat(*p));
+            insertRuns(cursor, document, *p);
+            unusedBlock = false;
+            continue;
         }
-        for (const TextRun& run : p.runs) {
-            QString text = QString::fromStdString(run.text);
-            text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-            cursor.insertText(text, charFormat(run));
-        }
+        if (unusedBlock) markFiller(cursor);
+        insertTable(cursor, document, std::get<Table>(block));
+        unusedBlock = true;
     }
+    if (unusedBlock) markFiller(cursor);
+    cursor.endEditBlock();
+    document.setUndoRedoEnabled(undo);
+}
+
+void showDocument(QTextEdit& editor, const RichDocument& model) {
+    QPointer<QTextDocument> old = editor.document();
+    auto* document = new QTextDocument(old->parent());
+    document->setDefaultFont(old->defaultFont());
+    document->setDefaultTextOption(old->defaultTextOption());
+    document->setDefaultStyleSheet(old->defaultStyleSheet());
+    document->setDocumentMargin(old->documentMargin());
+    document->setIndentWidth(old->indentWidth());
+    document->setUseDesignMetrics(old->useDesignMetrics());
+    document->setUndoRedoEnabled(old->isUndoRedoEnabled());
+    fillDocument(*document, model);
+    editor.setDocument(document);
+    // The editor deletes the document it made itself, not one given to it.
+    if (old && old != document) delete old.data();
 }
 
 RichDocument documentModel(const QTextDocument& document) {
     RichDocument model;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        Paragraph p;
-        const QTextBlockFormat f = block.blockFormat();
-        p.alignment = fromQt(f.alignment());
-        p.leftIndent = static_cast<int>(std::lround(f.leftMargin() * kTwipsPerPixel));
-        p.firstLineIndent = static_cast<int>(std::lround(f.textIndent() * kTwipsPerPixel));
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (fragment.isValid()) p.append(runOf(fragment.charFormat(), fragment.text()));
+    for (auto it = document.rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (QTextFrame* frame = it.currentFrame()) {
+            if (const auto* table = qobject_cast<QTextTable*>(frame)) {
+                Table t = tableOf(document, *table);
+                if (!t.rows.empty()) model.blocks.emplace_back(std::move(t));
+            } else {
+                std::vector<Paragraph> paragraphs;
+                appendFrameParagraphs(document, frame, paragraphs);
+                for (auto& p : paragraphs) model.blocks.emplace_back(std::move(p));
+            }
+            continue;
         }
-        model.paragraphs.push_back(std::move(p));
+        const QTextBlock block = it.currentBlock();
+        if (block.blockFormat().boolProperty(kFillerBlock) && block.length() <= 1) continue;
+        model.blocks.emplace_back(paragraphOf(document, block));
     }
     return model;
 }

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "richtext/describe.hpp"
 
@@ -213,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ParInsideSkippedGroup", "a{\\*\\x \\par}b", "left:[Arial 12]ab"},
         ReadCase{"KnownDestinations",
                  "{\\info{\\title T}{\\author X}}{\\stylesheet{\\s0 Normal;}}a{\\header H}{\\footer F}"
-                 "{\\pict\\pngblip 89504e47}{\\footnote N}b",
+                 "{\\footnote N}{\\*\\generator G}b",
                  "left:[Arial 12]ab"},
         ReadCase{"FieldResultKept", "{\\field{\\*\\fldinst{HYPERLINK \"http://x\"}}{\\fldrslt{\\ul lien}}}",
                  "left:[Arial 12 u]lien"},
@@ -225,6 +226,125 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"NegativeBinary", "a\\bin-5 b", "left:[Arial 12]ab"},
         ReadCase{"TextAfterTheDocument", "{\\rtf1 a}\r\n", "left:[Arial 12]a"}),
     caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, RtfReaderFeatures,
+    testing::Values(
+        ReadCase{"SubAndSuper", "CH\\sub 4\\nosupersub  et 10\\super 23\\super0 .",
+                 "left:[Arial 12]CH[Arial 12 sub]4[Arial 12] et 10[Arial 12 super]23[Arial 12]."},
+        ReadCase{"UpAndDownAsLibreOfficeWrites", "H{{\\*\\updnprop8000}\\dn2 3}O{\\up8 +}{\\up0 x}{\\up y}",
+                 "left:[Arial 12]H[Arial 12 sub]3[Arial 12]O[Arial 12 super]+[Arial 12]x[Arial 12 super]y"},
+        ReadCase{"GroupAndPlainEndThem", "{\\sub 2}a\\super b\\plain c", "left:[Arial 12 sub]2[Arial 12]a[Arial 12 super]b[Arial 12]c"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, RtfReaderFeatures,
+    testing::Values(
+        ReadCase{"LibreOfficeRow", "\\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell\\pard\\intbl b\\cell\\row\\pard c\\par",
+                 "table{(1000)left:[Arial 12]a (2000)left:[Arial 12]b} / left:[Arial 12]c"},
+        ReadCase{"WordRowDefinitionAtTheEnd",
+                 "\\pard\\intbl a\\cell b\\cell\\pard\\intbl{\\trowd\\cellx500\\cellx900\\row}\\pard after\\par",
+                 "table{(500)left:[Arial 12]a (900)left:[Arial 12]b} / left:[Arial 12]after"},
+        ReadCase{"RowsMakeOneTable", "\\trowd\\cellx900\\pard\\intbl a\\cell\\row\\trowd\\cellx900\\pard\\intbl b\\cell\\row",
+                 "table{(900)left:[Arial 12]a | (900)left:[Arial 12]b}"},
+        ReadCase{"AParagraphSplitsTables",
+                 "\\trowd\\cellx900\\intbl a\\cell\\row\\pard p\\par\\trowd\\cellx900\\intbl b\\cell\\row",
+                 "table{(900)left:[Arial 12]a} / left:[Arial 12]p / table{(900)left:[Arial 12]b}"},
+        ReadCase{"CellWithParagraphs", "\\trowd\\cellx1000\\pard\\intbl\\qc one\\par two\\cell\\row",
+                 "table{(1000)center:[Arial 12]one ¶ center:[Arial 12]two}"},
+        ReadCase{"EmptyCellsAndMissingEdges", "\\trowd\\cellx700\\pard\\intbl\\cell\\cell x\\cell\\row",
+                 "table{(700)left: (2140)left: (3580)left:[Arial 12]x}"},
+        ReadCase{"UnfinishedRowAtTheEnd", "\\trowd\\cellx900\\pard\\intbl a\\cell b",
+                 "table{(900)left:[Arial 12]a (2340)left:[Arial 12]b}"},
+        ReadCase{"NestedTableTextStaysInItsCell",
+                 "\\trowd\\cellx3000\\pard\\intbl outer\\par\\itap2 in1\\nestcell in2\\nestcell"
+                 "{\\*\\nesttableprops\\trowd\\cellx900\\cellx1800\\nestrow}\\itap1 \\cell\\row",
+                 "table{(3000)left:[Arial 12]outer ¶ left:[Arial 12]in1 ¶ left:[Arial 12]in2 ¶ left:}"}),
+    caseName);
+
+// A PNG's first 24 bytes: signature, IHDR of 40 x 20 pixels.
+const std::string kPngHeader = "89504e470d0a1a0a0000000d4948445200000028 00000014";
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, RtfReaderFeatures,
+    testing::Values(
+        ReadCase{"PngAtItsGoalSize", "a{\\pict\\pngblip\\picw40\\pich20\\picwgoal600\\pichgoal300\r\n8950 4e47\r\n0d0a}b",
+                 "left:[Arial 12]a[Arial 12]<png 600x300 6B>[Arial 12]b"},
+        ReadCase{"ScaledJpeg", "{\\pict\\jpegblip\\picwgoal1000\\pichgoal500\\picscalex50\\picscaley200 ffd8ffe0}",
+                 "left:[Arial 12]<jpeg 500x1000 4B>"},
+        ReadCase{"BitmapSizeFromItsPixels", "{\\pict\\pngblip\\picw10\\pich4 00}", "left:[Arial 12]<png 150x60 1B>"},
+        ReadCase{"PngSizeFromItsHeader", "{\\pict\\pngblip " + kPngHeader + "}", "left:[Arial 12]<png 600x300 24B>"},
+        ReadCase{"WmfSizeInHundredthsOfAMillimetre", "{\\pict\\wmetafile8\\picw2540\\pich1270 0100}",
+                 "left:[Arial 12]<wmf 1440x720 2B>"},
+        ReadCase{"EmfKeepsItsBytes", "{\\pict\\emfblip\\picwgoal300\\pichgoal200 01000000}", "left:[Arial 12]<emf 300x200 4B>"},
+        ReadCase{"BinaryDataWithBraces", "{\\pict\\pngblip\\picwgoal15\\pichgoal15\\bin3 \x01}\x02}x",
+                 "left:[Arial 12]<png 15x15 3B>[Arial 12]x"},
+        ReadCase{"ShppictPreferredToItsCopy",
+                 "{\\*\\shppict{\\pict\\pngblip\\picwgoal20\\pichgoal20 aa}}{\\nonshppict{\\pict\\wmetafile8\\picwgoal20"
+                 "\\pichgoal20 bb}}",
+                 "left:[Arial 12]<png 20x20 1B>"},
+        ReadCase{"PicturePropertiesAreNotData",
+                 "{\\pict{\\*\\picprop{\\sp{\\sn wzName}{\\sv abc}}}\\pngblip\\picwgoal20\\pichgoal20 {\\*\\blipuid 0123}aa}",
+                 "left:[Arial 12]<png 20x20 1B>"},
+        ReadCase{"PictureTakesTheRunsLook", "{\\b\\cf1 x{\\pict\\pngblip\\picwgoal20\\pichgoal20 aa}}",
+                 "left:[Arial 12 b #ff0000]x[Arial 12 b #ff0000]<png 20x20 1B>"},
+        ReadCase{"EmptyPictureLeftOut", "a{\\pict\\pngblip\\picwgoal20\\pichgoal20}b", "left:[Arial 12]ab"},
+        ReadCase{"ObjectShownByItsResult",
+                 "{\\object\\objemb{\\*\\objclass Equation}{\\*\\objdata 0102}{\\result{\\pict\\wmetafile8\\picwgoal100"
+                 "\\pichgoal100 03}}}",
+                 "left:[Arial 12]<wmf 100x100 1B>"},
+        ReadCase{"ObjectCharacterIsNoText", "a\\u65532?b", "left:[Arial 12]ab"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, RtfReaderFeatures,
+    testing::Values(
+        ReadCase{"WordSymbolBullet",
+                 "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\listtext\\pard\\plain\\f1 \\'b7\\tab}\\f0 item"
+                 "\\par \\f1 \\'b7}",
+                 "left:[Symbol 12]•→[Arial 12]item / left:[Symbol 12]·"},
+        ReadCase{"LibreOfficeBullet", "{\\listtext\\pard\\plain \\u8226\\'95\\tab}\\ls1\\li709\\fi-283 item",
+                 "left li709 fi-283:[Arial 12]•→item"},
+        ReadCase{"NumberedItem", "{\\listtext\\pard\\plain  2.\\tab}\\ilvl0\\ls2 deux", "left:[Arial 12] 2.→deux"}),
+    caseName);
+
+// What a file held that the model leaves out is said, each kind once; looks are not.
+struct DroppedCase {
+    std::string name;
+    std::string body;
+    std::vector<DroppedContent> dropped;
+    std::string expected;
+};
+
+void PrintTo(const DroppedCase& c, std::ostream* os) { *os << c.name; }
+
+class RtfDroppedContent : public testing::TestWithParam<DroppedCase> {};
+
+TEST_P(RtfDroppedContent, IsNotedOnceInTheOrderMet) {
+    const RtfReadResult result = readRtf(wrapped(GetParam().body));
+    EXPECT_EQ(result.dropped, GetParam().dropped);
+    EXPECT_EQ(describe(result.document), GetParam().expected);
+}
+
+using enum DroppedContent;
+INSTANTIATE_TEST_SUITE_P(
+    RtfReader, RtfDroppedContent,
+    testing::Values(
+        DroppedCase{"HeadersAndFooters", "{\\header H}{\\footerf F}t", {HeadersAndFooters}, "left:[Arial 12]t"},
+        DroppedCase{"FootnoteAndItsMark", "t{\\super\\chftn}{\\footnote\\pard\\plain{\\super\\chftn} N}", {Notes},
+                    "left:[Arial 12]t"},
+        DroppedCase{"Comment", "{\\*\\atnid X}{\\*\\annotation C}t", {Comments}, "left:[Arial 12]t"},
+        DroppedCase{"EmbeddedObject", "{\\object{\\*\\objdata 01}{\\result t}}", {Objects}, "left:[Arial 12]t"},
+        DroppedCase{"TextBox", "{\\shp{\\*\\shpinst{\\sp{\\sn shapeType}{\\sv 202}}{\\shptxt boxed}}}t", {Shapes},
+                    "left:[Arial 12]t"},
+        DroppedCase{"OtherPictureFormat", "{\\pict\\dibitmap0 0102}t", {Pictures}, "left:[Arial 12]t"},
+        DroppedCase{"EachKindOnce", "{\\header a}{\\footnote b}{\\footer c}{\\pict\\macpict 01}{\\footnote d}",
+                    {HeadersAndFooters, Notes, Pictures}, ""},
+        DroppedCase{"LooksAreNotContent",
+                    "{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}}{\\*\\generator G}{\\*\\listtable{\\list}}"
+                    "\\paperw11906\\margl1134 t",
+                    {}, "left:[Arial 12]t"}),
+    [](const testing::TestParamInfo<DroppedCase>& info) { return info.param.name; });
 
 // ---------------------------------------------------------------------------------------------
 // Damaged files: read as far as possible, flagged, never a fault.

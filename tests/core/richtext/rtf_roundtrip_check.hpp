@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "core/richtext/rtf_reader.hpp"
 #include "core/richtext/rtf_writer.hpp"
@@ -13,11 +14,20 @@
 namespace tavir::fuzz {
 
 // "" when the model is what the reader promises, else what is wrong.
-inline std::string checkReaderModel(const RichDocument& document) {
-    for (const auto& paragraph : document.paragraphs) {
+inline std::string checkParagraph(const Paragraph& paragraph) {
+    {
         for (std::size_t i = 0; i < paragraph.runs.size(); ++i) {
             const TextRun& run = paragraph.runs[i];
             if (run.text.empty()) return "empty run";
+            if (run.picture) {
+                if (run.text != kPictureCharacter) return "picture run with text";
+                if (run.picture->data.empty()) return "empty picture";
+                if (run.picture->width < 1 || run.picture->width > 31680 || run.picture->height < 1 ||
+                    run.picture->height > 31680)
+                    return "picture size out of range";
+            } else if (run.text.find(kPictureCharacter) != std::string::npos) {
+                return "object character outside a picture";
+            }
             if (i > 0 && paragraph.runs[i - 1].sameFormat(run)) return "runs of the same format not merged";
             if (!isValidUtf8(run.text)) return "text is not UTF-8";
             for (unsigned char c : run.text)
@@ -34,10 +44,28 @@ inline std::string checkReaderModel(const RichDocument& document) {
     return {};
 }
 
+inline std::string checkReaderModel(const RichDocument& document) {
+    for (const auto& block : document.blocks) {
+        if (const auto* table = std::get_if<Table>(&block)) {
+            if (table->rows.empty()) return "table without rows";
+            for (const auto& row : table->rows) {
+                if (row.cells.empty()) return "row without cells";
+                for (const auto& cell : row.cells)
+                    if (cell.paragraphs.empty()) return "cell without paragraphs";
+            }
+        }
+    }
+    std::string broken;
+    forEachParagraph(document, [&](const Paragraph& paragraph) {
+        if (broken.empty()) broken = checkParagraph(paragraph);
+    });
+    return broken;
+}
+
 inline std::string checkRtfRoundTrip(std::string_view input) {
     const RtfReadResult first = readRtf(input);
     if (first.source == RtfSource::NotText) {
-        if (!first.document.paragraphs.empty()) return "refused input gave text";
+        if (!first.document.blocks.empty()) return "refused input gave text";
         return {};
     }
     if (std::string broken = checkReaderModel(first.document); !broken.empty()) return broken;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "richtext/describe.hpp"
@@ -39,6 +40,33 @@ Paragraph paragraph(Alignment alignment, int leftIndent, int firstLineIndent, st
 }
 
 constexpr TextColour kBlue{0, 0, 200};
+
+TextRun scripted(std::string text, Script script) {
+    TextRun r = run(std::move(text));
+    r.script = script;
+    return r;
+}
+
+TextRun picture(PictureFormat format, std::string data, int width, int height, int sourceWidth = 0, int sourceHeight = 0) {
+    Picture p;
+    p.format = format;
+    p.data = std::move(data);
+    p.width = width;
+    p.height = height;
+    p.sourceWidth = sourceWidth;
+    p.sourceHeight = sourceHeight;
+    return pictureRun(std::move(p), run(""));
+}
+
+TableCell cell(int rightEdge, std::vector<Paragraph> paragraphs) { return TableCell{rightEdge, std::move(paragraphs)}; }
+Paragraph text(std::string t) { return paragraph(Alignment::Left, 0, 0, {run(std::move(t))}); }
+
+// Every byte value, braces and backslashes among them: a picture's data is not text.
+std::string everyByte() {
+    std::string bytes;
+    for (int i = 0; i < 256; ++i) bytes.push_back(static_cast<char>(i));
+    return bytes;
+}
 
 struct RoundTripCase {
     std::string name;
@@ -99,6 +127,25 @@ INSTANTIATE_TEST_SUITE_P(
                       {{paragraph(Alignment::Left, 0, 0,
                                   {run("a", "Liberation Sans"), run("b", "Fantaisie Éàç"), run("c", "Ka{r}\\ te"),
                                    run("d", "字体")})}}},
+        RoundTripCase{"Scripts",
+                      {{paragraph(Alignment::Left, 0, 0,
+                                  {run("H"), scripted("3", Script::Subscript), run("O"), scripted("+", Script::Superscript),
+                                   run(" et 10"), scripted("23", Script::Superscript)})}}},
+        RoundTripCase{"PicturesOfEveryFormat",
+                      {{paragraph(Alignment::Center, 0, 0,
+                                  {run("a "), picture(PictureFormat::Png, everyByte(), 600, 300, 40, 20),
+                                   picture(PictureFormat::Png, "\x89PNG", 15, 15),
+                                   picture(PictureFormat::Jpeg, "\xff\xd8", 31680, 1),
+                                   picture(PictureFormat::Wmf, std::string(3000, '\x01'), 1440, 720, 2540, 1270),
+                                   picture(PictureFormat::Emf, "\x01\0\0\0", 300, 200), run(" b")})}}},
+        RoundTripCase{"Tables",
+                      {{Table{{TableRow{{cell(1500, {text("Molécule")}), cell(3000, {text("Formule")})}},
+                               TableRow{{cell(1500, {text("eau")}),
+                                         cell(3000, {paragraph(Alignment::Center, 0, 0,
+                                                               {run("H"), scripted("2", Script::Subscript), run("O")}),
+                                                     paragraph(Alignment::Left, 0, 0, {}), text("coudée")})}},
+                               TableRow{{cell(2000, {paragraph(Alignment::Left, 0, 0, {})})}}}},
+                        text("entre"), Table{{TableRow{{cell(-200, {text("bord")}), cell(31680, {text("x")})}}}}}}},
         RoundTripCase{"Nothing", {}}),
     [](const testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
 
@@ -132,6 +179,27 @@ INSTANTIATE_TEST_SUITE_P(
                     WrittenFormCase{"Tab", "a\tb", "a\\tab b"}),
     [](const testing::TestParamInfo<WrittenFormCase>& info) { return info.param.name; });
 
+// The forms every editor reads: \\super closed before the next run (some readers let it
+// outlive \\plain), a row with its edges and borders, a picture as lines of hex digits.
+TEST(RtfWriter, WritesScriptsTablesAndPicturesAsTheEditorsDo) {
+    const RichDocument document{{paragraph(Alignment::Left, 0, 0,
+                                           {run("10"), scripted("23", Script::Superscript),
+                                            picture(PictureFormat::Png, std::string(100, '\xab'), 600, 300, 40, 20)}),
+                                 Table{{TableRow{{cell(1000, {text("a")}), cell(2000, {text("b"), text("c")})}}}}}};
+    const std::string written = writeRtf(document);
+    std::string hexLine;  // 64 bytes, then a line end
+    for (int i = 0; i < 64; ++i) hexLine += "ab";
+    const std::vector<std::string> forms = {
+        "\\super\\cf1 23\\nosupersub\\plain",
+        "{\\pict\\pngblip\\picw40\\pich20\\picwgoal600\\pichgoal300\r\n" + hexLine + "\r\n",
+        "\\trowd\\trgaph70\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10"
+        "\\cellx1000",
+        "\\pard\\intbl\\plain\\f0\\fs20\\cf1 a\\cell\r\n\\pard\\intbl\\plain\\f0\\fs20\\cf1 b\\par\r\n"
+        "\\pard\\intbl\\plain\\f0\\fs20\\cf1 c\\cell\r\n\\row\r\n"};
+    for (const std::string& expected : forms)
+        EXPECT_NE(written.find(expected), std::string::npos) << expected << "\nin\n" << written;
+}
+
 // Values the file cannot hold come back as the nearest ones it can.
 TEST(RtfWriter, OutOfRangeValuesComeBackClamped) {
     RichDocument document{{paragraph(Alignment::Left, 99999, -99999,
@@ -164,6 +232,66 @@ TEST(RichTextModel, PlainTextJoinsParagraphs) {
     EXPECT_EQ(plainText(document), "Titre\n\na\nb\tc");
 }
 
+TEST(RichTextModel, PlainTextOfTablesAndPictures) {
+    const RichDocument document{{text("avant"),
+                                 Table{{TableRow{{cell(900, {text("a"), text("b")}), cell(1800, {text("c")})}},
+                                        TableRow{{cell(900, {paragraph(Alignment::Left, 0, 0,
+                                                                        {run("d"), picture(PictureFormat::Png, "x", 15, 15)})})}}}},
+                                 text("après")}};
+    EXPECT_EQ(plainText(document), "avant\na\nb\tc\nd\uFFFC\naprès");
+    EXPECT_EQ(textBytes(document), plainText(document).size() - 5);  // no separators counted
+}
+
+TEST(RichTextModel, PicturesAndScriptsAreNeverMergedAway) {
+    Paragraph p;
+    p.append(picture(PictureFormat::Png, "x", 15, 15));
+    p.append(picture(PictureFormat::Png, "x", 15, 15));
+    p.append(scripted("2", Script::Subscript));
+    p.append(run("2"));
+    EXPECT_EQ(p.runs.size(), 4u);
+}
+
+struct BreakCase {
+    std::string name;
+    std::vector<TextRun> runs;
+    std::size_t maxLength;
+    std::vector<std::string> expected;  // the runs' texts after breaking
+};
+
+void PrintTo(const BreakCase& c, std::ostream* os) { *os << c.name; }
+
+class LongWords : public testing::TestWithParam<BreakCase> {};
+
+TEST_P(LongWords, AreBrokenByLineBreaks) {
+    RichDocument document{{paragraph(Alignment::Left, 0, 0, {}),
+                           Table{{TableRow{{cell(900, {paragraph(Alignment::Left, 0, 0, {})})}}}}}};
+    for (const TextRun& r : GetParam().runs) {
+        std::get<Paragraph>(document.blocks[0]).runs.push_back(r);
+        std::get<Table>(document.blocks[1]).rows[0].cells[0].paragraphs[0].runs.push_back(r);
+    }
+    std::vector<std::string> original;
+    for (const TextRun& r : GetParam().runs) original.push_back(r.text);
+    EXPECT_EQ(breakLongWords(document, GetParam().maxLength), GetParam().expected != original);
+    for (const Paragraph* p : {&std::get<Paragraph>(document.blocks[0]),
+                               &std::get<Table>(document.blocks[1]).rows[0].cells[0].paragraphs[0]}) {
+        std::vector<std::string> texts;
+        for (const TextRun& r : p->runs) texts.push_back(r.text);
+        EXPECT_EQ(texts, GetParam().expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RichTextModel, LongWords,
+    testing::Values(BreakCase{"OneLongWord", {run("aaaaa")}, 2, {"aa\naa\na"}},
+                    BreakCase{"ExactlyTheLimit", {run("aaa bbb\tccc\nddd")}, 3, {"aaa bbb\tccc\nddd"}},
+                    BreakCase{"AcrossRuns", {run("aa"), run("aa", "Times")}, 3, {"aa", "a\na"}},
+                    BreakCase{"NoBreakSpaceIsPartOfTheWord", {run("ab\u00a0cd")}, 3, {"ab\u00a0\ncd"}},
+                    BreakCase{"CharactersNotBytes", {run("ééééé")}, 2, {"éé\néé\né"}},
+                    BreakCase{"PictureEndsAWord",
+                              {run("aa"), picture(PictureFormat::Png, "x", 15, 15), run("aa")}, 2,
+                              {"aa", std::string(kPictureCharacter), "aa"}}),
+    [](const testing::TestParamInfo<BreakCase>& info) { return info.param.name; });
+
 TEST(RichTextModel, AppendMergesSameFormatAndDropsEmptyRuns) {
     Paragraph p;
     p.append(run("a"));
@@ -180,8 +308,12 @@ TEST(RichTextModel, AppendMergesSameFormatAndDropsEmptyRuns) {
     Paragraph raw;
     raw.runs = {run("x"), run(""), run("y"), run("z", "Times")};
     const RichDocument tidy = normalized(RichDocument{{raw}});
-    ASSERT_EQ(tidy.paragraphs.size(), 1u);
+    ASSERT_EQ(tidy.blocks.size(), 1u);
     EXPECT_EQ(describe(tidy), "left:[Arial 10]xy[Times 10]z");
+
+    // Tables side by side are one table in a file; empty rows, cells and tables are not kept.
+    const RichDocument tables{{Table{{TableRow{{cell(900, {})}}, TableRow{}}}, Table{}, Table{{TableRow{{cell(800, {raw})}}}}}};
+    EXPECT_EQ(describe(normalized(tables)), "table{(900)left: | (800)left:[Arial 10]xy[Times 10]z}");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextTable>
 #include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,6 +21,7 @@
 #include "ui/exercises/exercise_chooser.hpp"
 #include "core/exercises/exercise_file.hpp"
 #include "core/board/construction.hpp"
+#include "core/richtext/rtf_reader.hpp"
 #include "core/series/series_file.hpp"
 #include "support/message_capture.hpp"
 #include "support/window_fixture.hpp"
@@ -77,6 +80,24 @@ private:
         return path;
     }
     QAction* menuItem(const char* name) { return area()->menu()->findChild<QAction*>(QString::fromLatin1(name)); }
+    // Runs a file item of the menu ("opentexte", "savetexte"), its dialog answered with `path`.
+    void runFileItem(const char* item, const QString& path) {
+        ModalHooks::dialog = [&](QDialog& d) {
+            static_cast<QFileDialog&>(d).selectFile(path);
+            return int(QDialog::Accepted);
+        };
+        menuItem(item)->trigger();
+        ModalHooks::dialog = nullptr;
+    }
+    bool openText(const QString& path) {
+        runFileItem("opentexte", path);
+        return fich()->text() == QStringLiteral("Texte: ") + path;
+    }
+    void saveText(const QString& path) { runFileItem("savetexte", path); }
+    static QByteArray bytesOf(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
     // Opens the exercise menu under BTEXO and records which items were enabled.
     QMap<QString, bool> menuStates() {
         QMap<QString, bool> states;
@@ -216,6 +237,88 @@ private slots:
         QVERIFY(!chooser.findChild<QLabel*>(QStringLiteral("ouvreur"))->isVisibleTo(&chooser));
         chooser.openSelected();
         QCOMPARE(chooser.result(), int(QDialog::Rejected));
+    }
+
+    // A worksheet LibreOffice Writer saved: its subscripts, table, picture and bullets are in
+    // the area, and a save writes every one of them back.
+    void libreOfficeWorksheetShowsAndSavesWhole() {
+        const QString worksheet =
+            QFileInfo(QFINDTESTDATA("../../fuzz/corpus/rtf_reader/libreoffice_worksheet.rtf")).canonicalFilePath();
+        QVERIFY(!worksheet.isEmpty());
+        QVERIFY(openText(worksheet));
+        QTextDocument* shown = supertext()->document();
+        QTextTable* table = nullptr;
+        int images = 0, subscripts = 0, superscripts = 0;
+        for (QTextBlock b = shown->begin(); b.isValid(); b = b.next()) {
+            if (QTextCursor(b).currentTable()) table = QTextCursor(b).currentTable();
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat f = it.fragment().charFormat();
+                images += f.isImageFormat();
+                subscripts += f.verticalAlignment() == QTextCharFormat::AlignSubScript;
+                superscripts += f.verticalAlignment() == QTextCharFormat::AlignSuperScript;
+            }
+        }
+        QVERIFY(table);
+        QCOMPARE(QSize(table->columns(), table->rows()), QSize(3, 3));
+        QCOMPARE(table->cellAt(2, 2).firstCursorPosition().block().text(), QString::fromUtf8("tétraédrique"));
+        QCOMPARE(images, 1);
+        QCOMPARE(subscripts, 4);  // CH4, H3O, and H2O, CH4 in the table
+        QCOMPARE(superscripts, 2);
+        QVERIFY(supertext()->toPlainText().contains(QString::fromUtf8("\u2022\tcompter les doublets liants")));
+
+        const QString saved = dir->filePath(QStringLiteral("fiche.rtf"));
+        saveText(saved);
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(readRtf(bytesOf(saved).toStdString()).document, readRtf(bytesOf(worksheet).toStdString()).document);
+    }
+
+    // Past what the area can show, a text is refused with a message and the area stays as it
+    // was; a word of a megabyte is shown, in pieces.
+    void hugeTextsAreRefusedAndHugeWordsBroken() {
+        const QString huge = dir->filePath(QStringLiteral("enorme.rtf"));
+        writeFile(huge, "{\\rtf1 " + QByteArray(int(kMaxShownTextBytes) / 2 + 1, 'a').replace("a", "a ") + "}");
+        const QString before = supertext()->toPlainText();
+        QVERIFY(!openText(huge));
+        QCOMPARE(messages, QStringList{QString::fromUtf8("Texte trop long | Ce texte est trop long pour la fenêtre exercice: "
+                                                         "elle affiche au plus 2 Mo de texte.")});
+        QCOMPARE(supertext()->toPlainText(), before);
+        QVERIFY(fich()->text().isEmpty());
+
+        const QString word = dir->filePath(QStringLiteral("mot.rtf"));
+        writeFile(word, "{\\rtf1 " + QByteArray(1 << 20, 'a') + "}");
+        QVERIFY(openText(word));
+        const QString shown = supertext()->document()->begin().text();
+        QCOMPARE(shown.size(), (1 << 20) + (1 << 20) / int(kMaxShownWordLength));
+        QCOMPARE(shown.indexOf(QChar::LineSeparator), int(kMaxShownWordLength));
+    }
+
+    // What the area cannot show of a file is not lost without a question when it is saved
+    // over; once written over, the file has nothing more to lose.
+    void savingOverAFileWithHiddenContentAsksFirst() {
+        const QString path = dir->filePath(QStringLiteral("notes.rtf"));
+        writeFile(path, "{\\rtf1{\\header En-t\\'eate}Texte{\\footnote Note}.\\par}");
+        const QByteArray original = bytesOf(path);
+        QVERIFY(openText(path));
+        QCOMPARE(supertext()->toPlainText(), QStringLiteral("Texte."));
+        const QString question = QString::fromUtf8(
+            "Enregistrer sans certains éléments? | Le fichier ouvert contenait des éléments que la fenêtre exercice ne "
+            "peut pas afficher:\n- les en-têtes et pieds de page\n- les notes de bas de page et de fin\nIls ne seront "
+            "pas dans le fichier enregistré. Enregistrer quand même?");
+        answers << QMessageBox::Ok << QMessageBox::Cancel;
+        saveText(path);
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages.last(), question);
+        QCOMPARE(bytesOf(path), original);
+
+        messages.clear();
+        answers << QMessageBox::Ok << QMessageBox::Ok;
+        saveText(path);
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(plainText(readRtf(bytesOf(path).toStdString()).document), std::string("Texte."));
+
+        messages.clear();
+        saveText(path);
+        QCOMPARE(messages.size(), 1);  // "Ecraser le fichier?" only
     }
 
     // Files an exercise names that no reader may take: the window says which, in French, and
