@@ -47,7 +47,8 @@ BoardView::BoardView(Workspace& workspace, std::function<void(const QString&)> s
     setAcceptDrops(true);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(utf8(board_texts::kBoardKeyboardTooltip));
+    // No tooltip here: it opened over the palette and took the press of the next drag. The
+    // keys' table is the tooltip of `info2`, beside the board.
     setAccessibleName(utf8(board_texts::kBoardAccessibleName));
     setAccessibleDescription(utf8(board_texts::kBoardKeyboardHelp));
     for (int i = 0; i < kCellCount; ++i) cells_[static_cast<std::size_t>(i)] = new CellWidget(*this, i);

@@ -74,7 +74,7 @@ constexpr std::string_view kInfo2Keyboard = "Au clavier : flèches, C\u00a0H\u00
 constexpr std::string_view kBoardKeyboardHelp =
     "Au clavier : les flèches choisissent une case ; C, H, O, N ou L (chlore) y place un atome, "
     "Suppr l'enlève, 1, 2 ou 3 donne l'ordre de sa liaison.";
-// The same as a short table: a tooltip does not wrap by itself.
+// The same as a short table, the tooltip of `info2`: a tooltip does not wrap by itself.
 constexpr std::string_view kBoardKeyboardTooltip =
     "Au clavier :\n"
     "flèches : choisir une case\n"

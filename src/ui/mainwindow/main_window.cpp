@@ -159,6 +159,7 @@ void MainWindow::buildDrawingFrame() {
     info2->setObjectName(QStringLiteral("info2"));
     info2->setGeometry(240, 72, 145, 89);
     info2->setWordWrap(true);
+    info2->setToolTip(utf8(board_texts::kBoardKeyboardTooltip));
 
     smile_ = new QLabel(frame1_);
     smile_->setObjectName(QStringLiteral("smile"));

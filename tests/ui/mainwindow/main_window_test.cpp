@@ -118,6 +118,40 @@ private slots:
         QCOMPARE(window->workspace().board().record.slot[1], 1);
     }
 
+    // A pupil rests on a cell, or on the help beside the board, until a tip could show, then
+    // drags from the palette: the press must reach the palette picture, not a tip over it.
+    void dragAfterRestingOnTheBoardDropsTheAtom_data() {
+        QTest::addColumn<QString>("rested");
+        QTest::addColumn<int>("element");
+        QTest::newRow("centre cell, then O") << QStringLiteral("surd_0") << int(kOxygen);
+        QTest::newRow("lower cell, then N") << QStringLiteral("surd_4") << int(kNitrogen);
+        QTest::newRow("lower cell, then Cl") << QStringLiteral("surd_5") << int(kChlorine);
+        QTest::newRow("keyboard help, then N") << QStringLiteral("info2") << int(kNitrogen);
+    }
+    void dragAfterRestingOnTheBoardDropsTheAtom() {
+        QFETCH(QString, rested);
+        QFETCH(int, element);
+        QApplication::setActiveWindow(window.get());
+        QWidget* restedOn = fx.child(rested);
+        const QPoint at(20, 24);
+        QHelpEvent help(QEvent::ToolTip, at, restedOn->mapToGlobal(at));
+        QApplication::sendEvent(restedOn, &help);
+        QTest::qWait(50);
+
+        const QPoint target = palette(element)->mapToGlobal(QPoint(16, 16));
+        QWidget* under = QApplication::widgetAt(target);
+        QCOMPARE(under, palette(element));
+        ModalHooks::drag = [&](QDrag& d) {
+            dropOnto(cell(0), d);
+            return Qt::MoveAction;
+        };
+        QTest::mousePress(under, Qt::LeftButton, {}, under->mapFromGlobal(target));
+        ModalHooks::drag = nullptr;
+        QCOMPARE(int(window->workspace().board().record.code[0]), element);
+        // The keys' table stays one rest away, beside the board.
+        QVERIFY(fx.child(QStringLiteral("info2"))->toolTip().startsWith(QStringLiteral("Au clavier")));
+    }
+
     void bondMenuOffersWhatBothAtomsAllow_data() {
         QTest::addColumn<int>("centreElement");
         QTest::addColumn<int>("otherElement");
