@@ -187,7 +187,11 @@ bool CalculatorKeys::press(CalcKey key) {
 
     case K::EXE: return execute();
     case K::ANS: appendAnswer(); break;
-    case K::EFFACE: eraseLastToken(); break;
+    case K::EFFACE:
+        // Nothing to erase: a shown result stays, so that "x" still starts from it.
+        if (line_.empty()) return false;
+        eraseLastToken();
+        break;
     case K::RAZ: line_.clear(); break;
     case K::Command1: return changeMemory(+1);
     case K::Command2: return changeMemory(-1);

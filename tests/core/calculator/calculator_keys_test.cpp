@@ -127,7 +127,10 @@ INSTANTIATE_TEST_SUITE_P(
                       KeysCase{"inverse_function", {K::B3, K::moins, K::invcos, K::EFFACE}, "3 - ", "3 - "},
                       KeysCase{"lone_function", {K::Bln, K::EFFACE}, "", ""},
                       KeysCase{"glued_sign", {K::B2, K::moins, K::moins, K::EFFACE}, "2 - ", "2 - "},
-                      KeysCase{"empty_line", {K::EFFACE}, "", ""}),
+                      KeysCase{"empty_line", {K::EFFACE}, "", ""},
+                      KeysCase{"empty_line_keeps_the_result", {K::B5, K::EXE, K::EFFACE}, "", " 5"},
+                      KeysCase{"times_still_starts_from_the_answer",
+                               {K::B5, K::EXE, K::EFFACE, K::multip, K::B2, K::EXE}, "", " 10"}),
     keysName);
 
 TEST(Memory, AddsSubtractsAndClears) {
