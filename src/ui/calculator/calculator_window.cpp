@@ -1,6 +1,7 @@
 #include "ui/calculator/calculator_window.hpp"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QSvgRenderer>
 
 #include "core/calculator/machine_background.hpp"
@@ -21,6 +23,9 @@ namespace tavir::ui {
 namespace {
 
 using K = CalcKey;
+
+constexpr int kDisplayPoints = 12;
+constexpr int kSmallestDisplayPoints = 8;
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -136,7 +141,7 @@ CalculatorWindow::CalculatorWindow(CalculatorMemory& memory, QWidget* parent)
     z1 = new QLineEdit(this);
     z1->setObjectName(QStringLiteral("z1"));
     z1->setGeometry(10, 10, 282, 34);
-    z1->setFont(arialFont(12));
+    z1->setFont(arialFont(kDisplayPoints));
     z1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     z1->setAccessibleName(qs(calculator_texts::kA11yDisplay));
     // The pupil types through the keys only: no menu, no drop, no middle-button paste.
@@ -220,11 +225,28 @@ void CalculatorWindow::press(CalcKey key) {
 
 void CalculatorWindow::showDisplay() {
     const QString text = QString::fromStdString(keys_.display());
+    // While typing, the caret follows the end of the line. A result or a message is read from
+    // its first character, in a smaller type when that is what it takes to show it whole.
+    const bool typing = keys_.display() == keys_.line();
+    QFont font = arialFont(kDisplayPoints);
+    if (!typing) {
+        for (int points = kDisplayPoints - 1;
+             points >= kSmallestDisplayPoints && QFontMetrics(font).horizontalAdvance(text) > displayRoom(); --points)
+            font = arialFont(points);
+    }
+    if (z1->font() != font) z1->setFont(font);
     if (z1->text() != text) z1->setText(text);
     z1->setFocus(Qt::OtherFocusReason);
     z1->deselect();
-    z1->setCursorPosition(static_cast<int>(z1->text().size()));
+    z1->setCursorPosition(typing ? static_cast<int>(z1->text().size()) : 0);
     z1->update();
+}
+
+int CalculatorWindow::displayRoom() const {
+    // The frame on each side, the line edit's own margin of 2 pixels and the caret.
+    const int frame = z1->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, z1);
+    const QMargins margins = z1->textMargins();
+    return z1->width() - 2 * frame - 4 - 1 - margins.left() - margins.right();
 }
 
 std::optional<CalcKey> CalculatorWindow::keyFor(const QKeyEvent& event) const {

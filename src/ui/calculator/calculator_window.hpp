@@ -41,6 +41,8 @@ private:
     // The key a key press stands for, if it is one of the calculator's.
     std::optional<CalcKey> keyFor(const QKeyEvent& event) const;
     void showDisplay();
+    // The width the display's text can take without scrolling.
+    int displayRoom() const;
 
     CalculatorKeys keys_;
     QLineEdit* z1 = nullptr;

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QFontMetrics>
 #include <QTest>
 
 #include <memory>
@@ -166,15 +168,38 @@ private slots:
         QTRY_COMPARE(QString::fromStdString(window_->keys().line()), QStringLiteral("sin "));
     }
 
-    void displayKeepsFocusAndCaretAtEnd() {
-        click("B2");
-        click("Bcos");
+    // Typing keeps the caret after the last character; a result or a message shows whole, from
+    // its first character, even the longest message.
+    void displayShowsTypingFromTheEndAndMessagesWhole_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("caretAtEnd");
+        QTest::newRow("short line") << QStringLiteral("2*3") << true;
+        QTest::newRow("line wider than the display") << QStringLiteral("123456789+123456789+123456789+1") << true;
+        QTest::newRow("result") << QStringLiteral("2*3\r") << false;
+        QTest::newRow("operators message") << QStringLiteral("2*+3\r") << false;
+        QTest::newRow("parentheses message") << QStringLiteral("(2+3\r") << false;
+        QTest::newRow("long result") << QStringLiteral("1/3\r") << false;
+    }
+    void displayShowsTypingFromTheEndAndMessagesWhole() {
+        QFETCH(QString, typed);
+        QFETCH(bool, caretAtEnd);
+        for (QChar ch : typed) {
+            if (ch == '\r') QTest::keyClick(z1_, Qt::Key_Return);
+            else QTest::keyClicks(z1_, QString(ch));
+        }
         QCOMPARE(QApplication::focusWidget(), z1_);
-        QCOMPARE(z1_->cursorPosition(), static_cast<int>(z1_->text().size()));
-        click("C0");
-        click("EXE");
-        QCOMPARE(QApplication::focusWidget(), z1_);
-        QCOMPARE(z1_->cursorPosition(), static_cast<int>(z1_->text().size()));
+        if (caretAtEnd) {
+            QCOMPARE(z1_->cursorPosition(), static_cast<int>(z1_->text().size()));
+            return;
+        }
+        QCOMPARE(z1_->cursorPosition(), 0);
+        // Whole: the text is not wider than the inside of the display.
+        const int inside = z1_->width() - 2 * z1_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 4;
+        QVERIFY2(QFontMetrics(z1_->font()).horizontalAdvance(z1_->text()) < inside, qPrintable(z1_->text()));
+        QVERIFY(z1_->font().pixelSize() >= 10);
+        // The next key types in the display's own size again.
+        QTest::keyClicks(z1_, QStringLiteral("4"));
+        QCOMPARE(z1_->font().pixelSize(), 16);
     }
 
     void typingIsNotEditing() {
