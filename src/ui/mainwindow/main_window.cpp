@@ -228,6 +228,14 @@ void MainWindow::buildAnimationFrame() {
     slider1_->setSingleStep(1);
     slider1_->setPageStep(5);
     slider1_->setToolTip(utf8(geometry_texts::kSpeedTooltip));
+    // The style's dark groove and handle vanish on the black frame: a light groove, the part
+    // up to the handle in the title strips' teal, and a light handle taller than the groove.
+    slider1_->setStyleSheet(QStringLiteral(
+        "QSlider::groove:horizontal { height: 4px; background: rgb(200, 200, 200); border-radius: 2px; }"
+        "QSlider::sub-page:horizontal { background: rgb(0, 160, 160); border-radius: 2px; }"
+        "QSlider::handle:horizontal { width: 8px; margin: -6px 0; background: rgb(240, 240, 232);"
+        " border: 1px solid white; border-radius: 3px; }"
+        "QSlider::handle:horizontal:focus { background: rgb(255, 255, 160); }"));
     setHoverText(slider1_, utf8(geometry_texts::kSpeedHover));
     connect(slider1_, &QSlider::valueChanged, this, [this](int v) { workspace_.Slider1_Change(v); });
     // The start-up names the slider "Vitesse" for assistive tools.

@@ -60,6 +60,35 @@ private slots:
         QCOMPARE(window->info(), QString::fromUtf8("Utiliser le curseur pour modifier la vitesse de l'animation 3D"));
     }
 
+    // On the black frame the groove shows across the slider and the handle stands out of it,
+    // at the value's end.
+    void sliderShowsOnTheBlackFrame_data() {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("handleOnTheLeft");
+        QTest::newRow("slowest") << 0 << true;
+        QTest::newRow("fastest") << 200 << false;
+    }
+    void sliderShowsOnTheBlackFrame() {
+        QFETCH(int, value);
+        QFETCH(bool, handleOnTheLeft);
+        auto* slider = child<QSlider>(QStringLiteral("Slider1"));
+        slider->setValue(value);
+        const QImage image = child(QStringLiteral("Frame2"))->grab(slider->geometry()).toImage();
+        const int middle = image.height() / 2;
+        int lit = 0;
+        for (int x = 0; x < image.width(); ++x) lit += qGray(image.pixel(x, middle)) > 100;
+        QVERIFY2(lit > image.width() * 8 / 10, qPrintable(QString::number(lit)));
+        // The tallest lit column is the handle.
+        int handleX = -1, tallest = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            int height = 0;
+            for (int y = 0; y < image.height(); ++y) height += qGray(image.pixel(x, y)) > 100;
+            if (height > tallest) tallest = height, handleX = x;
+        }
+        QVERIFY2(tallest >= 12, qPrintable(QString::number(tallest)));
+        QCOMPARE(handleX < image.width() / 2, handleOnTheLeft);
+    }
+
     void stoppedModelStepsAndShowsItsGeometry() {
         build("34222424242232223232322");  // methane
         child<QPushButton>(QStringLiteral("Command16_2"))->click();
