@@ -8,6 +8,7 @@
 #include "ui/common/fonts.hpp"
 #include "ui/common/qt_text.hpp"
 #include "ui/common/resources.hpp"
+#include "ui/common/window_placement.hpp"
 #include "ui/help/texts.hpp"
 
 namespace tavir::ui {
@@ -49,6 +50,10 @@ void HelpWindow::showPage(const QUrl& page, const QString& title) {
     browser_->setSource(page);
     if (browser_->toPlainText().trimmed().isEmpty())
         browser_->setHtml(utf8(help_texts::kMissingPage));
+    // The first time, beside the main window or centred on it, not over its buttons at the
+    // screen's corner; later where the pupil left it.
+    if (!placed_ && parentWidget()) placeNextTo(*this, *parentWidget());
+    placed_ = true;
     show();
     raise();
     activateWindow();

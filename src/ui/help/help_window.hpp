@@ -17,6 +17,7 @@ public:
 private:
     QTextBrowser* browser_;
     QUrl home_;
+    bool placed_ = false;
 };
 
 // The two books and the file of the described name that a desktop viewer would open instead.

@@ -13,6 +13,8 @@
 #include "core/board/elements.hpp"
 #include "ui/board/texts.hpp"
 #include "ui/common/modal_hooks.hpp"
+#include "ui/common/window_placement.hpp"
+#include "ui/help/help_window.hpp"
 #include "ui/mainwindow/main_window.hpp"
 #include "support/message_capture.hpp"
 #include "support/window_fixture.hpp"
@@ -150,6 +152,43 @@ private slots:
         QCOMPARE(int(window->workspace().board().record.code[0]), element);
         // The keys' table stays one rest away, beside the board.
         QVERIFY(fx.child(QStringLiteral("info2"))->toolTip().startsWith(QStringLiteral("Au clavier")));
+    }
+
+    // Help and course open beside the main window when the screen leaves room, else centred on
+    // it; never beyond the screen.
+    void helpWindowPlacement_data() {
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("expected");
+        // The screen: 1920 x 1080, from (0, 0).
+        QTest::newRow("room on the right") << QRect(100, 50, 800, 600) << QSize(760, 560) << QPoint(908, 50);
+        QTest::newRow("room on the left only") << QRect(1000, 50, 800, 600) << QSize(760, 560) << QPoint(232, 50);
+        QTest::newRow("no room: centred") << QRect(560, 240, 800, 600) << QSize(760, 560) << QPoint(580, 260);
+        QTest::newRow("beside, held on the screen") << QRect(0, 700, 800, 600) << QSize(760, 560)
+                                                    << QPoint(808, 520);
+        QTest::newRow("centred, held on the screen") << QRect(-300, -200, 2400, 900) << QSize(760, 560)
+                                                     << QPoint(520, 0);
+    }
+    void helpWindowPlacement() {
+        QFETCH(QRect, owner);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, expected);
+        QCOMPARE(placeBesideOrCentred(owner, size, QRect(0, 0, 1920, 1080)), expected);
+    }
+
+    void helpOpensOverTheMainWindowNotAtTheCorner() {
+        // The test screen is 800 x 600: no room beside, so centred on the main window.
+        window->move(0, 0);
+        window->findChild<QPushButton*>(QStringLiteral("Command7"))->click();
+        auto* help = window->findChild<HelpWindow*>(QStringLiteral("aide"));
+        QVERIFY(help && help->isVisible());
+        const QRect main = window->frameGeometry(), opened = help->frameGeometry();
+        QCOMPARE(opened.topLeft() - main.topLeft(),
+                 QPoint((main.width() - opened.width()) / 2, (main.height() - opened.height()) / 2));
+        // Moved by the pupil, it stays where it was left when the course opens in it.
+        help->move(5, 7);
+        window->findChild<QPushButton*>(QStringLiteral("Command9"))->click();
+        QCOMPARE(help->pos(), QPoint(5, 7));
     }
 
     void bondMenuOffersWhatBothAtomsAllow_data() {
