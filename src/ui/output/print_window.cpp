@@ -262,9 +262,14 @@ void PrintWindow::Command1_Click() {
         showMessage(this, QMessageBox::Warning, utf8(output_texts::kCaption), utf8(output_texts::kCannotStart));
         return;
     }
-    if (printsToFile())
-        showMessage(this, QMessageBox::Information, utf8(output_texts::kCaption),
+    if (printsToFile()) {
+        // The job is over: the window and its wait panel go before the message, which would
+        // otherwise sit over the panel's text and leave an empty frame around it.
+        setResult(QDialog::Accepted);
+        hide();
+        showMessage(parentWidget() ? parentWidget() : this, QMessageBox::Information, utf8(output_texts::kCaption),
                     utf8(output_texts::kPdfDone) + QDir::toNativeSeparators(printer_.outputFileName()));
+    }
     accept();
 }
 

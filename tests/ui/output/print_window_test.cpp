@@ -72,6 +72,15 @@ private:
     double dpi_;
 };
 
+// Counts the paint events of the widget it watches.
+struct PaintSpy : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 // The smallest rectangle holding every pixel that is not white.
 QRect inkBox(const QImage& image) {
     int left = image.width(), top = image.height(), right = -1, bottom = -1;
@@ -275,6 +284,34 @@ private slots:
         QCOMPARE(ws->currentConstruction(), 3);
         QCOMPARE(ws->board().record.toString(), std::string(kMethane));
         QVERIFY(!ws->view().timerEnabled);
+    }
+
+    // While the job runs the options and buttons give way to the wait panel, which paints its
+    // text; the closing message comes once the window has gone, never over the panel.
+    void waitPanelShowsWhilePrintingAndGoesBeforeTheMessage() {
+        QWidget owner;
+        owner.show();
+        confimp = std::make_unique<PrintWindow>(*ws, &owner);
+        setSeries(Series{kWater}, 1);
+        printToPdf("wait.pdf");
+        confimp->show();
+        QVERIFY(QTest::qWaitForWindowExposed(confimp.get()));
+        auto* wait = child<QLabel>("Label1");
+        PaintSpy painted;
+        wait->installEventFilter(&painted);
+        QStringList atMessage;
+        ModalHooks::message = [&](QMessageBox& box) {
+            atMessage << QString::number(painted.count) << (confimp->isVisible() ? "window shown" : "window gone")
+                      << (box.parentWidget() == &owner ? "over the main window" : "elsewhere");
+            return int(QMessageBox::Ok);
+        };
+        QVERIFY(!wait->isVisible());
+        child<QPushButton>("Command1")->click();
+        QCOMPARE(atMessage.size(), 3);
+        QVERIFY2(atMessage[0].toInt() > 0, "the panel's text was painted during the job");
+        QCOMPARE(atMessage.mid(1), (QStringList{"window gone", "over the main window"}));
+        QCOMPARE(confimp->result(), int(QDialog::Accepted));
+        confimp.reset();
     }
 
     void nothingToPrintKeepsTheWindowOpen_data() {
