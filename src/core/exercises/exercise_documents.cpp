@@ -15,12 +15,24 @@ FileResult<RtfReadResult> loadNamedText(const std::filesystem::path& directory, 
     return text;
 }
 
+FileResult<std::optional<NamedSeries>> loadNamedSeries(const std::filesystem::path& directory,
+                                                      std::string_view record) {
+    const auto path = exercisePath(directory, record);
+    if (!path) return path.failure();
+    if (!*path) return std::optional<NamedSeries>{};
+    auto entries = loadSeriesFile(**path);
+    if (!entries)
+        return entries.failedAs<std::optional<NamedSeries>>(exercise_texts::kMissingFileTitle,
+                                                            missingFile(**path).message);
+    return std::optional<NamedSeries>{NamedSeries{**path, std::move(*entries)}};
+}
+
 FileResult<GuidedTour> loadGuidedTour(const std::filesystem::path& tourFile, const std::filesystem::path& directory) {
     const FileFailure broken{std::string(exercise_texts::kTourFailureTitle), std::string(exercise_texts::kTourFailure), {}};
     const auto file = loadExerciseFile(tourFile);
     if (!file) return broken;
     auto statement = loadNamedText(directory, file->statement());
-    auto series = exercisePath(directory, file->statementSeries());
+    auto series = loadNamedSeries(directory, file->statementSeries());
     if (!statement || !series) return broken;
     return GuidedTour{std::move(*statement), std::move(*series)};
 }

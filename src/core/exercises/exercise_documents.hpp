@@ -7,6 +7,7 @@
 
 #include "core/files/file_result.hpp"
 #include "core/richtext/rtf_reader.hpp"
+#include "core/series/series_file.hpp"
 
 namespace tavir {
 
@@ -15,9 +16,19 @@ namespace tavir {
 // cannot be read as a text.
 FileResult<RtfReadResult> loadNamedText(const std::filesystem::path& directory, std::string_view record);
 
+struct NamedSeries {
+    std::filesystem::path path;
+    SeriesEntries entries;
+};
+// The series a record names, read whole before anything is shown: nothing when the record is
+// blank; "Fichier absent" with its path when it leads out of the directory or cannot be read
+// as a series, so that an exercise opens whole or not at all.
+FileResult<std::optional<NamedSeries>> loadNamedSeries(const std::filesystem::path& directory,
+                                                      std::string_view record);
+
 struct GuidedTour {
     RtfReadResult statement;
-    std::optional<std::filesystem::path> series;  // nothing when record 2 is blank
+    std::optional<NamedSeries> series;  // nothing when record 2 is blank
 };
 
 // The guided tour: records 1 and 2 of `tourFile`, named in `directory`. Any failure is

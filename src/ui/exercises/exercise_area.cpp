@@ -43,9 +43,9 @@ QString rtfFilter() {
 }  // namespace
 
 ExerciseArea::ExerciseArea(Workspace& workspace, QTextEdit& supertext, QLineEdit& fich, QWidget& window,
-                           std::function<bool(const QString&)> loadSeries)
+                           std::function<void(const NamedSeries&)> showSeries)
     : QObject(&window), workspace_(workspace), supertext_(supertext), fich_(fich), window_(window),
-      loadSeries_(std::move(loadSeries)) {
+      showSeries_(std::move(showSeries)) {
     optionexo_ = new QMenu(&window);
     optionexo_->setObjectName(QStringLiteral("optionexo"));
     optionexo_->setAccessibleName(utf8(ex::kA11yExerciseMenu));
@@ -128,12 +128,13 @@ bool ExerciseArea::confirmDroppedContent() {
                        utf8(droppedContentQuestion(dropped_)), QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-void ExerciseArea::loadNamedSeries(std::string_view record) {
-    const auto series = exercisePath(exerciseDirectory_.toStdString(), record);
-    if (!series)
+std::optional<std::optional<NamedSeries>> ExerciseArea::readNamedSeries(std::string_view record) {
+    auto series = loadNamedSeries(exerciseDirectory_.toStdString(), record);
+    if (!series) {
         showFailure(&window_, series.failure());
-    else if (*series)
-        loadSeries_(QString::fromStdString((*series)->string()));
+        return std::nullopt;
+    }
+    return std::move(*series);
 }
 
 void ExerciseArea::loaded(const QString& fichText, bool correction) {
@@ -157,7 +158,7 @@ void ExerciseArea::PRISENMAIN_Click() {
     }
     if (!fill(guided->statement, QString())) return;
     loaded(tour, false);
-    if (guided->series) loadSeries_(QString::fromStdString(guided->series->string()));
+    if (guided->series) showSeries_(*guided->series);
 }
 
 void ExerciseArea::openexo_Click() {
@@ -172,13 +173,21 @@ bool ExerciseArea::openExercise(const QString& exerciseFile) {
         showFailure(&window_, file.failure());
         return false;
     }
+    const QString previousDirectory = exerciseDirectory_;
     exerciseDirectory_ = withSeparator(QFileInfo(exerciseFile).absolutePath());
-    QDir::setCurrent(exerciseDirectory_);
-    if (!shown(loadNamedText(exerciseDirectory_.toStdString(), file->statement()),
-               exerciseDirectory_ + utf8(file->statement())))
+    // Both files are read before anything is shown: a missing series leaves the area and the
+    // board as they were, as a missing statement does.
+    auto statement = loadNamedText(exerciseDirectory_.toStdString(), file->statement());
+    std::optional<std::optional<NamedSeries>> series;
+    if (statement) series = readNamedSeries(file->statementSeries());
+    else showFailure(&window_, statement.failure());
+    if (!series || !fill(std::move(*statement), exerciseDirectory_ + utf8(file->statement()))) {
+        exerciseDirectory_ = previousDirectory;
         return false;
+    }
+    QDir::setCurrent(exerciseDirectory_);
     loaded(exerciseFile, file->corrected());
-    loadNamedSeries(file->statementSeries());
+    if (*series) showSeries_(**series);
     return true;
 }
 
@@ -189,10 +198,19 @@ void ExerciseArea::opencor_Click() {
         showFailure(&window_, file.failure());
         return;
     }
-    if (!isBlankRecord(file->correction()) && !shown(loadNamedText(exerciseDirectory_.toStdString(), file->correction()),
-                                                     exerciseDirectory_ + utf8(file->correction())))
-        return;
-    loadNamedSeries(file->correctionSeries());
+    std::optional<RtfReadResult> correction;
+    if (!isBlankRecord(file->correction())) {
+        auto text = loadNamedText(exerciseDirectory_.toStdString(), file->correction());
+        if (!text) {
+            showFailure(&window_, text.failure());
+            return;
+        }
+        correction = std::move(*text);
+    }
+    const auto series = readNamedSeries(file->correctionSeries());
+    if (!series) return;
+    if (correction && !fill(std::move(*correction), exerciseDirectory_ + utf8(file->correction()))) return;
+    if (*series) showSeries_(**series);
     supertext_.setReadOnly(false);
     workspace_.setTextModified(false);
 }

@@ -4,9 +4,11 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "core/exercises/exercise_documents.hpp"
 #include "core/files/file_result.hpp"
 #include "core/richtext/rtf_reader.hpp"
 
@@ -27,9 +29,10 @@ namespace tavir::ui {
 class ExerciseArea : public QObject {
     Q_OBJECT
 public:
-    // loadSeries: the series loader of the main window.
+    // showSeries: puts a series read from an exercise's folder on the board, as the main
+    // window's series loader does.
     ExerciseArea(Workspace& workspace, QTextEdit& supertext, QLineEdit& fich, QWidget& window,
-                 std::function<bool(const QString&)> loadSeries);
+                 std::function<void(const NamedSeries&)> showSeries);
 
     QMenu* menu() const { return optionexo_; }
     // A click on `BTEXO`: the menu just below the picture.
@@ -45,7 +48,7 @@ public:
     void Closexo_Click();
 
     // Opens an exercise file chosen in the chooser: its statement and its series. False,
-    // after the message, when a file it names cannot be read.
+    // after the message, when a file it names cannot be read; nothing has changed then.
     bool openExercise(const QString& exerciseFile);
 
     bool correctionAvailable() const { return correctionAvailable_; }
@@ -61,15 +64,15 @@ private:
     // Before saving: when the text came from a file with content the area could not show,
     // asks whether to save without it; false when the pupil keeps the file as it is.
     bool confirmDroppedContent();
-    // Loads the series a record of the exercise names, if any; refused names get their message.
-    void loadNamedSeries(std::string_view record);
+    // The series a record of the exercise names, read whole; after its message when refused.
+    std::optional<std::optional<NamedSeries>> readNamedSeries(std::string_view record);
     void loaded(const QString& fichText, bool correction);
 
     Workspace& workspace_;
     QTextEdit& supertext_;
     QLineEdit& fich_;
     QWidget& window_;
-    std::function<bool(const QString&)> loadSeries_;
+    std::function<void(const NamedSeries&)> showSeries_;
     QMenu* optionexo_ = nullptr;
     QAction* opencor_ = nullptr;
     QAction* closexo_ = nullptr;

@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "core/exercises/exercise_documents.hpp"
 #include "core/series/series_file.hpp"
 #include "ui/board/board_view.hpp"
 #include "ui/board/palette_image.hpp"
@@ -302,7 +303,9 @@ void MainWindow::buildRightColumn() {
     supertext_->setAccessibleName(utf8(exercise_texts::kA11yExerciseText));
     intro(*supertext_);
     exercises_ = new ExerciseArea(workspace_, *supertext_, *fich_, *this,
-                                  [this](const QString& path) { return loadSeries(path); });
+                                  [this](const NamedSeries& series) {
+                                      showSeries(series.entries, QString::fromStdString(series.path.string()));
+                                  });
 }
 
 QPushButton* MainWindow::makeButton(const board_texts::ButtonTexts& texts, const QRect& geometry) {
@@ -378,9 +381,14 @@ bool MainWindow::loadSeries(const QString& path) {
         showFailure(this, loaded.failure());
         return false;
     }
-    workspace_.loadSeries(normalisedSeries(*loaded));
-    setSeriesCaption(path);
+    showSeries(*loaded, path);
     return true;
+}
+
+void MainWindow::showSeries(const SeriesEntries& entries, const QString& path) {
+    workspace_.setSeriesFileName(path.toStdString());
+    workspace_.loadSeries(normalisedSeries(entries));
+    setSeriesCaption(path);
 }
 
 void MainWindow::setSeriesCaption(const QString& path) {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "core/calculator/calculator_keys.hpp"
+#include "core/series/series_file.hpp"
 #include "core/session/workspace.hpp"
 
 class QAction;
@@ -50,6 +51,8 @@ public:
     void applySizeRule();
     // The series loader: replaces constructions 1..10 and shows construction 1, or says why not.
     bool loadSeries(const QString& path);
+    // A series already read: on the board, and named in the caption.
+    void showSeries(const SeriesEntries& entries, const QString& path);
     // The caption after a series was opened or saved.
     void setSeriesCaption(const QString& path);
     // "&Aide", "&Voir le cours" and F1: our help window, or the desktop's viewer for a help
