@@ -35,6 +35,10 @@ check_rtf() {  # check_rtf FILE
     local flat
     flat=$(grep -oE '"text":"[^"]*"' <<<"$out" | grep -E '[^A-Za-z0-9.](Cl|C|H|O|N)+[0-9]')
     [ -z "$flat" ] || fail "$file: a formula without subscripts: $flat"
+    # A text that asks for a table to be filled in gives the table.
+    if grep -q '"text":"[^"]*tableau' <<<"$out"; then
+        case "$out" in *'"table":'*) ;; *) fail "$file: speaks of a table and holds none";; esac
+    fi
 }
 
 check_series() {  # check_series FILE SOURCE_TXT
