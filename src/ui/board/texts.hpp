@@ -81,7 +81,7 @@ constexpr std::string_view kBoardKeyboardTooltip =
     "C, H, O, N, L (chlore) : y placer un atome\n"
     "Suppr : enlever l'atome\n"
     "1, 2, 3 : ordre de sa liaison";
-constexpr std::string_view kBoardAccessibleName = "Plateau de construction";
+constexpr std::string_view kBoardAccessibleName = "Grille de construction";
 constexpr std::string_view kCellAccessibleName = "Case ligne %1, colonne %2 : %3";
 constexpr std::string_view kEmptyCellName = "vide";
 // Indexed by bond order 0..3.
@@ -100,7 +100,7 @@ constexpr std::string_view kQuitText = "Quitter vraiment ce simulateur ?";
 // caption is missing or does not say what they are.
 constexpr std::string_view kA11yElementNames[] = {"", "Carbone", "Hydrogène", "Oxygène", "Azote", "Chlore"};
 constexpr std::string_view kA11yPaletteDescription =
-    "Élément de la palette : le faire glisser avec le bouton gauche de la souris sur une case du plateau.";
+    "Élément de la palette : le faire glisser avec le bouton gauche de la souris sur une case de la grille.";
 // Followed by the construction's number.
 constexpr std::string_view kA11yConstructionPrefix = "Construction ";
 constexpr std::string_view kA11yConstructionDescription = "Choisir la construction à afficher et à modifier";
