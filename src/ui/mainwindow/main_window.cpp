@@ -406,7 +406,7 @@ void MainWindow::buildMenus() {
                 [this] { copyPicture(View::DotStructure, screenLook(View::DotStructure)); });
     // The 3D copies are made on white, with or without the background picture.
     addMenuItem(menucopie_, board_texts::kAni3d,
-                [this] { copyPicture(View::Animation, {Qt::white, screenLook(View::Animation).background}); });
+                [this] { copyPicture(View::Animation, {Qt::white, Backdrop::Gradient}); });
     addMenuItem(menucopie_, board_texts::kAni3dsf, [this] { copyPicture(View::Animation, {Qt::white, {}}); });
 
     nbdel_ = new QMenu(this);

@@ -6,7 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -42,6 +45,26 @@ int pdfPageCount(const QString& path) {
     const QString text = QString::fromLatin1(f.readAll());
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
     return static_cast<int>(text.count(page));
+}
+
+// Bitmaps in a PDF file: its image objects (Qt writes object dictionaries uncompressed).
+int pdfImageCount(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    static const QRegularExpression image(QStringLiteral("/Subtype\\s*/Image\\b"));
+    return static_cast<int>(QString::fromLatin1(f.readAll()).count(image));
+}
+
+// The images the poppler tools find in a PDF file, or -1 without them.
+int pdfimagesCount(const QString& path) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdfimages"));
+    if (tool.isEmpty()) return -1;
+    QProcess run;
+    run.start(tool, {QStringLiteral("-list"), path});
+    if (!run.waitForFinished(30000) || run.exitCode() != 0) return -2;
+    // Two header lines, then one line per image.
+    const QStringList lines = QString::fromLocal8Bit(run.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    return static_cast<int>(lines.size()) - 2;
 }
 
 // Pages drawn into images, for measuring what the job draws.
@@ -247,6 +270,46 @@ private slots:
         QCOMPARE(changes, 0);
         QCOMPARE(ws->currentConstruction(), current);
         QCOMPARE(ws->board().record.toString(), board0);
+    }
+
+    // Paper gets vectors only: the strokes, the cell grid, the element balls and the 3D model
+    // are drawn, not pasted as pictures. The last row proves that the count sees a bitmap.
+    void printIsVectorsOnly_data() {
+        QTest::addColumn<bool>("board");
+        QTest::addColumn<bool>("dots");
+        QTest::addColumn<bool>("animation");
+        QTest::addColumn<bool>("seriesMode");
+        QTest::addColumn<bool>("bitmapDrawn");
+        QTest::newRow("board") << true << false << false << false << false;
+        QTest::newRow("dot structure") << false << true << false << false << false;
+        QTest::newRow("3D view") << false << false << true << false << false;
+        QTest::newRow("whole series, three pictures") << true << true << true << true << false;
+        QTest::newRow("control: a bitmap is seen") << false << false << false << false << true;
+    }
+    void printIsVectorsOnly() {
+        QFETCH(bool, board);
+        QFETCH(bool, dots);
+        QFETCH(bool, animation);
+        QFETCH(bool, seriesMode);
+        QFETCH(bool, bitmapDrawn);
+        setSeries(Series{kWater, kMethane, kOther}, 3);
+        const QString path = printToPdf("vectors.pdf");
+        if (bitmapDrawn) {
+            QPdfWriter writer(path);
+            QPainter p(&writer);
+            QImage bitmap(40, 30, QImage::Format_RGB32);
+            bitmap.fill(Qt::red);
+            p.drawImage(0, 0, bitmap);
+        } else {
+            choose(board, dots, animation, seriesMode, 1);
+            child<QPushButton>("Command1")->click();
+            QCOMPARE(confimp->result(), int(QDialog::Accepted));
+        }
+        QVERIFY(QFileInfo(path).size() > 0);
+        const int expected = bitmapDrawn ? 1 : 0;
+        QCOMPARE(pdfImageCount(path), expected);
+        const int listed = pdfimagesCount(path);
+        if (listed != -1) QCOMPARE(listed, expected);
     }
 
     // In series mode each construction is drawn from its own entry, with the board left alone
