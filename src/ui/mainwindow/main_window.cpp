@@ -418,7 +418,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::copyPicture(View view, const ViewLook& look) {
     QApplication::clipboard()->clear();
-    QApplication::clipboard()->setImage(viewPicture(workspace_, view, look));
+    QApplication::clipboard()->setMimeData(viewClipboardData(workspace_, view, look));
     setInfo(utf8(board_texts::kClipboardConfirmation));
 }
 
