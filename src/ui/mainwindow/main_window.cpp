@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDir>
 #include <QShortcut>
 #include <QFileInfo>
 #include <QMenu>
@@ -42,7 +43,9 @@
 #include "ui/help/help_window.hpp"
 #include "ui/help/introduction.hpp"
 #include "ui/mainwindow/accessible_names.hpp"
+#include "ui/output/picture_dialog.hpp"
 #include "ui/output/print_window.hpp"
+#include "ui/output/texts.hpp"
 #include "ui/output/view_pictures.hpp"
 #include "ui/series/series_dialogs.hpp"
 
@@ -408,6 +411,11 @@ void MainWindow::buildMenus() {
     addMenuItem(menucopie_, board_texts::kAni3d,
                 [this] { copyPicture(View::Animation, {Qt::white, Backdrop::Gradient}); });
     addMenuItem(menucopie_, board_texts::kAni3dsf, [this] { copyPicture(View::Animation, {Qt::white, {}}); });
+    menucopie_->addSeparator();
+    addMenuItem(menucopie_, board_texts::kSaveImage, [this] {
+        const QString saved = savePictureFromDialog(*this, workspace_);
+        if (!saved.isEmpty()) setInfo(utf8(output_texts::kPictureSaved) + QDir::toNativeSeparators(saved));
+    });
 
     nbdel_ = new QMenu(this);
     nbdel_->setObjectName(QStringLiteral("nbdel"));

@@ -73,14 +73,30 @@ QByteArray viewPdf(const Workspace& workspace, View view, const ViewLook& look) 
     return bytes;
 }
 
+namespace {
+QByteArray pngBytes(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
+    return png;
+}
+}  // namespace
+
+FileDone saveViewPicture(const Workspace& workspace, View view, const ViewLook& look, const output::PictureFile& file) {
+    QByteArray bytes;
+    switch (file.format) {
+    case output::PictureFormat::Png: bytes = pngBytes(viewPicture(workspace, view, look, kPictureEnlargement)); break;
+    case output::PictureFormat::Svg: bytes = viewSvg(workspace, view, look); break;
+    case output::PictureFormat::Pdf: bytes = viewPdf(workspace, view, look); break;
+    }
+    return output::savePictureFile(file.path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
 QMimeData* viewClipboardData(const Workspace& workspace, View view, const ViewLook& look) {
     auto* data = new QMimeData;
     data->setImageData(viewPicture(workspace, view, look));
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (buffer.open(QIODevice::WriteOnly) &&
-        viewPicture(workspace, view, look, kPictureEnlargement).save(&buffer, "PNG"))
-        data->setData(QStringLiteral("image/png"), png);
+    const QByteArray png = pngBytes(viewPicture(workspace, view, look, kPictureEnlargement));
+    if (!png.isEmpty()) data->setData(QStringLiteral("image/png"), png);
     const QByteArray svg = viewSvg(workspace, view, look);
     if (!svg.isEmpty()) data->setData(QStringLiteral("image/svg+xml"), svg);
     return data;

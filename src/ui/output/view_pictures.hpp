@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QImage>
 
+#include "core/files/file_result.hpp"
+#include "core/output/picture_file.hpp"
 #include "ui/common/view_painter.hpp"
 
 class QMimeData;
@@ -25,6 +27,9 @@ QImage viewPicture(const Workspace& workspace, View view, const ViewLook& look, 
 // The same view as vectors: an SVG drawing and a one-page PDF document of the view's size.
 QByteArray viewSvg(const Workspace& workspace, View view, const ViewLook& look);
 QByteArray viewPdf(const Workspace& workspace, View view, const ViewLook& look);
+
+// The view into a picture file: the enlarged picture as PNG, or the drawing as SVG or PDF.
+FileDone saveViewPicture(const Workspace& workspace, View view, const ViewLook& look, const output::PictureFile& file);
 
 // What a copy item puts on the clipboard: the screen-size bitmap, and beside it the enlarged
 // picture as PNG and the drawing as SVG, for the programs that take them.

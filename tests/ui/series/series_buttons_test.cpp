@@ -101,7 +101,8 @@ private slots:
         window->workspace().setFrameCounter(300);
         const QStringList captions = pick("Command4", item.toLatin1().constData());
         QCOMPARE(captions, (QStringList{"La construstion", QString::fromUtf8("La représentation de Tavir"),
-                                        "L'animation 3D avec le fond", "L'animation 3D sans le fond"}));
+                                        "L'animation 3D avec le fond", "L'animation 3D sans le fond", QString(),
+                                        QString::fromUtf8("Enregistrer l'image…")}));
         const QImage copied = QApplication::clipboard()->image();
         QCOMPARE(copied.size(), size);
         // Beside the bitmap: the same picture four times larger as PNG, at four times the
