@@ -28,6 +28,7 @@
 #include "ui/board/palette_image.hpp"
 #include "ui/board/texts.hpp"
 #include "ui/calculator/calculator_window.hpp"
+#include "ui/common/application_setup.hpp"
 #include "ui/common/fonts.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/program_directory.hpp"
@@ -85,6 +86,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), f1Book_(&kHelpGuide) 
     ensureResources();
     setObjectName(QStringLiteral("Tavir"));
     setWindowTitle(utf8(board_texts::kWindowCaption));
+    setWindowIcon(programIcon());
     setFont(arialFont(8));
     setMouseTracking(true);
     resize(kWindowWidth, kWindowHeight);
