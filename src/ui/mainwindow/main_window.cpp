@@ -350,6 +350,7 @@ void MainWindow::buildButtons() {
     });
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { openHelp(*f1Book_); });
+    buildShortcuts();
     connect(command11_, &QPushButton::clicked, this, [this] {
         SaveSeriesDialog enregistrer(workspace_, this);
         if (runDialog(enregistrer) == QDialog::Accepted) setSeriesCaption(enregistrer.savedFile());
@@ -364,6 +365,27 @@ void MainWindow::buildButtons() {
     });
     connect(command4_, &QPushButton::clicked, this, [this] { popupMenu(*menucopie_, QCursor::pos()); });
     connect(command12_, &QPushButton::clicked, this, [this] { popupMenu(*nbdel_, QCursor::pos()); });
+}
+
+void MainWindow::buildShortcuts() {
+    // The desktop's usual keys, beside the buttons' own Alt+letter.
+    const auto shortcut = [this](QKeyCombination keys, std::function<void()> run) {
+        auto* s = new QShortcut(QKeySequence(keys), this);
+        connect(s, &QShortcut::activated, this, std::move(run));
+    };
+    const auto press = [](QPushButton* button) {
+        return [button] {
+            if (button->isEnabled()) button->click();
+        };
+    };
+    shortcut(Qt::CTRL | Qt::Key_Z, press(command13_));
+    shortcut(Qt::CTRL | Qt::Key_S, press(command11_));
+    shortcut(Qt::CTRL | Qt::Key_O, press(command2_));
+    shortcut(Qt::CTRL | Qt::Key_P, press(command10_));
+    shortcut(Qt::CTRL | Qt::Key_Q, press(command1_));
+    // From the keyboard the menu opens under its button rather than at the mouse.
+    shortcut(Qt::CTRL | Qt::Key_N,
+             [this] { popupMenu(*nbdel_, command12_->mapToGlobal(QPoint(0, command12_->height()))); });
 }
 
 bool MainWindow::loadSeries(const QString& path) {

@@ -72,6 +72,8 @@ private:
     void buildRightColumn();
     void buildButtons();
     void buildMenus();
+    // Ctrl+Z, S, O, P, Q and N.
+    void buildShortcuts();
     QPushButton* makeButton(const board_texts::ButtonTexts& texts, const QRect& geometry);
     QAction* addMenuItem(QMenu* menu, const board_texts::MenuItemText& item, std::function<void()> run);
     // A copy item: the view's picture onto the clipboard, and the pupil told so.
