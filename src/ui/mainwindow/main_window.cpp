@@ -345,7 +345,9 @@ void MainWindow::buildButtons() {
         openHelp(kCourse);
     });
     connect(command10_, &QPushButton::clicked, this, [this] {
-        PrintWindow confimp(workspace_, this);
+        // Made at the first print: finding the printers takes time the start-up does not need.
+        if (!printerChoice_) printerChoice_ = std::make_unique<PrinterChoice>();
+        PrintWindow confimp(workspace_, this, printerChoice_.get());
         runDialog(confimp);
     });
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);

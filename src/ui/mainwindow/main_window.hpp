@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "core/calculator/calculator_keys.hpp"
 #include "core/session/workspace.hpp"
@@ -26,6 +27,7 @@ class HelpWindow;
 class ExerciseArea;
 class ViewWidget;
 struct HelpBook;
+struct PrinterChoice;
 struct ViewLook;
 
 namespace board_texts {
@@ -90,6 +92,8 @@ private:
     Workspace workspace_;
     // The calculator's memory lives as long as the program, across its windows.
     CalculatorMemory calculatorMemory_;
+    // The printer chosen in the print window, kept across its openings.
+    std::unique_ptr<PrinterChoice> printerChoice_;
     BoardView* board_ = nullptr;
     QLabel* infoLabel_ = nullptr;
     QString infoText_;

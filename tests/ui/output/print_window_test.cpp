@@ -26,6 +26,7 @@
 #include "ui/output/print_window.hpp"
 #include "ui/output/view_pictures.hpp"
 #include "support/message_capture.hpp"
+#include "support/window_fixture.hpp"
 
 using namespace tavir;
 using namespace tavir::ui;
@@ -270,6 +271,85 @@ private slots:
         QCOMPARE(changes, 0);
         QCOMPARE(ws->currentConstruction(), current);
         QCOMPARE(ws->board().record.toString(), board0);
+    }
+
+    // A print into a file never replaces one silently: each job gets a free name beside the
+    // chosen one, unless the set-up dialog was told to write over it, which it asks about.
+    void pdfNamesReplaceNothingSilently_data() {
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<bool>("chosenInSetUp");
+        QTest::addColumn<QStringList>("written");
+        QTest::addColumn<bool>("oldReplaced");
+        QTest::newRow("new name, two prints") << false << false << QStringList{"job.pdf", "job-2.pdf"} << false;
+        QTest::newRow("existing file, two prints") << true << false << QStringList{"job-2.pdf", "job-3.pdf"} << false;
+        QTest::newRow("existing file chosen in the set-up dialog")
+            << true << true << QStringList{"job.pdf", "job-2.pdf"} << true;
+    }
+    void pdfNamesReplaceNothingSilently() {
+        QFETCH(bool, existing);
+        QFETCH(bool, chosenInSetUp);
+        QFETCH(QStringList, written);
+        QFETCH(bool, oldReplaced);
+        ws->build(*Construction::parse(kWater));
+        const QString path = printToPdf("job.pdf");
+        if (existing) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        }
+        if (chosenInSetUp) {
+            ModalHooks::dialog = [&](QDialog& d) {
+                static_cast<QPrintDialog&>(d).printer()->setOutputFileName(path);
+                return int(QDialog::Accepted);
+            };
+            child<QPushButton>("Command2")->click();
+            ModalHooks::dialog = nullptr;
+        }
+        QStringList shown;
+        for (int job = 0; job < 2; ++job) {
+            confimp->showPrinterName();  // as when the window opens
+            shown << child<QLineEdit>("defaut")->text();
+            child<QPushButton>("Command1")->click();
+            // The window closes after a job; the next one opens on the same printer.
+            confimp->setResult(0);
+        }
+        QStringList expectedShown, expectedMessages;
+        for (const QString& name : written) {
+            expectedShown << QStringLiteral("Fichier PDF: ") + dir->filePath(name);
+            expectedMessages << QString::fromUtf8("Imprimer | Impression terminée: les pages sont dans le fichier ") +
+                                    dir->filePath(name);
+            QCOMPARE(pdfPageCount(dir->filePath(name)), 1);
+        }
+        QCOMPARE(shown, expectedShown);
+        QCOMPARE(messages, expectedMessages);
+        if (existing) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll() == "old", !oldReplaced);
+        }
+    }
+
+    // The main window keeps the printer chosen in its print window for the rest of the run.
+    void printerKeptAcrossOpenings() {
+        testing::WindowFixture fx;
+        QVERIFY(fx.open());
+        const QString chosen = dir->filePath(QStringLiteral("classe.pdf"));
+        QStringList shown;
+        ModalHooks::dialog = [&](QDialog& d) {
+            auto& window = static_cast<PrintWindow&>(d);
+            shown << window.findChild<QLineEdit*>(QStringLiteral("defaut"))->text();
+            if (shown.size() == 1) {
+                window.printer().setOutputFormat(QPrinter::PdfFormat);
+                window.printer().setOutputFileName(chosen);
+            }
+            return int(QDialog::Rejected);
+        };
+        auto* imprimer = fx.child<QPushButton>(QStringLiteral("Command10"));
+        imprimer->click();
+        imprimer->click();
+        fx.close();
+        QCOMPARE(shown.size(), 2);
+        QVERIFY(shown[0] != shown[1]);
+        QCOMPARE(shown[1], QStringLiteral("Fichier PDF: ") + chosen);
     }
 
     // Paper gets vectors only: the strokes, the cell grid, the element balls and the 3D model
