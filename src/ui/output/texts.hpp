@@ -48,7 +48,7 @@ using namespace tavir::output_texts;
 
 // "Enregistrer l'image…" of the copy menu and its file dialog.
 constexpr std::string_view kSavePictureTitle = "Enregistrer l'image";
-constexpr std::string_view kPictureChoiceLabel = "&Image:";
+constexpr std::string_view kPictureChoiceLabel = "&Image :";
 constexpr std::string_view kPngFilter = "Image PNG (*.png)";
 constexpr std::string_view kSvgFilter = "Dessin SVG (*.svg)";
 constexpr std::string_view kPdfFilter = "Document PDF (*.pdf)";
