@@ -292,14 +292,21 @@ wait_for 5 "carbon dioxide on construction 2" board_is "$CO2"
 
 step "copy the dot structure (Co&pier, La représentation de Tavir) and read the clipboard"
 menu_item alt+p 2
-clipboard_png() {
-    xclip -selection clipboard -t image/png -o >"$OUT/clipboard.png" 2>/dev/null && [ -s "$OUT/clipboard.png" ]
+clipboard_bitmap() {
+    xclip -selection clipboard -t image/bmp -o >"$OUT/clipboard.bmp" 2>/dev/null && [ -s "$OUT/clipboard.bmp" ]
 }
-wait_for 5 "a picture on the clipboard" clipboard_png
-size=$(identify -format '%w %h' "$OUT/clipboard.png")
-[ "$size" = "${VIEW_SIZE[dot]}" ] || fail "the clipboard picture is $size, not ${VIEW_SIZE[dot]}"
-differing=$(pixels_differing "$OUT/clipboard.png" "$OUT/ref-dot-$CO2.png")
-[ "$differing" = 0 ] || fail "the clipboard picture differs from the dot structure of CO2 in $differing pixels"
+wait_for 5 "a picture on the clipboard" clipboard_bitmap
+size=$(identify -format '%w %h' "$OUT/clipboard.bmp")
+[ "$size" = "${VIEW_SIZE[dot]}" ] || fail "the clipboard bitmap is $size, not ${VIEW_SIZE[dot]}"
+differing=$(pixels_differing "$OUT/clipboard.bmp" "$OUT/ref-dot-$CO2.png")
+[ "$differing" = 0 ] || fail "the clipboard bitmap differs from the dot structure of CO2 in $differing pixels"
+# Beside it, for the programs that take them: the picture four times larger and the drawing.
+xclip -selection clipboard -t image/png -o >"$OUT/clipboard.png" 2>/dev/null || fail "no PNG on the clipboard"
+read -r dot_w dot_h <<<"${VIEW_SIZE[dot]}"
+large=$(identify -format '%w %h' "$OUT/clipboard.png")
+[ "$large" = "$((4 * dot_w)) $((4 * dot_h))" ] || fail "the clipboard PNG is $large, not four times ${VIEW_SIZE[dot]}"
+xclip -selection clipboard -t image/svg+xml -o >"$OUT/clipboard.svg" 2>/dev/null || fail "no SVG on the clipboard"
+grep -q "<svg" "$OUT/clipboard.svg" || fail "the clipboard SVG is not an SVG drawing"
 
 step "keyboard only: water on construction 4 (arrows, O, H), Suppr, then undo"
 select_construction 4

@@ -244,4 +244,21 @@ FileDone writeFileAtomically(const fs::path& path, std::string_view bytes) {
     return writeAndRename(target, folder, bytes, replacing ? &existing : nullptr);
 }
 
+fs::path unusedFileName(const fs::path& wanted) {
+    const auto taken = [](const fs::path& p) {
+        std::error_code error;
+        // A path that cannot be looked at counts as taken.
+        return fs::symlink_status(p, error).type() != fs::file_type::not_found;
+    };
+    if (!taken(wanted)) return wanted;
+    const std::string stem = wanted.stem().string();
+    const std::string extension = wanted.extension().string();
+    fs::path candidate = wanted;
+    for (int n = 2; n < 100000; ++n) {
+        candidate = wanted.parent_path() / (stem + "-" + std::to_string(n) + extension);
+        if (!taken(candidate)) break;
+    }
+    return candidate;
+}
+
 }  // namespace tavir

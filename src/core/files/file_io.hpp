@@ -27,4 +27,8 @@ FileResult<std::string> readFileBytes(const std::filesystem::path& path, std::si
 // died are removed on the way.
 FileDone writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
+// A name for a new file that replaces nothing: `wanted` itself when nothing is there (not
+// even a dangling link), else the first free of "name-2.ext", "name-3.ext"... beside it.
+std::filesystem::path unusedFileName(const std::filesystem::path& wanted);
+
 }  // namespace tavir

@@ -26,6 +26,8 @@ constexpr MenuItemText kConstruc{"construc", "La construstion"};
 constexpr MenuItemText kTavirrep{"tavirrep", "La représentation de Tavir"};
 constexpr MenuItemText kAni3d{"ani3d", "L'animation 3D avec le fond"};
 constexpr MenuItemText kAni3dsf{"ani3dsf", "L'animation 3D sans le fond"};
+// After a separator: the view saved as a PNG, SVG or PDF file.
+constexpr MenuItemText kSaveImage{"saveimage", "Enregistrer l'image…"};
 constexpr MenuItemText kSq01{"sq01", "Effacer la construction actuelle"};
 constexpr MenuItemText kSq02{"sq02", "Effacer les 10 constructions"};
 

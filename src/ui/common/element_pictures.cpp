@@ -9,23 +9,43 @@
 
 namespace tavir::ui {
 
+namespace {
+
+// One renderer per element, loaded on first use.
+QSvgRenderer& renderer(int elementCode) {
+    ensureResources();
+    static QHash<int, QSvgRenderer*> renderers;
+    QSvgRenderer*& r = renderers[elementCode];
+    if (!r) {
+        const std::string_view symbol = elementSymbol(elementCode);
+        r = new QSvgRenderer(QStringLiteral(":/elements/%1.svg")
+                                 .arg(QString::fromUtf8(symbol.data(), static_cast<int>(symbol.size()))));
+    }
+    return *r;
+}
+
+}  // namespace
+
+void paintElementPicture(QPainter& painter, int elementCode, const QRectF& where) {
+    if (!isElement(elementCode)) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer(elementCode).render(&painter, where);
+    painter.restore();
+}
+
 QPixmap elementPicture(int elementCode, qreal devicePixelRatio) {
     if (!isElement(elementCode)) return {};
-    ensureResources();
     static QHash<QString, QPixmap> cache;
     const QString key = QStringLiteral("%1@%2").arg(elementCode).arg(devicePixelRatio);
     if (auto it = cache.constFind(key); it != cache.cend()) return *it;
 
-    const QString file = QStringLiteral(":/elements/%1.svg")
-                             .arg(QString::fromUtf8(elementSymbol(elementCode).data(),
-                                                    static_cast<int>(elementSymbol(elementCode).size())));
     const int side = qMax(1, qRound(32 * devicePixelRatio));
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(file);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&p, QRectF(0, 0, side, side));
+    renderer(elementCode).render(&p, QRectF(0, 0, side, side));
     p.end();
     pixmap.setDevicePixelRatio(devicePixelRatio);
     cache.insert(key, pixmap);

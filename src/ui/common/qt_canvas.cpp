@@ -1,6 +1,7 @@
 #include "ui/common/qt_canvas.hpp"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include "ui/common/element_pictures.hpp"
@@ -10,12 +11,23 @@ namespace tavir::ui {
 
 QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
-QtCanvas::QtCanvas(QPainter& painter, const QRect& area, QColor backColour, QPixmap background)
-    : painter_(painter), area_(area), back_(backColour), background_(std::move(background)) {}
+bool isVectorDevice(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    if (!engine) return false;
+    switch (engine->type()) {
+    case QPaintEngine::Pdf:
+    case QPaintEngine::SVG:
+    case QPaintEngine::Picture: return true;
+    default: return false;
+    }
+}
+
+QtCanvas::QtCanvas(QPainter& painter, const QRect& area, QColor backColour, std::function<void(QPainter&)> backdrop)
+    : painter_(painter), area_(area), back_(backColour), backdrop_(std::move(backdrop)) {}
 
 void QtCanvas::clear() {
     painter_.fillRect(area_, back_);
-    if (!background_.isNull()) painter_.drawPixmap(area_.topLeft(), background_);
+    if (backdrop_) backdrop_(painter_);
 }
 
 void QtCanvas::line(int x1, int y1, int x2, int y2, Rgb colour, int width) {
@@ -59,6 +71,10 @@ int QtCanvas::textHeight(const std::string&, const Font& font) {
 }
 
 void QtCanvas::sprite(int x, int y, int elementCode) {
+    if (isVectorDevice(painter_)) {
+        paintElementPicture(painter_, elementCode, QRectF(x, y, 32, 32));
+        return;
+    }
     const qreal scale = painter_.deviceTransform().m11();
     const QPixmap p = elementPicture(elementCode, qMax<qreal>(1.0, scale));
     if (!p.isNull()) painter_.drawPixmap(QRect(x, y, 32, 32), p);

@@ -1,7 +1,8 @@
 #pragma once
 // The core's Canvas over a QPainter: a widget, an offscreen image, a printer or an SVG file.
 #include <QColor>
-#include <QPixmap>
+#include <QRect>
+#include <functional>
 
 #include "core/canvas/canvas.hpp"
 
@@ -11,10 +12,16 @@ namespace tavir::ui {
 
 QColor toQColor(Rgb c);
 
+// A PDF file, a printer, an SVG file or a recorded picture: what is drawn there should stay
+// vectors rather than become bitmaps.
+bool isVectorDevice(const QPainter& painter);
+
 class QtCanvas : public Canvas {
 public:
-    // area: the picture's rectangle in the canvas's own units (what clear() paints).
-    QtCanvas(QPainter& painter, const QRect& area, QColor backColour, QPixmap background = {});
+    // area: the picture's rectangle in the canvas's own units (what clear() paints);
+    // backdrop: what clear() draws over the back colour.
+    QtCanvas(QPainter& painter, const QRect& area, QColor backColour,
+             std::function<void(QPainter&)> backdrop = {});
 
     void clear() override;
     void line(int x1, int y1, int x2, int y2, Rgb colour, int width) override;
@@ -29,7 +36,7 @@ private:
     QPainter& painter_;
     QRect area_;
     QColor back_;
-    QPixmap background_;
+    std::function<void(QPainter&)> backdrop_;
 };
 
 }  // namespace tavir::ui

@@ -1,7 +1,6 @@
 #pragma once
 // The core's views on any painter: a widget, an offscreen image, a printer or an SVG file.
 #include <QColor>
-#include <QPixmap>
 #include <QSize>
 
 #include "core/views/views.hpp"
@@ -14,17 +13,22 @@ class Workspace;
 
 namespace tavir::ui {
 
-// What a view is painted over: its back colour and, for the board and the 3D view, a picture.
+// What the board and the 3D view show behind their drawing.
+enum class Backdrop { None, CellGrid, Gradient };
+
+// What a view is painted over: its back colour and its backdrop.
 struct ViewLook {
     QColor back;
-    QPixmap background;
+    Backdrop backdrop = Backdrop::None;
 };
 // Each view as it looks on screen.
 ViewLook screenLook(View view);
 QSize viewSize(View view);
 
 // Draws one view with its top-left pixel at the painter's origin, one unit per screen pixel.
-// The painter's state is left as it was.
+// On a vector device (PDF, printer, SVG) every stroke, backdrop and element ball stays a
+// vector; on a scaled image they are drawn at its resolution. The painter's state is left as
+// it was.
 void paintView(QPainter& painter, View view, const Analysis& analysis, const ViewOptions& options, Pose pose,
                const ViewLook& look);
 

@@ -14,6 +14,7 @@
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/program_directory.hpp"
 #include "ui/common/qt_text.hpp"
+#include "ui/common/user_folders.hpp"
 #include "ui/exercises/exercise_chooser.hpp"
 #include "core/exercises/exercise_documents.hpp"
 #include "core/exercises/exercise_file.hpp"
@@ -216,7 +217,7 @@ void ExerciseArea::opencor_Click() {
 }
 
 void ExerciseArea::savetexte_Click() {
-    QFileDialog dialog(&window_, utf8(ex::kMenuSaveText), QString(), rtfFilter());
+    QFileDialog dialog(&window_, utf8(ex::kMenuSaveText), documentsFolder(), rtfFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(utf8(ex::kRtfDefaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -242,7 +243,7 @@ void ExerciseArea::savetexte_Click() {
 
 void ExerciseArea::opentexte_Click() {
     if (!discardCheck()) return;
-    QFileDialog dialog(&window_, utf8(ex::kMenuOpenText), QString(), rtfFilter());
+    QFileDialog dialog(&window_, utf8(ex::kMenuOpenText), documentsFolder(), rtfFilter());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.selectFile(utf8(ex::kRtfOpenName));

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDir>
 #include <QShortcut>
 #include <QFileInfo>
 #include <QMenu>
@@ -28,6 +29,7 @@
 #include "ui/board/palette_image.hpp"
 #include "ui/board/texts.hpp"
 #include "ui/calculator/calculator_window.hpp"
+#include "ui/common/application_setup.hpp"
 #include "ui/common/fonts.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/program_directory.hpp"
@@ -43,7 +45,9 @@
 #include "ui/help/help_window.hpp"
 #include "ui/help/introduction.hpp"
 #include "ui/mainwindow/accessible_names.hpp"
+#include "ui/output/picture_dialog.hpp"
 #include "ui/output/print_window.hpp"
+#include "ui/output/texts.hpp"
 #include "ui/output/view_pictures.hpp"
 #include "ui/series/series_dialogs.hpp"
 
@@ -83,6 +87,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), f1Book_(&kHelpGuide) 
     ensureResources();
     setObjectName(QStringLiteral("Tavir"));
     setWindowTitle(utf8(board_texts::kWindowCaption));
+    setWindowIcon(programIcon());
     setFont(arialFont(8));
     setMouseTracking(true);
     resize(kWindowWidth, kWindowHeight);
@@ -352,11 +357,14 @@ void MainWindow::buildButtons() {
         openHelp(kCourse);
     });
     connect(command10_, &QPushButton::clicked, this, [this] {
-        PrintWindow confimp(workspace_, this);
+        // Made at the first print: finding the printers takes time the start-up does not need.
+        if (!printerChoice_) printerChoice_ = std::make_unique<PrinterChoice>();
+        PrintWindow confimp(workspace_, this, printerChoice_.get());
         runDialog(confimp);
     });
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { openHelp(*f1Book_); });
+    buildShortcuts();
     connect(command11_, &QPushButton::clicked, this, [this] {
         SaveSeriesDialog enregistrer(workspace_, this);
         if (runDialog(enregistrer) == QDialog::Accepted) setSeriesCaption(enregistrer.savedFile());
@@ -371,6 +379,27 @@ void MainWindow::buildButtons() {
     });
     connect(command4_, &QPushButton::clicked, this, [this] { popupMenu(*menucopie_, QCursor::pos()); });
     connect(command12_, &QPushButton::clicked, this, [this] { popupMenu(*nbdel_, QCursor::pos()); });
+}
+
+void MainWindow::buildShortcuts() {
+    // The desktop's usual keys, beside the buttons' own Alt+letter.
+    const auto shortcut = [this](QKeyCombination keys, std::function<void()> run) {
+        auto* s = new QShortcut(QKeySequence(keys), this);
+        connect(s, &QShortcut::activated, this, std::move(run));
+    };
+    const auto press = [](QPushButton* button) {
+        return [button] {
+            if (button->isEnabled()) button->click();
+        };
+    };
+    shortcut(Qt::CTRL | Qt::Key_Z, press(command13_));
+    shortcut(Qt::CTRL | Qt::Key_S, press(command11_));
+    shortcut(Qt::CTRL | Qt::Key_O, press(command2_));
+    shortcut(Qt::CTRL | Qt::Key_P, press(command10_));
+    shortcut(Qt::CTRL | Qt::Key_Q, press(command1_));
+    // From the keyboard the menu opens under its button rather than at the mouse.
+    shortcut(Qt::CTRL | Qt::Key_N,
+             [this] { popupMenu(*nbdel_, command12_->mapToGlobal(QPoint(0, command12_->height()))); });
 }
 
 bool MainWindow::loadSeries(const QString& path) {
@@ -423,8 +452,13 @@ void MainWindow::buildMenus() {
                 [this] { copyPicture(View::DotStructure, screenLook(View::DotStructure)); });
     // The 3D copies are made on white, with or without the background picture.
     addMenuItem(menucopie_, board_texts::kAni3d,
-                [this] { copyPicture(View::Animation, {Qt::white, screenLook(View::Animation).background}); });
+                [this] { copyPicture(View::Animation, {Qt::white, Backdrop::Gradient}); });
     addMenuItem(menucopie_, board_texts::kAni3dsf, [this] { copyPicture(View::Animation, {Qt::white, {}}); });
+    menucopie_->addSeparator();
+    addMenuItem(menucopie_, board_texts::kSaveImage, [this] {
+        const QString saved = savePictureFromDialog(*this, workspace_);
+        if (!saved.isEmpty()) setInfo(utf8(output_texts::kPictureSaved) + QDir::toNativeSeparators(saved));
+    });
 
     nbdel_ = new QMenu(this);
     nbdel_->setObjectName(QStringLiteral("nbdel"));
@@ -435,7 +469,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::copyPicture(View view, const ViewLook& look) {
     QApplication::clipboard()->clear();
-    QApplication::clipboard()->setImage(viewPicture(workspace_, view, look));
+    QApplication::clipboard()->setMimeData(viewClipboardData(workspace_, view, look));
     setInfo(utf8(board_texts::kClipboardConfirmation));
 }
 

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "core/calculator/calculator_keys.hpp"
 #include "core/series/series_file.hpp"
@@ -27,6 +28,7 @@ class HelpWindow;
 class ExerciseArea;
 class ViewWidget;
 struct HelpBook;
+struct PrinterChoice;
 struct ViewLook;
 
 namespace board_texts {
@@ -75,6 +77,8 @@ private:
     void buildRightColumn();
     void buildButtons();
     void buildMenus();
+    // Ctrl+Z, S, O, P, Q and N.
+    void buildShortcuts();
     QPushButton* makeButton(const board_texts::ButtonTexts& texts, const QRect& geometry);
     QAction* addMenuItem(QMenu* menu, const board_texts::MenuItemText& item, std::function<void()> run);
     // A copy item: the view's picture onto the clipboard, and the pupil told so.
@@ -91,6 +95,8 @@ private:
     Workspace workspace_;
     // The calculator's memory lives as long as the program, across its windows.
     CalculatorMemory calculatorMemory_;
+    // The printer chosen in the print window, kept across its openings.
+    std::unique_ptr<PrinterChoice> printerChoice_;
     BoardView* board_ = nullptr;
     QLabel* infoLabel_ = nullptr;
     QString infoText_;

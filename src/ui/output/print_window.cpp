@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -17,7 +18,9 @@
 #include <algorithm>
 
 #include "core/session/workspace.hpp"
+#include "core/files/file_io.hpp"
 #include "ui/common/fonts.hpp"
+#include "ui/common/user_folders.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/qt_text.hpp"
 #include "ui/output/print_job.hpp"
@@ -77,13 +80,13 @@ W* control(QWidget* parent, const char* name, std::string_view text, const QRect
     return w;
 }
 
-// The printer the program starts with: the system's default, or a PDF file in the home
+// The printer the program starts with: the system's default, or a PDF file in the documents
 // folder where no printer is installed.
 void startPrinter(QPrinter& printer) {
     const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
     if (printers.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir(QDir::homePath()).filePath(utf8(output_texts::kPdfFileName)));
+        printer.setOutputFileName(QDir(documentsFolder()).filePath(utf8(output_texts::kPdfFileName)));
         return;
     }
     if (printer.printerName().isEmpty()) {
@@ -118,7 +121,9 @@ struct PrinterSettings {
 
 }  // namespace
 
-PrintWindow::PrintWindow(const Workspace& workspace, QWidget* mainWindow) : QDialog(mainWindow), workspace_(workspace) {
+PrintWindow::PrintWindow(const Workspace& workspace, QWidget* mainWindow, PrinterChoice* kept)
+    : QDialog(mainWindow), workspace_(workspace), own_(kept ? nullptr : std::make_unique<PrinterChoice>()),
+      choice_(kept ? *kept : *own_), printer_(choice_.printer) {
     setObjectName(QStringLiteral("confimp"));
     setWindowTitle(utf8(output_texts::kCaption));
     setFont(arialFont(8));
@@ -182,7 +187,8 @@ PrintWindow::PrintWindow(const Workspace& workspace, QWidget* mainWindow) : QDia
     wait->setFont(arialFont(10, true));
     frame2_->hide();
 
-    startPrinter(printer_);
+    if (!choice_.started) startPrinter(printer_);
+    choice_.started = true;
     showPrinterName();
     if (mainWindow) move(mainWindow->geometry().topLeft() + QPoint(180, 140));
 }
@@ -197,9 +203,14 @@ bool PrintWindow::printsToFile() const {
     return printer_.outputFormat() == QPrinter::PdfFormat || !printer_.outputFileName().isEmpty();
 }
 
+QString PrintWindow::nextPdfFile() const {
+    const QString chosen = printer_.outputFileName();
+    if (chosen.isEmpty() || chosen == choice_.confirmedFile) return chosen;
+    return QString::fromStdString(unusedFileName(chosen.toStdString()).string());
+}
+
 void PrintWindow::showPrinterName() {
-    defaut_->setText(printsToFile() ? utf8(output_texts::kPdfPrinterPrefix) + printer_.outputFileName()
-                                    : printer_.printerName());
+    defaut_->setText(printsToFile() ? utf8(output_texts::kPdfPrinterPrefix) + nextPdfFile() : printer_.printerName());
     defaut_->setCursorPosition(0);
 }
 
@@ -225,6 +236,9 @@ void PrintWindow::Command2_Click() {
         before.restore(printer_);
         return;
     }
+    // The dialog asked before accepting a file that is there already.
+    const QString file = printer_.outputFileName();
+    choice_.confirmedFile = !file.isEmpty() && QFileInfo::exists(file) ? file : QString();
     // The copies are ours to count: a number chosen in the set-up dialog moves to the spinner
     // rather than multiplying it.
     if (printer_.copyCount() > 1) {
@@ -254,9 +268,16 @@ void PrintWindow::Command1_Click() {
         repaint();
     };
     showControls(false);
+    // Each job into a file gets a name of its own, unless the pupil agreed to replace it.
+    const QString chosenFile = printer_.outputFileName();
+    const QString jobFile = nextPdfFile();
+    printer_.setOutputFileName(jobFile);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const PrintResult result = printPictures(workspace_, r, printer_);
     QApplication::restoreOverrideCursor();
+    printer_.setOutputFileName(chosenFile);
+    if (result == PrintResult::Printed) choice_.confirmedFile.clear();
+    showPrinterName();
     if (result == PrintResult::CannotStart) {
         showControls(true);
         showMessage(this, QMessageBox::Warning, utf8(output_texts::kCaption), utf8(output_texts::kCannotStart));
@@ -268,7 +289,7 @@ void PrintWindow::Command1_Click() {
         setResult(QDialog::Accepted);
         hide();
         showMessage(parentWidget() ? parentWidget() : this, QMessageBox::Information, utf8(output_texts::kCaption),
-                    utf8(output_texts::kPdfDone) + QDir::toNativeSeparators(printer_.outputFileName()));
+                    utf8(output_texts::kPdfDone) + QDir::toNativeSeparators(jobFile));
     }
     accept();
 }

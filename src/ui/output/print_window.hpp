@@ -3,6 +3,7 @@
 // printer; "&OK" prints with the wait panel shown.
 #include <QDialog>
 #include <QPrinter>
+#include <memory>
 
 #include "core/output/print_plan.hpp"
 
@@ -50,10 +51,19 @@ private:
     QToolButton* down_ = nullptr;
 };
 
+// The printer the pupil chose, kept by the main window for the rest of the run.
+struct PrinterChoice {
+    QPrinter printer{QPrinter::HighResolution};
+    bool started = false;
+    // A PDF file the set-up dialog was told to write over (it asks): the next print may.
+    QString confirmedFile;
+};
+
 class PrintWindow : public QDialog {
     Q_OBJECT
 public:
-    PrintWindow(const Workspace& workspace, QWidget* mainWindow = nullptr);
+    // Without a kept choice the window starts from the system's default printer.
+    PrintWindow(const Workspace& workspace, QWidget* mainWindow = nullptr, PrinterChoice* kept = nullptr);
 
     QPrinter& printer() { return printer_; }
     // `defaut`: the printer's name, or the file the pages go to.
@@ -66,11 +76,15 @@ public:
 
 private:
     bool printsToFile() const;
+    // The file the next job writes: the chosen one, or a free name beside it once it exists.
+    QString nextPdfFile() const;
     // The spinner tells a screen reader how many copies it holds.
     void describeCopies(int copies);
 
     const Workspace& workspace_;
-    QPrinter printer_{QPrinter::HighResolution};
+    std::unique_ptr<PrinterChoice> own_;
+    PrinterChoice& choice_;
+    QPrinter& printer_;
 
     QGroupBox* options_ = nullptr;
     QCheckBox* chec1_ = nullptr;

@@ -1,17 +1,105 @@
 #include "ui/output/view_pictures.hpp"
 
+#include <QBuffer>
+#include <QMimeData>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
 
 #include "core/session/workspace.hpp"
 
 namespace tavir::ui {
 
-QImage viewPicture(const Workspace& workspace, View view, const ViewLook& look) {
-    QImage image(viewSize(view), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
+namespace {
+
+// Screen pixels are taken at 96 per inch, as everywhere in the program.
+constexpr double kScreenDpi = 96;
+constexpr double kInch = 0.0254;  // metres
+
+void paintCurrent(QPainter& p, const Workspace& workspace, View view, const ViewLook& look) {
     paintView(p, view, workspace.analysis(), workspace.view().options, workspace.pose(), look);
+}
+
+}  // namespace
+
+QImage viewPicture(const Workspace& workspace, View view, const ViewLook& look, int scale) {
+    QImage image(viewSize(view) * scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (scale != 1) {
+        const int dotsPerMetre = qRound(kScreenDpi * scale / kInch);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+    }
+    QPainter p(&image);
+    p.scale(scale, scale);
+    paintCurrent(p, workspace, view, look);
     return image;
+}
+
+QByteArray viewSvg(const Workspace& workspace, View view, const ViewLook& look) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(viewSize(view));
+    generator.setViewBox(QRect(QPoint(0, 0), viewSize(view)));
+    generator.setResolution(int(kScreenDpi));
+    generator.setTitle(QStringLiteral("Tavir"));
+    QPainter p;
+    if (!p.begin(&generator)) return {};
+    paintCurrent(p, workspace, view, look);
+    p.end();
+    return bytes;
+}
+
+QByteArray viewPdf(const Workspace& workspace, View view, const ViewLook& look) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return {};
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Tavir"));
+        writer.setTitle(QStringLiteral("Tavir"));
+        // One page of the picture's physical size, one unit per screen pixel.
+        const QSizeF points = QSizeF(viewSize(view)) * (72.0 / kScreenDpi);
+        writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
+        writer.setResolution(int(kScreenDpi));
+        QPainter p;
+        if (!p.begin(&writer)) return {};
+        paintCurrent(p, workspace, view, look);
+        p.end();
+    }
+    return bytes;
+}
+
+namespace {
+QByteArray pngBytes(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
+    return png;
+}
+}  // namespace
+
+FileDone saveViewPicture(const Workspace& workspace, View view, const ViewLook& look, const output::PictureFile& file) {
+    QByteArray bytes;
+    switch (file.format) {
+    case output::PictureFormat::Png: bytes = pngBytes(viewPicture(workspace, view, look, kPictureEnlargement)); break;
+    case output::PictureFormat::Svg: bytes = viewSvg(workspace, view, look); break;
+    case output::PictureFormat::Pdf: bytes = viewPdf(workspace, view, look); break;
+    }
+    return output::savePictureFile(file.path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+QMimeData* viewClipboardData(const Workspace& workspace, View view, const ViewLook& look) {
+    auto* data = new QMimeData;
+    data->setImageData(viewPicture(workspace, view, look));
+    const QByteArray png = pngBytes(viewPicture(workspace, view, look, kPictureEnlargement));
+    if (!png.isEmpty()) data->setData(QStringLiteral("image/png"), png);
+    const QByteArray svg = viewSvg(workspace, view, look);
+    if (!svg.isEmpty()) data->setData(QStringLiteral("image/svg+xml"), svg);
+    return data;
 }
 
 }  // namespace tavir::ui

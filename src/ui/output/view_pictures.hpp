@@ -1,8 +1,14 @@
 #pragma once
-// Pictures of the main window's views for the clipboard, drawn afresh through the core.
+// Pictures of the main window's views for the clipboard and for picture files, drawn afresh
+// through the core: a screen-size bitmap, an enlarged image, SVG and PDF.
+#include <QByteArray>
 #include <QImage>
 
+#include "core/files/file_result.hpp"
+#include "core/output/picture_file.hpp"
 #include "ui/common/view_painter.hpp"
+
+class QMimeData;
 
 namespace tavir {
 class Workspace;
@@ -10,8 +16,23 @@ class Workspace;
 
 namespace tavir::ui {
 
+// How much larger than on screen the high-resolution pictures are.
+constexpr int kPictureEnlargement = 4;
+
 // The view of the current construction with the current options, the 3D view at the pose it
-// shows, over the given look (the 3D copies are made on white).
-QImage viewPicture(const Workspace& workspace, View view, const ViewLook& look);
+// shows, over the given look (the 3D copies are made on white), `scale` times its screen
+// size. An enlarged image says so in its resolution, so that it keeps the physical size of
+// the screen picture wherever it is pasted.
+QImage viewPicture(const Workspace& workspace, View view, const ViewLook& look, int scale = 1);
+// The same view as vectors: an SVG drawing and a one-page PDF document of the view's size.
+QByteArray viewSvg(const Workspace& workspace, View view, const ViewLook& look);
+QByteArray viewPdf(const Workspace& workspace, View view, const ViewLook& look);
+
+// The view into a picture file: the enlarged picture as PNG, or the drawing as SVG or PDF.
+FileDone saveViewPicture(const Workspace& workspace, View view, const ViewLook& look, const output::PictureFile& file);
+
+// What a copy item puts on the clipboard: the screen-size bitmap, and beside it the enlarged
+// picture as PNG and the drawing as SVG, for the programs that take them.
+QMimeData* viewClipboardData(const Workspace& workspace, View view, const ViewLook& look);
 
 }  // namespace tavir::ui

@@ -15,6 +15,7 @@
 #include "ui/common/file_lists.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/qt_text.hpp"
+#include "ui/common/user_folders.hpp"
 #include "core/series/save_name.hpp"
 #include "core/series/series_file.hpp"
 #include "ui/series/texts.hpp"
@@ -81,9 +82,12 @@ SeriesDialog::SeriesDialog(Workspace& workspace, QWidget* mainWindow, const QStr
     if (mainWindow) move(mainWindow->geometry().topLeft() + QPoint(20, 20));
 }
 
-void SeriesDialog::startLists() {
+QString SeriesDialog::seriesFolder() const {
     const QString series = QString::fromStdString(workspace_.seriesFileName());
-    const QString folder = series.isEmpty() ? QString() : QFileInfo(series).absolutePath();
+    return series.isEmpty() ? QString() : QFileInfo(series).absolutePath();
+}
+
+void SeriesDialog::startLists(const QString& folder) {
     if (folder.isEmpty() || !lists_->setPath(folder)) lists_->setPath(QDir::currentPath());
 }
 
@@ -115,7 +119,7 @@ OpenSeriesDialog::OpenSeriesDialog(Workspace& workspace, QWidget* mainWindow)
     });
     connect(lists_, &FileLists::fileActivated, this, [this](const QString&) { action(); });
     connect(ficharge_, &QLineEdit::returnPressed, this, [this] { action(); });
-    startLists();
+    startLists(seriesFolder());
 }
 
 void SeriesDialog::keyPressEvent(QKeyEvent* event) {
@@ -147,7 +151,15 @@ SaveSeriesDialog::SaveSeriesDialog(Workspace& workspace, QWidget* mainWindow)
                    utf8(series_texts::kSaveDirectoryLabel), utf8(series_texts::kSaveFilesLabel)) {
     setObjectName(QStringLiteral("enregistrer"));
     QLabel* nameLabel = label(this, "Label2", series_texts::kSaveNameLabel, QRect(215, 184, 195, 18));
-    text1_ = new QLineEdit(QString::fromStdString(workspace.seriesFileName()), this);
+    // A shipped series (opened with an exercise) is never written over: the same name is
+    // proposed in the pupil's documents, and so is the folder when the current one is ours.
+    QString proposed = QString::fromStdString(workspace.seriesFileName());
+    QString folder = seriesFolder();
+    if (insideProgramDirectory(folder.isEmpty() ? QDir::currentPath() : folder)) {
+        folder = documentsFolder();
+        if (!proposed.isEmpty()) proposed = QDir(folder).filePath(QFileInfo(proposed).fileName());
+    }
+    text1_ = new QLineEdit(proposed, this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(215, 202, 195, 24);
     nameLabel->setBuddy(text1_);
@@ -167,7 +179,7 @@ SaveSeriesDialog::SaveSeriesDialog(Workspace& workspace, QWidget* mainWindow)
         action();
     });
     connect(text1_, &QLineEdit::returnPressed, this, [this] { action(); });
-    startLists();
+    startLists(folder);
     text1_->setFocus();
 }
 

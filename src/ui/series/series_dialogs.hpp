@@ -24,8 +24,10 @@ public:
 protected:
     SeriesDialog(Workspace& workspace, QWidget* mainWindow, const QString& caption, const QString& actionCaption,
                  const QString& directoryLabel, const QString& filesLabel);
-    // Where the lists start: the folder of the series in use, else the current folder.
-    void startLists();
+    // The folder of the series file in use, empty without one.
+    QString seriesFolder() const;
+    // Where the lists start: the given folder, else the current folder.
+    void startLists(const QString& folder);
     virtual void action() = 0;
     // Return has already acted where it was typed (name box, file list, focused button):
     // the dialog must not press its default button a second time.

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "core/files/file_io.hpp"
 #include "support/hostile_paths.hpp"
@@ -233,6 +234,40 @@ TEST_F(HalfWay, PutsTheOldBytesBackIntoAHardLinkedFile) {
     EXPECT_EQ(readBytes(dir / "other"), old);
     EXPECT_EQ(entryCount(dir.path()), 2);
 }
+
+}  // namespace
+}  // namespace tavir
+
+namespace tavir {
+namespace {
+
+struct UnusedCase {
+    const char* name;
+    std::vector<std::string> present;
+    const char* wanted;
+    const char* expected;
+};
+class UnusedFileName : public ::testing::TestWithParam<UnusedCase> {};
+
+TEST_P(UnusedFileName, ReplacesNothing) {
+    const auto& p = GetParam();
+    testing::ScratchFolder folder;
+    for (const std::string& name : p.present) {
+        if (name.starts_with("link:")) std::filesystem::create_symlink(folder / "nowhere", folder / name.substr(5));
+        else testing::writeBytes(folder / name, "x");
+    }
+    EXPECT_EQ(unusedFileName(folder / p.wanted), folder / p.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, UnusedFileName,
+    ::testing::Values(UnusedCase{"free", {"autre.pdf"}, "page.pdf", "page.pdf"},
+                      UnusedCase{"taken", {"page.pdf"}, "page.pdf", "page-2.pdf"},
+                      UnusedCase{"next_taken_too", {"page.pdf", "page-2.pdf"}, "page.pdf", "page-3.pdf"},
+                      UnusedCase{"gap_is_used", {"page.pdf", "page-3.pdf"}, "page.pdf", "page-2.pdf"},
+                      UnusedCase{"no_extension", {"page"}, "page", "page-2"},
+                      UnusedCase{"dangling_link_is_taken", {"link:page.pdf"}, "page.pdf", "page-2.pdf"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tavir

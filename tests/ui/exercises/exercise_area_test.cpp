@@ -112,12 +112,45 @@ private:
     }
 
 private slots:
+    void initTestCase() {
+        static QTemporaryDir home;
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+    }
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(fx.open());
         boxes.start();
     }
     void cleanup() { fx.close(); }
+
+    // After an exercise, whose folder becomes the current one, the text dialogs still start in
+    // the pupil's documents; without a documents folder, in the home folder.
+    void textDialogsStartInTheDocuments_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("withDocuments");
+        QTest::newRow("open") << "opentexte" << true;
+        QTest::newRow("save") << "savetexte" << true;
+        QTest::newRow("save, no documents folder") << "savetexte" << false;
+    }
+    void textDialogsStartInTheDocuments() {
+        QFETCH(QString, item);
+        QFETCH(bool, withDocuments);
+        QVERIFY(area()->openExercise(makeExercise("a.E06", true, 1)));
+        QCOMPARE(QDir::currentPath(), dir->path());
+        const QString documents = QDir::home().filePath(QStringLiteral("Documents"));
+        if (!withDocuments) QVERIFY(QDir(documents).removeRecursively());
+        QString start;
+        ModalHooks::dialog = [&](QDialog& d) {
+            start = static_cast<QFileDialog&>(d).directory().absolutePath();
+            return int(QDialog::Rejected);
+        };
+        menuItem(item.toLatin1().constData())->trigger();
+        ModalHooks::dialog = nullptr;
+        QDir().mkpath(documents);
+        QCOMPARE(start, withDocuments ? documents : QDir::homePath());
+    }
 
     void introductionAsDescribed() {
         QTextEdit* text = supertext();

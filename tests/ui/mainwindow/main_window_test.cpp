@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QtTest>
 
 #include "ui/common/qt_text.hpp"
@@ -246,6 +247,62 @@ private slots:
         QCOMPARE(window->info(), utf8(board_texts::kHoverCopy));
         hover(window.get(), QPoint(5, 300));
         QCOMPARE(window->info(), utf8(board_texts::kHoverBackground));
+    }
+
+    // Each key does what its button does, wherever the focus is, and the buttons' Alt+letter
+    // still work; in the exercise text Ctrl+Z undoes the typing, not the board.
+    void shortcuts_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("effect");
+        const QString board = QStringLiteral("board");
+        QTest::newRow("Ctrl+Z Annuler") << QKeySequence(Qt::CTRL | Qt::Key_Z) << board << "undone";
+        QTest::newRow("Ctrl+S Enregistrer") << QKeySequence(Qt::CTRL | Qt::Key_S) << board << "dialog enregistrer";
+        QTest::newRow("Ctrl+O Ouvrir") << QKeySequence(Qt::CTRL | Qt::Key_O) << board << "dialog ouvrir";
+        QTest::newRow("Ctrl+P Imprimer") << QKeySequence(Qt::CTRL | Qt::Key_P) << board << "dialog confimp";
+        QTest::newRow("Ctrl+Q Fermer") << QKeySequence(Qt::CTRL | Qt::Key_Q) << board << "asked Fermer";
+        QTest::newRow("Ctrl+N Nouveau") << QKeySequence(Qt::CTRL | Qt::Key_N) << board << "menu nbdel";
+        QTest::newRow("Ctrl+S from the text") << QKeySequence(Qt::CTRL | Qt::Key_S) << "supertext" << "dialog enregistrer";
+        QTest::newRow("Ctrl+Z in the text") << QKeySequence(Qt::CTRL | Qt::Key_Z) << "supertext" << "text undone";
+        QTest::newRow("Alt+N still") << QKeySequence(Qt::ALT | Qt::Key_N) << board << "menu nbdel";
+        QTest::newRow("Alt+O still") << QKeySequence(Qt::ALT | Qt::Key_O) << board << "dialog ouvrir";
+    }
+    void shortcuts() {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, focus);
+        QFETCH(QString, effect);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        fx.build("54222222242232222222322");
+        auto* text = window->findChild<QTextEdit*>(QStringLiteral("supertext"));
+        // As after opening an exercise: the pupil may type.
+        text->setReadOnly(false);
+        text->setPlainText(QString());
+        QWidget* target = focus == QLatin1String("board") ? static_cast<QWidget*>(window->board()) : text;
+        target->setFocus();
+        if (target == text) QTest::keyClicks(text, QStringLiteral("eau"));
+        QStringList seen;
+        ModalHooks::dialog = [&](QDialog& d) {
+            seen << QStringLiteral("dialog ") + d.objectName();
+            return int(QDialog::Rejected);
+        };
+        ModalHooks::menu = [&](QMenu& m, const QPoint&) -> QAction* {
+            seen << QStringLiteral("menu ") + m.objectName();
+            return nullptr;
+        };
+        testing::MessageCapture boxes;
+        boxes.start(QMessageBox::Cancel);
+        QTest::keyClick(QApplication::focusWidget(), keys[0].key(), keys[0].keyboardModifiers());
+        const auto observed = [&] {
+            QStringList all = seen;
+            if (board() == QLatin1String("22222222222222222222222")) all << QStringLiteral("undone");
+            if (target == text && text->toPlainText() != QLatin1String("eau")) all << QStringLiteral("text undone");
+            for (const QString& title : boxes.titles) all << QStringLiteral("asked ") + title;
+            return all;
+        };
+        // A button's Alt+letter presses it after a short animation.
+        QTRY_COMPARE(observed(), QStringList{effect});
+        QVERIFY(window->isVisible());
     }
 
     void closingAsksAndCancelKeepsTheWindow_data() {

@@ -6,7 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -23,6 +26,7 @@
 #include "ui/output/print_window.hpp"
 #include "ui/output/view_pictures.hpp"
 #include "support/message_capture.hpp"
+#include "support/window_fixture.hpp"
 
 using namespace tavir;
 using namespace tavir::ui;
@@ -42,6 +46,26 @@ int pdfPageCount(const QString& path) {
     const QString text = QString::fromLatin1(f.readAll());
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
     return static_cast<int>(text.count(page));
+}
+
+// Bitmaps in a PDF file: its image objects (Qt writes object dictionaries uncompressed).
+int pdfImageCount(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    static const QRegularExpression image(QStringLiteral("/Subtype\\s*/Image\\b"));
+    return static_cast<int>(QString::fromLatin1(f.readAll()).count(image));
+}
+
+// The images the poppler tools find in a PDF file, or -1 without them.
+int pdfimagesCount(const QString& path) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdfimages"));
+    if (tool.isEmpty()) return -1;
+    QProcess run;
+    run.start(tool, {QStringLiteral("-list"), path});
+    if (!run.waitForFinished(30000) || run.exitCode() != 0) return -2;
+    // Two header lines, then one line per image.
+    const QStringList lines = QString::fromLocal8Bit(run.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    return static_cast<int>(lines.size()) - 2;
 }
 
 // Pages drawn into images, for measuring what the job draws.
@@ -256,6 +280,125 @@ private slots:
         QCOMPARE(changes, 0);
         QCOMPARE(ws->currentConstruction(), current);
         QCOMPARE(ws->board().record.toString(), board0);
+    }
+
+    // A print into a file never replaces one silently: each job gets a free name beside the
+    // chosen one, unless the set-up dialog was told to write over it, which it asks about.
+    void pdfNamesReplaceNothingSilently_data() {
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<bool>("chosenInSetUp");
+        QTest::addColumn<QStringList>("written");
+        QTest::addColumn<bool>("oldReplaced");
+        QTest::newRow("new name, two prints") << false << false << QStringList{"job.pdf", "job-2.pdf"} << false;
+        QTest::newRow("existing file, two prints") << true << false << QStringList{"job-2.pdf", "job-3.pdf"} << false;
+        QTest::newRow("existing file chosen in the set-up dialog")
+            << true << true << QStringList{"job.pdf", "job-2.pdf"} << true;
+    }
+    void pdfNamesReplaceNothingSilently() {
+        QFETCH(bool, existing);
+        QFETCH(bool, chosenInSetUp);
+        QFETCH(QStringList, written);
+        QFETCH(bool, oldReplaced);
+        ws->build(*Construction::parse(kWater));
+        const QString path = printToPdf("job.pdf");
+        if (existing) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        }
+        if (chosenInSetUp) {
+            ModalHooks::dialog = [&](QDialog& d) {
+                static_cast<QPrintDialog&>(d).printer()->setOutputFileName(path);
+                return int(QDialog::Accepted);
+            };
+            child<QPushButton>("Command2")->click();
+            ModalHooks::dialog = nullptr;
+        }
+        QStringList shown;
+        for (int job = 0; job < 2; ++job) {
+            confimp->showPrinterName();  // as when the window opens
+            shown << child<QLineEdit>("defaut")->text();
+            child<QPushButton>("Command1")->click();
+            // The window closes after a job; the next one opens on the same printer.
+            confimp->setResult(0);
+        }
+        QStringList expectedShown, expectedMessages;
+        for (const QString& name : written) {
+            expectedShown << QStringLiteral("Fichier PDF: ") + dir->filePath(name);
+            expectedMessages << QString::fromUtf8("Imprimer | Impression terminée: les pages sont dans le fichier ") +
+                                    dir->filePath(name);
+            QCOMPARE(pdfPageCount(dir->filePath(name)), 1);
+        }
+        QCOMPARE(shown, expectedShown);
+        QCOMPARE(messages, expectedMessages);
+        if (existing) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll() == "old", !oldReplaced);
+        }
+    }
+
+    // The main window keeps the printer chosen in its print window for the rest of the run.
+    void printerKeptAcrossOpenings() {
+        testing::WindowFixture fx;
+        QVERIFY(fx.open());
+        const QString chosen = dir->filePath(QStringLiteral("classe.pdf"));
+        QStringList shown;
+        ModalHooks::dialog = [&](QDialog& d) {
+            auto& window = static_cast<PrintWindow&>(d);
+            shown << window.findChild<QLineEdit*>(QStringLiteral("defaut"))->text();
+            if (shown.size() == 1) {
+                window.printer().setOutputFormat(QPrinter::PdfFormat);
+                window.printer().setOutputFileName(chosen);
+            }
+            return int(QDialog::Rejected);
+        };
+        auto* imprimer = fx.child<QPushButton>(QStringLiteral("Command10"));
+        imprimer->click();
+        imprimer->click();
+        fx.close();
+        QCOMPARE(shown.size(), 2);
+        QVERIFY(shown[0] != shown[1]);
+        QCOMPARE(shown[1], QStringLiteral("Fichier PDF: ") + chosen);
+    }
+
+    // Paper gets vectors only: the strokes, the cell grid, the element balls and the 3D model
+    // are drawn, not pasted as pictures. The last row proves that the count sees a bitmap.
+    void printIsVectorsOnly_data() {
+        QTest::addColumn<bool>("board");
+        QTest::addColumn<bool>("dots");
+        QTest::addColumn<bool>("animation");
+        QTest::addColumn<bool>("seriesMode");
+        QTest::addColumn<bool>("bitmapDrawn");
+        QTest::newRow("board") << true << false << false << false << false;
+        QTest::newRow("dot structure") << false << true << false << false << false;
+        QTest::newRow("3D view") << false << false << true << false << false;
+        QTest::newRow("whole series, three pictures") << true << true << true << true << false;
+        QTest::newRow("control: a bitmap is seen") << false << false << false << false << true;
+    }
+    void printIsVectorsOnly() {
+        QFETCH(bool, board);
+        QFETCH(bool, dots);
+        QFETCH(bool, animation);
+        QFETCH(bool, seriesMode);
+        QFETCH(bool, bitmapDrawn);
+        setSeries(Series{kWater, kMethane, kOther}, 3);
+        const QString path = printToPdf("vectors.pdf");
+        if (bitmapDrawn) {
+            QPdfWriter writer(path);
+            QPainter p(&writer);
+            QImage bitmap(40, 30, QImage::Format_RGB32);
+            bitmap.fill(Qt::red);
+            p.drawImage(0, 0, bitmap);
+        } else {
+            choose(board, dots, animation, seriesMode, 1);
+            child<QPushButton>("Command1")->click();
+            QCOMPARE(confimp->result(), int(QDialog::Accepted));
+        }
+        QVERIFY(QFileInfo(path).size() > 0);
+        const int expected = bitmapDrawn ? 1 : 0;
+        QCOMPARE(pdfImageCount(path), expected);
+        const int listed = pdfimagesCount(path);
+        if (listed != -1) QCOMPARE(listed, expected);
     }
 
     // In series mode each construction is drawn from its own entry, with the board left alone

@@ -2,7 +2,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QMenu>
+#include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -18,7 +21,20 @@ using namespace tavir::ui;
 
 namespace {
 const char* kMethane = "34222424242232223232322";
+
+// How far two pictures of one size differ: the mean of every channel's difference, 0 to 255.
+double meanDifference(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * x.width() * x.height());
 }
+}  // namespace
 
 class SeriesButtonsTest : public QObject {
     Q_OBJECT
@@ -85,9 +101,30 @@ private slots:
         window->workspace().setFrameCounter(300);
         const QStringList captions = pick("Command4", item.toLatin1().constData());
         QCOMPARE(captions, (QStringList{"La construstion", QString::fromUtf8("La représentation de Tavir"),
-                                        "L'animation 3D avec le fond", "L'animation 3D sans le fond"}));
+                                        "L'animation 3D avec le fond", "L'animation 3D sans le fond", QString(),
+                                        QString::fromUtf8("Enregistrer l'image…")}));
         const QImage copied = QApplication::clipboard()->image();
         QCOMPARE(copied.size(), size);
+        // Beside the bitmap: the same picture four times larger as PNG, at four times the
+        // resolution so that it pastes at the same size, and as an SVG drawing.
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        QImage large;
+        QVERIFY(large.loadFromData(data->data(QStringLiteral("image/png")), "PNG"));
+        QCOMPARE(large.size(), size * 4);
+        QCOMPARE(qRound(large.dotsPerMeterX() * 0.0254), 384);
+        QSvgRenderer svg(data->data(QStringLiteral("image/svg+xml")));
+        QVERIFY(svg.isValid());
+        QCOMPARE(svg.viewBox().size(), size);
+        QImage drawn(size, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        {
+            QPainter p(&drawn);
+            svg.render(&p);
+        }
+        const double shrunk = meanDifference(large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), copied);
+        const double fromSvg = meanDifference(drawn, copied);
+        // The board's balls and dotted grid differ most, by under 3 levels in 255.
+        QVERIFY2(shrunk < 3.5 && fromSvg < 3.5, qPrintable(QStringLiteral("%1 %2").arg(shrunk).arg(fromSvg)));
         QCOMPARE(window->info(), QString::fromUtf8(board_texts::kClipboardConfirmation.data()));
         QCOMPARE(button("Command14")->isEnabled(), item == QLatin1String("construc"));
         QCOMPARE(window->workspace().frameCounter(), 300);

@@ -12,6 +12,7 @@
 #include "core/board/construction.hpp"
 #include "ui/common/file_lists.hpp"
 #include "ui/common/modal_hooks.hpp"
+#include "ui/common/program_directory.hpp"
 #include "ui/mainwindow/main_window.hpp"
 #include "support/message_capture.hpp"
 #include "support/window_fixture.hpp"
@@ -68,6 +69,13 @@ private:
     }
 
 private slots:
+    void initTestCase() {
+        // The pupil's documents folder lives in a home of our own.
+        static QTemporaryDir home;
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+    }
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(fx.open());
@@ -236,6 +244,63 @@ private slots:
         dialog.lists()->files()->setCurrentRow(1);
         QCOMPARE(dialog.pathBox()->text(), dir->filePath(QStringLiteral("b.C01")));
         QCOMPARE(dialog.pos(), window->geometry().topLeft() + QPoint(20, 20));
+    }
+
+    // What the save dialog proposes as it opens, and where Enter then writes: never into the
+    // program's own folder, where a shipped series would be replaced.
+    void saveProposesNothingInTheProgramsFolder_data() {
+        QTest::addColumn<QString>("series");  // "program/..." or "own/..." or empty
+        QTest::addColumn<bool>("currentIsProgram");
+        QTest::addColumn<QString>("shownName");
+        QTest::addColumn<bool>("inDocuments");
+        QTest::newRow("series of an exercise") << "program/exercices/02-methane/enonce.C01" << true << "enonce.C01" << true;
+        QTest::newRow("the pupil's own series") << "own/mine.C01" << true << "mine.C01" << false;
+        QTest::newRow("no series, in the program's folder") << "" << true << "" << true;
+        QTest::newRow("no series, elsewhere") << "" << false << "" << false;
+    }
+    void saveProposesNothingInTheProgramsFolder() {
+        QFETCH(QString, series);
+        QFETCH(bool, currentIsProgram);
+        QFETCH(QString, shownName);
+        QFETCH(bool, inDocuments);
+        const QString program = programDirectory();
+        QVERIFY(!program.isEmpty());
+        const QString documents = QDir::home().filePath(QStringLiteral("Documents"));
+        const QString own = dir->path();
+        QString seriesPath = series;
+        seriesPath.replace(QStringLiteral("program"), program).replace(QStringLiteral("own"), own);
+        const QString shipped = program + QStringLiteral("/exercices/02-methane/enonce.C01");
+        QFile shippedFile(shipped);
+        QVERIFY(shippedFile.open(QIODevice::ReadOnly));
+        const QByteArray shippedBytes = shippedFile.readAll();
+        shippedFile.close();
+        if (series.startsWith(QLatin1String("own"))) QVERIFY(QFile::copy(shipped, seriesPath));
+        if (!seriesPath.isEmpty()) QVERIFY(window->loadSeries(seriesPath));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(currentIsProgram ? program : own);
+
+        QString shown, folder;
+        ModalHooks::dialog = [&](QDialog& d) {
+            auto& dialog = static_cast<SaveSeriesDialog&>(d);
+            shown = dialog.nameBox()->text();
+            folder = dialog.lists()->path();
+            // Enter, and Oui to any question.
+            if (!shown.isEmpty()) QTest::keyClick(dialog.nameBox(), Qt::Key_Return);
+            return d.result();
+        };
+        answers = {QMessageBox::Yes};
+        mainButton("Command11")->click();
+        QDir::setCurrent(before);
+        QCOMPARE(shown, shownName);
+        QCOMPARE(folder, inDocuments ? documents : own);
+        if (!shownName.isEmpty()) {
+            QVERIFY(QFile::exists(QDir(folder).filePath(shownName)));
+            // The pupil's own file is asked about; the shipped one is never reached.
+            QCOMPARE(messages.size(), inDocuments ? 0 : 1);
+        }
+        QVERIFY(shippedFile.open(QIODevice::ReadOnly));
+        QCOMPARE(shippedFile.readAll(), shippedBytes);
+        QFile::remove(QDir(documents).filePath(shownName));
     }
 };
 
