@@ -11,14 +11,16 @@ namespace tavir {
 
 // Ticks that change what the analysis accepts.
 struct AnalysisOptions {
-    bool formalCharges = false;  // `Check3`
+    // `Check3`: ions are accepted too, and nitrogen and oxygen keep one more neighbour.
+    bool formalCharges = false;
 };
 
 struct Analysis {
     // Tidied: codes, pictures, cell positions, bond orders, and the drag flag as the position
     // test left it.
     Board board;
-    // Every atom at its usual valence (an empty board qualifies).
+    // Every atom at its usual valence (an empty board qualifies), or an ion while the formal
+    // charges are shown.
     bool accepted = true;
     // Cell 0 or cell 1 holds an atom.
     bool centreOccupied = false;
