@@ -24,4 +24,8 @@ Analysis analyse(const Construction& c, int dragFlag, const AnalysisOptions& opt
     return analyse(std::move(board), options);
 }
 
+bool needsFormalCharges(const Construction& c) {
+    return analyse(c, 0, {false}).board.record.code != analyse(c, 0, {true}).board.record.code;
+}
+
 }  // namespace tavir

@@ -33,6 +33,10 @@ struct Analysis {
     bool shown() const { return accepted && centreOccupied; }
 };
 
+// A construction the neutral rules would cut down (a fourth neighbour on nitrogen, a third on
+// oxygen) and the rules of ions keep: it was built with the formal charges shown.
+bool needsFormalCharges(const Construction& c);
+
 // The board as dropped, picked up or chosen; its drag flag decides whether the position test runs.
 Analysis analyse(Board board, const AnalysisOptions& options = {});
 // A construction put on the board as it stands (a table entry, a command-line argument).
