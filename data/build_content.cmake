@@ -13,7 +13,9 @@
 # Series source (.txt), one construction per line, at most ten:
 #   CONSTRUCTION FORMULA [doublets=N] [forme=WORD]   accepted; formula, number of
 #                                                    non-bonding pairs, a word of the
-#                                                    geometry text, as the program shows them
+#                                                    geometry text, as the program shows them;
+#                                                    a formula ending in + or - is an ion,
+#                                                    analysed with the formal charges shown
 #   CONSTRUCTION incomplete                          a step that is not accepted yet
 #   -                                                an empty construction (the board
 #                                                    shows nothing)
@@ -90,7 +92,11 @@ function(build_series source target)
       message(FATAL_ERROR "${source}: ${construction}: no formula declared (or \"incomplete\")")
     endif()
     list(GET words 1 formula)
-    run_cli(json analyse "${construction}")
+    set(options "")
+    if(formula MATCHES "[-+]$")
+      set(options --charges)
+    endif()
+    run_cli(json analyse ${options} "${construction}")
     string(JSON after GET "${json}" construction)
     string(JSON accepted GET "${json}" accepted)
     if(NOT after STREQUAL construction)

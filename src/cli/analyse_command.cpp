@@ -2,6 +2,8 @@
 #include <sstream>
 
 #include "core/analysis/analysis.hpp"
+#include "core/board/acceptance.hpp"
+#include "core/board/elements.hpp"
 #include "cli/commands.hpp"
 #include "cli/json.hpp"
 #include "core/dotstructure/formula.hpp"
@@ -11,18 +13,21 @@ namespace tavir::cli {
 
 int runAnalyse(const std::vector<std::string>& args) {
     bool drag = false;
+    bool charges = false;
     std::string text;
     int positional = 0;
     for (const auto& a : args) {
         if (a == "--drag") {
             drag = true;
+        } else if (a == "--charges") {
+            charges = true;
         } else {
             text = a;
             ++positional;
         }
     }
     if (positional != 1) {
-        std::cerr << "usage : tavir-cli analyse [--drag] CONSTRUCTION\n";
+        std::cerr << "usage : tavir-cli analyse [--drag] [--charges] CONSTRUCTION\n";
         return kBadCommandLine;
     }
     const auto construction = Construction::parse(text);
@@ -31,13 +36,20 @@ int runAnalyse(const std::vector<std::string>& args) {
                      "\"2\" à \"5\" pour les liaisons\n";
         return kRefused;
     }
-    const Analysis a = analyse(*construction, drag ? 1 : 0);
+    // --charges analyses as with "Afficher les charges formelles" ticked: ions are accepted.
+    const Analysis a = analyse(*construction, drag ? 1 : 0, AnalysisOptions{charges});
     const Board& b = a.board;
     std::ostringstream out;
     out << "{\"construction\":" << jsonString(b.record.toString())
         << ",\"accepted\":" << (a.accepted ? "true" : "false")
-        << ",\"formula\":" << jsonString(a.accepted ? formulaText(b.record) : std::string())
-        << ",\"charge\":" << netCharge(b.record) << ",\"corners\":{";
+        << ",\"formula\":" << jsonString(a.formula) << ",\"charge\":" << netCharge(b.record);
+    if (charges) {
+        out << ",\"charges\":[";
+        for (int cell = 0; cell < kCellCount; ++cell)
+            out << (cell ? "," : "") << (isElement(b.record.code[cell]) ? formalCharge(b.record, cell) : 0);
+        out << "]";
+    }
+    out << ",\"corners\":{";
     bool first = true;
     for (int c : {3, 6, 8, 11}) {
         out << (first ? "" : ",") << "\"" << c << "\":[" << b.position[c].left << ","

@@ -16,7 +16,7 @@ namespace tavir::cli {
 
 int runRender(const std::vector<std::string>& args) {
     std::vector<std::string> positional;
-    bool red = false, blue = false, compact = false, figure = false;
+    bool red = false, blue = false, compact = false, figure = false, charges = false;
     double scale = 1;
     int frame = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -25,6 +25,7 @@ int runRender(const std::vector<std::string>& args) {
         else if (a == "--blue") blue = true;
         else if (a == "--compact") compact = true;
         else if (a == "--figure") figure = true;
+        else if (a == "--charges") charges = true;
         else if ((a == "--scale" || a == "--frame") && i + 1 < args.size()) {
             try {
                 if (a == "--scale") scale = std::stod(args[++i]);
@@ -42,7 +43,7 @@ int runRender(const std::vector<std::string>& args) {
     }
     if (positional.size() != 3 || !(scale > 0 && scale <= 32) || frame < 0 || frame > 627) {
         std::cerr << "usage : tavir-cli render VUE CONSTRUCTION SORTIE [--frame N] [--compact] [--figure] "
-                     "[--red] [--blue] [--scale K]\n";
+                     "[--red] [--blue] [--charges] [--scale K]\n";
         return kBadCommandLine;
     }
     const std::string& viewName = positional[0];
@@ -78,10 +79,12 @@ int runRender(const std::vector<std::string>& args) {
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
-    const Analysis analysis = analyse(*construction);
+    // --charges: the ions accepted and the formal-charge marks drawn, as with the box ticked.
+    const Analysis analysis = analyse(*construction, 0, AnalysisOptions{charges});
     ViewOptions options;
     options.dot.redBonds = red;
     options.dot.blueBars = blue;
+    options.dot.formalCharges = charges;
     options.frame = FrameOptions{compact, figure};
     const auto paint = [&](QPainter& p) {
         p.scale(scale, scale);

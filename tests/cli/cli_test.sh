@@ -11,5 +11,15 @@ expect_contains "slot order out of range" 1 "" -- analyse 2222222222222222222226
 expect_contains "water accepted" 0 '"accepted":true' -- analyse 54222222242232222222322
 expect_contains "lone carbon refused" 0 '"accepted":false' -- analyse 32222222222222222222222
 expect_contains "bonded corner shifted" 0 '"3":[88,56]' -- analyse 33242222222232322222222
+# Ions: with --charges ammonium keeps its fourth hydrogen and carries its charges.
+expect_contains "ammonium with charges" 0 '"formula":"NH4+","charge":-1,"charges":[1,0,0,0,0,0,0,0,0,0,0,0]' -- analyse --charges 64222424242232223232322
+expect_contains "ammonium cut without" 0 '{"construction":"64222424222232223232222","accepted":true,"formula":"NH3","charge":0,"corners"' -- analyse 64222424242232223232322
+expect_contains "hydroxide with charges" 0 '"accepted":true,"formula":"HO-","charge":1,"charges":[-1,' -- analyse --charges 54222222222232222222222
+expect_contains "lone oxygen refused with charges" 0 '"accepted":false,"formula":"","charge":2,"charges":[-2,' -- analyse --charges 52222222222222222222222
+if "$cli" render dot 54222222222232222222222 "$work/plain.png" >/dev/null 2>&1 \
+   && "$cli" render dot 54222222222232222222222 "$work/marks.png" --charges >/dev/null 2>&1; then
+    # Refused, the plain hydroxide is a blank picture; with the charges it is drawn.
+    cmp -s "$work/plain.png" "$work/marks.png" && fail "render dot --charges draws nothing more"
+fi
 if [ "$fails" -eq 0 ]; then echo "cli contract: all passed"; fi
 exit "$fails"

@@ -5,12 +5,12 @@
 
 namespace tavir {
 
-Analysis analyse(Board board, const AnalysisOptions&) {
+Analysis analyse(Board board, const AnalysisOptions& options) {
     Analysis a;
     a.board = std::move(board);
-    a.board.tidy();
+    a.board.tidy(options.formalCharges);
     const Construction& c = a.board.record;
-    a.accepted = isAccepted(c);
+    a.accepted = isAccepted(c, options.formalCharges);
     a.centreOccupied = a.board.occupied(0) || a.board.occupied(1);
     if (a.accepted) a.formula = formulaText(c) + netChargeSuffix(netCharge(c));
     if (a.shown()) a.geometry = decideGeometry(c);
@@ -22,6 +22,10 @@ Analysis analyse(const Construction& c, int dragFlag, const AnalysisOptions& opt
     board.show(c);
     board.dragFlag = static_cast<int16_t>(dragFlag);
     return analyse(std::move(board), options);
+}
+
+bool needsFormalCharges(const Construction& c) {
+    return analyse(c, 0, {false}).board.record.code != analyse(c, 0, {true}).board.record.code;
 }
 
 }  // namespace tavir

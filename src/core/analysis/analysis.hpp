@@ -11,14 +11,16 @@ namespace tavir {
 
 // Ticks that change what the analysis accepts.
 struct AnalysisOptions {
-    bool formalCharges = false;  // `Check3`
+    // `Check3`: ions are accepted too, and nitrogen and oxygen keep one more neighbour.
+    bool formalCharges = false;
 };
 
 struct Analysis {
     // Tidied: codes, pictures, cell positions, bond orders, and the drag flag as the position
     // test left it.
     Board board;
-    // Every atom at its usual valence (an empty board qualifies).
+    // Every atom at its usual valence (an empty board qualifies), or an ion while the formal
+    // charges are shown.
     bool accepted = true;
     // Cell 0 or cell 1 holds an atom.
     bool centreOccupied = false;
@@ -30,6 +32,10 @@ struct Analysis {
     // Accepted with an atom on a centre: `smile`, the dot structure and the turning model.
     bool shown() const { return accepted && centreOccupied; }
 };
+
+// A construction the neutral rules would cut down (a fourth neighbour on nitrogen, a third on
+// oxygen) and the rules of ions keep: it was built with the formal charges shown.
+bool needsFormalCharges(const Construction& c);
 
 // The board as dropped, picked up or chosen; its drag flag decides whether the position test runs.
 Analysis analyse(Board board, const AnalysisOptions& options = {});

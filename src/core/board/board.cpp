@@ -22,6 +22,13 @@ constexpr std::array<CornerRule, 4> kCornerRules{{
 
 }  // namespace
 
+int neighbourLimit(int code, bool ions) {
+    const int extra = ions ? 1 : 0;
+    if (code == kOxygen) return 2 + extra;
+    if (code == kNitrogen) return 3 + extra;
+    return 0;
+}
+
 void Board::readPictures() {
     for (int i = 0; i < kCellCount; ++i)
         record.code[i] = isElement(picture[i]) ? picture[i] : int16_t{0};
@@ -87,10 +94,11 @@ void Board::autoBond() {
     for (int k : kCentre1Cells) bond(k, 1, k);
 }
 
-void Board::testencomb(int16_t& alors) {
+void Board::testencomb(int16_t& alors, bool ions) {
     alors = 0;
-    auto limitNeighbours = [this](int centre, int element, int limit) {
+    auto limitNeighbours = [this, ions](int centre, int element) {
         if (record.code[centre] != element) return;
+        const int limit = neighbourLimit(element, ions);
         int seen = occupied(1 - centre) ? 1 : 0;
         for (int c : centre == 0 ? kCentre0Cells : kCentre1Cells) {
             if (!occupied(c)) continue;
@@ -102,10 +110,10 @@ void Board::testencomb(int16_t& alors) {
             }
         }
     };
-    limitNeighbours(0, kOxygen, 2);
-    limitNeighbours(1, kOxygen, 2);
-    limitNeighbours(0, kNitrogen, 3);
-    limitNeighbours(1, kNitrogen, 3);
+    limitNeighbours(0, kOxygen);
+    limitNeighbours(1, kOxygen);
+    limitNeighbours(0, kNitrogen);
+    limitNeighbours(1, kNitrogen);
 
     for (const auto& r : kCornerRules) {
         if (!occupied(r.corner) || record.slot[r.corner] == 0) continue;
@@ -183,13 +191,13 @@ void Board::updateCursors() {
     for (int i = 0; i < kCellCount; ++i) customCursor[i] = occupied(i);
 }
 
-void Board::tidy() {
+void Board::tidy(bool ions) {
     int16_t alors = 0;
     do {
         readPictures();
         testpos();
         autoBond();
-        testencomb(alors);
+        testencomb(alors, ions);
     } while (alors != 0);
     testliaisons();
     placeCorners();

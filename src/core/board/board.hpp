@@ -9,6 +9,10 @@
 
 namespace tavir {
 
+// Neighbours a centre of this element keeps (0 for no limit): N 3 and O 2, one more of each
+// while ions may be built (ammonium, oxonium).
+int neighbourLimit(int code, bool ions);
+
 struct Board {
     Construction record;
     // Element picture shown by each cell (0 = the empty picture). The picture is the
@@ -28,13 +32,14 @@ struct Board {
     // The model steps of the analysis, in the order it runs them.
     void testpos();
     void autoBond();
-    void testencomb(int16_t& alors);
+    void testencomb(int16_t& alors, bool ions = false);
     void testliaisons();
     void placeCorners();
     void limitMonovalentCentreBond();
     void updateCursors();
-    // All of the above: the board becomes an admissible construction.
-    void tidy();
+    // All of the above: the board becomes an admissible construction; with ions allowed,
+    // nitrogen and oxygen keep one more neighbour.
+    void tidy(bool ions = false);
 
     // Shows a construction: pictures and codes from it, bond slots from it.
     void show(const Construction& c);

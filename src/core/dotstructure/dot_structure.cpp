@@ -140,10 +140,12 @@ void dessdoublets(const Construction& c, const CellPositions& positions, bool bl
 Offset chargeMarkOffset(const Construction& c, int cell) {
     switch (cell) {
     case 0:
-        // The first free side among top, bottom, left; else up to the right.
+        // The first free side among top, bottom, left; else up to the right. On the left
+        // the mark stands in the upper corner, as on centre 1: the atom's pair bar takes the
+        // middle of that side, and a disc there would hide it.
         if (allFree(c, {9, 8})) return {16, -7};
         if (allFree(c, {5, 6})) return {16, 39};
-        if (allFree(c, {7, 6, 8})) return {0, 16};
+        if (allFree(c, {7, 6, 8})) return {1, 1};
         return {30, -1};
     case 1:
         if (allFree(c, {11, 10, 2})) return {31, 1};

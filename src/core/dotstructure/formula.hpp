@@ -22,7 +22,7 @@ std::string measuringText(const Construction& c);
 std::string formulaText(const Construction& c);
 
 // 4 C + 3 N + 2 O + H + Cl - 2 x (bond orders of slots 1..11): the electrons the formula
-// lacks. 0 for every accepted construction.
+// lacks. 0 for every neutral construction; an ion's suffix shows it.
 int netCharge(const Construction& c);
 // Suffix written after the formula for a net charge q ("" for 0): "-" for 1, "+" for -1,
 // "2-" for 2, "2+" for -2 ...

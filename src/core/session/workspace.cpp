@@ -18,7 +18,8 @@ void Workspace::deriveView() {
     view_.phototavir = !shown;
     view_.check1Visible = shown;
     view_.check2Visible = shown;
-    view_.check3Visible = false;
+    // Shown while not accepted too: ticking it is how an ion becomes accepted.
+    view_.check3Visible = analysis_.centreOccupied;
     view_.brute = analysis_.accepted;
     view_.timerEnabled = animationRunning_;
     view_.timerInterval = timerInterval_;
@@ -28,15 +29,17 @@ void Workspace::deriveView() {
 
 void Workspace::majliaison() { majliaison(analysis_.board); }
 
-void Workspace::majliaison(Board input) {
-    analysis_ = analyse(std::move(input), analysisOptions());
+void Workspace::majliaison(Board input) { adopt(analyse(std::move(input), analysisOptions()), true); }
+
+void Workspace::adopt(Analysis analysis, bool record) {
+    analysis_ = std::move(analysis);
     // A rejected construction stops the animation; the stopped timer's redraw lowers the
     // counter, and its tick does nothing while nothing is shown.
     if (!analysis_.accepted) {
         clock_.stepBackForRedraw();
         view_.lastTick.reset();
     }
-    table_.recordAnalysis(analysis_.board.record.toString());
+    if (record) table_.recordAnalysis(analysis_.board.record.toString());
     // An accepted change restarts a stopped animation.
     animationRunning_ = analysis_.shown();
     if (!analysis_.shown()) {
@@ -64,8 +67,22 @@ void Workspace::Check2_Click(bool ticked) {
 }
 
 void Workspace::Check3_Click(bool ticked) {
+    if (view_.options.dot.formalCharges == ticked) return;
     view_.options.dot.formalCharges = ticked;
-    notify();
+    Board board = analysis_.board;
+    board.dragFlag = 0;
+    Analysis after = analyse(std::move(board), analysisOptions());
+    // Only what is accepted changed: the table and its undo stay as they were. Unticked, an
+    // ion loses what the neutral rules refuse: an ordinary change, which undo brings back.
+    const bool moved = !(after.board.record == analysis_.board.record);
+    adopt(std::move(after), moved);
+}
+
+void Workspace::showFromTable(const Construction& c) {
+    if (!view_.options.dot.formalCharges && needsFormalCharges(c)) view_.options.dot.formalCharges = true;
+    Board board = analysis_.board;
+    board.show(c);
+    majliaison(std::move(board));
 }
 
 void Workspace::Timer1_Timer() {
@@ -194,22 +211,12 @@ namespace tavir {
 
 void Workspace::Option3_Click(int index) {
     if (index < 0 || index > 9) return;
-    Board board = analysis_.board;
-    board.show(table_.select(index + 1));
-    majliaison(std::move(board));
+    showFromTable(table_.select(index + 1));
 }
 
-void Workspace::Command13_Click() {
-    Board board = analysis_.board;
-    board.show(table_.show(kUndoEntry));
-    majliaison(std::move(board));
-}
+void Workspace::Command13_Click() { showFromTable(table_.show(kUndoEntry)); }
 
-void Workspace::Command14_Click() {
-    Board board = analysis_.board;
-    board.show(table_.show(kCopyBufferEntry));
-    majliaison(std::move(board));
-}
+void Workspace::Command14_Click() { showFromTable(table_.show(kCopyBufferEntry)); }
 
 void Workspace::copyConstruction() {
     table_.copy(analysis_.board.record.toString());
@@ -246,7 +253,10 @@ std::array<std::string, 10> Workspace::seriesEntries() const {
 
 Analysis Workspace::analysisOf(int n) const {
     if (n == table_.current()) return analysis_;
-    return analyse(Construction::fromString(table_.entry(n)), 0, analysisOptions());
+    const Construction c = Construction::fromString(table_.entry(n));
+    AnalysisOptions options = analysisOptions();
+    options.formalCharges = options.formalCharges || needsFormalCharges(c);
+    return analyse(c, 0, options);
 }
 
 }  // namespace tavir

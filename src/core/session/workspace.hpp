@@ -92,6 +92,7 @@ public:
     // --- options of the dot-structure box: each click redraws it
     void Check1_Click(bool ticked);
     void Check2_Click(bool ticked);
+    // The formal charges also decide what is accepted: the board is analysed again.
     void Check3_Click(bool ticked);
 
     // --- the series and its history
@@ -142,6 +143,12 @@ public:
 private:
     // The refresh chain: analysis, the table's bookkeeping, then what the windows show.
     void majliaison(Board input);
+    // The rest of the chain for an analysis made: the table's bookkeeping when asked, then
+    // what the windows show.
+    void adopt(Analysis analysis, bool record);
+    // A construction from the table onto the board: one built as an ion brings the formal
+    // charges back with it, so that showing it does not cut it down.
+    void showFromTable(const Construction& c);
     AnalysisOptions analysisOptions() const { return {view_.options.dot.formalCharges}; }
     // The flags of the view state, from the analysis and the session.
     void deriveView();

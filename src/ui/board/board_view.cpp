@@ -53,6 +53,7 @@ BoardView::BoardView(Workspace& workspace, std::function<void(const QString&)> s
     setAccessibleDescription(utf8(board_texts::kBoardKeyboardHelp));
     for (int i = 0; i < kCellCount; ++i) cells_[static_cast<std::size_t>(i)] = new CellWidget(*this, i);
     setFocusProxy(cells_[0]);
+    cells_[0]->setFocusPolicy(Qt::StrongFocus);
 
     menuflo_ = new QMenu(this);
     menuflo_->setObjectName(QStringLiteral("menuflo"));
@@ -107,8 +108,13 @@ bool BoardView::focusFrameShown() const {
 void BoardView::focusCell(int cell) {
     if (cell < 0 || cell >= kCellCount) return;
     CellWidget* target = cells_[static_cast<std::size_t>(cell)];
-    const bool hadFocus = QApplication::focusWidget() == cells_[static_cast<std::size_t>(focusedCell_)];
+    CellWidget* previous = cells_[static_cast<std::size_t>(focusedCell_)];
+    const bool hadFocus = QApplication::focusWidget() == previous;
     focusedCell_ = cell;
+    // Tab skips a widget that has a focus proxy and stops at the proxy itself: only the cell
+    // that stands for the board takes Tab, so the board is one stop of the chain.
+    previous->setFocusPolicy(Qt::ClickFocus);
+    target->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(target);
     if (hadFocus) target->setFocus(Qt::OtherFocusReason);
     update();
@@ -185,7 +191,7 @@ void BoardView::openBondMenu(int cell, const QPoint& posInCell, const QPoint& gl
 CellWidget::CellWidget(BoardView& board, int index) : QWidget(&board), board_(board), index_(index) {
     setObjectName(QStringLiteral("surd_%1").arg(index));
     setFixedSize(kCellSize, kCellSize);
-    // Click focus only: Tab reaches the board once, through its proxy, not twelve times.
+    // Click focus only, but for the board's proxy: Tab reaches the board once, not twelve times.
     setFocusPolicy(Qt::ClickFocus);
     setAcceptDrops(true);
     setMouseTracking(true);

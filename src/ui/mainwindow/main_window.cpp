@@ -280,6 +280,8 @@ void MainWindow::buildRightColumn() {
     phototavir_->setAccessibleName(utf8(dot_texts::kA11yInformationPicture));
     phototavir_->setAccessibleDescription(utf8(dot_texts::kA11yInformationPictureDescription));
     phototavir_->installEventFilter(this);
+    // The charges box stays reachable over the cover picture: ticking it may accept an ion.
+    check_[2]->raise();
 
     btexo_ = new QLabel(this);
     btexo_->setObjectName(QStringLiteral("BTEXO"));
@@ -529,6 +531,11 @@ void MainWindow::refresh() {
     check_[0]->setVisible(v.check1Visible);
     check_[1]->setVisible(v.check2Visible);
     check_[2]->setVisible(v.check3Visible);
+    {
+        // A construction built as an ion may tick it when it comes back from the series.
+        const QSignalBlocker block(check_[2]);
+        check_[2]->setChecked(v.options.dot.formalCharges);
+    }
     brute_->setVisible(v.brute);
     brute_->update();
     fdev_->update();

@@ -1,5 +1,6 @@
 // Editing the board from the keyboard in the real window: focus, keys, frame, names.
 #include <QAccessible>
+#include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QtTest>
@@ -53,6 +54,35 @@ private slots:
         QVERIFY(undo->isEnabled());
         undo->click();
         QCOMPARE(fx.board(), water);
+    }
+
+    // Tab alone leads to the charges box and back to the board, where the keys build ammonium.
+    void tabReachesTheChargesBoxAndTheBoardAgain() {
+        type(QStringLiteral("n"));
+        auto* check3 = fx.child<QCheckBox>(QStringLiteral("Check3"));
+        auto tabUntil = [&](auto reached) {
+            for (int i = 0; i < 80 && !reached(); ++i) press(Qt::Key_Tab);
+            return reached();
+        };
+        QVERIFY(tabUntil([&] { return check3->hasFocus(); }));
+        press(Qt::Key_Space);
+        QVERIFY(check3->isChecked());
+        QVERIFY(tabUntil([&] { return board()->cell(0)->hasFocus(); }));
+        press(Qt::Key_Right);
+        type(QStringLiteral("h"));
+        press(Qt::Key_Left);
+        press(Qt::Key_Up);
+        type(QStringLiteral("h"));
+        press(Qt::Key_Down);
+        press(Qt::Key_Down);
+        type(QStringLiteral("h"));
+        press(Qt::Key_Up);
+        press(Qt::Key_Left);
+        type(QStringLiteral("h"));
+        QCOMPARE(fx.window->workspace().analysis().formula, std::string("NH4+"));
+        // The board is one stop of the chain, whichever cell the keys are on.
+        QVERIFY(tabUntil([&] { return check3->hasFocus(); }));
+        QVERIFY(tabUntil([&] { return board()->cell(7)->hasFocus(); }));
     }
 
     void orderKeysFollowTheBondMenu_data() {

@@ -46,7 +46,7 @@ private slots:
         QVERIFY(!child("phototavir")->isVisible());
         QVERIFY(child("Check1")->isVisible());
         QVERIFY(child("Check2")->isVisible());
-        QVERIFY(!child("Check3")->isVisible());
+        QVERIFY(child("Check3")->isVisible());
         // The formula's ink: something darker than the box's grey.
         const QImage formula = child("brute")->grab().toImage();
         int ink = 0;
@@ -78,6 +78,9 @@ private slots:
         QVERIFY(!child("brute")->isVisible());
         QVERIFY(child("phototavir")->isVisible());
         QVERIFY(!child("Check1")->isVisible());
+        // The charges box stays within reach over the cover picture.
+        QVERIFY(child("Check3")->isVisible());
+        QCOMPARE(child("fdev")->childAt(child("Check3")->geometry().center()), child("Check3"));
         QString title;
         QPoint where;
         QString note;

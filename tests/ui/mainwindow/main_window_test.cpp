@@ -1,5 +1,6 @@
 // The main window driven through its real handlers, offscreen.
 #include <QAction>
+#include <QCheckBox>
 #include <QDrag>
 #include <QDropEvent>
 #include <QLabel>
@@ -190,6 +191,46 @@ private slots:
         help->move(5, 7);
         window->findChild<QPushButton*>(QStringLiteral("Command9"))->click();
         QCOMPARE(help->pos(), QPoint(5, 7));
+    }
+
+    void chargesTickedThenAmmoniumBuiltByDrops() {
+        auto* check3 = window->findChild<QCheckBox*>(QStringLiteral("Check3"));
+        QVERIFY(!check3->isVisible());
+        dragPaletteTo(kNitrogen, 0);
+        // A lone nitrogen is refused, yet the box is there to be ticked.
+        QVERIFY(check3->isVisible());
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("smile"))->isVisible());
+        QTest::mouseClick(check3, Qt::LeftButton, {}, QPoint(6, 8));
+        QVERIFY(check3->isChecked());
+        for (int target : {1, 5, 7, 9}) dragPaletteTo(kHydrogen, target);
+        QCOMPARE(board(), QStringLiteral("64222424242232223232322"));
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("smile"))->isVisible());
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("brute"))->isVisible());
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("phototavir"))->isVisible());
+        QCOMPARE(window->workspace().analysis().formula, std::string("NH4+"));
+        // The mark's ring around board point (62, 31), 60 and 36 units into the box.
+        auto ringInk = [&] {
+            const QImage dots = window->findChild<QWidget*>(QStringLiteral("fdev"))->grab().toImage();
+            int ink = 0;
+            for (int y = 67 - 10; y <= 67 + 10; ++y)
+                for (int x = 122 - 10; x <= 122 + 10; ++x) {
+                    const int d2 = (x - 122) * (x - 122) + (y - 67) * (y - 67);
+                    if (d2 >= 49 && d2 <= 81 && qGray(dots.pixel(x, y)) < 128) ++ink;
+                }
+            return ink;
+        };
+        QVERIFY(ringInk() > 20);
+        QTRY_VERIFY(window->findChild<QLabel*>(QStringLiteral("C3D"))->text().endsWith(
+            QString::fromUtf8("tétraédrique.")));
+
+        // Unticked, the neutral rules take the fourth hydrogen away; undo brings the ion back,
+        // box and all.
+        QTest::mouseClick(check3, Qt::LeftButton, {}, QPoint(6, 8));
+        QCOMPARE(window->workspace().analysis().formula, std::string("NH3"));
+        QCOMPARE(ringInk(), 0);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Command13")), Qt::LeftButton);
+        QCOMPARE(board(), QStringLiteral("64222424242232223232322"));
+        QVERIFY(check3->isChecked());
     }
 
     void bondMenuOffersWhatBothAtomsAllow_data() {
