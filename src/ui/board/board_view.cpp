@@ -218,7 +218,7 @@ void CellWidget::focusInEvent(QFocusEvent* event) {
     // Arriving by Tab is using the keyboard: show where it acts and how.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
         board_.keyboardInUse_ = true;
-        board_.setInfo_(utf8(board_texts::kBoardKeyboardHelp));
+        board_.setInfo_(utf8(board_texts::kBoardKeyboardInfo));
     }
     board_.update();
 }

@@ -76,6 +76,9 @@ constexpr std::string_view kInfo2Keyboard = "Au clavier : flèches, C\u00a0H\u00
 constexpr std::string_view kBoardKeyboardHelp =
     "Au clavier : les flèches choisissent une case ; C, H, O, N ou L (chlore) y place un atome, "
     "Suppr l'enlève, 1, 2 ou 3 donne l'ordre de sa liaison.";
+// What `info` says when Tab brings the keyboard to the board: two lines of that label.
+constexpr std::string_view kBoardKeyboardInfo =
+    "Au clavier : flèches (case), C\u00a0H\u00a0O\u00a0N\u00a0L (atome), Suppr, 1\u00a02\u00a03 (liaison).";
 // The same as a short table, the tooltip of `info2`: a tooltip does not wrap by itself.
 constexpr std::string_view kBoardKeyboardTooltip =
     "Au clavier :\n"

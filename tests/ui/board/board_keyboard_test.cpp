@@ -1,6 +1,7 @@
 // Editing the board from the keyboard in the real window: focus, keys, frame, names.
 #include <QAccessible>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QtTest>
@@ -68,6 +69,12 @@ private slots:
         press(Qt::Key_Space);
         QVERIFY(check3->isChecked());
         QVERIFY(tabUntil([&] { return board()->cell(0)->hasFocus(); }));
+        // Arriving by Tab tells the keys in the information line, whole.
+        auto* info = fx.child<QLabel>(QStringLiteral("info"));
+        QVERIFY(info->text().startsWith(QStringLiteral("Au clavier")));
+        const QRect needed = info->fontMetrics().boundingRect(QRect(QPoint(), QSize(info->width(), 1000)),
+                                                              Qt::TextWordWrap, info->text());
+        QVERIFY2(needed.height() <= info->height(), qPrintable(QString::number(needed.height())));
         press(Qt::Key_Right);
         type(QStringLiteral("h"));
         press(Qt::Key_Left);
