@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <map>
+#include <memory>
+
 #include "core/board/elements.hpp"
 #include "ui/common/resources.hpp"
 
@@ -11,15 +14,15 @@ namespace tavir::ui {
 
 namespace {
 
-// One renderer per element, loaded on first use.
+// One renderer per element, loaded on first use and owned here for the program's life.
 QSvgRenderer& renderer(int elementCode) {
     ensureResources();
-    static QHash<int, QSvgRenderer*> renderers;
-    QSvgRenderer*& r = renderers[elementCode];
+    static std::map<int, std::unique_ptr<QSvgRenderer>> renderers;
+    std::unique_ptr<QSvgRenderer>& r = renderers[elementCode];
     if (!r) {
         const std::string_view symbol = elementSymbol(elementCode);
-        r = new QSvgRenderer(QStringLiteral(":/elements/%1.svg")
-                                 .arg(QString::fromUtf8(symbol.data(), static_cast<int>(symbol.size()))));
+        r = std::make_unique<QSvgRenderer>(
+            QStringLiteral(":/elements/%1.svg").arg(QString::fromUtf8(symbol.data(), static_cast<int>(symbol.size()))));
     }
     return *r;
 }
