@@ -88,7 +88,7 @@ int runRender(const std::vector<std::string>& args) {
     options.frame = FrameOptions{compact, figure};
     const auto paint = [&](QPainter& p) {
         p.scale(scale, scale);
-        ui::paintView(p, view, analysis, options, Pose{frame, 1}, ui::screenLook(view));
+        ui::paintView(p, view, analysis, options, Pose{frame, 1}, screenLook(view));
     };
 
     const QSize base = ui::viewSize(view);
