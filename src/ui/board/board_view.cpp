@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "core/board/cell_names.hpp"
 #include "core/board/elements.hpp"
 #include "core/session/keyboard_editing.hpp"
 #include "ui/board/texts.hpp"
@@ -79,18 +80,11 @@ void BoardView::refresh() {
 
 void BoardView::nameCellsForScreenReaders() {
     const Board& b = workspace_.board();
-    const QString pattern = utf8(board_texts::kCellAccessibleName);
     for (int i = 0; i < kCellCount; ++i) {
-        const int code = b.record.code[i];
-        // The palette's names, in lower case inside the sentence.
-        const QString content =
-            isElement(code) ? utf8(board_texts::kA11yElementNames[code]).toLower() : utf8(board_texts::kEmptyCellName);
-        const CellPosition grid = kGridPositions[static_cast<std::size_t>(i)];
         CellWidget* c = cells_[static_cast<std::size_t>(i)];
-        const QString name = pattern.arg(grid.top / kCellSize + 1).arg(grid.left / kCellSize + 1).arg(content);
+        const QString name = QString::fromStdString(cellAccessibleName(b, i));
         if (c->accessibleName() != name) c->setAccessibleName(name);
-        const int order = b.record.slot[bondSlotOfCell(i)];
-        const QString bond = utf8(board_texts::kBondDescriptions[order >= 0 && order <= 3 ? order : 0]);
+        const QString bond = QString::fromStdString(cellBondDescription(b, i));
         if (c->accessibleDescription() != bond) c->setAccessibleDescription(bond);
     }
 }
