@@ -116,4 +116,24 @@ constexpr std::string_view kA11yCopyMenu = "Copier dans le presse-papiers";
 constexpr std::string_view kA11yEraseMenu = "Effacer";
 constexpr std::string_view kA11yBondMenu = "Ordre de la liaison";
 
+// The browser page's own controls and messages.
+constexpr std::string_view kLoading = "Chargement de Tavir…";
+constexpr std::string_view kNoScript = "Tavir a besoin de JavaScript : autorisez-le pour cette page.";
+constexpr std::string_view kNoWebAssembly =
+    "Ce navigateur ne peut pas faire fonctionner Tavir : utilisez une version récente de Chrome, Edge, Firefox ou Safari.";
+constexpr ButtonTexts kCopyLink{"copylink", "Copier le &lien", "Copier le lien qui ouvre cette construction",
+                                "Le lien ouvre la construction affichée : collez-le dans une fiche ou un message."};
+constexpr std::string_view kLinkCopied =
+    "Le lien est copié : collé dans une fiche ou un message, il ouvre cette construction.";
+// When the browser does not let the page write the clipboard: the link follows.
+constexpr std::string_view kLinkToCopy = "Copiez ce lien : ";
+constexpr std::string_view kStorageUnavailable =
+    "Ce navigateur ne garde pas les constructions : enregistrez la série avant de fermer la page.";
+constexpr std::string_view kSeriesNameLabel = "Nom du fichier :";
+constexpr std::string_view kDialogOk = "OK";
+constexpr std::string_view kDialogCancel = "Annuler";
+// Put into `info` after a download: followed by the file's name.
+constexpr std::string_view kDownloaded = "Le fichier est dans le dossier des téléchargements : ";
+constexpr std::string_view kLongPressHelp = "Appui long sur une case : ordre de la liaison.";
+
 }  // namespace tavir::board_texts

@@ -1,11 +1,9 @@
 #include "core/calculator/number_text.hpp"
 
-#include <cerrno>
-#include <charconv>
-#include <cstdio>
 #include <cmath>
 #include <cstdlib>
-#include <system_error>
+
+#include "core/calculator/float_chars.hpp"
 
 namespace tavir {
 
@@ -20,46 +18,8 @@ struct Decimal {
     int exponent = 0;    // value = d1.d2d3... * 10^exponent
 };
 
-// value in scientific notation with `digits` significant digits ("1.25e+03").
-std::string scientificDigits(double value, int digits) {
-    char buf[64];
-#if defined(__cpp_lib_to_chars)
-    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
-    return std::string(buf, static_cast<size_t>(r.ptr - buf));
-#else
-    // Standard libraries without floating-point to_chars (the browser's): printf rounds the
-    // same way; a locale's decimal comma is put back to a point.
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, value);
-    std::string text(buf);
-    for (char& c : text)
-        if (c == ',') c = '.';
-    return text;
-#endif
-}
-
-// The number `digits e power` (no point, so no locale), or nothing when it overflows; an
-// underflow gives 0.
-struct Parsed {
-    bool outOfRange = false;
-    double value = 0;
-};
-Parsed parseScientific(const std::string& normal) {
-    Parsed p;
-#if defined(__cpp_lib_to_chars)
-    const auto r = std::from_chars(normal.data(), normal.data() + normal.size(), p.value);
-    p.outOfRange = r.ec == std::errc::result_out_of_range;
-    if (r.ec != std::errc{} && !p.outOfRange) p.value = 0;
-#else
-    errno = 0;
-    p.value = std::strtod(normal.c_str(), nullptr);
-    // A subnormal result also sets ERANGE: only 0 and infinity are really out of range.
-    p.outOfRange = errno == ERANGE && (p.value == 0 || std::isinf(p.value));
-#endif
-    return p;
-}
-
 Decimal decompose(double value, int digits) {
-    const std::string text = scientificDigits(value, digits);
+    const std::string text = float_chars::scientific(value, digits - 1);
     Decimal d;
     size_t p = 0;
     if (p < text.size() && text[p] == '-') {
@@ -121,7 +81,7 @@ std::optional<double> readNumber(std::string_view text) {
     }
     const long long power = exponent - scale;
     const std::string normal = digits + "e" + std::to_string(power);
-    const Parsed parsed = parseScientific(normal);
+    const float_chars::Parsed parsed = float_chars::parse(normal);
     if (parsed.outOfRange) {
         const long long magnitude = power + static_cast<long long>(digits.size());
         if (magnitude > 0) return std::nullopt;

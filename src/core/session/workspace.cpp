@@ -320,12 +320,21 @@ void Workspace::pointerOver(PointerPlace place) {
     case PointerPlace::SpeedSlider: text = geometry_texts::kSpeedHover; break;
     case PointerPlace::DrawingFrame: break;
     }
-    // Only the window, its frame, the board between the cells and the palette finish a move.
-    if (place == PointerPlace::Background || place == PointerPlace::DrawingFrame || place == PointerPlace::Board || place == PointerPlace::Palette)
-        runPendingAnalysis();
+    dragOver(place);
     if (text.empty() || view_.info == text) return;
     view_.info = text;
     notify();
+}
+
+void Workspace::dragOver(PointerPlace place) {
+    // Only the window, its frame, the board between the cells and the palette finish a move.
+    switch (place) {
+    case PointerPlace::Background:
+    case PointerPlace::DrawingFrame:
+    case PointerPlace::Board:
+    case PointerPlace::Palette: runPendingAnalysis(); return;
+    default: return;
+    }
 }
 
 void Workspace::pointerOverButton(std::string_view name) {

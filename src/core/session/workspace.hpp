@@ -134,7 +134,11 @@ public:
     int focusFrameCell(bool boardHasFocus) const { return keyboardInUse_ && boardHasFocus ? focusedCell_ : -1; }
 
     // --- the information line `info`
+    // The pointer moved over a place: its hover text, and an unfinished move's analysis
+    // where the window, its frame, the board between its cells or the palette is.
     void pointerOver(PointerPlace place);
+    // The same places under a dragged atom: the analysis only, the line keeps its text.
+    void dragOver(PointerPlace place);
     // A button's hover text, by the button's name ("Command4"...).
     void pointerOverButton(std::string_view name);
     // A press on a result view: the pupil is told where constructions are drawn.

@@ -141,7 +141,7 @@ void BoardView::dragEnterEvent(QDragEnterEvent* event) {
 
 void BoardView::dragMoveEvent(QDragMoveEvent* event) {
     // Over the board but between cells: an unfinished move is analysed now.
-    workspace_.runPendingAnalysis();
+    workspace_.dragOver(PointerPlace::Board);
     event->ignore();
 }
 

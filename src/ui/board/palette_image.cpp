@@ -31,7 +31,7 @@ void PaletteImage::mouseMoveEvent(QMouseEvent*) { workspace_.pointerOver(Pointer
 
 void PaletteImage::dragEnterEvent(QDragEnterEvent* event) {
     // Passing over the palette finishes the analysis of a move still under way.
-    workspace_.runPendingAnalysis();
+    workspace_.dragOver(PointerPlace::Palette);
     event->ignore();
 }
 
