@@ -144,7 +144,7 @@ public:
     }
     std::string link() const { return linkFragment(ws_.board().record); }
 
-    // A series file's bytes (as a binary string): on the board, or the desktop's refusal.
+    // A series file's bytes (a Uint8Array): on the board, or the desktop's refusal.
     std::string openSeries(const std::string& bytes, const std::string& name) {
         const auto loaded = decodeSeries(bytes);
         if (!loaded) return failureJson(loaded.failure());
@@ -152,8 +152,12 @@ public:
         ws_.loadSeries(normalisedSeries(*loaded));
         return "{\"ok\":true}";
     }
-    // The bytes of the series file to save, as a binary string.
-    std::string seriesBytes() const { return encodeSeries(ws_.seriesEntries()).value_or(std::string()); }
+    // The bytes of the series file to save, as a new Uint8Array.
+    emscripten::val seriesBytes() const {
+        const std::string bytes = encodeSeries(ws_.seriesEntries()).value_or(std::string());
+        return emscripten::val::global("Uint8Array")
+            .new_(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())));
+    }
     std::string seriesFileName() const { return ws_.seriesFileName(); }
     // The name typed for a series to save: the file's name, or the desktop's refusal.
     std::string seriesSaveFileName(const std::string& typed) const {
@@ -174,6 +178,7 @@ using tavir::web::Session;
 namespace tv = tavir;
 
 // The calls that only forward to the workspace.
+unsigned revision(Session& s) { return s.ws_.revision(); }
 void dropPaletteElement(Session& s, int cell, int element) { s.ws_.dropPaletteElement(cell, element); }
 bool pickUp(Session& s, int cell) { return s.ws_.pickUp(cell); }
 int liftedElement(Session& s) { return s.ws_.liftedElement(); }
@@ -219,6 +224,7 @@ EMSCRIPTEN_BINDINGS(tavir) {
     class_<Session>("Session")
         .constructor<>()
         .function("state", &Session::state)
+        .function("revision", &revision)
         .function("view", &Session::view)
         .function("picture", &Session::picture)
         .function("bondMenu", &Session::bondMenu)

@@ -118,6 +118,7 @@ std::string pageTexts() {
         .add("cancel", b::kDialogCancel)
         .add("downloaded", b::kDownloaded)
         .add("longPressHelp", b::kLongPressHelp)
+        .add("pictureNotCopied", b::kPictureNotCopied)
         .raw("introduction", intro);
     return t.str();
 }

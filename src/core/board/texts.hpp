@@ -134,6 +134,8 @@ constexpr std::string_view kDialogOk = "OK";
 constexpr std::string_view kDialogCancel = "Annuler";
 // Put into `info` after a download: followed by the file's name.
 constexpr std::string_view kDownloaded = "Le fichier est dans le dossier des téléchargements : ";
+constexpr std::string_view kPictureNotCopied =
+    "Le navigateur n'a pas permis de copier l'image : utilisez « Enregistrer l'image… » du menu Copier.";
 constexpr std::string_view kLongPressHelp = "Appui long sur une case : ordre de la liaison.";
 
 }  // namespace tavir::board_texts

@@ -14,6 +14,7 @@ Workspace::Workspace() {
 }
 
 void Workspace::notify() {
+    ++revision_;
     deriveView();
     if (listener_) listener_();
 }

@@ -87,6 +87,9 @@ public:
     const ViewState& view() const { return view_; }
     Pose pose() const { return clock_.pose(); }
 
+    // Counts the changes the windows must show: a front end that polls redraws when it moves.
+    unsigned revision() const { return revision_; }
+
     // Called after every change that the windows must show.
     void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
@@ -237,6 +240,7 @@ private:
     bool textModified_ = false;
     std::string seriesFileName_;
     std::function<void()> listener_;
+    unsigned revision_ = 0;
 };
 
 }  // namespace tavir
