@@ -12,11 +12,16 @@ function schedule(refs) {
     if (!app.state.timerEnabled) return;
     interval = app.state.timerInterval;
     timer = setTimeout(() => {
-        app.session.tick();
-        app.state = JSON.parse(app.session.state(app.boardFocused));
-        drawAnimation(refs, app.state);
+        animationFrame(refs);
         schedule(refs);
     }, interval);
+}
+
+// One tick and the 3D view it draws.
+export function animationFrame(refs) {
+    app.session.tick();
+    app.state = JSON.parse(app.session.state(app.boardFocused));
+    drawAnimation(refs, app.state);
 }
 
 export function runAnimation(refs) {

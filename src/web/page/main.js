@@ -1,7 +1,7 @@
 // Start-up: the core is made ready, the window built and wired, the kept session and a
 // link's construction brought back; then the page says it is ready.
 import { act, app, refresh } from './app.js';
-import { runAnimation } from './animation.js';
+import { animationFrame, runAnimation } from './animation.js';
 import { wireBoard } from './board.js';
 import { wireControls } from './controls.js';
 import { el } from './dom.js';
@@ -54,6 +54,9 @@ async function start() {
         if (file) openSeriesFile(file);
     });
     refs.board.focus({ preventScroll: true });
+    // For the page's tests and benchmarks: the same calls a pupil's actions make.
+    window.tavirPage = { app, act, refresh, animationFrame: () => animationFrame(refs) };
+    window.tavirReadyAt = performance.now();
     window.tavirReady = true;
     document.documentElement.dataset.ready = 'true';
 }
