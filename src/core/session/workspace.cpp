@@ -283,7 +283,8 @@ void Workspace::endDrag(int cell, int paletteElement) {
 
 int Workspace::cellAt(int x, int y) const {
     const Board& b = analysis_.board;
-    for (int i = 0; i < kCellCount; ++i) {
+    // Where two cells overlap (cell 3 before the first analysis), the later one lies on top.
+    for (int i = kCellCount - 1; i >= 0; --i) {
         const CellPosition p = b.position[static_cast<std::size_t>(i)];
         if (x >= p.left && x < p.left + kCellSize && y >= p.top && y < p.top + kCellSize) return i;
     }
