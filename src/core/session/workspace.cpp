@@ -378,7 +378,7 @@ void Workspace::openConstruction(const Construction& c) {
 
 std::vector<Question> Workspace::closingQuestions() const {
     std::vector<Question> questions;
-    if (textModified_) questions.push_back({board_texts::kDiscardTitle, board_texts::kDiscardText});
+    if (const auto discard = exercises_.discardQuestion()) questions.push_back(*discard);
     questions.push_back({board_texts::kQuitTitle, board_texts::kQuitText});
     return questions;
 }
