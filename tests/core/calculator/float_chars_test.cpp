@@ -46,7 +46,9 @@ TEST_P(FloatCharsParse, BothWaysReadAlike) {
     const ParseCase& c = GetParam();
     for (const Parsed p : {parse(c.text), by_printf::parse(c.text)}) {
         EXPECT_EQ(p.outOfRange, c.outOfRange) << c.text;
-        if (!c.outOfRange) EXPECT_EQ(p.value, c.value) << c.text;
+        if (!c.outOfRange) {
+            EXPECT_EQ(p.value, c.value) << c.text;
+        }
     }
 }
 
