@@ -15,6 +15,7 @@ for arg in "$@"; do
 done
 
 TAVIR_WITH_WEB=1 scripts/deps.sh
+started=$SECONDS
 options=()
 if [ $sanitize = 1 ]; then
   export TAVIR_BUILD_DIR=${TAVIR_BUILD_DIR:-build-sanitize}
@@ -41,6 +42,8 @@ if [ $sanitize = 0 ]; then
   cmake --build "$TAVIR_BUILD_DIR" --target package
   tests/package/check_deb.sh "$TAVIR_BUILD_DIR"/tavir_*.deb
 fi
+# How long the native suite took, for .ci/run to foresee the instrumented one.
+echo $((SECONDS - started)) > "$TAVIR_BUILD_DIR/native-seconds"
 
 # The browser edition, built afresh and driven in Debian's Chromium; its companion checked
 # against the native one just built. Once is enough: the sanitizers do not reach WebAssembly.
