@@ -1,7 +1,8 @@
 // Drawings written as SVG by the core alone, and the print pages drawn on any canvas.
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <string>
+#include <vector>
 
 #include "core/canvas/recording_canvas.hpp"
 #include "core/canvas/svg_canvas.hpp"
@@ -22,15 +23,19 @@ int count(const std::string& text, const std::string& what) {
 // Every element that opens is closed, in order: enough of XML to be sure a viewer can read it.
 bool wellNested(const std::string& svg) {
     std::vector<std::string> open;
-    const std::regex tag(R"(<(/?)([a-zA-Z]+)[^>]*?(/?)>)");
-    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), tag); it != std::sregex_iterator(); ++it) {
-        const auto& m = *it;
-        if (m[3] == "/") continue;
-        if (m[1] == "/") {
-            if (open.empty() || open.back() != m[2]) return false;
-            open.pop_back();
+    for (std::size_t p = svg.find('<'); p != std::string::npos; p = svg.find('<', p + 1)) {
+        const std::size_t end = svg.find('>', p);
+        if (end == std::string::npos) return false;
+        const std::string tag = svg.substr(p + 1, end - p - 1);
+        if (tag.empty() || tag.back() == '/') continue;
+        const bool closing = tag[0] == '/';
+        const std::string name = tag.substr(closing ? 1 : 0, tag.find_first_of(" \n", closing ? 1 : 0) - (closing ? 1 : 0));
+        if (!closing) {
+            open.push_back(name);
+        } else if (open.empty() || open.back() != name) {
+            return false;
         } else {
-            open.push_back(m[2]);
+            open.pop_back();
         }
     }
     return open.empty();
