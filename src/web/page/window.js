@@ -20,6 +20,16 @@ function viewPicture(id, view, name) {
     return svg(width, height, { id, class: 'view', role: 'img', 'aria-label': name });
 }
 
+// One of the page's own pictures, with what a screen reader says of it.
+function namedPicture(id, name, description) {
+    const node = picture(id);
+    node.id = id;
+    node.setAttribute('role', 'img');
+    node.setAttribute('aria-label', name);
+    node.setAttribute('aria-description', description);
+    return node;
+}
+
 function button(texts, x, y, width, height) {
     const { fragment, key } = caption(texts.caption);
     const node = place(el('button', { id: texts.name, class: 'command', title: texts.tooltip, accesskey: key, type: 'button' },
@@ -101,11 +111,7 @@ export function buildWindow(t) {
     refs.info2 = place(el('div', { id: 'info2', class: 'info2', title: lines(t.boardKeyboardTooltip),
         text: `${t.info2}\n${t.info2Keyboard}` }), 240, 72, 145, 89);
     frame1.append(refs.info2);
-    refs.smile = place(picture('smile'), 360, 22, 24, 24);
-    refs.smile.id = 'smile';
-    refs.smile.setAttribute('role', 'img');
-    refs.smile.setAttribute('aria-label', t.smileName);
-    refs.smile.setAttribute('aria-description', t.smileDescription);
+    refs.smile = place(namedPicture('smile', t.smileName, t.smileDescription), 360, 22, 24, 24);
     frame1.append(refs.smile);
     root.append(frame1);
 
@@ -138,11 +144,8 @@ export function buildWindow(t) {
     const fdev = place(el('section', { id: 'fdev', class: 'fdev' }), 424, 56, 265, 201);
     refs.dot = viewPicture('fdev-view', 1, t.dotStructureName);
     fdev.append(refs.dot, titleStrip(t.label2, 265));
-    refs.phototavir = place(picture('phototavir'), 0, 0, 265, 201);
-    refs.phototavir.id = 'phototavir';
-    refs.phototavir.setAttribute('role', 'img');
-    refs.phototavir.setAttribute('aria-label', t.informationPictureName);
-    refs.phototavir.setAttribute('aria-description', t.informationPictureDescription);
+    refs.phototavir = place(namedPicture('phototavir', t.informationPictureName, t.informationPictureDescription),
+        0, 0, 265, 201);
     fdev.append(refs.phototavir);
     refs.checks = t.checks.map((label, i) => {
         const c = checkBox(`Check${i + 1}`, label, 6, 150 + 16 * i, 250, 16);
