@@ -12,7 +12,7 @@ Analysis analyse(Board board, const AnalysisOptions& options) {
     const Construction& c = a.board.record;
     a.accepted = isAccepted(c, options.formalCharges);
     a.centreOccupied = a.board.occupied(0) || a.board.occupied(1);
-    if (a.accepted) a.formula = formulaText(c) + netChargeSuffix(netCharge(c));
+    if (a.accepted) a.formula = formulaWithCharge(c);
     if (a.shown()) a.geometry = decideGeometry(c);
     return a;
 }
@@ -25,7 +25,7 @@ Analysis analyse(const Construction& c, int dragFlag, const AnalysisOptions& opt
 }
 
 bool needsFormalCharges(const Construction& c) {
-    return analyse(c, 0, {false}).board.record.code != analyse(c, 0, {true}).board.record.code;
+    return !(analyse(c, 0, {false}).board.record == analyse(c, 0, {true}).board.record);
 }
 
 }  // namespace tavir

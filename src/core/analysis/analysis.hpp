@@ -33,8 +33,9 @@ struct Analysis {
     bool shown() const { return accepted && centreOccupied; }
 };
 
-// A construction the neutral rules would cut down (a fourth neighbour on nitrogen, a third on
-// oxygen) and the rules of ions keep: it was built with the formal charges shown.
+// A construction the neutral rules would cut down (a fourth neighbour or bond on nitrogen, a
+// third on oxygen, a vacancy) and the rules of ions keep: it was built with the formal charges
+// shown.
 bool needsFormalCharges(const Construction& c);
 
 // The board as dropped, picked up or chosen; its drag flag decides whether the position test runs.
