@@ -22,7 +22,7 @@ void BM_boardRedraw(benchmark::State& state) {
     c.code = {1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
     ws.build(c);
     QImage image(tavir::ui::viewSize(tavir::View::Board), QImage::Format_ARGB32_Premultiplied);
-    const tavir::ui::ViewLook white{Qt::white, {}};
+    const tavir::ViewLook white = tavir::whiteLook(false);
     for (auto _ : state) {
         QPainter p(&image);
         tavir::ui::paintView(p, tavir::View::Board, ws.analysis(), {}, ws.pose(), white);
@@ -51,7 +51,7 @@ void BM_animationFrame(benchmark::State& state, const char* construction, const 
         state.SkipWithError("construction does not reach its routine");
         return;
     }
-    const tavir::ui::ViewLook look = tavir::ui::screenLook(tavir::View::Animation);
+    const tavir::ViewLook look = tavir::screenLook(tavir::View::Animation);
     QImage image(tavir::ui::viewSize(tavir::View::Animation), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         ws.Timer1_Timer();

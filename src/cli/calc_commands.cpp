@@ -9,7 +9,7 @@
 #include "core/calculator/calculator_keys.hpp"
 #include "core/calculator/number_text.hpp"
 #include "cli/commands.hpp"
-#include "cli/json.hpp"
+#include "core/text/json.hpp"
 
 namespace tavir::cli {
 

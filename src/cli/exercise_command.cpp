@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "cli/commands.hpp"
-#include "cli/json.hpp"
+#include "core/text/json.hpp"
 #include "core/exercises/exercise_file.hpp"
 
 namespace tavir::cli {

@@ -31,9 +31,7 @@ int main(int argc, char** argv) {
     if (command == "series") return tavir::cli::runSeries(args);
     if (command == "rtf") return tavir::cli::runRtf(args);
     if (command == "exercise") return tavir::cli::runExercise(args);
-#ifdef TAVIR_CLI_RENDER
     if (command == "render") return tavir::cli::runRender(args);
-#endif
     usage();
     return tavir::cli::kBadCommandLine;
 }

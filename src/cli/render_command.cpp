@@ -1,16 +1,15 @@
-// `render`: one view of an analysed construction into a PNG or SVG file, through the same
-// drawing code as the windows.
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QSvgGenerator>
+// `render`: one view of an analysed construction into an SVG file through the core's own
+// drawing, or a PNG file through the desktop's painter where the windows are built.
+#include <cctype>
+#include <cmath>
 #include <iostream>
 
 #include "cli/commands.hpp"
-#include "cli/json.hpp"
+#include "cli/png_render.hpp"
 #include "core/analysis/analysis.hpp"
-#include "ui/common/view_painter.hpp"
+#include "core/canvas/svg_canvas.hpp"
+#include "core/files/file_io.hpp"
+#include "core/text/json.hpp"
 
 namespace tavir::cli {
 
@@ -65,19 +64,18 @@ int runRender(const std::vector<std::string>& args) {
         std::cerr << "construction refusée: " << positional[1] << "\n";
         return kRefused;
     }
-    const QString out = QString::fromStdString(positional[2]);
-    const bool svg = out.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-    if (!svg && !out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+    const std::string& out = positional[2];
+    const auto endsWith = [&out](std::string_view ext) {
+        if (out.size() < ext.size()) return false;
+        for (std::size_t i = 0; i < ext.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(out[out.size() - ext.size() + i])) != ext[i]) return false;
+        return true;
+    };
+    const bool svg = endsWith(".svg");
+    if (!svg && !endsWith(".png")) {
         std::cerr << "le fichier de sortie doit finir par .png ou .svg\n";
         return kBadCommandLine;
     }
-
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                   : qgetenv("QT_QPA_PLATFORM"));
-    int argc = 1;
-    char name[] = "tavir-cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
 
     // --charges: the ions accepted and the formal-charge marks drawn, as with the box ticked.
     const Analysis analysis = analyse(*construction, 0, AnalysisOptions{charges});
@@ -86,39 +84,27 @@ int runRender(const std::vector<std::string>& args) {
     options.dot.blueBars = blue;
     options.dot.formalCharges = charges;
     options.frame = FrameOptions{compact, figure};
-    const auto paint = [&](QPainter& p) {
-        p.scale(scale, scale);
-        ui::paintView(p, view, analysis, options, Pose{frame, 1}, ui::screenLook(view));
-    };
-
-    const QSize base = ui::viewSize(view);
-    const QSize size(qRound(base.width() * scale), qRound(base.height() * scale));
+    const Pose pose{frame, 1};
+    const ViewGeometry g = viewGeometry(view);
+    const int width = static_cast<int>(std::lround(g.width * scale));
+    const int height = static_cast<int>(std::lround(g.height * scale));
     bool written = false;
     if (svg) {
-        QSvgGenerator generator;
-        generator.setFileName(out);
-        generator.setSize(size);
-        generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setTitle(QStringLiteral("Tavir"));
-        QPainter p;
-        if (p.begin(&generator)) {
-            paint(p);
-            written = p.end() && QFileInfo::exists(out);
-        }
+        SvgCanvas canvas(g.width, g.height, scale);
+        drawViewPicture(view, analysis, options, pose, screenLook(view), canvas);
+        written = writeFileAtomically(out, canvas.document()).ok();
+    } else if (kPngRendering) {
+        written = renderPng(view, analysis, options, pose, scale, width, height, out);
     } else {
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
-        QPainter p(&image);
-        paint(p);
-        p.end();
-        written = image.save(out, "PNG");
+        std::cerr << "cette édition écrit les images en SVG seulement : choisissez un fichier .svg\n";
+        return kBadCommandLine;
     }
     if (!written) {
-        std::cerr << "écriture impossible: " << positional[2] << "\n";
+        std::cerr << "écriture impossible: " << out << "\n";
         return kRefused;
     }
-    std::cout << "{\"view\":" << jsonString(viewName) << ",\"width\":" << size.width()
-              << ",\"height\":" << size.height() << "}\n";
+    std::cout << "{\"view\":" << jsonString(viewName) << ",\"width\":" << width << ",\"height\":" << height
+              << "}\n";
     return kOk;
 }
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/commands.hpp"
-#include "cli/json.hpp"
+#include "core/text/json.hpp"
 #include "core/richtext/rtf_file.hpp"
 
 namespace tavir::cli {

@@ -4,7 +4,7 @@
 
 #include "core/board/construction.hpp"
 #include "cli/commands.hpp"
-#include "cli/json.hpp"
+#include "core/text/json.hpp"
 #include "core/series/series_file.hpp"
 
 namespace tavir::cli {

@@ -37,6 +37,35 @@ void RecordingCanvas::box(int x1, int y1, int x2, int y2, Rgb colour, bool fille
     c.filled = filled;
 }
 
+void RecordingCanvas::dottedBox(int x1, int y1, int x2, int y2, Rgb colour) {
+    add(DrawCall::Kind::DottedBox, x1, y1, x2, y2).colour = colour;
+}
+
+void RecordingCanvas::verticalGradient(int x, int y, int width, int height, std::span<const GradientStop> stops) {
+    DrawCall& c = add(DrawCall::Kind::Gradient, x, y, x + width, y + height);
+    c.filled = true;
+    if (!stops.empty()) c.colour = stops.front().colour;
+}
+
+void RecordingCanvas::save() { add(DrawCall::Kind::Save, 0, 0, 0, 0); }
+void RecordingCanvas::restore() { add(DrawCall::Kind::Restore, 0, 0, 0, 0); }
+
+void RecordingCanvas::translate(double dx, double dy) {
+    DrawCall& c = add(DrawCall::Kind::Translate, 0, 0, 0, 0);
+    c.dx = dx;
+    c.dy = dy;
+}
+
+void RecordingCanvas::scale(double sx, double sy) {
+    DrawCall& c = add(DrawCall::Kind::Scale, 0, 0, 0, 0);
+    c.dx = sx;
+    c.dy = sy;
+}
+
+void RecordingCanvas::clipRect(int x, int y, int width, int height) {
+    add(DrawCall::Kind::Clip, x, y, x + width, y + height);
+}
+
 void RecordingCanvas::circle(int x, int y, int radius, Rgb outline, std::optional<Rgb> fill) {
     DrawCall& c = add(DrawCall::Kind::Circle, x, y, radius, 0);
     c.colour = outline;

@@ -5,6 +5,31 @@
 
 namespace tavir {
 
+ViewLook screenLook(View view) {
+    switch (view) {
+    case View::Board: return {paletteColour(palette::kWhite), Backdrop::CellGrid};
+    case View::Formula: return {{224, 224, 224}, Backdrop::None};
+    case View::DotStructure: return {paletteColour(palette::kWhite), Backdrop::None};
+    case View::Animation: return {{232, 213, 191}, Backdrop::Gradient};
+    }
+    return {};
+}
+
+ViewLook whiteLook(bool withBackdrop) {
+    return {paletteColour(palette::kWhite), withBackdrop ? Backdrop::Gradient : Backdrop::None};
+}
+
+void drawViewPicture(View view, const Analysis& analysis, const ViewOptions& options, Pose pose, const ViewLook& look,
+                     Canvas& canvas) {
+    const ViewGeometry g = viewGeometry(view);
+    canvas.save();
+    canvas.setAntialiasing(view == View::Animation);
+    canvas.translate(-g.originX, -g.originY);
+    canvas.setBackground({g.originX, g.originY, g.width, g.height, look.back, look.backdrop});
+    drawView(view, analysis, options, pose, canvas);
+    canvas.restore();
+}
+
 void drawView(View view, const Analysis& analysis, const ViewOptions& options, Pose pose, Canvas& canvas) {
     const Board& board = analysis.board;
     switch (view) {

@@ -47,9 +47,25 @@ struct ViewOptions {
     int focusedCell = -1;  // the board's keyboard frame; -1 for none
 };
 
+// What a view is painted over: its back colour and its backdrop.
+struct ViewLook {
+    Rgb back{255, 255, 255};
+    Backdrop backdrop = Backdrop::None;
+    bool operator==(const ViewLook&) const = default;
+};
+// Each view as it looks on screen.
+ViewLook screenLook(View view);
+// The 3D view copied, saved or printed: on white, with or without its bands.
+ViewLook whiteLook(bool withBackdrop);
+
 // Draws one view in its own coordinates (see ViewGeometry): the board with its bonds and
 // atoms; the formula of an accepted construction; the dot structure and the 3D frame of a
 // shown one. A picture with nothing to show is cleared.
 void drawView(View view, const Analysis& analysis, const ViewOptions& options, Pose pose, Canvas& canvas);
+
+// The same view as a picture: its top-left pixel at the canvas's origin, one unit per screen
+// pixel, over `look`. The canvas's transform is left as it was.
+void drawViewPicture(View view, const Analysis& analysis, const ViewOptions& options, Pose pose, const ViewLook& look,
+                     Canvas& canvas);
 
 }  // namespace tavir

@@ -1,6 +1,5 @@
 #pragma once
 // The core's views on any painter: a widget, an offscreen image, a printer or an SVG file.
-#include <QColor>
 #include <QSize>
 
 #include "core/views/views.hpp"
@@ -13,16 +12,6 @@ class Workspace;
 
 namespace tavir::ui {
 
-// What the board and the 3D view show behind their drawing.
-enum class Backdrop { None, CellGrid, Gradient };
-
-// What a view is painted over: its back colour and its backdrop.
-struct ViewLook {
-    QColor back;
-    Backdrop backdrop = Backdrop::None;
-};
-// Each view as it looks on screen.
-ViewLook screenLook(View view);
 QSize viewSize(View view);
 
 // Draws one view with its top-left pixel at the painter's origin, one unit per screen pixel.

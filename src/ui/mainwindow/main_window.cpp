@@ -454,8 +454,8 @@ void MainWindow::buildMenus() {
                 [this] { copyPicture(View::DotStructure, screenLook(View::DotStructure)); });
     // The 3D copies are made on white, with or without the background picture.
     addMenuItem(menucopie_, board_texts::kAni3d,
-                [this] { copyPicture(View::Animation, {Qt::white, Backdrop::Gradient}); });
-    addMenuItem(menucopie_, board_texts::kAni3dsf, [this] { copyPicture(View::Animation, {Qt::white, {}}); });
+                [this] { copyPicture(View::Animation, whiteLook(true)); });
+    addMenuItem(menucopie_, board_texts::kAni3dsf, [this] { copyPicture(View::Animation, whiteLook(false)); });
     menucopie_->addSeparator();
     addMenuItem(menucopie_, board_texts::kSaveImage, [this] {
         const QString saved = savePictureFromDialog(*this, workspace_);

@@ -29,7 +29,6 @@ class ExerciseArea;
 class ViewWidget;
 struct HelpBook;
 struct PrinterChoice;
-struct ViewLook;
 
 namespace board_texts {
 struct ButtonTexts;

@@ -51,8 +51,8 @@ const PictureChoice& pictureChoice(int index) {
     // The 3D pictures are made on white, with or without the bands, as the copies are.
     static const std::array<PictureChoice, 4> choices{{{View::Board, screenLook(View::Board)},
                                                        {View::DotStructure, screenLook(View::DotStructure)},
-                                                       {View::Animation, {Qt::white, Backdrop::Gradient}},
-                                                       {View::Animation, {Qt::white, Backdrop::None}}}};
+                                                       {View::Animation, whiteLook(true)},
+                                                       {View::Animation, whiteLook(false)}}};
     return choices.at(static_cast<std::size_t>(std::clamp(index, 0, 3)));
 }
 

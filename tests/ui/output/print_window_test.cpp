@@ -550,7 +550,7 @@ private slots:
         ws->build(*Construction::parse(kWater));
         QVERIFY(ws->view().smile);
         const auto kind = static_cast<View>(picture);
-        const QImage screen = viewPicture(*ws, kind, kind == View::Animation ? ViewLook{Qt::white, {}} : screenLook(kind));
+        const QImage screen = viewPicture(*ws, kind, kind == View::Animation ? whiteLook(false) : screenLook(kind));
         const QRect screenInk = inkBox(screen);
         QVERIFY(!screenInk.isEmpty());
 

@@ -1,8 +1,8 @@
-#include "cli/json.hpp"
+#include "core/text/json.hpp"
 
 #include <cstdio>
 
-namespace tavir::cli {
+namespace tavir {
 
 std::string jsonString(std::string_view utf8) {
     std::string out = "\"";
@@ -27,4 +27,4 @@ std::string jsonString(std::string_view utf8) {
     return out;
 }
 
-}  // namespace tavir::cli
+}  // namespace tavir
