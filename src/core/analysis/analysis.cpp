@@ -2,6 +2,7 @@
 
 #include "core/board/acceptance.hpp"
 #include "core/dotstructure/formula.hpp"
+#include "core/geometry3d/polarity.hpp"
 
 namespace tavir {
 
@@ -13,7 +14,10 @@ Analysis analyse(Board board, const AnalysisOptions& options) {
     a.accepted = isAccepted(c, options.formalCharges);
     a.centreOccupied = a.board.occupied(0) || a.board.occupied(1);
     if (a.accepted) a.formula = formulaWithCharge(c);
-    if (a.shown()) a.geometry = decideGeometry(c);
+    if (a.shown()) {
+        a.geometry = decideGeometry(c);
+        a.polar = isPolarMolecule(c, a.geometry);
+    }
     return a;
 }
 
@@ -22,6 +26,12 @@ Analysis analyse(const Construction& c, int dragFlag, const AnalysisOptions& opt
     board.show(c);
     board.dragFlag = static_cast<int16_t>(dragFlag);
     return analyse(std::move(board), options);
+}
+
+std::optional<std::string> geometryText(const Analysis& analysis, bool polarity) {
+    const auto& text = analysis.geometry.text;
+    if (!text || !polarity) return text;
+    return withPolarity(*text, analysis.polar);
 }
 
 bool needsFormalCharges(const Construction& c) {
