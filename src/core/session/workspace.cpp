@@ -1,5 +1,6 @@
 #include "core/session/workspace.hpp"
 
+#include "core/board/acceptance.hpp"
 #include "core/board/elements.hpp"
 #include "core/geometry3d/texts.hpp"
 
@@ -20,6 +21,7 @@ void Workspace::deriveView() {
     view_.check2Visible = shown;
     // Shown while not accepted too: ticking it is how an ion becomes accepted.
     view_.check3Visible = analysis_.centreOccupied;
+    view_.check4Visible = shown;
     view_.brute = analysis_.accepted;
     view_.timerEnabled = animationRunning_;
     view_.timerInterval = timerInterval_;
@@ -78,6 +80,14 @@ void Workspace::Check3_Click(bool ticked) {
     adopt(std::move(after), moved);
 }
 
+void Workspace::setPolarity(bool ticked) {
+    view_.options.dot.polarity = ticked;
+    // The text follows at once, even with the animation stopped.
+    if (analysis_.shown())
+        if (const auto text = geometryText(analysis_, ticked)) view_.c3dText = *text;
+    notify();
+}
+
 void Workspace::showFromTable(const Construction& c) {
     if (!view_.options.dot.formalCharges && needsFormalCharges(c)) view_.options.dot.formalCharges = true;
     Board board = analysis_.board;
@@ -93,7 +103,7 @@ void Workspace::Timer1_Timer() {
     clock_.advance();
     const GeometryDecision& decision = analysis_.geometry;
     view_.lastTick = decision.routine;
-    if (decision.text) view_.c3dText = *decision.text;
+    if (const auto text = geometryText(analysis_, view_.options.dot.polarity)) view_.c3dText = *text;
     if (decision.figureBox == FigureBoxChange::shown) {
         view_.tetra1Visible = true;
         view_.tetra1Caption = geometry_texts::kFigureCaption;
@@ -156,6 +166,8 @@ void Workspace::dropPaletteElement(int cell, int elementCode) {
     if (cell < 0 || cell >= kCellCount || !isElement(elementCode)) return;
     Board board = analysis_.board;
     board.picture[cell] = static_cast<int16_t>(elementCode);
+    // A new atom comes with its pair.
+    if (cell < 2) board.record.vacancy[static_cast<std::size_t>(cell)] = false;
     majliaison(std::move(board));
 }
 
@@ -175,6 +187,7 @@ void Workspace::dropLifted(int cell) {
     Board board = analysis_.board;
     board.picture[cell] = lifted_;
     lifted_ = 0;
+    if (cell < 2) board.record.vacancy[static_cast<std::size_t>(cell)] = false;
     majliaison(std::move(board));
 }
 
@@ -188,7 +201,7 @@ void Workspace::runPendingAnalysis() {
 }
 
 std::optional<BondMenuChoice> Workspace::openBondMenu(int cell, int x, int y) {
-    auto menu = bondMenuAt(analysis_.board.record, cell, x, y);
+    auto menu = bondMenuAt(analysis_.board.record, cell, x, y, view_.options.dot.formalCharges);
     if (menu) selectedSlot_ = static_cast<int16_t>(menu->slot);
     return menu;
 }
@@ -203,6 +216,19 @@ void Workspace::chooseBondOrder(int order) {
 void Workspace::chooseBondOrderOf(int slot, int order) {
     selectedSlot_ = static_cast<int16_t>(slot);
     chooseBondOrder(order);
+}
+
+std::optional<AtomMenuChoice> Workspace::openAtomMenu(int cell, int x, int y) const {
+    return atomMenuAt(analysis_.board.record, cell, x, y, view_.options.dot.formalCharges);
+}
+
+bool Workspace::setVacancy(int cell, bool vacancy) {
+    if (!view_.options.dot.formalCharges || !canHoldVacancy(analysis_.board.record, cell)) return false;
+    Board board = analysis_.board;
+    board.record.vacancy[static_cast<std::size_t>(cell)] = vacancy;
+    board.dragFlag = 0;
+    majliaison(std::move(board));
+    return true;
 }
 
 }  // namespace tavir

@@ -34,6 +34,8 @@ struct ViewState {
     bool check1Visible = false;
     bool check2Visible = false;
     bool check3Visible = false;
+    // "Afficher la polarité", shown with the colour boxes.
+    bool check4Visible = false;
     bool brute = true;
     bool timerEnabled = true;
     int timerInterval = 55;  // ms, the speed slider's value plus 5
@@ -88,12 +90,20 @@ public:
     void chooseBondOrder(int order);
     // The keyboard's way to the same choice: the slot is given, not picked by a right click.
     void chooseBondOrderOf(int slot, int order);
+    // Right button released at pixel (x, y) of a cell: the pair-or-vacancy items to add to the
+    // menu, on a carbon that may hold a vacancy while the formal charges are shown.
+    std::optional<AtomMenuChoice> openAtomMenu(int cell, int x, int y) const;
+    // "Lacune électronique" (true) or "Doublet non liant" (false) on a centre's carbon; false
+    // (nothing done) where no vacancy may stand.
+    bool setVacancy(int cell, bool vacancy);
 
     // --- options of the dot-structure box: each click redraws it
     void Check1_Click(bool ticked);
     void Check2_Click(bool ticked);
     // The formal charges also decide what is accepted: the board is analysed again.
     void Check3_Click(bool ticked);
+    // "Afficher la polarité": the δ marks and the sentence on the molecule's polarity.
+    void setPolarity(bool ticked);
 
     // --- the series and its history
     // The construction selector `Option3(i)`: shows construction i + 1; not undoable.
