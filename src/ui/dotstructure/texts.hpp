@@ -16,6 +16,7 @@ inline constexpr std::string_view kLabel2Caption = " Représentation de Tavir";
 inline constexpr std::string_view kCheck1Caption = "Colorer doublets liants en rouge";
 inline constexpr std::string_view kCheck2Caption = "Colorer doublets non-liants en bleu";
 inline constexpr std::string_view kCheck3Caption = "Afficher les charges formelles";
+inline constexpr std::string_view kCheck4Caption = "Afficher la polarité";
 
 // Names and descriptions a screen reader announces for the formula box, the dot-structure
 // box and the two pictures that tell whether the construction is accepted.

@@ -108,7 +108,7 @@ private:
     QLabel* smile_ = nullptr;
     QLabel* phototavir_ = nullptr;
     QLabel* c3d_ = nullptr;
-    QCheckBox* check_[3] = {};
+    QCheckBox* check_[4] = {};
     QCheckBox* tetra1_ = nullptr;
     QCheckBox* compact_ = nullptr;
     QSlider* slider1_ = nullptr;
