@@ -44,9 +44,9 @@ void BM_animationFrame(benchmark::State& state, const char* construction, const 
     static QGuiApplication* app = QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
     (void)app;
     tavir::Workspace ws;
-    ws.tetra1_Click(true);
+    ws.setFigure(true);
     ws.build(*tavir::Construction::parse(construction));
-    ws.Timer1_Timer();
+    ws.tick();
     if (!ws.view().lastTick || tavir::geometryName(*ws.view().lastTick) != routine) {
         state.SkipWithError("construction does not reach its routine");
         return;
@@ -54,7 +54,7 @@ void BM_animationFrame(benchmark::State& state, const char* construction, const 
     const tavir::ViewLook look = tavir::screenLook(tavir::View::Animation);
     QImage image(tavir::ui::viewSize(tavir::View::Animation), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        ws.Timer1_Timer();
+        ws.tick();
         QPainter p(&image);
         tavir::ui::paintShownView(p, ws, tavir::View::Animation, look);
         p.end();

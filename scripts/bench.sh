@@ -36,6 +36,11 @@ series=$TAVIR_BUILD_DIR/share/tavir/exercices/02-methane/correction.C01
 run animation xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
   "$bin/tavir_animation_cpu_bench" "$series" 10
 
+# The browser edition in headless Chromium.
+scripts/build-web.sh >/dev/null
+(cd tests/web && npm ci --no-audit --no-fund >/dev/null)
+run web node bench/web_page_bench.mjs
+
 python3 - "$out" <<'PY'
 import json, re, sys
 from pathlib import Path
@@ -105,8 +110,17 @@ for name, what, goal in (("rtftext.txt", "1 MB statement opened in the exercise 
     m = line(name, r": ([0-9]+) ms, .*shown: yes")
     rows.append((what, float(m.group(1)) * 1e-3 if m else None, goal))
 
+for pattern, what, goal in ((r"page ready: median ([0-9.]+) ms", "page: navigation to a usable board (median)", 300e-3),
+                            (r"edit to all views: median ([0-9.]+) ms", "page: one edit, every view redrawn (median)", 16e-3),
+                            (r"3D frame: median ([0-9.]+) ms", "page: one 3D frame (median)", 2e-3)):
+    m = line("web.txt", pattern)
+    rows.append((what, float(m.group(1)) * 1e-3 if m else None, goal))
+
 table = [(f, fmt_time(v) if v is not None else "-", fmt_goal(g), v is not None and v <= g)
          for f, v, g in rows]
+m = line("web.txt", r"memory: JS heap ([0-9.]+) MiB, WebAssembly memory ([0-9.]+) MiB")
+if m:
+    table.append(("page: memory (JS heap + WebAssembly)", f"{m.group(1)} + {m.group(2)} MiB", "reported", True))
 m = line("animation.txt", r"([0-9.]+) % of one core")
 cpu = float(m.group(1)) if m else None
 table.append(("whole program animating at 55 ms, 10 s (CPU)",

@@ -14,6 +14,13 @@ packages=(
   dpkg-dev file
 )
 if [ "${TAVIR_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
+# The browser edition: Debian's emscripten (and the acorn its optimiser needs), the font tools
+# that cut the page's fonts, and Chromium for its tests.
+if [ "${TAVIR_WITH_WEB:-0}" = 1 ]; then
+  packages+=(emscripten node-acorn python3-fonttools python3-brotli chromium)
+  command -v node >/dev/null || packages+=(nodejs)
+  command -v npm >/dev/null || packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

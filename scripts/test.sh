@@ -14,7 +14,7 @@ for arg in "$@"; do
   esac
 done
 
-scripts/deps.sh
+TAVIR_WITH_WEB=1 scripts/deps.sh
 options=()
 if [ $sanitize = 1 ]; then
   export TAVIR_BUILD_DIR=${TAVIR_BUILD_DIR:-build-sanitize}
@@ -40,4 +40,13 @@ ctest --test-dir "$TAVIR_BUILD_DIR" --output-on-failure -j"$(nproc)" --timeout $
 if [ $sanitize = 0 ]; then
   cmake --build "$TAVIR_BUILD_DIR" --target package
   tests/package/check_deb.sh "$TAVIR_BUILD_DIR"/tavir_*.deb
+fi
+
+# The browser edition, built afresh and driven in Debian's Chromium; its companion checked
+# against the native one just built. Once is enough: the sanitizers do not reach WebAssembly.
+if [ $sanitize = 0 ]; then
+  rm -rf build-web
+  TAVIR_WERROR=ON scripts/build-web.sh
+  (cd tests/web && npm ci --no-audit --no-fund)
+  TAVIR_CLI=$PWD/$TAVIR_BUILD_DIR/src/cli/tavir-cli node --test tests/web/page.test.mjs tests/web/cli.test.mjs
 fi

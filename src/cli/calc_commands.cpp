@@ -1,5 +1,4 @@
 // eval and keys: the calculator's "EXE" and its keys, without the window.
-#include <charconv>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -7,6 +6,7 @@
 #include <vector>
 
 #include "core/calculator/calculator_keys.hpp"
+#include "core/calculator/float_chars.hpp"
 #include "core/calculator/number_text.hpp"
 #include "cli/commands.hpp"
 #include "core/text/json.hpp"
@@ -16,11 +16,7 @@ namespace tavir::cli {
 namespace {
 
 // Shortest text that reads back to the same double, in JSON's own number syntax.
-std::string jsonNumber(double value) {
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, r.ptr);
-}
+std::string jsonNumber(double value) { return float_chars::shortest(value); }
 
 }  // namespace
 

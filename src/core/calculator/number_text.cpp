@@ -1,9 +1,9 @@
 #include "core/calculator/number_text.hpp"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <system_error>
+
+#include "core/calculator/float_chars.hpp"
 
 namespace tavir {
 
@@ -19,9 +19,7 @@ struct Decimal {
 };
 
 Decimal decompose(double value, int digits) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
-    const std::string_view text(buf, static_cast<size_t>(r.ptr - buf));
+    const std::string text = float_chars::scientific(value, digits - 1);
     Decimal d;
     size_t p = 0;
     if (p < text.size() && text[p] == '-') {
@@ -83,15 +81,13 @@ std::optional<double> readNumber(std::string_view text) {
     }
     const long long power = exponent - scale;
     const std::string normal = digits + "e" + std::to_string(power);
-    double value = 0;
-    const auto r = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (r.ec == std::errc::result_out_of_range) {
+    const float_chars::Parsed parsed = float_chars::parse(normal);
+    if (parsed.outOfRange) {
         const long long magnitude = power + static_cast<long long>(digits.size());
         if (magnitude > 0) return std::nullopt;
         return 0.0;
     }
-    if (r.ec != std::errc{}) return 0.0;
-    return negative ? -value : value;
+    return negative ? -parsed.value : parsed.value;
 }
 
 std::string numberText(double value) {

@@ -1,14 +1,21 @@
 #include "core/session/workspace.hpp"
 
+#include <algorithm>
+
 #include "core/board/acceptance.hpp"
 #include "core/board/elements.hpp"
+#include "core/board/texts.hpp"
 #include "core/geometry3d/texts.hpp"
 
 namespace tavir {
 
-Workspace::Workspace() { deriveView(); }
+Workspace::Workspace() {
+    view_.info = board_texts::kHoverBackground;
+    deriveView();
+}
 
 void Workspace::notify() {
+    ++revision_;
     deriveView();
     if (listener_) listener_();
 }
@@ -58,17 +65,17 @@ void Workspace::build(const Construction& c, int dragFlag) {
     majliaison(std::move(board));
 }
 
-void Workspace::Check1_Click(bool ticked) {
+void Workspace::setRedBonds(bool ticked) {
     view_.options.dot.redBonds = ticked;
     notify();
 }
 
-void Workspace::Check2_Click(bool ticked) {
+void Workspace::setBlueBars(bool ticked) {
     view_.options.dot.blueBars = ticked;
     notify();
 }
 
-void Workspace::Check3_Click(bool ticked) {
+void Workspace::setFormalCharges(bool ticked) {
     if (view_.options.dot.formalCharges == ticked) return;
     view_.options.dot.formalCharges = ticked;
     Board board = analysis_.board;
@@ -95,7 +102,7 @@ void Workspace::showFromTable(const Construction& c) {
     majliaison(std::move(board));
 }
 
-void Workspace::Timer1_Timer() {
+void Workspace::tick() {
     if (!analysis_.shown()) {
         view_.lastTick.reset();
         return;
@@ -116,13 +123,14 @@ void Workspace::Timer1_Timer() {
 
 void Workspace::redrawCurrentFrame() {
     clock_.stepBackForRedraw();
-    Timer1_Timer();
+    tick();
     notify();
 }
 
-void Workspace::Command16_Click(int index) {
+void Workspace::controlAnimation(AnimationControl control) {
     // With the construction rejected, no control moves the pose.
     const bool shown = analysis_.shown();
+    const int index = static_cast<int>(control);
     switch (index) {
     case 0:
     case 1:
@@ -143,22 +151,22 @@ void Workspace::Command16_Click(int index) {
     default:
         return;
     }
-    Timer1_Timer();
+    tick();
     notify();
 }
 
-void Workspace::compact_Click(bool ticked) {
+void Workspace::setCompact(bool ticked) {
     view_.options.frame.compact = ticked;
     if (!animationRunning_) redrawCurrentFrame();
 }
 
-void Workspace::tetra1_Click(bool ticked) {
+void Workspace::setFigure(bool ticked) {
     view_.options.frame.figure = ticked;
     if (!animationRunning_) redrawCurrentFrame();
 }
 
-void Workspace::Slider1_Change(int value) {
-    timerInterval_ = value + 5;
+void Workspace::setSpeed(int value) {
+    timerInterval_ = std::clamp(value, 0, 200) + 5;
     notify();
 }
 
@@ -235,29 +243,29 @@ bool Workspace::setVacancy(int cell, bool vacancy) {
 
 namespace tavir {
 
-void Workspace::Option3_Click(int index) {
-    if (index < 0 || index > 9) return;
-    showFromTable(table_.select(index + 1));
+void Workspace::selectEntry(int n) {
+    if (n < 1 || n > 10) return;
+    showFromTable(table_.select(n));
 }
 
-void Workspace::Command13_Click() { showFromTable(table_.show(kUndoEntry)); }
+void Workspace::undo() { showFromTable(table_.show(kUndoEntry)); }
 
-void Workspace::Command14_Click() { showFromTable(table_.show(kCopyBufferEntry)); }
+void Workspace::paste() { showFromTable(table_.show(kCopyBufferEntry)); }
 
 void Workspace::copyConstruction() {
     table_.copy(analysis_.board.record.toString());
     notify();
 }
 
-void Workspace::sq01_Click() {
+void Workspace::clearConstruction() {
     Board board = analysis_.board;
     board.picture.fill(0);
     majliaison(std::move(board));
 }
 
-void Workspace::sq02_Click() {
+void Workspace::clearSeries() {
     table_.clearSeries();
-    sq01_Click();
+    clearConstruction();
 }
 
 void Workspace::loadSeries(const std::array<std::string, 10>& entries) {
@@ -267,8 +275,8 @@ void Workspace::loadSeries(const std::array<std::string, 10>& entries) {
         table_.setEntry(n, isBlankEntry(text) ? std::string() : Construction::fromString(text).toString());
     }
     // Construction 2 then 1, so that construction 1 is shown even when it was already selected.
-    Option3_Click(1);
-    Option3_Click(0);
+    selectEntry(2);
+    selectEntry(1);
 }
 
 std::array<std::string, 10> Workspace::seriesEntries() const {
@@ -283,6 +291,121 @@ Analysis Workspace::analysisOf(int n) const {
     AnalysisOptions options = analysisOptions();
     options.formalCharges = options.formalCharges || needsFormalCharges(c);
     return analyse(c, 0, options);
+}
+
+}  // namespace tavir
+
+namespace tavir {
+
+void Workspace::endDrag(int cell, int paletteElement) {
+    const bool onCell = cell >= 0 && cell < kCellCount;
+    if (lifted_ != 0) {
+        if (onCell) dropLifted(cell);
+        else finishInterruptedMove();
+    } else if (onCell) {
+        dropPaletteElement(cell, paletteElement);
+    }
+}
+
+int Workspace::cellAt(int x, int y) const {
+    const Board& b = analysis_.board;
+    for (int i = 0; i < kCellCount; ++i) {
+        const CellPosition p = b.position[static_cast<std::size_t>(i)];
+        if (x >= p.left && x < p.left + kCellSize && y >= p.top && y < p.top + kCellSize) return i;
+    }
+    return -1;
+}
+
+void Workspace::focusCell(int cell) {
+    if (cell < 0 || cell >= kCellCount) return;
+    focusedCell_ = cell;
+    keyboardInUse_ = false;
+    notify();
+}
+
+void Workspace::enterBoardByKeyboard() {
+    keyboardInUse_ = true;
+    view_.info = board_texts::kBoardKeyboardInfo;
+    notify();
+}
+
+bool Workspace::pressBoardKey(BoardKey key) {
+    keyboardInUse_ = true;
+    const bool done = applyBoardKey(*this, focusedCell_, key);
+    notify();
+    return done;
+}
+
+void Workspace::pointerOver(PointerPlace place) {
+    std::string_view text;
+    switch (place) {
+    case PointerPlace::Background: text = board_texts::kHoverBackground; break;
+    case PointerPlace::Board: text = board_texts::kHoverBoard; break;
+    case PointerPlace::Cell: text = board_texts::kHoverCell; break;
+    case PointerPlace::Palette: text = board_texts::kHoverPalette; break;
+    case PointerPlace::ExerciseButton: text = board_texts::kHoverBtexo; break;
+    case PointerPlace::SpeedSlider: text = geometry_texts::kSpeedHover; break;
+    case PointerPlace::DrawingFrame: break;
+    }
+    dragOver(place);
+    if (text.empty() || view_.info == text) return;
+    view_.info = text;
+    notify();
+}
+
+void Workspace::dragOver(PointerPlace place) {
+    // Only the window, its frame, the board between the cells and the palette finish a move.
+    switch (place) {
+    case PointerPlace::Background:
+    case PointerPlace::DrawingFrame:
+    case PointerPlace::Board:
+    case PointerPlace::Palette: runPendingAnalysis(); return;
+    default: return;
+    }
+}
+
+void Workspace::pointerOverButton(std::string_view name) {
+    for (const board_texts::ButtonTexts& b : board_texts::kButtons) {
+        if (b.name != name || b.hover.empty()) continue;
+        // The copy confirmation stays while the pointer is over the copy button.
+        if (name == board_texts::kCommand4.name && view_.info == board_texts::kClipboardConfirmation) return;
+        if (view_.info == b.hover) return;
+        view_.info = b.hover;
+        notify();
+        return;
+    }
+}
+
+void Workspace::pressResultView() { setInfo(std::string(geometry_texts::kUseDrawingArea)); }
+
+void Workspace::pictureCopied() { setInfo(std::string(board_texts::kClipboardConfirmation)); }
+
+void Workspace::setInfo(std::string text) {
+    view_.info = std::move(text);
+    notify();
+}
+
+void Workspace::openConstruction(const Construction& c) {
+    const auto isEmpty = [this](int n) { return isBlankEntry(table_.entry(n)) || table_.entry(n) == kEmptyConstructionString; };
+    if (!isEmpty(table_.current())) {
+        for (int n = 1; n <= 10; ++n) {
+            if (isEmpty(n)) {
+                selectEntry(n);
+                break;
+            }
+        }
+    }
+    if (!view_.options.dot.formalCharges && needsFormalCharges(c)) view_.options.dot.formalCharges = true;
+    Board board = analysis_.board;
+    board.show(c);
+    majliaison(std::move(board));
+}
+
+std::vector<Question> Workspace::closingQuestions() const {
+    std::vector<Question> questions;
+    if (textModified_) questions.push_back({board_texts::kDiscardTitle, board_texts::kDiscardText});
+    questions.push_back({board_texts::kQuitTitle, board_texts::kQuitText});
+    return questions;
 }
 
 }  // namespace tavir

@@ -7,11 +7,14 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/analysis/analysis.hpp"
 #include "core/board/bond_menu.hpp"
 #include "core/session/animation_clock.hpp"
 #include "core/session/construction_table.hpp"
+#include "core/session/keyboard_editing.hpp"
 #include "core/views/views.hpp"
 
 namespace tavir {
@@ -51,6 +54,29 @@ struct ViewState {
     ShownFrame d3d;
     // The routine the last tick ran, nothing when it did nothing.
     std::optional<GeometryRoutine> lastTick;
+
+    // The information line `info`; CR LF between its lines.
+    std::string info;
+};
+
+// The animation buttons `Command16(0..5)`, by index.
+enum class AnimationControl : int { FastBackward = 0, Backward = 1, Stop = 2, Start = 3, Forward = 4, FastForward = 5 };
+
+// Where the pointer is, for the information line and an unfinished move.
+enum class PointerPlace {
+    Background,    // the window's own background
+    DrawingFrame,  // the drawing frame around the board and palette
+    Board,         // the board between its cells
+    Cell,
+    Palette,
+    ExerciseButton,
+    SpeedSlider,
+};
+
+// A question asked before something is lost: OK goes on, Annuler keeps things as they are.
+struct Question {
+    std::string_view title;
+    std::string_view text;
 };
 
 class Workspace {
@@ -63,6 +89,9 @@ public:
     const ViewState& view() const { return view_; }
     Pose pose() const { return clock_.pose(); }
 
+    // Counts the changes the windows must show: a front end that polls redraws when it moves.
+    unsigned revision() const { return revision_; }
+
     // Called after every change that the windows must show.
     void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
@@ -70,11 +99,11 @@ public:
     // Analyses the board as it stands.
     void majliaison();
     // One animation tick: advances the frame counter while the construction is shown.
-    void Timer1_Timer();
+    void tick();
     // A construction put on the board as it is, then analysed: for the companion and tests.
     void build(const Construction& c, int dragFlag = 0);
 
-    // --- editing by mouse
+    // --- editing by mouse, finger or pen
     void dropPaletteElement(int cell, int elementCode);
     // Lifts the atom of a cell; false (nothing done) on an empty cell.
     bool pickUp(int cell);
@@ -85,7 +114,13 @@ public:
     // The pointer passed over the board box, the window, its frame or the palette: an
     // unfinished move's analysis runs once.
     void runPendingAnalysis();
-    // Right button released at pixel (x, y) of a cell: the menu to show, if any.
+    // A drag from the palette or from the board ends over `cell`, -1 for no cell: a palette
+    // atom dropped outside the board is nothing, a lifted one is removed; a cell's atom is
+    // replaced by the one dropped on it.
+    void endDrag(int cell, int paletteElement);
+    // The cell under pixel (x, y) of the board, -1 for none.
+    int cellAt(int x, int y) const;
+    // Right button released (or a long press) at pixel (x, y) of a cell: the menu to show, if any.
     std::optional<BondMenuChoice> openBondMenu(int cell, int x, int y);
     void chooseBondOrder(int order);
     // The keyboard's way to the same choice: the slot is given, not picked by a right click.
@@ -97,31 +132,61 @@ public:
     // (nothing done) where no vacancy may stand.
     bool setVacancy(int cell, bool vacancy);
 
-    // --- options of the dot-structure box: each click redraws it
-    void Check1_Click(bool ticked);
-    void Check2_Click(bool ticked);
+    // --- the board from the keyboard: a focused cell, framed once the keyboard is used
+    int focusedCell() const { return focusedCell_; }
+    bool keyboardInUse() const { return keyboardInUse_; }
+    // A click on a cell: the keyboard goes on from there; the frame waits for a key.
+    void focusCell(int cell);
+    // Tab brought the keyboard to the board: the frame shows and the information line tells the keys.
+    void enterBoardByKeyboard();
+    // A board key: false when the board does not allow it (the window beeps).
+    bool pressBoardKey(BoardKey key);
+    // The frame's cell while the board has the focus, -1 for none.
+    int focusFrameCell(bool boardHasFocus) const { return keyboardInUse_ && boardHasFocus ? focusedCell_ : -1; }
+
+    // --- the information line `info`
+    // The pointer moved over a place: its hover text, and an unfinished move's analysis
+    // where the window, its frame, the board between its cells or the palette is.
+    void pointerOver(PointerPlace place);
+    // The same places under a dragged atom: the analysis only, the line keeps its text.
+    void dragOver(PointerPlace place);
+    // A button's hover text, by the button's name ("Command4"...).
+    void pointerOverButton(std::string_view name);
+    // A press on a result view: the pupil is told where constructions are drawn.
+    void pressResultView();
+    // A picture went to the clipboard.
+    void pictureCopied();
+    void setInfo(std::string text);
+
+    // --- options of the dot-structure box: each change redraws it
+    void setRedBonds(bool ticked);
+    void setBlueBars(bool ticked);
     // The formal charges also decide what is accepted: the board is analysed again.
-    void Check3_Click(bool ticked);
+    void setFormalCharges(bool ticked);
     // "Afficher la polarité": the δ marks and the sentence on the molecule's polarity.
     void setPolarity(bool ticked);
 
     // --- the series and its history
-    // The construction selector `Option3(i)`: shows construction i + 1; not undoable.
-    void Option3_Click(int index);
-    // "Annuler": back to the construction before the last change (twice goes forward again).
-    void Command13_Click();
-    // "Coller": the copy buffer onto the board.
-    void Command14_Click();
+    // Shows construction n (1..10) of the series; not undoable.
+    void selectEntry(int n);
+    // Back to the construction before the last change (twice goes forward again).
+    void undo();
+    // The copy buffer onto the board.
+    void paste();
     // "La construstion" of the copy menu: the board into the copy buffer.
     void copyConstruction();
     // "Effacer la construction actuelle" and "Effacer les 10 constructions".
-    void sq01_Click();
-    void sq02_Click();
+    void clearConstruction();
+    void clearSeries();
     // A loaded series replaces entries 1..10 and shows construction 1.
     void loadSeries(const std::array<std::string, 10>& entries);
     std::array<std::string, 10> seriesEntries() const;
     const std::string& seriesFileName() const { return seriesFileName_; }
     void setSeriesFileName(std::string name) { seriesFileName_ = std::move(name); }
+    // A construction brought from outside (a link): it goes on the current construction when
+    // that is empty, else on the first empty one of the series, else over the current one,
+    // which undo brings back. Nothing of the series is lost.
+    void openConstruction(const Construction& c);
 
     const std::string& entry(int n) const { return table_.entry(n); }
     // Construction n (1..10) as its pictures would show it once selected: the board's own
@@ -140,15 +205,23 @@ public:
     // --- animation controls
     // Subtracts 1 (when above 0) and ticks: the same pose, with the current board and options.
     void redrawCurrentFrame();
-    // The six buttons `Command16(0..5)`.
-    void Command16_Click(int index);
-    void compact_Click(bool ticked);
-    void tetra1_Click(bool ticked);
-    // The speed slider: the timer's interval is its value plus 5 ms.
-    void Slider1_Change(int value);
+    void controlAnimation(AnimationControl control);
+    void setCompact(bool ticked);
+    void setFigure(bool ticked);
+    // The speed slider, 0..200: the timer's interval is its value plus 5 ms.
+    void setSpeed(int value);
+    int speed() const { return timerInterval_ - 5; }
 
     bool textModified() const { return textModified_; }
     void setTextModified(bool modified) { textModified_ = modified; }
+    // What closing asks, in order; nothing more is lost once every answer is OK.
+    std::vector<Question> closingQuestions() const;
+
+    // --- what a browser keeps between two visits: the series, the copy buffer, the current
+    // construction and the ticks. restore() takes what it can read of a snapshot and
+    // ignores the rest; false when nothing of it could be used.
+    std::string snapshot() const;
+    bool restore(std::string_view snapshot);
 
 private:
     // The refresh chain: analysis, the table's bookkeeping, then what the windows show.
@@ -171,10 +244,13 @@ private:
     bool animationRunning_ = true;
     int timerInterval_ = 55;
     int16_t selectedSlot_ = 0;
+    int focusedCell_ = 0;
+    bool keyboardInUse_ = false;
     int16_t lifted_ = 0;
     bool textModified_ = false;
     std::string seriesFileName_;
     std::function<void()> listener_;
+    unsigned revision_ = 0;
 };
 
 }  // namespace tavir

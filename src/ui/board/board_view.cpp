@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <utility>
 
+#include "core/board/cell_names.hpp"
 #include "core/board/elements.hpp"
 #include "core/session/keyboard_editing.hpp"
 #include "ui/board/texts.hpp"
@@ -42,8 +43,7 @@ std::optional<BoardKey> boardKeyOf(const QKeyEvent& event) {
 }
 }  // namespace
 
-BoardView::BoardView(Workspace& workspace, std::function<void(const QString&)> setInfo, QWidget* parent)
-    : QWidget(parent), workspace_(workspace), setInfo_(std::move(setInfo)) {
+BoardView::BoardView(Workspace& workspace, QWidget* parent) : QWidget(parent), workspace_(workspace) {
     setObjectName(QStringLiteral("dessineur"));
     setFixedSize(viewSize(View::Board));
     setAcceptDrops(true);
@@ -99,59 +99,60 @@ void BoardView::refresh() {
 
 void BoardView::nameCellsForScreenReaders() {
     const Board& b = workspace_.board();
-    const QString pattern = utf8(board_texts::kCellAccessibleName);
     for (int i = 0; i < kCellCount; ++i) {
-        const int code = b.record.code[i];
-        // The palette's names, in lower case inside the sentence.
-        const QString content =
-            isElement(code) ? utf8(board_texts::kA11yElementNames[code]).toLower() : utf8(board_texts::kEmptyCellName);
-        const CellPosition grid = kGridPositions[static_cast<std::size_t>(i)];
         CellWidget* c = cells_[static_cast<std::size_t>(i)];
-        const QString name = pattern.arg(grid.top / kCellSize + 1).arg(grid.left / kCellSize + 1).arg(content);
+        const QString name = QString::fromStdString(cellAccessibleName(b, i));
         if (c->accessibleName() != name) c->setAccessibleName(name);
-        const int order = b.record.slot[bondSlotOfCell(i)];
-        const QString bond = utf8(board_texts::kBondDescriptions[order >= 0 && order <= 3 ? order : 0]);
+        const QString bond = QString::fromStdString(cellBondDescription(b, i));
         if (c->accessibleDescription() != bond) c->setAccessibleDescription(bond);
     }
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    paintShownView(p, workspace_, View::Board, screenLook(View::Board), focusFrameShown() ? focusedCell_ : -1);
+    const int focused = workspace_.focusedCell();
+    paintShownView(p, workspace_, View::Board, screenLook(View::Board),
+                   workspace_.focusFrameCell(QApplication::focusWidget() == cells_[static_cast<std::size_t>(focused)]));
 }
+
+int BoardView::focusedCell() const { return workspace_.focusedCell(); }
 
 bool BoardView::focusFrameShown() const {
-    return keyboardInUse_ && QApplication::focusWidget() == cells_[static_cast<std::size_t>(focusedCell_)];
+    return workspace_.focusFrameCell(QApplication::focusWidget() == cells_[static_cast<std::size_t>(focusedCell())]) >= 0;
 }
 
-void BoardView::focusCell(int cell) {
-    if (cell < 0 || cell >= kCellCount) return;
+void BoardView::followFocusedCell(int previousCell) {
+    const int cell = workspace_.focusedCell();
+    if (cell == previousCell) return;
     CellWidget* target = cells_[static_cast<std::size_t>(cell)];
-    CellWidget* previous = cells_[static_cast<std::size_t>(focusedCell_)];
+    CellWidget* previous = cells_[static_cast<std::size_t>(previousCell)];
     const bool hadFocus = QApplication::focusWidget() == previous;
-    focusedCell_ = cell;
     // Tab skips a widget that has a focus proxy and stops at the proxy itself: only the cell
     // that stands for the board takes Tab, so the board is one stop of the chain.
     previous->setFocusPolicy(Qt::ClickFocus);
     target->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(target);
     if (hadFocus) target->setFocus(Qt::OtherFocusReason);
+}
+
+void BoardView::focusCell(int cell) {
+    const int previous = workspace_.focusedCell();
+    workspace_.focusCell(cell);
+    followFocusedCell(previous);
     update();
 }
 
 bool BoardView::handleKey(QKeyEvent* event) {
     const auto key = boardKeyOf(*event);
     if (!key) return false;
-    keyboardInUse_ = true;
-    int cell = focusedCell_;
-    const bool done = applyBoardKey(workspace_, cell, *key);
-    if (cell != focusedCell_) focusCell(cell);
-    if (!done) QApplication::beep();
+    const int previous = workspace_.focusedCell();
+    if (!workspace_.pressBoardKey(*key)) QApplication::beep();
+    followFocusedCell(previous);
     update();
     return true;
 }
 
-void BoardView::mouseMoveEvent(QMouseEvent*) { setInfo_(utf8(board_texts::kHoverBoard)); }
+void BoardView::mouseMoveEvent(QMouseEvent*) { workspace_.pointerOver(PointerPlace::Board); }
 
 void BoardView::dragEnterEvent(QDragEnterEvent* event) {
     if (readAtomMime(event->mimeData())) event->acceptProposedAction();
@@ -159,7 +160,7 @@ void BoardView::dragEnterEvent(QDragEnterEvent* event) {
 
 void BoardView::dragMoveEvent(QDragMoveEvent* event) {
     // Over the board but between cells: an unfinished move is analysed now.
-    workspace_.runPendingAnalysis();
+    workspace_.dragOver(PointerPlace::Board);
     event->ignore();
 }
 
@@ -235,7 +236,6 @@ CellWidget::CellWidget(BoardView& board, int index) : QWidget(&board), board_(bo
 
 void CellWidget::mousePressEvent(QMouseEvent* event) {
     // The keyboard goes on from the cell last clicked; the frame waits for a key.
-    board_.keyboardInUse_ = false;
     board_.focusCell(index_);
     if (event->button() == Qt::LeftButton) board_.pickUpAndDrag(index_);
 }
@@ -251,16 +251,14 @@ void CellWidget::keyPressEvent(QKeyEvent* event) {
 
 void CellWidget::focusInEvent(QFocusEvent* event) {
     // Arriving by Tab is using the keyboard: show where it acts and how.
-    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
-        board_.keyboardInUse_ = true;
-        board_.setInfo_(utf8(board_texts::kBoardKeyboardInfo));
-    }
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        board_.workspace_.enterBoardByKeyboard();
     board_.update();
 }
 
 void CellWidget::focusOutEvent(QFocusEvent*) { board_.update(); }
 
-void CellWidget::mouseMoveEvent(QMouseEvent*) { board_.setInfo_(utf8(board_texts::kHoverCell)); }
+void CellWidget::mouseMoveEvent(QMouseEvent*) { board_.workspace_.pointerOver(PointerPlace::Cell); }
 
 void CellWidget::dragEnterEvent(QDragEnterEvent* event) {
     if (readAtomMime(event->mimeData())) event->acceptProposedAction();

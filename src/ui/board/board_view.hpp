@@ -3,7 +3,6 @@
 // the bond menu `menuflo` (with the pair-or-vacancy choice of a carbocation's carbon), and editing from the keyboard on a focused cell.
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "ui/board/drag_payload.hpp"
 
@@ -20,7 +19,7 @@ class CellWidget;
 class BoardView : public QWidget {
     Q_OBJECT
 public:
-    BoardView(Workspace& workspace, std::function<void(const QString&)> setInfo, QWidget* parent = nullptr);
+    explicit BoardView(Workspace& workspace, QWidget* parent = nullptr);
 
     // Moves the cells to where the analysis put them and repaints.
     void refresh();
@@ -35,7 +34,7 @@ public:
     // pointer, then "Doublet non liant" and "Lacune électronique".
     QMenu* atomMenu() const { return menuatome_; }
     // The cell the keyboard acts on; the real focus sits on it so screen readers follow it.
-    int focusedCell() const { return focusedCell_; }
+    int focusedCell() const;
     void focusCell(int cell);
     // The frame around the focused cell shows only once the keyboard is used.
     bool focusFrameShown() const;
@@ -57,14 +56,14 @@ private:
     bool handleKey(QKeyEvent* event);
     void nameCellsForScreenReaders();
 
+    // Moves the real focus and the Tab stop to the cell the keyboard acts on.
+    void followFocusedCell(int previous);
+
     Workspace& workspace_;
-    std::function<void(const QString&)> setInfo_;
     std::array<CellWidget*, 12> cells_{};
     QMenu* menuflo_ = nullptr;
     QMenu* menuatome_ = nullptr;
     bool droppedOnCell_ = false;
-    int focusedCell_ = 0;
-    bool keyboardInUse_ = false;
 };
 
 // One board cell: transparent, it only takes the mouse and the drops for its place.

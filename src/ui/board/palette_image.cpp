@@ -27,11 +27,11 @@ void PaletteImage::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) board_.dragFromPalette(element_, this);
 }
 
-void PaletteImage::mouseMoveEvent(QMouseEvent*) { emit hovered(); }
+void PaletteImage::mouseMoveEvent(QMouseEvent*) { workspace_.pointerOver(PointerPlace::Palette); }
 
 void PaletteImage::dragEnterEvent(QDragEnterEvent* event) {
     // Passing over the palette finishes the analysis of a move still under way.
-    workspace_.runPendingAnalysis();
+    workspace_.dragOver(PointerPlace::Palette);
     event->ignore();
 }
 

@@ -16,9 +16,6 @@ public:
     PaletteImage(int elementCode, BoardView& board, Workspace& workspace, QWidget* parent);
     int element() const { return element_; }
 
-signals:
-    void hovered();
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

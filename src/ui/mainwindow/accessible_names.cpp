@@ -2,9 +2,7 @@
 
 #include <QWidget>
 
-#include "core/session/workspace.hpp"
-#include "ui/common/qt_text.hpp"
-#include "ui/dotstructure/texts.hpp"
+#include "core/session/shown_views.hpp"
 
 namespace tavir::ui {
 
@@ -17,12 +15,10 @@ void describe(QWidget* w, const QString& text) {
 }  // namespace
 
 void describeResultViews(const ResultViews& views, const Workspace& workspace) {
-    const Analysis& analysis = workspace.analysis();
-    const QString formula = QString::fromStdString(analysis.formula);
-    describe(views.brute, formula);
-    describe(views.fdev, analysis.shown() ? formula : utf8(dot_texts::kA11yNoDotStructure));
-    const ViewState& view = workspace.view();
-    describe(views.d3d, view.d3d.cleared() ? QString() : QString::fromStdString(view.c3dText).simplified());
+    const ResultDescriptions d = describeResults(workspace);
+    describe(views.brute, QString::fromStdString(d.formula));
+    describe(views.fdev, QString::fromStdString(d.dotStructure));
+    describe(views.d3d, QString::fromStdString(d.animation));
 }
 
 }  // namespace tavir::ui

@@ -104,7 +104,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), f1Book_(&kHelpGuide) 
     connect(timer1_, &QTimer::timeout, this, &MainWindow::tick);
 
     workspace_.setChangeListener([this] { refresh(); });
-    setInfo(utf8(board_texts::kHoverBackground));
     refresh();
     if (workspace_.view().timerEnabled) timer1_->start();
     // Keys go to the board from the start: a pupil without a mouse can build at once.
@@ -129,14 +128,13 @@ void MainWindow::buildDrawingFrame() {
     frame1_->setAccessibleName(utf8(board_texts::kA11yDrawingFrame));
     frame1_->installEventFilter(this);
 
-    board_ = new BoardView(workspace_, [this](const QString& t) { setInfo(t); }, frame1_);
+    board_ = new BoardView(workspace_, frame1_);
     board_->move(88, 48);
 
     static constexpr const char* kLabels[] = {"C", "H", "O", "N", "Cl"};
     for (int k = 1; k <= 5; ++k) {
         auto* image = new PaletteImage(k, *board_, workspace_, frame1_);
         image->move(72 + 32 * (k - 1), 160);
-        connect(image, &PaletteImage::hovered, this, [this] { setInfo(utf8(board_texts::kHoverPalette)); });
         auto* label = new QLabel(QString::fromLatin1(kLabels[k - 1]), frame1_);
         label->setObjectName(QStringLiteral("Label_%1").arg(kLabels[k - 1]));
         label->setGeometry(72 + 32 * (k - 1), 193, 32, 14);
@@ -153,7 +151,7 @@ void MainWindow::buildDrawingFrame() {
         option->setAccessibleName(utf8(board_texts::kA11yConstructionPrefix) + QString::number(i + 1));
         option->setAccessibleDescription(utf8(board_texts::kA11yConstructionDescription));
         option->setChecked(i == 0);
-        connect(option, &QRadioButton::clicked, this, [this, i] { workspace_.Option3_Click(i); });
+        connect(option, &QRadioButton::clicked, this, [this, i] { workspace_.selectEntry(i + 1); });
         option3_[i] = option;
     }
 
@@ -186,7 +184,7 @@ void MainWindow::buildAnimationFrame() {
     d3d_->setObjectName(QStringLiteral("D3D"));
     d3d_->setAccessibleName(utf8(geometry_texts::kA11yAnimation));
     d3d_->move(104, 20);
-    connect(d3d_, &ViewWidget::pressed, this, [this] { setInfo(utf8(geometry_texts::kUseDrawingArea)); });
+    connect(d3d_, &ViewWidget::pressed, this, [this] { workspace_.pressResultView(); });
 
     c3d_ = new QLabel(frame2_);
     c3d_->setObjectName(QStringLiteral("C3D"));
@@ -206,8 +204,8 @@ void MainWindow::buildAnimationFrame() {
     compact_->setAccessibleName(utf8(geometry_texts::kA11yCompact));
     compact_->setAccessibleDescription(utf8(geometry_texts::kA11yCompactDescription));
     for (QCheckBox* box : {tetra1_, compact_}) setColours(box, Qt::black, Qt::white);
-    connect(tetra1_, &QCheckBox::toggled, this, [this](bool on) { workspace_.tetra1_Click(on); });
-    connect(compact_, &QCheckBox::toggled, this, [this](bool on) { workspace_.compact_Click(on); });
+    connect(tetra1_, &QCheckBox::toggled, this, [this](bool on) { workspace_.setFigure(on); });
+    connect(compact_, &QCheckBox::toggled, this, [this](bool on) { workspace_.setCompact(on); });
 
     // Animation buttons, left to right: activer, arrêter, retour rapide, précédente, suivante, avance rapide.
     static constexpr int kOrder[] = {3, 2, 0, 1, 4, 5};
@@ -222,7 +220,7 @@ void MainWindow::buildAnimationFrame() {
         b->setToolTip(tooltip);
         b->setAccessibleName(tooltip);
         b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QPushButton::clicked, this, [this, index = kOrder[j]] { workspace_.Command16_Click(index); });
+        connect(b, &QPushButton::clicked, this, [this, index = kOrder[j]] { workspace_.controlAnimation(static_cast<AnimationControl>(index)); });
     }
     auto* speed = new QLabel(utf8(geometry_texts::kSpeedLabel), frame2_);
     speed->setObjectName(QStringLiteral("LabelVitesse"));
@@ -243,8 +241,8 @@ void MainWindow::buildAnimationFrame() {
         "QSlider::handle:horizontal { width: 8px; margin: -6px 0; background: rgb(240, 240, 232);"
         " border: 1px solid white; border-radius: 3px; }"
         "QSlider::handle:horizontal:focus { background: rgb(255, 255, 160); }"));
-    setHoverText(slider1_, utf8(geometry_texts::kSpeedHover));
-    connect(slider1_, &QSlider::valueChanged, this, [this](int v) { workspace_.Slider1_Change(v); });
+    setHover(slider1_, [this] { workspace_.pointerOver(PointerPlace::SpeedSlider); });
+    connect(slider1_, &QSlider::valueChanged, this, [this](int v) { workspace_.setSpeed(v); });
     // The start-up names the slider "Vitesse" for assistive tools.
     slider1_->setAccessibleName(QStringLiteral("Vitesse"));
 }
@@ -256,7 +254,7 @@ void MainWindow::buildRightColumn() {
     fdev_->move(424, 56);
     const int fdevWidth = fdev_->width();
     titleStrip(fdev_, utf8(dot_texts::kLabel2Caption), fdevWidth, "Label2");
-    connect(fdev_, &ViewWidget::pressed, this, [this] { setInfo(utf8(geometry_texts::kUseDrawingArea)); });
+    connect(fdev_, &ViewWidget::pressed, this, [this] { workspace_.pressResultView(); });
 
     const std::string_view checks[] = {dot_texts::kCheck1Caption, dot_texts::kCheck2Caption,
                                        dot_texts::kCheck3Caption};
@@ -279,9 +277,9 @@ void MainWindow::buildRightColumn() {
         check_[3]->setGeometry(fdevWidth - width - 4, 0, width, 17);
     }
     check_[3]->setVisible(false);
-    connect(check_[0], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.Check1_Click(ticked); });
-    connect(check_[1], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.Check2_Click(ticked); });
-    connect(check_[2], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.Check3_Click(ticked); });
+    connect(check_[0], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.setRedBonds(ticked); });
+    connect(check_[1], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.setBlueBars(ticked); });
+    connect(check_[2], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.setFormalCharges(ticked); });
     connect(check_[3], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.setPolarity(ticked); });
 
     phototavir_ = new QLabel(fdev_);
@@ -304,7 +302,7 @@ void MainWindow::buildRightColumn() {
     btexo_->setCursor(Qt::PointingHandCursor);
     btexo_->setAccessibleName(utf8(exercise_texts::kA11yExerciseButton));
     btexo_->setAccessibleDescription(utf8(board_texts::kHoverBtexo));
-    setHoverText(btexo_, utf8(board_texts::kHoverBtexo));
+    setHover(btexo_, [this] { workspace_.pointerOver(PointerPlace::ExerciseButton); });
 
     infoLabel_ = new QLabel(this);
     infoLabel_->setObjectName(QStringLiteral("info"));
@@ -333,7 +331,8 @@ QPushButton* MainWindow::makeButton(const board_texts::ButtonTexts& texts, const
     button->setObjectName(utf8(texts.name));
     button->setToolTip(utf8(texts.tooltip));
     button->setGeometry(geometry);
-    if (!texts.hover.empty()) setHoverText(button, utf8(texts.hover));
+    if (!texts.hover.empty())
+        setHover(button, [this, name = texts.name] { workspace_.pointerOverButton(name); });
     return button;
 }
 
@@ -363,8 +362,8 @@ void MainWindow::buildButtons() {
 
     buildMenus();
     connect(command1_, &QPushButton::clicked, this, &QWidget::close);
-    connect(command13_, &QPushButton::clicked, this, [this] { workspace_.Command13_Click(); });
-    connect(command14_, &QPushButton::clicked, this, [this] { workspace_.Command14_Click(); });
+    connect(command13_, &QPushButton::clicked, this, [this] { workspace_.undo(); });
+    connect(command14_, &QPushButton::clicked, this, [this] { workspace_.paste(); });
     connect(command7_, &QPushButton::clicked, this, [this] { openHelp(kHelpGuide); });
     connect(command9_, &QPushButton::clicked, this, [this] {
         // The course becomes the program's help: F1 opens it from now on.
@@ -478,18 +477,18 @@ void MainWindow::buildMenus() {
     nbdel_ = new QMenu(this);
     nbdel_->setObjectName(QStringLiteral("nbdel"));
     nbdel_->setAccessibleName(utf8(board_texts::kA11yEraseMenu));
-    addMenuItem(nbdel_, board_texts::kSq01, [this] { workspace_.sq01_Click(); });
-    addMenuItem(nbdel_, board_texts::kSq02, [this] { workspace_.sq02_Click(); });
+    addMenuItem(nbdel_, board_texts::kSq01, [this] { workspace_.clearConstruction(); });
+    addMenuItem(nbdel_, board_texts::kSq02, [this] { workspace_.clearSeries(); });
 }
 
 void MainWindow::copyPicture(View view, const ViewLook& look) {
     QApplication::clipboard()->clear();
     QApplication::clipboard()->setMimeData(viewClipboardData(workspace_, view, look));
-    setInfo(utf8(board_texts::kClipboardConfirmation));
+    workspace_.pictureCopied();
 }
 
-void MainWindow::setHoverText(QWidget* widget, const QString& text) {
-    hoverTexts_.insert(widget, text);
+void MainWindow::setHover(QWidget* widget, std::function<void()> hover) {
+    hoverActions_.insert(widget, std::move(hover));
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
 }
@@ -509,35 +508,33 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-        if (watched == frame1_) workspace_.runPendingAnalysis();
-        const auto hover = hoverTexts_.constFind(watched);
-        if (hover != hoverTexts_.cend()) {
-            // The copy confirmation stays while the pointer is over the copy button.
-            const bool keepConfirmation =
-                watched == command4_ && infoText_ == utf8(board_texts::kClipboardConfirmation);
-            if (!keepConfirmation) setInfo(*hover);
-        }
+        if (watched == frame1_) workspace_.pointerOver(PointerPlace::DrawingFrame);
+        const auto hover = hoverActions_.constFind(watched);
+        if (hover != hoverActions_.cend()) (*hover)();
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::setInfo(const QString& text) {
-    infoText_ = text;
+QString MainWindow::info() const { return QString::fromStdString(workspace_.view().info); }
+
+void MainWindow::setInfo(const QString& text) { workspace_.setInfo(text.toStdString()); }
+
+void MainWindow::showInfo() {
     // The label breaks lines on LF alone.
-    QString shown = text;
+    QString shown = info();
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    infoLabel_->setText(shown);
+    if (infoLabel_->text() != shown) infoLabel_->setText(shown);
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     // Moves that controls pass up to us are not over the window's own background.
     if (childAt(event->position().toPoint()) != nullptr) return;
-    workspace_.runPendingAnalysis();
-    setInfo(utf8(board_texts::kHoverBackground));
+    workspace_.pointerOver(PointerPlace::Background);
 }
 
 void MainWindow::refresh() {
     const ViewState& v = workspace_.view();
+    showInfo();
     board_->refresh();
     smile_->setVisible(v.smile);
     phototavir_->setVisible(v.phototavir);
@@ -584,7 +581,7 @@ void MainWindow::describeViews() {
 }
 
 void MainWindow::tick() {
-    workspace_.Timer1_Timer();
+    workspace_.tick();
     refreshAnimation();
 }
 
@@ -604,16 +601,12 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (workspace_.textModified() &&
-        showMessage(this, QMessageBox::Question, utf8(board_texts::kDiscardTitle), utf8(board_texts::kDiscardText),
-                    QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
-        event->ignore();
-        return;
-    }
-    if (showMessage(this, QMessageBox::Question, utf8(board_texts::kQuitTitle), utf8(board_texts::kQuitText),
-                    QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
-        event->ignore();
-        return;
+    for (const Question& q : workspace_.closingQuestions()) {
+        if (showMessage(this, QMessageBox::Question, utf8(q.title), utf8(q.text), QMessageBox::Ok | QMessageBox::Cancel) !=
+            QMessageBox::Ok) {
+            event->ignore();
+            return;
+        }
     }
     event->accept();
     // The whole program ends with its main window, whatever other window is open.

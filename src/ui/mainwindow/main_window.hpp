@@ -21,6 +21,11 @@ class QLineEdit;
 class QSlider;
 class QMenu;
 
+namespace tavir::board_texts {
+struct ButtonTexts;
+struct MenuItemText;
+}  // namespace tavir::board_texts
+
 namespace tavir::ui {
 
 class BoardView;
@@ -30,10 +35,6 @@ class ViewWidget;
 struct HelpBook;
 struct PrinterChoice;
 
-namespace board_texts {
-struct ButtonTexts;
-struct MenuItemText;
-}  // namespace board_texts
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -45,7 +46,7 @@ public:
     BoardView* board() const { return board_; }
     ExerciseArea* exercises() const { return exercises_; }
     // The status line `info` (its exact text, line breaks as CR LF).
-    QString info() const { return infoText_; }
+    QString info() const;
     void setInfo(const QString& text);
 
     // Snaps the window to 800 x 600 pixels, centred, on screens wider than 850 pixels.
@@ -89,7 +90,9 @@ private:
     // The result views carry what they show in their descriptions, for screen readers.
     void describeViews();
     QFrame* makeFrame(const char* name, const QString& title, const QRect& geometry);
-    void setHoverText(QWidget* widget, const QString& text);
+    // What passing over a control does: its hover text, an unfinished move's analysis.
+    void setHover(QWidget* widget, std::function<void()> hover);
+    void showInfo();
 
     Workspace workspace_;
     // The calculator's memory lives as long as the program, across its windows.
@@ -98,8 +101,7 @@ private:
     std::unique_ptr<PrinterChoice> printerChoice_;
     BoardView* board_ = nullptr;
     QLabel* infoLabel_ = nullptr;
-    QString infoText_;
-    QHash<QObject*, QString> hoverTexts_;
+    QHash<QObject*, std::function<void()>> hoverActions_;
     QFrame* frame1_ = nullptr;
     QFrame* frame2_ = nullptr;
     ViewWidget* brute_ = nullptr;

@@ -46,25 +46,4 @@ namespace tavir::ui::output_texts {
 // The core's texts of the same subsystem read under the same name.
 using namespace tavir::output_texts;
 
-// "Enregistrer l'image…" of the copy menu and its file dialog.
-constexpr std::string_view kSavePictureTitle = "Enregistrer l'image";
-constexpr std::string_view kPictureChoiceLabel = "&Image :";
-constexpr std::string_view kPngFilter = "Image PNG (*.png)";
-constexpr std::string_view kSvgFilter = "Dessin SVG (*.svg)";
-constexpr std::string_view kPdfFilter = "Document PDF (*.pdf)";
-constexpr std::string_view kPictureBoard = "La construction";
-constexpr std::string_view kPictureDotStructure = "La représentation de Tavir";
-constexpr std::string_view kPictureAnimation = "L'animation 3D avec le fond";
-constexpr std::string_view kPictureAnimationBare = "L'animation 3D sans le fond";
-// The names proposed for each picture, before the extension.
-constexpr std::string_view kPictureBoardName = "construction";
-constexpr std::string_view kPictureDotStructureName = "representation";
-constexpr std::string_view kPictureAnimationName = "animation-3d";
-// Before writing over a file: the path comes between the two parts.
-constexpr std::string_view kOverwriteTitle = "Ecraser le fichier?";
-constexpr std::string_view kOverwriteBefore = "Le fichier ";
-constexpr std::string_view kOverwriteAfter = " existe déjà.\nEcraser l'ancien?";
-// Put into `info` once a picture is saved: followed by its path.
-constexpr std::string_view kPictureSaved = "L'image est enregistrée dans le fichier ";
-
 }  // namespace tavir::ui::output_texts

@@ -45,8 +45,9 @@ TEST_P(IonRules, AcceptanceChargesAndFormula) {
     // Nothing the pupil built is lowered, moved or lost.
     EXPECT_EQ(r.code, tc.built.code);
     EXPECT_EQ(r.vacancy, tc.built.vacancy);
-    for (int s = 1; s < kSlotCount; ++s)
+    for (int s = 1; s < kSlotCount; ++s) {
         if (tc.built.slot[s] != 0) EXPECT_EQ(r.slot[s], tc.built.slot[s]) << "slot " << s;
+    }
     Charges charges;
     for (int i = 0; i < kCellCount; ++i)
         if (r.code[i] != 0 && formalCharge(r, i) != 0) charges.emplace_back(i, formalCharge(r, i));

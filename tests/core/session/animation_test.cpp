@@ -25,7 +25,7 @@ class AnimationButton : public ::testing::TestWithParam<ButtonCase> {};
 TEST_P(AnimationButton, MovesTheCounterThenTicks) {
     Workspace ws = withMethane();
     ws.setFrameCounter(GetParam().counterBefore);
-    ws.Command16_Click(GetParam().button);
+    ws.controlAnimation(static_cast<AnimationControl>(GetParam().button));
     EXPECT_EQ(ws.frameCounter(), GetParam().counterAfter);
     EXPECT_FALSE(ws.view().d3d.cleared());
     EXPECT_EQ(ws.view().d3d.pose.counter, GetParam().counterAfter);
@@ -46,34 +46,34 @@ TEST(Animation, WrapFlipsTheRotationSign) {
     Workspace ws = withMethane();
     ws.setFrameCounter(627);
     ASSERT_EQ(ws.rotationSign(), 1);
-    ws.Timer1_Timer();
+    ws.tick();
     EXPECT_EQ(ws.frameCounter(), 0);
     EXPECT_EQ(ws.rotationSign(), -1);
     ws.setFrameCounter(627);
-    ws.Timer1_Timer();
+    ws.tick();
     EXPECT_EQ(ws.rotationSign(), 1);
 }
 
 TEST(Animation, StopAndStartButtonsOnlySwitchTheTimer) {
     Workspace ws = withMethane();
     ws.setFrameCounter(40);
-    ws.Command16_Click(2);
+    ws.controlAnimation(static_cast<AnimationControl>(2));
     EXPECT_FALSE(ws.view().timerEnabled);
     EXPECT_EQ(ws.frameCounter(), 40);
-    ws.Command16_Click(3);
+    ws.controlAnimation(static_cast<AnimationControl>(3));
     EXPECT_TRUE(ws.view().timerEnabled);
     EXPECT_EQ(ws.frameCounter(), 40);
 }
 
 TEST(Animation, OptionWhileStoppedRedrawsAtOnceAndAtZeroMovesOneStep) {
     Workspace ws = withMethane();
-    ws.Command16_Click(2);
+    ws.controlAnimation(static_cast<AnimationControl>(2));
     ws.setFrameCounter(0);
-    ws.compact_Click(true);
+    ws.setCompact(true);
     EXPECT_EQ(ws.frameCounter(), 1);
     EXPECT_TRUE(ws.view().d3d.options.compact);
     ws.setFrameCounter(200);
-    ws.tetra1_Click(true);
+    ws.setFigure(true);
     EXPECT_EQ(ws.frameCounter(), 200);
     EXPECT_TRUE(ws.view().d3d.options.figure);
 }
@@ -81,10 +81,10 @@ TEST(Animation, OptionWhileStoppedRedrawsAtOnceAndAtZeroMovesOneStep) {
 TEST(Animation, OptionWhileRunningWaitsForTheNextTick) {
     Workspace ws = withMethane();
     ws.setFrameCounter(200);
-    ws.compact_Click(true);
+    ws.setCompact(true);
     EXPECT_EQ(ws.frameCounter(), 200);
     EXPECT_FALSE(ws.view().d3d.options.compact);
-    ws.Timer1_Timer();
+    ws.tick();
     EXPECT_TRUE(ws.view().d3d.options.compact);
 }
 
@@ -93,8 +93,8 @@ TEST(Animation, NothingMovesWhileTheConstructionIsRejected) {
     ws.build(makeConstruction({{0, C}}));
     ASSERT_FALSE(ws.view().smile);
     ws.setFrameCounter(300);
-    for (int b : {0, 1, 4, 5}) ws.Command16_Click(b);
-    ws.Timer1_Timer();
+    for (int b : {0, 1, 4, 5}) ws.controlAnimation(static_cast<AnimationControl>(b));
+    ws.tick();
     EXPECT_EQ(ws.frameCounter(), 300);
     EXPECT_TRUE(ws.view().d3d.cleared());
     EXPECT_FALSE(ws.view().lastTick.has_value());
@@ -102,7 +102,7 @@ TEST(Animation, NothingMovesWhileTheConstructionIsRejected) {
 
 TEST(Animation, AcceptedChangeRestartsAStoppedAnimationAtTheSamePose) {
     Workspace ws = withMethane();
-    ws.Command16_Click(2);
+    ws.controlAnimation(static_cast<AnimationControl>(2));
     ws.setFrameCounter(77);
     ws.dropPaletteElement(9, Cl);  // chloromethane
     EXPECT_TRUE(ws.view().timerEnabled);
@@ -123,7 +123,7 @@ TEST(Animation, RejectedChangeStopsAndClearsTheView) {
 
 TEST(Animation, TextAndFigureFollowTheTick) {
     Workspace ws = withMethane();
-    ws.Timer1_Timer();
+    ws.tick();
     ASSERT_TRUE(ws.view().lastTick.has_value());
     EXPECT_EQ(geometryName(*ws.view().lastTick), "r3dax4");
     EXPECT_NE(ws.view().c3dText.find("tétraédrique."), std::string::npos);
@@ -133,9 +133,9 @@ TEST(Animation, TextAndFigureFollowTheTick) {
 
 TEST(Animation, SliderSetsTheInterval) {
     Workspace ws;
-    ws.Slider1_Change(0);
+    ws.setSpeed(0);
     EXPECT_EQ(ws.view().timerInterval, 5);
-    ws.Slider1_Change(200);
+    ws.setSpeed(200);
     EXPECT_EQ(ws.view().timerInterval, 205);
 }
 

@@ -22,17 +22,17 @@ TEST(ChargesBox, ShownOnAnOccupiedCentreAndTickingAcceptsWithoutTouchingUndo) {
     ws.dropPaletteElement(1, H);
     EXPECT_TRUE(ws.view().check3Visible);
     EXPECT_FALSE(ws.view().smile);
-    ws.Check3_Click(true);
+    ws.setFormalCharges(true);
     EXPECT_TRUE(ws.view().smile);
     EXPECT_TRUE(ws.view().check1Visible);
     EXPECT_EQ(ws.analysis().formula, "HO-");
-    ws.Timer1_Timer();
+    ws.tick();
     EXPECT_FALSE(ws.view().d3d.cleared());
     // Undo still goes back to the lone oxygen, the step before the tick.
-    ws.Command13_Click();
+    ws.undo();
     EXPECT_EQ(boardText(ws), makeConstruction({{0, O}}).toString());
-    ws.Command13_Click();
-    ws.Check3_Click(false);
+    ws.undo();
+    ws.setFormalCharges(false);
     EXPECT_FALSE(ws.view().smile);
     EXPECT_TRUE(ws.view().d3d.cleared());
     EXPECT_EQ(boardText(ws), kHydroxide);
@@ -63,18 +63,18 @@ TEST_P(StoredIon, ComesBackWholeWithTheBoxTicked) {
     check(loaded, "loaded");
     Workspace selected;
     selected.loadSeries(series);
-    selected.Check3_Click(false);
-    selected.Option3_Click(1);
+    selected.setFormalCharges(false);
+    selected.selectEntry(2);
     // Printing analyses entry 3 as its selection would show it.
     EXPECT_EQ(selected.analysisOf(3).board.record.toString(), tc.stored);
-    selected.Option3_Click(2);
+    selected.selectEntry(3);
     check(selected, "selected");
     Workspace pasted;
     pasted.loadSeries(series);
     pasted.copyConstruction();
-    pasted.Check3_Click(false);
-    pasted.Option3_Click(1);
-    pasted.Command14_Click();
+    pasted.setFormalCharges(false);
+    pasted.selectEntry(2);
+    pasted.paste();
     check(pasted, "pasted");
 }
 

@@ -76,8 +76,8 @@ TEST(KeyboardEditing, BuildingAndRemovingMatchesTheMouse) {
     expectSameState(byKeys, byMouse);
 
     // One undo brings the removed hydrogen back, as after the mouse.
-    byKeys.Command13_Click();
-    byMouse.Command13_Click();
+    byKeys.undo();
+    byMouse.undo();
     expectSameState(byKeys, byMouse);
     EXPECT_TRUE(byKeys.view().smile);
 }
@@ -139,7 +139,7 @@ TEST(KeyboardEditing, AnOrderKeyIsUndoneInOneStep) {
     const std::string single = boardText(ws);
     ASSERT_TRUE(applyBoardKey(ws, focus, BoardKey::Order2));
     ASSERT_NE(boardText(ws), single);
-    ws.Command13_Click();
+    ws.undo();
     EXPECT_EQ(boardText(ws), single);
 }
 

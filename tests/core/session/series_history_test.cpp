@@ -18,11 +18,11 @@ TEST(Series, SwitchingKeepsEachConstructionAndUndoBelongsToItsOwn) {
     ws.dropPaletteElement(0, C);
     ws.dropPaletteElement(1, O);
     const std::string first = boardText(ws);
-    ws.Option3_Click(1);
+    ws.selectEntry(2);
     EXPECT_EQ(ws.currentConstruction(), 2);
     EXPECT_EQ(boardText(ws), std::string(kEmptyConstructionString));
     EXPECT_FALSE(ws.view().undoEnabled) << "undo belongs to construction 1";
-    ws.Option3_Click(0);
+    ws.selectEntry(1);
     EXPECT_EQ(boardText(ws), first);
     EXPECT_TRUE(ws.view().undoEnabled);
     EXPECT_EQ(ws.entry(1), first);
@@ -31,9 +31,9 @@ TEST(Series, SwitchingKeepsEachConstructionAndUndoBelongsToItsOwn) {
 TEST(Series, SwitchingIsNotUndoable) {
     Workspace ws;
     ws.dropPaletteElement(0, C);
-    ws.Option3_Click(1);
+    ws.selectEntry(2);
     ws.dropPaletteElement(0, N);
-    ws.Command13_Click();
+    ws.undo();
     EXPECT_EQ(boardText(ws), std::string(kEmptyConstructionString)) << "undo goes back to the empty construction 2";
 }
 
@@ -47,9 +47,9 @@ TEST(Undo, AWholeMoveIsOneStepAndUndoTwiceGoesBack) {
     ws.dropLifted(5);  // move the hydrogen below the oxygen
     const std::string moved = boardText(ws);
     ASSERT_NE(moved, water);
-    ws.Command13_Click();
+    ws.undo();
     EXPECT_EQ(boardText(ws), water);
-    ws.Command13_Click();
+    ws.undo();
     EXPECT_EQ(boardText(ws), moved);
     EXPECT_EQ(ws.entry(1), moved) << "undo changes the current construction of the series";
 }
@@ -57,12 +57,12 @@ TEST(Undo, AWholeMoveIsOneStepAndUndoTwiceGoesBack) {
 TEST(Paste, CopyOnThreePasteOnFive) {
     Workspace ws;
     EXPECT_FALSE(ws.view().pasteEnabled);
-    ws.Option3_Click(2);
+    ws.selectEntry(3);
     ws.build(Construction::fromString(kMethane));
     ws.copyConstruction();
     EXPECT_TRUE(ws.view().pasteEnabled);
-    ws.Option3_Click(4);
-    ws.Command14_Click();
+    ws.selectEntry(5);
+    ws.paste();
     EXPECT_EQ(ws.entry(5), kMethane);
     EXPECT_EQ(ws.entry(3), kMethane);
 }
@@ -71,14 +71,14 @@ TEST(Erase, CurrentOnlyOrAllTenButNeverTheCopyBuffer) {
     Workspace ws;
     ws.build(Construction::fromString(kMethane));
     ws.copyConstruction();
-    ws.Option3_Click(1);
+    ws.selectEntry(2);
     ws.build(Construction::fromString(kMethane));
-    ws.sq01_Click();
+    ws.clearConstruction();
     EXPECT_EQ(ws.entry(2), std::string(kEmptyConstructionString));
     EXPECT_EQ(ws.entry(1), kMethane);
-    ws.sq02_Click();
+    ws.clearSeries();
     for (int n = 1; n <= 10; ++n) {
-        ws.Option3_Click(n - 1);
+        ws.selectEntry(n);
         EXPECT_EQ(boardText(ws), std::string(kEmptyConstructionString)) << "construction " << n;
     }
     EXPECT_EQ(ws.entry(0), kMethane);
@@ -86,13 +86,13 @@ TEST(Erase, CurrentOnlyOrAllTenButNeverTheCopyBuffer) {
 
 TEST(LoadSeries, ShowsConstructionOneAndReadsDamagedEntriesSafely) {
     Workspace ws;
-    ws.Option3_Click(6);
+    ws.selectEntry(7);
     std::array<std::string, 10> entries{kMethane, "", "39", "  ", "3322222222223222222222X"};
     ws.loadSeries(entries);
     EXPECT_EQ(ws.currentConstruction(), 1);
     EXPECT_EQ(boardText(ws), kMethane);
     EXPECT_EQ(ws.entry(3), "32222222222222222222222") << "damaged positions read as 0";
-    ws.Option3_Click(4);
+    ws.selectEntry(5);
     EXPECT_EQ(ws.board().record.code[1], C);
     EXPECT_EQ(ws.board().record.slot[1], 1);
 }

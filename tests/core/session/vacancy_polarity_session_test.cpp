@@ -24,7 +24,7 @@ TEST(IonByKeys, NitrateTakesItsDoubleBondOnlyWithTheChargesShown) {
     EXPECT_EQ(focus, 9);
     // Unticked, nitrogen keeps three bonds: the key is refused.
     EXPECT_FALSE(applyBoardKey(ws, focus, K::Order2));
-    ws.Check3_Click(true);
+    ws.setFormalCharges(true);
     ASSERT_TRUE(applyBoardKey(ws, focus, K::Order2));
     EXPECT_EQ(ws.board().record.slot[9], 2);
     EXPECT_TRUE(ws.view().smile);
@@ -39,7 +39,7 @@ TEST(IonByMouse, TheBondMenuOffersTheIonsOrders) {
     ws.build(makeConstruction({{0, N}, {1, O}, {5, O}, {9, O}}, {{1, 1}, {5, 1}, {9, 1}}));
     // Cell 9's bond to nitrogen, right-clicked anywhere on the oxygen.
     EXPECT_FALSE(ws.openBondMenu(9, 16, 16)->doubleEnabled);
-    ws.Check3_Click(true);
+    ws.setFormalCharges(true);
     const auto menu = ws.openBondMenu(9, 16, 16);
     ASSERT_TRUE(menu);
     EXPECT_TRUE(menu->doubleEnabled);
@@ -48,7 +48,7 @@ TEST(IonByMouse, TheBondMenuOffersTheIonsOrders) {
     EXPECT_EQ(ws.analysis().formula, "NO3-");
     // Nitrite's N=O may not become triple: both ends would be positive.
     Workspace nitrite;
-    nitrite.Check3_Click(true);
+    nitrite.setFormalCharges(true);
     nitrite.build(makeConstruction({{0, N}, {1, O}, {9, O}}, {{1, 2}, {9, 1}}));
     EXPECT_EQ(nitrite.analysis().formula, "NO2-");
     EXPECT_FALSE(nitrite.openBondMenu(0, 30, 16)->tripleEnabled);
@@ -62,7 +62,7 @@ TEST(Vacancy, ChosenByKeyOrMenuUndoneAndDroppedWithTheBox) {
     int focus = 0;
     EXPECT_FALSE(ws.openAtomMenu(0, 5, 16)) << "no vacancy without the formal charges";
     EXPECT_FALSE(applyBoardKey(ws, focus, BoardKey::Vacancy));
-    ws.Check3_Click(true);
+    ws.setFormalCharges(true);
     EXPECT_EQ(ws.analysis().formula, "CH3-");
     const auto menu = ws.openAtomMenu(0, 5, 16);
     ASSERT_TRUE(menu);
@@ -76,17 +76,17 @@ TEST(Vacancy, ChosenByKeyOrMenuUndoneAndDroppedWithTheBox) {
     EXPECT_EQ(ws.analysis().formula, "CH3+");
     EXPECT_TRUE(ws.openAtomMenu(0, 5, 16)->vacancy);
     EXPECT_EQ(ws.entry(ws.currentConstruction()), withPair + "3");
-    ws.Command13_Click();
+    ws.undo();
     EXPECT_EQ(ws.analysis().formula, "CH3-");
-    ws.Command13_Click();
+    ws.undo();
     ASSERT_TRUE(ws.setVacancy(0, true));
     EXPECT_TRUE(ws.view().smile);
 
     // Unticking drops the vacancy like any ion's part; undo brings it back with the box.
-    ws.Check3_Click(false);
+    ws.setFormalCharges(false);
     EXPECT_FALSE(ws.board().record.hasVacancy());
     EXPECT_FALSE(ws.view().smile);
-    ws.Command13_Click();
+    ws.undo();
     EXPECT_TRUE(ws.view().options.dot.formalCharges);
     EXPECT_EQ(ws.analysis().formula, "CH3+");
 
@@ -99,7 +99,7 @@ TEST(Vacancy, ChosenByKeyOrMenuUndoneAndDroppedWithTheBox) {
 
 TEST(Vacancy, SavedAndLoadedWithTheSeries) {
     Workspace ws;
-    ws.Check3_Click(true);
+    ws.setFormalCharges(true);
     ws.build(kCh3);
     ASSERT_TRUE(ws.setVacancy(0, true));
     const auto bytes = encodeSeries(ws.seriesEntries());
@@ -116,15 +116,15 @@ TEST(Vacancy, SavedAndLoadedWithTheSeries) {
 TEST(PolarityOption, TheSentenceFollowsTheBoxAtOnce) {
     Workspace ws;
     ws.build(makeConstruction({{0, O}, {1, H}, {9, H}}));
-    ws.Timer1_Timer();
+    ws.tick();
     const std::string shape = ws.view().c3dText;
     EXPECT_FALSE(ws.view().options.dot.polarity);
     EXPECT_TRUE(ws.view().check4Visible);
-    ws.Command16_Click(2);  // the animation stopped: no tick comes
+    ws.controlAnimation(AnimationControl::Stop);  // no tick comes
     ws.setPolarity(true);
     EXPECT_EQ(ws.view().c3dText, shape + "\r\nLa molécule est polaire.");
     ws.build(makeConstruction({{7, O}, {0, C}, {1, O}}, {{7, 2}, {1, 2}}));
-    ws.Timer1_Timer();
+    ws.tick();
     EXPECT_EQ(ws.view().c3dText, "Les angles entre les liaisons sont voisins de 180°:\r\nLes trois éléments sont alignés.\r\n"
                                  "La molécule est apolaire.");
     ws.setPolarity(false);

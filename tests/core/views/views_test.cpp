@@ -67,10 +67,10 @@ TEST(ViewOptions, ReachTheirPictures) {
 TEST(AnalysisOf, AnEntryIsDrawnAsItsSelectionWouldShowItWithoutChangingTheBoard) {
     Workspace ws;
     ws.build(kWater);
-    ws.Option3_Click(2);
+    ws.selectEntry(3);
     ws.dropPaletteElement(5, C);  // construction 3: a lone carbon, rejected
     const std::string third = ws.board().record.toString();
-    ws.Option3_Click(0);
+    ws.selectEntry(1);
     const Analysis entry3 = ws.analysisOf(3);
     EXPECT_EQ(entry3.board.record.toString(), third);
     EXPECT_FALSE(entry3.shown());
@@ -79,7 +79,7 @@ TEST(AnalysisOf, AnEntryIsDrawnAsItsSelectionWouldShowItWithoutChangingTheBoard)
     EXPECT_EQ(ws.currentConstruction(), 1);
     EXPECT_EQ(ws.board().record, kWater);
     // The selection draws the same pictures.
-    ws.Option3_Click(2);
+    ws.selectEntry(3);
     EXPECT_EQ(drawn(View::Board, ws.analysis()), drawn(View::Board, entry3));
 }
 

@@ -68,8 +68,8 @@ private slots:
 
     void startsAsDescribed() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Tavir"));
-        QCOMPARE(window->info(), utf8(board_texts::kHoverBackground));
-        for (const auto& b : board_texts::kButtons) {
+        QCOMPARE(window->info(), utf8(ui::board_texts::kHoverBackground));
+        for (const auto& b : ui::board_texts::kButtons) {
             auto* button = window->findChild<QPushButton*>(utf8(b.name));
             QVERIFY2(button, b.name.data());
             QCOMPARE(button->text(), utf8(b.caption));
@@ -274,20 +274,20 @@ private slots:
 
     void hoverTexts() {
         hover(window->board(), QPoint(128, 96));
-        QCOMPARE(window->info(), utf8(board_texts::kHoverBoard));
+        QCOMPARE(window->info(), utf8(ui::board_texts::kHoverBoard));
         hover(cell(5));
-        QCOMPARE(window->info(), utf8(board_texts::kHoverCell));
+        QCOMPARE(window->info(), utf8(ui::board_texts::kHoverCell));
         auto* copy = window->findChild<QPushButton*>(QStringLiteral("Command4"));
         auto* undo = window->findChild<QPushButton*>(QStringLiteral("Command13"));
-        window->setInfo(utf8(board_texts::kClipboardConfirmation));
+        window->setInfo(utf8(ui::board_texts::kClipboardConfirmation));
         hover(copy);
-        QCOMPARE(window->info(), utf8(board_texts::kClipboardConfirmation));
+        QCOMPARE(window->info(), utf8(ui::board_texts::kClipboardConfirmation));
         hover(undo);
         QCOMPARE(window->info(), QString::fromUtf8("Retrouver la construction avant la dernière modification."));
         hover(copy);
-        QCOMPARE(window->info(), utf8(board_texts::kHoverCopy));
+        QCOMPARE(window->info(), utf8(ui::board_texts::kHoverCopy));
         hover(window.get(), QPoint(5, 300));
-        QCOMPARE(window->info(), utf8(board_texts::kHoverBackground));
+        QCOMPARE(window->info(), utf8(ui::board_texts::kHoverBackground));
     }
 
     // Each key does what its button does, wherever the focus is, and the buttons' Alt+letter
@@ -351,7 +351,7 @@ private slots:
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QStringList>("expectedTitles");
         QTest::addColumn<bool>("closes");
-        const QString discard = utf8(board_texts::kDiscardTitle);
+        const QString discard = utf8(ui::board_texts::kDiscardTitle);
         QTest::newRow("cancel quit") << false << QList<int>{QMessageBox::Cancel} << QStringList{"Fermer"} << false;
         QTest::newRow("ok quit") << false << QList<int>{QMessageBox::Ok} << QStringList{"Fermer"} << true;
         QTest::newRow("cancel discard") << true << QList<int>{QMessageBox::Cancel} << QStringList{discard}

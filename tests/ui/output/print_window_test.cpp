@@ -135,7 +135,7 @@ private:
     // A series put in the table, with construction `current` on the board.
     void setSeries(const Series& series, int current) {
         ws->loadSeries(series);
-        ws->Option3_Click(current - 1);
+        ws->selectEntry(current);
     }
     void openWindow() {
         confimp = std::make_unique<PrintWindow>(*ws);
@@ -405,7 +405,7 @@ private slots:
     // and a stopped animation left stopped.
     void seriesPrintsEachEntry() {
         setSeries(Series{kWater, "", kMethane, kEmpty, "", "", kOther}, 3);
-        ws->Command16_Click(2);
+        ws->controlAnimation(static_cast<AnimationControl>(2));
         // 96 dpi and an odd width: each board lands on whole pixels, as on screen.
         ImagePages pages(QSizeF(529 / 96.0, 1000 / 96.0), 96);
         output::PrintRequest r;
@@ -581,9 +581,9 @@ private slots:
     // The 3D view is drawn at the pose it shows, and keeps it afterwards.
     void animationPoseKept() {
         ws->build(*Construction::parse(kWater));
-        ws->Command16_Click(2);  // stopped
-        ws->Command16_Click(4);
-        ws->Command16_Click(4);
+        ws->controlAnimation(static_cast<AnimationControl>(2));  // stopped
+        ws->controlAnimation(static_cast<AnimationControl>(4));
+        ws->controlAnimation(static_cast<AnimationControl>(4));
         const int counter = ws->frameCounter();
         const int drawn = ws->view().d3d.pose.counter;
         ImagePages pages(QSizeF(4, 4), 150);

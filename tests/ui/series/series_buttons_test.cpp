@@ -125,7 +125,7 @@ private slots:
         const double fromSvg = meanDifference(drawn, copied);
         // The board's balls and dotted grid differ most, by under 3 levels in 255.
         QVERIFY2(shrunk < 3.5 && fromSvg < 3.5, qPrintable(QStringLiteral("%1 %2").arg(shrunk).arg(fromSvg)));
-        QCOMPARE(window->info(), QString::fromUtf8(board_texts::kClipboardConfirmation.data()));
+        QCOMPARE(window->info(), QString::fromUtf8(ui::board_texts::kClipboardConfirmation.data()));
         QCOMPARE(button("Command14")->isEnabled(), item == QLatin1String("construc"));
         QCOMPARE(window->workspace().frameCounter(), 300);
         if (item == QLatin1String("ani3dsf")) {

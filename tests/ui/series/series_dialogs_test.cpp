@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Tavir - ") + file);
         QCOMPARE(QFile(file).size(), 1536);
 
-        window->workspace().sq02_Click();
+        window->workspace().clearSeries();
         QCOMPARE(open(file), int(QDialog::Accepted));
         QVERIFY(messages.isEmpty());
         QCOMPARE(window->workspace().currentConstruction(), 1);

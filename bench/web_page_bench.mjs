@@ -1,0 +1,67 @@
+// The browser edition in headless Chromium: from navigation to a usable board, one edit until
+// every view is redrawn and laid out, one 3D frame, and the page's memory.
+//   node bench/web_page_bench.mjs      (after scripts/build-web.sh and npm ci in tests/web)
+import { launch, openPage } from '../tests/web/browser.mjs';
+
+const median = (values) => {
+    const sorted = [...values].sort((a, b) => a - b);
+    return sorted[Math.floor(sorted.length / 2)];
+};
+
+const chromium = await launch();
+try {
+    // A first page warms the browser up; its figure is not kept.
+    await (await openPage(chromium.browser)).page.close();
+    const ready = [];
+    for (let i = 0; i < 9; ++i) {
+        const { page } = await openPage(chromium.browser);
+        ready.push(await page.evaluate(() => window.tavirReadyAt));
+        await page.close();
+    }
+    console.log(`page ready: median ${median(ready).toFixed(1)} ms over ${ready.length} loads (min ${Math.min(...ready).toFixed(1)})`);
+
+    const { page } = await openPage(chromium.browser);
+    const edit = await page.evaluate(() => {
+        const { act } = window.tavirPage;
+        const times = [];
+        for (let i = 0; i < 200; ++i) {
+            const t0 = performance.now();
+            // Alternately an oxygen on the empty board and the board cleared: every view changes.
+            act((s) => (i % 2 ? s.clearConstruction() : s.dropPaletteElement(0, 3)));
+            document.body.getBoundingClientRect();
+            document.getElementById('tavir').offsetHeight;
+            times.push(performance.now() - t0);
+        }
+        times.sort((a, b) => a - b);
+        return { median: times[100], worst: times[199] };
+    });
+    console.log(`edit to all views: median ${edit.median.toFixed(2)} ms, slowest ${edit.worst.toFixed(2)} ms over 200 edits`);
+
+    const frame = await page.evaluate(() => {
+        const { act, animationFrame } = window.tavirPage;
+        // Methane turning, the timer stopped so that only these frames are drawn.
+        act((s) => s.openLink('c=34222424242232223232322'));
+        act((s) => s.controlAnimation(2));
+        const times = [];
+        for (let i = 0; i < 300; ++i) {
+            const t0 = performance.now();
+            animationFrame();
+            document.getElementById('D3D').getBoundingClientRect();
+            times.push(performance.now() - t0);
+        }
+        times.sort((a, b) => a - b);
+        return { median: times[150], worst: times[299], formula: window.tavirPage.app.state.formula };
+    });
+    if (frame.formula !== 'CH4') throw new Error(`the 3D frames did not turn methane (${frame.formula})`);
+    console.log(`3D frame: median ${frame.median.toFixed(2)} ms, slowest ${frame.worst.toFixed(2)} ms over 300 frames`);
+
+    const cdp = await page.createCDPSession();
+    await cdp.send('Performance.enable');
+    const { metrics } = await cdp.send('Performance.getMetrics');
+    const jsHeap = metrics.find((m) => m.name === 'JSHeapUsedSize').value;
+    const wasm = await page.evaluate(() => window.tavirPage.app.core.HEAPU8.length);
+    console.log(`memory: JS heap ${(jsHeap / 1048576).toFixed(1)} MiB, WebAssembly memory ${(wasm / 1048576).toFixed(1)} MiB`);
+    await page.close();
+} finally {
+    await chromium.close();
+}

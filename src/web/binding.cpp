@@ -1,0 +1,272 @@
+// The browser page's one way into the core: a session object whose calls are the desktop
+// window's, and answers as JSON or SVG text. Nothing here decides a rule or a text.
+#include <emscripten/bind.h>
+
+#include <string>
+
+#include "core/board/bond_menu.hpp"
+#include "core/board/cell_names.hpp"
+#include "core/board/construction.hpp"
+#include "core/canvas/svg_canvas.hpp"
+#include "core/series/save_name.hpp"
+#include "core/series/series_file.hpp"
+#include "core/analysis/analysis_json.hpp"
+#include "core/session/construction_link.hpp"
+#include "core/session/shown_views.hpp"
+#include "core/session/workspace.hpp"
+#include "core/text/json.hpp"
+#include "web/page_texts.hpp"
+
+namespace tavir::web {
+
+namespace {
+
+const char* boolean(bool b) { return b ? "true" : "false"; }
+
+View viewOf(int v) { return v >= 0 && v <= 3 ? static_cast<View>(v) : View::Board; }
+
+std::optional<BoardKey> boardKeyForDomKey(const std::string& key) {
+    if (key == "ArrowLeft") return BoardKey::Left;
+    if (key == "ArrowRight") return BoardKey::Right;
+    if (key == "ArrowUp") return BoardKey::Up;
+    if (key == "ArrowDown") return BoardKey::Down;
+    if (key == "Delete" || key == "Backspace") return BoardKey::Remove;
+    if (key.size() == 1) return boardKeyForCharacter(key[0]);
+    return std::nullopt;
+}
+
+std::string failureJson(const FileFailure& f) {
+    return "{\"ok\":false,\"title\":" + jsonString(f.title) + ",\"message\":" + jsonString(f.message) + "}";
+}
+
+// The picture of the save and copy items: the view and its look.
+struct PictureChoice {
+    View view;
+    ViewLook look;
+};
+PictureChoice pictureChoice(int choice) {
+    switch (choice) {
+    case 1: return {View::DotStructure, screenLook(View::DotStructure)};
+    case 2: return {View::Animation, whiteLook(true)};
+    case 3: return {View::Animation, whiteLook(false)};
+    default: return {View::Board, screenLook(View::Board)};
+    }
+}
+
+}  // namespace
+
+class Session {
+public:
+    Session() = default;
+
+    // Everything the page shows besides the pictures.
+    std::string state(bool boardHasFocus) const {
+        const ViewState& v = ws_.view();
+        const Board& b = ws_.board();
+        const ResultDescriptions d = describeResults(ws_);
+        std::string out = "{";
+        out += "\"smile\":" + std::string(boolean(v.smile));
+        out += ",\"phototavir\":" + std::string(boolean(v.phototavir));
+        out += ",\"checkVisible\":[" + std::string(boolean(v.check1Visible)) + "," + boolean(v.check2Visible) + "," +
+               boolean(v.check3Visible) + "]";
+        out += ",\"checked\":[" + std::string(boolean(v.options.dot.redBonds)) + "," +
+               boolean(v.options.dot.blueBars) + "," + boolean(v.options.dot.formalCharges) + "]";
+        out += ",\"compact\":" + std::string(boolean(v.options.frame.compact));
+        out += ",\"figure\":" + std::string(boolean(v.options.frame.figure));
+        out += ",\"formulaVisible\":" + std::string(boolean(v.brute));
+        out += ",\"c3dText\":" + jsonString(v.c3dText);
+        out += ",\"tetra1Visible\":" + std::string(boolean(v.tetra1Visible));
+        out += ",\"tetra1Caption\":" + jsonString(v.tetra1Caption);
+        out += ",\"timerEnabled\":" + std::string(boolean(v.timerEnabled));
+        out += ",\"timerInterval\":" + std::to_string(v.timerInterval);
+        out += ",\"speed\":" + std::to_string(ws_.speed());
+        out += ",\"undoEnabled\":" + std::string(boolean(v.undoEnabled));
+        out += ",\"pasteEnabled\":" + std::string(boolean(v.pasteEnabled));
+        out += ",\"current\":" + std::to_string(ws_.currentConstruction());
+        out += ",\"info\":" + jsonString(v.info);
+        out += ",\"focusedCell\":" + std::to_string(ws_.focusedCell());
+        out += ",\"focusFrame\":" + std::to_string(ws_.focusFrameCell(boardHasFocus));
+        out += ",\"construction\":" + jsonString(b.record.toString());
+        out += ",\"formula\":" + jsonString(ws_.analysis().formula);
+        out += ",\"describe\":{\"formula\":" + jsonString(d.formula) + ",\"dotStructure\":" + jsonString(d.dotStructure) +
+               ",\"animation\":" + jsonString(d.animation) + "}";
+        out += ",\"cells\":[";
+        for (int i = 0; i < kCellCount; ++i) {
+            const CellPosition p = b.position[static_cast<std::size_t>(i)];
+            out += std::string(i ? "," : "") + "{\"left\":" + std::to_string(p.left) + ",\"top\":" +
+                   std::to_string(p.top) + ",\"element\":" + std::to_string(b.record.code[static_cast<std::size_t>(i)]) +
+                   ",\"movable\":" + boolean(b.customCursor[static_cast<std::size_t>(i)]) +
+                   ",\"name\":" + jsonString(cellAccessibleName(b, i)) +
+                   ",\"bond\":" + jsonString(cellBondDescription(b, i)) + "}";
+        }
+        out += "]}";
+        return out;
+    }
+
+    // A view as the window shows it, for an <svg> of the page that holds the element symbols.
+    std::string view(int v, bool boardHasFocus) const {
+        const View view = viewOf(v);
+        const ViewGeometry g = viewGeometry(view);
+        SvgCanvas canvas(g.width, g.height, 1, SvgCanvas::Sprites::Referenced, "tavir-view-" + std::to_string(v));
+        drawShownView(ws_, view, screenLook(view),
+                      view == View::Board ? ws_.focusFrameCell(boardHasFocus) : -1, canvas);
+        return canvas.body();
+    }
+
+    // A whole SVG document of a picture of the copy menu (0 board, 1 dot structure, 2 and 3
+    // the 3D view with and without its bands), `scale` times its screen size.
+    std::string picture(int choice, double scale) const {
+        const PictureChoice c = pictureChoice(choice);
+        const ViewGeometry g = viewGeometry(c.view);
+        SvgCanvas canvas(g.width, g.height, scale);
+        drawViewPicture(c.view, ws_.analysis(), ws_.view().options, ws_.pose(), c.look, canvas);
+        return canvas.document();
+    }
+
+    std::string bondMenu(int cell, int x, int y) {
+        const auto menu = ws_.openBondMenu(cell, x, y);
+        if (!menu) return "null";
+        return "{\"slot\":" + std::to_string(menu->slot) + ",\"enabled\":[" + boolean(menu->simpleEnabled) + "," +
+               boolean(menu->doubleEnabled) + "," + boolean(menu->tripleEnabled) + "]}";
+    }
+
+    bool pressKey(const std::string& key) {
+        const auto k = boardKeyForDomKey(key);
+        return k && ws_.pressBoardKey(*k);
+    }
+    bool isBoardKey(const std::string& key) const { return boardKeyForDomKey(key).has_value(); }
+
+    bool openLink(const std::string& fragment) {
+        const auto c = constructionFromLink(fragment);
+        if (!c) return false;
+        ws_.openConstruction(*c);
+        return true;
+    }
+    std::string link() const { return linkFragment(ws_.board().record); }
+
+    // A series file's bytes (a Uint8Array): on the board, or the desktop's refusal.
+    std::string openSeries(const std::string& bytes, const std::string& name) {
+        const auto loaded = decodeSeries(bytes);
+        if (!loaded) return failureJson(loaded.failure());
+        ws_.setSeriesFileName(name);
+        ws_.loadSeries(normalisedSeries(*loaded));
+        return "{\"ok\":true}";
+    }
+    // The bytes of the series file to save, as a new Uint8Array.
+    emscripten::val seriesBytes() const {
+        const std::string bytes = encodeSeries(ws_.seriesEntries()).value_or(std::string());
+        return emscripten::val::global("Uint8Array")
+            .new_(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())));
+    }
+    std::string seriesFileName() const { return ws_.seriesFileName(); }
+    // The name typed for a series to save: the file's name, or the desktop's refusal.
+    std::string seriesSaveFileName(const std::string& typed) const {
+        const SaveName name = seriesSaveName(typed, "");
+        if (!name.ok()) return failureJson({std::string(name.title), std::string(name.message), {}});
+        const std::string& path = *name.path;
+        return "{\"ok\":true,\"name\":" + jsonString(path.substr(path.find_last_of('/') + 1)) + "}";
+    }
+
+    Workspace ws_;
+};
+
+}  // namespace tavir::web
+
+namespace {
+
+using tavir::web::Session;
+namespace tv = tavir;
+
+// The calls that only forward to the workspace.
+unsigned revision(Session& s) { return s.ws_.revision(); }
+void dropPaletteElement(Session& s, int cell, int element) { s.ws_.dropPaletteElement(cell, element); }
+bool pickUp(Session& s, int cell) { return s.ws_.pickUp(cell); }
+int liftedElement(Session& s) { return s.ws_.liftedElement(); }
+void endDrag(Session& s, int cell, int element) { s.ws_.endDrag(cell, element); }
+int cellAt(Session& s, int x, int y) { return s.ws_.cellAt(x, y); }
+void chooseBondOrder(Session& s, int order) { s.ws_.chooseBondOrder(order); }
+void focusCell(Session& s, int cell) { s.ws_.focusCell(cell); }
+void enterBoardByKeyboard(Session& s) { s.ws_.enterBoardByKeyboard(); }
+void pointerOver(Session& s, int place) { s.ws_.pointerOver(static_cast<tv::PointerPlace>(place)); }
+void dragOver(Session& s, int place) { s.ws_.dragOver(static_cast<tv::PointerPlace>(place)); }
+void pointerOverButton(Session& s, const std::string& name) { s.ws_.pointerOverButton(name); }
+void pressResultView(Session& s) { s.ws_.pressResultView(); }
+void pictureCopied(Session& s) { s.ws_.pictureCopied(); }
+void setInfo(Session& s, const std::string& text) { s.ws_.setInfo(text); }
+void setRedBonds(Session& s, bool on) { s.ws_.setRedBonds(on); }
+void setBlueBars(Session& s, bool on) { s.ws_.setBlueBars(on); }
+void setFormalCharges(Session& s, bool on) { s.ws_.setFormalCharges(on); }
+void selectEntry(Session& s, int n) { s.ws_.selectEntry(n); }
+void undo(Session& s) { s.ws_.undo(); }
+void paste(Session& s) { s.ws_.paste(); }
+void copyConstruction(Session& s) { s.ws_.copyConstruction(); }
+void clearConstruction(Session& s) { s.ws_.clearConstruction(); }
+void clearSeries(Session& s) { s.ws_.clearSeries(); }
+void controlAnimation(Session& s, int control) {
+    if (control >= 0 && control <= 5) s.ws_.controlAnimation(static_cast<tv::AnimationControl>(control));
+}
+void setCompact(Session& s, bool on) { s.ws_.setCompact(on); }
+void setFigure(Session& s, bool on) { s.ws_.setFigure(on); }
+void setSpeed(Session& s, int value) { s.ws_.setSpeed(value); }
+void tick(Session& s) { s.ws_.tick(); }
+std::string snapshot(Session& s) { return s.ws_.snapshot(); }
+bool restore(Session& s, const std::string& text) { return s.ws_.restore(text); }
+std::string analyse(const std::string& construction, bool charges) {
+    const auto c = tv::Construction::parse(construction);
+    if (!c) return "null";
+    return tv::analysisJson(tv::analyse(*c, 0, tv::AnalysisOptions{charges}), charges);
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(tavir) {
+    using namespace emscripten;
+    class_<Session>("Session")
+        .constructor<>()
+        .function("state", &Session::state)
+        .function("revision", &revision)
+        .function("view", &Session::view)
+        .function("picture", &Session::picture)
+        .function("bondMenu", &Session::bondMenu)
+        .function("pressKey", &Session::pressKey)
+        .function("isBoardKey", &Session::isBoardKey)
+        .function("openLink", &Session::openLink)
+        .function("link", &Session::link)
+        .function("openSeries", &Session::openSeries)
+        .function("seriesBytes", &Session::seriesBytes)
+        .function("seriesFileName", &Session::seriesFileName)
+        .function("seriesSaveFileName", &Session::seriesSaveFileName)
+        .function("dropPaletteElement", &dropPaletteElement)
+        .function("pickUp", &pickUp)
+        .function("liftedElement", &liftedElement)
+        .function("endDrag", &endDrag)
+        .function("cellAt", &cellAt)
+        .function("chooseBondOrder", &chooseBondOrder)
+        .function("focusCell", &focusCell)
+        .function("enterBoardByKeyboard", &enterBoardByKeyboard)
+        .function("pointerOver", &pointerOver)
+        .function("dragOver", &dragOver)
+        .function("pointerOverButton", &pointerOverButton)
+        .function("pressResultView", &pressResultView)
+        .function("pictureCopied", &pictureCopied)
+        .function("setInfo", &setInfo)
+        .function("setRedBonds", &setRedBonds)
+        .function("setBlueBars", &setBlueBars)
+        .function("setFormalCharges", &setFormalCharges)
+        .function("selectEntry", &selectEntry)
+        .function("undo", &undo)
+        .function("paste", &paste)
+        .function("copyConstruction", &copyConstruction)
+        .function("clearConstruction", &clearConstruction)
+        .function("clearSeries", &clearSeries)
+        .function("controlAnimation", &controlAnimation)
+        .function("setCompact", &setCompact)
+        .function("setFigure", &setFigure)
+        .function("setSpeed", &setSpeed)
+        .function("tick", &tick)
+        .function("snapshot", &snapshot)
+        .function("restore", &restore);
+    function("texts", &tavir::web::pageTexts);
+    function("elementSymbols", &tavir::elementSymbolsSvg);
+    function("analyse", &analyse);
+}

@@ -1,0 +1,51 @@
+// Message boxes and the one question with a text field, modal as on the desktop: a French
+// title and text, OK and Annuler; Escape is Annuler.
+import { app } from './app.js';
+import { el, lines } from './dom.js';
+
+function show({ title, text, icon, field, cancel }) {
+    return new Promise((resolve) => {
+        const t = app.texts;
+        const input = field ? el('input', { type: 'text', value: field.value, 'aria-label': field.label }) : null;
+        const ok = el('button', { type: 'submit', value: 'ok', text: t.ok });
+        const buttons = [ok];
+        if (cancel) buttons.push(el('button', { type: 'button', value: 'cancel', text: t.cancel }));
+        const form = el('form', { method: 'dialog' }, [
+            el('div', { class: 'dialog-body' }, [
+                el('div', { class: `dialog-icon ${icon}`, 'aria-hidden': 'true' }),
+                el('div', {}, [
+                    el('p', { text: lines(text) }),
+                    ...(field ? [el('label', {}, [el('span', { text: field.label }), input])] : []),
+                ]),
+            ]),
+            el('div', { class: 'dialog-buttons' }, buttons),
+        ]);
+        const dialog = el('dialog', { class: 'message', 'aria-label': title }, [el('div', { class: 'dialog-title', text: title }), form]);
+        document.body.append(dialog);
+        let answer = null;
+        ok.addEventListener('click', () => { answer = field ? input.value : true; });
+        if (cancel) buttons[1].addEventListener('click', () => dialog.close());
+        dialog.addEventListener('close', () => {
+            dialog.remove();
+            resolve(answer);
+        });
+        dialog.showModal();
+        (input || ok).focus();
+        if (input) input.select();
+    });
+}
+
+// A refused file or a failed save: the critical stop.
+export function critical(title, text) {
+    return show({ title, text, icon: 'critical' });
+}
+
+// A question: true for OK.
+export function confirm(title, text) {
+    return show({ title, text, icon: 'question', cancel: true }).then((a) => a === true);
+}
+
+// A text to type (a file's name): the text, or null for Annuler.
+export function ask(title, text, label, value) {
+    return show({ title, text, icon: 'question', cancel: true, field: { label, value } });
+}

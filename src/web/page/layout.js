@@ -1,0 +1,38 @@
+// The window keeps the desktop's 800 x 600 pixels, scaled as a whole to the browser's
+// viewport: every picture is a vector, so it stays sharp at any scale and pixel ratio.
+export const WIDTH = 800;
+export const HEIGHT = 600;
+
+let root = null;
+let scale = 1;
+
+export function windowRoot() {
+    return root;
+}
+
+export function setWindowRoot(node) {
+    root = node;
+    const fit = () => {
+        const margin = 8;
+        scale = Math.min((window.innerWidth - margin) / WIDTH, (window.innerHeight - margin) / HEIGHT);
+        scale = Math.max(0.5, Math.min(scale, 3));
+        root.style.transform = `scale(${scale})`;
+        const outer = root.parentElement;
+        outer.style.width = `${WIDTH * scale}px`;
+        outer.style.height = `${HEIGHT * scale}px`;
+    };
+    window.addEventListener('resize', fit);
+    fit();
+}
+
+// A point of the viewport in the window's own pixels.
+export function windowPoint(clientX, clientY) {
+    const r = root.getBoundingClientRect();
+    return { x: ((clientX - r.left) * WIDTH) / r.width, y: ((clientY - r.top) * HEIGHT) / r.height };
+}
+
+// A point of the viewport in an element's own units (its viewBox for a picture).
+export function pointIn(node, clientX, clientY, width, height) {
+    const r = node.getBoundingClientRect();
+    return { x: Math.floor(((clientX - r.left) * width) / r.width), y: Math.floor(((clientY - r.top) * height) / r.height) };
+}

@@ -1,0 +1,68 @@
+// Start-up: the core is made ready, the window built and wired, the kept session and a
+// link's construction brought back; then the page says it is ready.
+import { act, app, refresh } from './app.js';
+import { animationFrame, runAnimation } from './animation.js';
+import { wireBoard } from './board.js';
+import { wireControls } from './controls.js';
+import { el } from './dom.js';
+import { openSeriesFile } from './files.js';
+import { setWindowRoot } from './layout.js';
+import { keepSession, restoreSession } from './storage.js';
+import { followState } from './views.js';
+import { buildWindow } from './window.js';
+
+function openLinkOf(hash) {
+    if (!hash || !act((s) => s.openLink(hash))) return;
+    // Shown once: a reload comes back to the pupil's series, not to a second copy of the link.
+    try {
+        history.replaceState(null, '', location.href.split('#')[0]);
+    } catch {
+        // A page that cannot change its address keeps the link; nothing is lost either way.
+    }
+}
+
+async function start() {
+    const loading = document.getElementById('loading');
+    if (typeof WebAssembly !== 'object') {
+        loading.textContent = loading.dataset.noWebAssembly;
+        return;
+    }
+    app.core = await window.createTavirCore();
+    app.session = new app.core.Session();
+    app.texts = JSON.parse(app.core.texts());
+    document.getElementById('element-symbols').innerHTML = app.core.elementSymbols();
+
+    const refs = buildWindow(app.texts);
+    const outer = el('div', { id: 'outer' }, [refs.root]);
+    loading.replaceWith(outer);
+    setWindowRoot(refs.root);
+    followState(refs);
+    wireBoard(refs);
+    wireControls(refs);
+    restoreSession();
+    openLinkOf(location.hash);
+    window.addEventListener('hashchange', () => openLinkOf(location.hash));
+    keepSession();
+    refresh(true);
+    runAnimation(refs);
+
+    // A series file dropped on the page opens as with "Ouvrir".
+    document.addEventListener('dragover', (event) => event.preventDefault());
+    document.addEventListener('drop', (event) => {
+        event.preventDefault();
+        const file = event.dataTransfer.files[0];
+        if (file) openSeriesFile(file);
+    });
+    refs.board.focus({ preventScroll: true });
+    // For the page's tests and benchmarks: the same calls a pupil's actions make.
+    window.tavirPage = { app, act, refresh, animationFrame: () => animationFrame(refs) };
+    window.tavirReadyAt = performance.now();
+    window.tavirReady = true;
+    document.documentElement.dataset.ready = 'true';
+}
+
+start().catch((error) => {
+    const loading = document.getElementById('loading');
+    if (loading) loading.textContent = String(error);
+    window.tavirFailure = String(error && error.stack ? error.stack : error);
+});

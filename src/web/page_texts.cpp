@@ -1,0 +1,126 @@
+#include "web/page_texts.hpp"
+
+#include "core/board/texts.hpp"
+#include "core/dotstructure/texts.hpp"
+#include "core/geometry3d/texts.hpp"
+#include "core/help/introduction_text.hpp"
+#include "core/output/texts.hpp"
+#include "core/series/texts.hpp"
+#include "core/text/json.hpp"
+
+namespace tavir::web {
+
+namespace {
+
+class Object {
+public:
+    Object& add(std::string_view key, std::string_view text) { return raw(key, jsonString(text)); }
+    Object& raw(std::string_view key, const std::string& json) {
+        out_ += (out_.size() > 1 ? "," : "") + jsonString(key) + ":" + json;
+        return *this;
+    }
+    Object& button(const board_texts::ButtonTexts& b) {
+        Object o;
+        o.add("name", b.name).add("caption", b.caption).add("tooltip", b.tooltip).add("hover", b.hover);
+        return raw(b.name, o.str());
+    }
+    std::string str() const { return out_ + "}"; }
+
+private:
+    std::string out_ = "{";
+};
+
+template <typename List>
+std::string array(const List& list) {
+    std::string out = "[";
+    for (const auto& item : list) out += (out.size() > 1 ? "," : "") + jsonString(item);
+    return out + "]";
+}
+
+}  // namespace
+
+std::string pageTexts() {
+    namespace b = board_texts;
+    namespace d = dot_texts;
+    namespace g = geometry_texts;
+    namespace o = output_texts;
+    Object buttons;
+    for (const auto& button : b::kButtons) buttons.button(button);
+    buttons.button(b::kCopyLink);
+
+    std::string intro = "[";
+    for (const IntroPiece& piece : kIntroduction) {
+        const char* style = piece.style == IntroStyle::Title ? "title" : piece.style == IntroStyle::Blue ? "blue" : "plain";
+        intro += std::string(intro.size() > 1 ? "," : "") + "{\"text\":" + jsonString(piece.text) + ",\"style\":\"" + style +
+                 "\"}";
+    }
+    intro += "]";
+
+    Object t;
+    t.add("windowCaption", b::kWindowCaption)
+        .add("frame1Title", b::kFrame1Title)
+        .add("info2", b::kInfo2)
+        .add("info2Keyboard", b::kInfo2Keyboard)
+        .add("boardKeyboardTooltip", b::kBoardKeyboardTooltip)
+        .add("boardAccessibleName", b::kBoardAccessibleName)
+        .add("boardKeyboardHelp", b::kBoardKeyboardHelp)
+        .raw("bondMenu", array(std::array{b::kBondSimple, b::kBondDouble, b::kBondTriple}))
+        .add("bondMenuName", b::kA11yBondMenu)
+        .raw("copyMenu", array(std::array{b::kConstruc.caption, b::kTavirrep.caption, b::kAni3d.caption,
+                                          b::kAni3dsf.caption, b::kSaveImage.caption}))
+        .add("copyMenuName", b::kA11yCopyMenu)
+        .raw("eraseMenu", array(std::array{b::kSq01.caption, b::kSq02.caption}))
+        .add("eraseMenuName", b::kA11yEraseMenu)
+        .raw("buttons", buttons.str())
+        .raw("elementNames", array(b::kA11yElementNames))
+        .raw("symbols", array(d::kSymbols))
+        .add("paletteDescription", b::kA11yPaletteDescription)
+        .add("constructionTooltip", b::kConstructionTooltipPrefix)
+        .add("constructionName", b::kA11yConstructionPrefix)
+        .add("constructionDescription", b::kA11yConstructionDescription)
+        .add("drawingFrameName", b::kA11yDrawingFrame)
+        .add("label2", d::kLabel2Caption)
+        .raw("checks", array(std::array{d::kCheck1Caption, d::kCheck2Caption, d::kCheck3Caption}))
+        .add("formulaName", d::kA11yFormula)
+        .add("dotStructureName", d::kA11yDotStructure)
+        .add("smileName", d::kA11ySmile)
+        .add("smileDescription", d::kA11ySmileDescription)
+        .add("informationPictureName", d::kA11yInformationPicture)
+        .add("informationPictureDescription", d::kA11yInformationPictureDescription)
+        .add("animationFrame", g::kAnimationFrame)
+        .add("animationFrameName", g::kA11yAnimationFrame)
+        .add("animationName", g::kA11yAnimation)
+        .add("speedLabel", g::kSpeedLabel)
+        .add("speedTooltip", g::kSpeedTooltip)
+        .add("compact", g::kCompactCaption)
+        .add("compactName", g::kA11yCompact)
+        .add("compactDescription", g::kA11yCompactDescription)
+        .add("figureName", g::kA11yFigure)
+        .add("figureDescription", g::kA11yFigureDescription)
+        .raw("stepTooltips", array(g::kStepButtonTooltips))
+        .add("savePictureTitle", o::kSavePictureTitle)
+        .add("pictureChoiceLabel", o::kPictureChoiceLabel)
+        .raw("pictureChoices", array(std::array{o::kPictureBoard, o::kPictureDotStructure, o::kPictureAnimation,
+                                                o::kPictureAnimationBare}))
+        .raw("pictureNames", array(std::array{o::kPictureBoardName, o::kPictureDotStructureName,
+                                              o::kPictureAnimationName, o::kPictureAnimationName}))
+        .raw("pictureFormats", array(std::array{o::kPngFilter, o::kSvgFilter}))
+        .add("pictureSaved", o::kPictureSaved)
+        .add("seriesExtension", series_texts::kExtension)
+        .add("loading", b::kLoading)
+        .add("noScript", b::kNoScript)
+        .add("noWebAssembly", b::kNoWebAssembly)
+        .add("linkCopied", b::kLinkCopied)
+        .add("linkToCopy", b::kLinkToCopy)
+        .add("storageUnavailable", b::kStorageUnavailable)
+        .add("seriesNameLabel", b::kSeriesNameLabel)
+        .add("ok", b::kDialogOk)
+        .add("cancel", b::kDialogCancel)
+        .add("downloaded", b::kDownloaded)
+        .add("longPressHelp", b::kLongPressHelp)
+        .add("pictureNotCopied", b::kPictureNotCopied)
+        .raw("introduction", intro);
+    return t.str();
+}
+
+}  // namespace tavir::web

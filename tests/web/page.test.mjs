@@ -1,0 +1,226 @@
+// A pupil's session in the real page, in Debian's Chromium: by mouse, finger, pen and keyboard.
+import assert from 'node:assert/strict';
+import { createServer } from 'node:http';
+import { readFileSync, statSync } from 'node:fs';
+import { after, before, describe, test } from 'node:test';
+
+import { cellPoint, centreOf, launch, mouseDrag, openPage, pagePath, pageUrl, palette, state } from './browser.mjs';
+
+// Grid places (column, row) of the cells the tests use.
+const CELL0 = [1, 1];
+const CELL1 = [2, 1];
+const CELL5 = [1, 2];
+const CELL7 = [0, 1];
+const CELL9 = [1, 0];
+
+let chromium;
+before(async () => {
+    chromium = await launch();
+});
+after(async () => {
+    await chromium.close();
+});
+
+async function dropFromPalette(page, element, [column, row]) {
+    await mouseDrag(page, await centreOf(page, palette[element]), await cellPoint(page, column, row));
+}
+
+async function formula(page) {
+    return (await state(page)).formula;
+}
+
+// Only the page itself and what it carries inline: nothing from the network.
+function outsideRequests(requests, own) {
+    return requests.filter((url) => url !== own && !url.startsWith('data:') && !url.startsWith('blob:'));
+}
+
+describe('the page', () => {
+    test('is one file under 2 MB with no outside address in its text', () => {
+        const size = statSync(pagePath).size;
+        assert.ok(size < 2 * 1024 * 1024, `${size} bytes`);
+        const text = readFileSync(pagePath, 'utf8');
+        assert.doesNotMatch(text, /(?:src|href)\s*=\s*["']?(?:https?:)?\/\//i);
+        assert.doesNotMatch(text, /url\(\s*["']?(?:https?:)?\/\//i);
+    });
+
+    test('opens from the disk ready, with nothing fetched', async () => {
+        const { page, problems, requests } = await openPage(chromium.browser);
+        assert.deepEqual(outsideRequests(requests, pageUrl), []);
+        const s = await state(page);
+        assert.equal(s.current, 1);
+        assert.equal(s.smile, false);
+        assert.equal(await page.$eval('#smile', (n) => n.hasAttribute('hidden')), true);
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+
+    test('opens served over HTTP', async () => {
+        const bytes = readFileSync(pagePath);
+        const server = createServer((req, res) => {
+            res.writeHead(200, { 'content-type': 'text/html; charset=utf-8' });
+            res.end(bytes);
+        });
+        await new Promise((r) => server.listen(0, '127.0.0.1', r));
+        const url = `http://127.0.0.1:${server.address().port}/tavir.html`;
+        try {
+            const { page, problems, requests } = await openPage(chromium.browser, url);
+            assert.deepEqual(outsideRequests(requests, url), []);
+            assert.deepEqual(problems, []);
+            await page.close();
+        } finally {
+            server.close();
+        }
+    });
+});
+
+describe('building', () => {
+    test('water by mouse, undo twice, then another construction and back', async () => {
+        const { page, problems } = await openPage(chromium.browser);
+        await dropFromPalette(page, 'O', CELL0);
+        await dropFromPalette(page, 'H', CELL1);
+        await dropFromPalette(page, 'H', CELL5);
+        assert.equal(await formula(page), 'H2O');
+        assert.equal(await page.$eval('#smile', (n) => n.hasAttribute('hidden')), false);
+        // The geometry text comes with the animation's next tick.
+        await page.waitForFunction(() => /coudée\./.test(document.querySelector('#C3D').textContent), { timeout: 2000 });
+
+        await page.click('#Command13');
+        assert.equal(await formula(page), '');
+        await page.click('#Command13');
+        assert.equal(await formula(page), 'H2O');
+
+        await page.click('#Option3_1');
+        assert.equal((await state(page)).current, 2);
+        assert.equal(await formula(page), '');
+        await page.click('#Option3_0');
+        assert.equal(await formula(page), 'H2O');
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+
+    test('carbon dioxide with the bond menu, and a refused order greyed', async () => {
+        const { page, problems } = await openPage(chromium.browser);
+        await dropFromPalette(page, 'C', CELL0);
+        await dropFromPalette(page, 'O', CELL1);
+        await dropFromPalette(page, 'O', CELL7);
+        assert.equal(await formula(page), '');
+        // The bond between the centres, from its zone on cell 1's left edge.
+        const centres = await cellPoint(page, ...CELL1, 5, 16);
+        await page.mouse.click(centres.x, centres.y, { button: 'right' });
+        await page.waitForSelector('.menu[role="menu"]');
+        const items = await page.$$eval('.menu .item', (n) => n.map((i) => [i.textContent, i.getAttribute('aria-disabled')]));
+        assert.deepEqual(items, [['liaison simple', null], ['liaison double', null], ['liaison triple', 'true']]);
+        await page.keyboard.press('ArrowDown');
+        await page.keyboard.press('Enter');
+        const left = await cellPoint(page, ...CELL7);
+        await page.mouse.click(left.x, left.y, { button: 'right' });
+        await page.waitForSelector('.menu[role="menu"]');
+        await page.keyboard.press('d');
+        assert.equal(await formula(page), 'CO2');
+        await page.waitForFunction(() => /alignés/.test(document.querySelector('#C3D').textContent), { timeout: 2000 });
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+
+    test('ammonium with the formal charges ticked', async () => {
+        const { page } = await openPage(chromium.browser);
+        await dropFromPalette(page, 'N', CELL0);
+        await page.click('#Check3');
+        for (const cell of [CELL1, CELL5, CELL7, CELL9]) await dropFromPalette(page, 'H', cell);
+        const s = await state(page);
+        assert.equal(s.formula, 'NH4+');
+        assert.deepEqual(s.checked, [false, false, true]);
+        await page.close();
+    });
+
+    test('water by finger, and the bond menu by a long press of a pen', async () => {
+        const { page } = await openPage(chromium.browser, pageUrl, { width: 1280, height: 800, hasTouch: true });
+        const touchDrag = async (from, to) => {
+            await page.touchscreen.touchStart(from.x, from.y);
+            await page.touchscreen.touchMove((from.x + to.x) / 2, (from.y + to.y) / 2);
+            await page.touchscreen.touchMove(to.x, to.y);
+            await page.touchscreen.touchEnd();
+        };
+        await touchDrag(await centreOf(page, palette.O), await cellPoint(page, ...CELL0));
+        await touchDrag(await centreOf(page, palette.H), await cellPoint(page, ...CELL1));
+        await touchDrag(await centreOf(page, palette.H), await cellPoint(page, ...CELL5));
+        assert.equal(await formula(page), 'H2O');
+        // A finger moving an atom off the board removes it.
+        await touchDrag(await cellPoint(page, ...CELL5), await centreOf(page, '#info'));
+        assert.equal(await formula(page), '');
+
+        const cdp = await page.createCDPSession();
+        const pen = await cellPoint(page, ...CELL1, 5, 16);
+        const event = (type, buttons) => cdp.send('Input.dispatchMouseEvent',
+            { type, x: pen.x, y: pen.y, button: 'left', buttons, clickCount: 1, pointerType: 'pen' });
+        await event('mousePressed', 1);
+        await new Promise((r) => setTimeout(r, 700));
+        await page.waitForSelector('.menu[role="menu"]', { timeout: 2000 });
+        await event('mouseReleased', 0);
+        await page.keyboard.press('Escape');
+        assert.equal(await page.$('.menu'), null);
+        await page.close();
+    });
+
+    test('by keyboard alone, as on the desktop', async () => {
+        const { page } = await openPage(chromium.browser);
+        await page.$eval('#Command12', (n) => n.focus());
+        // Tab from the buttons reaches the board: the keys are told on the information line.
+        for (let i = 0; i < 20 && !(await page.evaluate(() => document.activeElement.id === 'dessineur')); ++i)
+            await page.keyboard.press('Tab');
+        assert.match((await state(page)).info, /flèches/);
+        for (const key of ['c', 'ArrowRight', 'o', 'ArrowLeft', 'ArrowLeft', 'o', '2', 'ArrowRight', 'ArrowRight', '2'])
+            await page.keyboard.press(key);
+        assert.equal(await formula(page), 'CO2');
+        assert.equal((await state(page)).focusFrame, 1);
+        await page.keyboard.press('Delete');
+        assert.equal(await formula(page), '');
+        await page.keyboard.down('Control');
+        await page.keyboard.press('z');
+        await page.keyboard.up('Control');
+        assert.equal(await formula(page), 'CO2');
+        await page.close();
+    });
+});
+
+describe('links and reloads', () => {
+    test('a link opens its construction in the first empty place, and a reload keeps the series', async () => {
+        const { page } = await openPage(chromium.browser);
+        await dropFromPalette(page, 'O', CELL0);
+        await dropFromPalette(page, 'H', CELL1);
+        await dropFromPalette(page, 'H', CELL5);
+        const link = await page.evaluate(() => window.tavirPage.app.session.link());
+        await page.click('#Option3_3');
+        await dropFromPalette(page, 'C', CELL0);
+        await page.reload();
+        await page.waitForFunction('window.tavirReady === true');
+        let s = await state(page);
+        assert.equal(s.current, 4);
+        assert.equal(s.construction.slice(0, 2), '32');
+        await page.click('#Option3_0');
+        assert.equal(await formula(page), 'H2O');
+
+        await page.goto(`${pageUrl}#c=35222225222242222242222`);
+        await page.waitForFunction('window.tavirReady === true');
+        s = await state(page);
+        assert.equal(s.formula, 'CO2');
+        assert.equal(s.current, 2, 'construction 1 holds water: the link goes to the first empty one');
+        assert.equal(await page.evaluate(() => location.hash), '');
+        await page.click('#Option3_0');
+        assert.equal(await formula(page), 'H2O');
+        assert.match(link, /^c=[2-7]{12}[2-5]{11}$/);
+        await page.close();
+    });
+
+    test('a damaged link and damaged storage change nothing', async () => {
+        const { page } = await openPage(chromium.browser);
+        await page.evaluate(() => localStorage.setItem('tavir-session', 'tavir-session 1\ncurrent=99\nentry1=zzz\nspeed=-4'));
+        await page.goto(`${pageUrl}#c=99999`);
+        await page.waitForFunction('window.tavirReady === true');
+        const s = await state(page);
+        assert.equal(s.current, 1);
+        assert.equal(s.construction, '22222222222222222222222');
+        assert.equal(s.speed, 50);
+        await page.close();
+    });
+});
