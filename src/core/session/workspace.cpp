@@ -232,6 +232,8 @@ std::optional<AtomMenuChoice> Workspace::openAtomMenu(int cell, int x, int y) co
 
 bool Workspace::setVacancy(int cell, bool vacancy) {
     if (!view_.options.dot.formalCharges || !canHoldVacancy(analysis_.board.record, cell)) return false;
+    // The choice already made is no change to undo.
+    if (analysis_.board.record.vacancy[static_cast<std::size_t>(cell)] == vacancy) return true;
     Board board = analysis_.board;
     board.record.vacancy[static_cast<std::size_t>(cell)] = vacancy;
     board.dragFlag = 0;

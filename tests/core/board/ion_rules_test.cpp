@@ -46,7 +46,9 @@ TEST_P(IonRules, AcceptanceChargesAndFormula) {
     EXPECT_EQ(r.code, tc.built.code);
     EXPECT_EQ(r.vacancy, tc.built.vacancy);
     for (int s = 1; s < kSlotCount; ++s) {
-        if (tc.built.slot[s] != 0) EXPECT_EQ(r.slot[s], tc.built.slot[s]) << "slot " << s;
+        if (tc.built.slot[s] != 0) {
+            EXPECT_EQ(r.slot[s], tc.built.slot[s]) << "slot " << s;
+        }
     }
     Charges charges;
     for (int i = 0; i < kCellCount; ++i)
