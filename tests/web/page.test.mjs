@@ -1,7 +1,10 @@
 // A pupil's session in the real page, in Debian's Chromium: by mouse, finger, pen and keyboard.
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import { createServer } from 'node:http';
-import { readFileSync, statSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 
 import { cellPoint, centreOf, launch, mouseDrag, openPage, pagePath, pageUrl, palette, state } from './browser.mjs';
@@ -221,6 +224,93 @@ describe('links and reloads', () => {
         assert.equal(s.current, 1);
         assert.equal(s.construction, '22222222222222222222222');
         assert.equal(s.speed, 50);
+        await page.close();
+    });
+});
+
+describe('files', () => {
+    // Downloads of a page go to a folder of the test's own.
+    async function downloadsOf(page) {
+        const folder = mkdtempSync(join(tmpdir(), 'tavir-downloads-'));
+        const cdp = await page.createCDPSession();
+        await cdp.send('Page.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+        const next = async (name) => {
+            const path = join(folder, name);
+            for (let i = 0; i < 100 && !existsSync(path); ++i) await new Promise((r) => setTimeout(r, 50));
+            return readFileSync(path);
+        };
+        return { folder, next };
+    }
+
+    test('a series saved, read back by the native companion, cleared and opened again; a foreign file refused', async () => {
+        const { page } = await openPage(chromium.browser);
+        const downloads = await downloadsOf(page);
+        await dropFromPalette(page, 'O', CELL0);
+        await dropFromPalette(page, 'H', CELL1);
+        await dropFromPalette(page, 'H', CELL5);
+        await page.click('#Option3_2');
+        await page.goto(`${pageUrl}#c=35222225222242222242222`);
+        await page.waitForFunction('window.tavirReady === true');
+        await page.click('#Command11');
+        await page.waitForSelector('dialog[open] input[type="text"]');
+        await page.$eval('dialog[open] input[type="text"]', (n) => { n.value = 'tp.eau'; });
+        await page.keyboard.press('Enter');
+        const bytes = await downloads.next('tp.C01');
+        assert.equal(bytes.length, 12 * 128);
+        const series = join(downloads.folder, 'tp.C01');
+        const cli = process.env.TAVIR_CLI;
+        if (cli) {
+            const dump = JSON.parse(execFileSync(cli, ['series', 'dump', series], { encoding: 'utf8' }));
+            assert.equal(dump.constructions[0].slice(0, 2), '54');
+            assert.equal(dump.constructions[2], '35222225222242222242222', 'the link went to the empty current one');
+        }
+
+        await page.click('#Command12');
+        await page.waitForSelector('.menu[role="menu"]');
+        await page.keyboard.press('ArrowDown');
+        await page.keyboard.press('Enter');
+        assert.equal(await formula(page), '');
+        const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#Command2')]);
+        await chooser.accept([series]);
+        await page.waitForFunction(() => window.tavirPage.app.state.formula === 'H2O');
+        await page.click('#Option3_2');
+        assert.equal(await formula(page), 'CO2');
+
+        const foreign = join(downloads.folder, 'lettre.C01');
+        writeFileSync(foreign, 'Chère Madame,\n'.repeat(200));
+        const [again] = await Promise.all([page.waitForFileChooser(), page.click('#Command2')]);
+        await again.accept([foreign]);
+        await page.waitForSelector('dialog[open]');
+        assert.match(await page.$eval('dialog[open]', (n) => n.textContent), /Fichier non valide.*ne correspond pas/s);
+        await page.keyboard.press('Enter');
+        assert.equal(await formula(page), 'CO2', 'a refused file changes nothing');
+        rmSync(downloads.folder, { recursive: true, force: true });
+        await page.close();
+    });
+
+    test('the board saved as a PNG four times its size and as SVG', async () => {
+        const { page } = await openPage(chromium.browser);
+        const downloads = await downloadsOf(page);
+        await dropFromPalette(page, 'O', CELL0);
+        for (const format of ['png', 'svg']) {
+            await page.click('#Command4');
+            await page.waitForSelector('.menu[role="menu"]');
+            await page.click('.menu .item:last-child');
+            await page.waitForSelector('dialog[open] select');
+            await page.select('dialog[open] select:nth-of-type(1)', '0');
+            await page.$$eval('dialog[open] select', (s, f) => { s[1].value = f; }, format);
+            await page.click('dialog[open] button[type="submit"]');
+            const bytes = await downloads.next(`construction.${format}`);
+            if (format === 'png') {
+                assert.equal(bytes.readUInt32BE(16), 129 * 4);
+                assert.equal(bytes.readUInt32BE(20), 97 * 4);
+            } else {
+                assert.match(bytes.toString('utf8'), /^<svg [^>]*viewBox="0 0 129 97"/);
+                assert.match(bytes.toString('utf8'), /<symbol id="tavir-element-3"/);
+            }
+        }
+        assert.match((await state(page)).info, /construction\.svg$/);
+        rmSync(downloads.folder, { recursive: true, force: true });
         await page.close();
     });
 });

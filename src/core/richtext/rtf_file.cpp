@@ -23,7 +23,11 @@ FileResult<RtfReadResult> loadRtfFile(const std::filesystem::path& path) {
     if (!error && size > kMaxRtfFileBytes) return cannotRead(path, std::string(files_texts::kTooLarge));
     const auto bytes = readFileBytes(path, kMaxRtfFileBytes);
     if (!bytes) return cannotRead(path, bytes.failure().detail);
-    RtfReadResult read = readRtf(*bytes);
+    return decodeRtf(*bytes);
+}
+
+FileResult<RtfReadResult> decodeRtf(std::string_view bytes) {
+    RtfReadResult read = readRtf(bytes);
     if (read.source == RtfSource::NotText)
         return FileFailure{std::string(richtext_texts::kReadFailureTitle), std::string(richtext_texts::kNotText), {}};
     return read;

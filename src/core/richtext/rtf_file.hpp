@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "core/files/file_result.hpp"
 #include "core/richtext/rtf_reader.hpp"
@@ -12,6 +13,10 @@ namespace tavir {
 // Larger files are refused rather than read into memory: a text for the exercise area is a
 // few kilobytes, and even one full of pictures stays far below this.
 inline constexpr std::uintmax_t kMaxRtfFileBytes = 256u * 1024u * 1024u;
+
+// A file's bytes as the exercise area reads them (from the disk or from a browser's file):
+// refused under "Lecture impossible" with richtext_texts::kNotText when they hold no text.
+FileResult<RtfReadResult> decodeRtf(std::string_view bytes);
 
 // The file's bytes read as readRtf reads them. Refused, under "Lecture impossible", with
 // "Impossible de lire le fichier " + path when the file cannot be read (missing, not a

@@ -311,7 +311,8 @@ void Workspace::endDrag(int cell, int paletteElement) {
 
 int Workspace::cellAt(int x, int y) const {
     const Board& b = analysis_.board;
-    for (int i = 0; i < kCellCount; ++i) {
+    // Where two cells overlap (cell 3 before the first analysis), the later one lies on top.
+    for (int i = kCellCount - 1; i >= 0; --i) {
         const CellPosition p = b.position[static_cast<std::size_t>(i)];
         if (x >= p.left && x < p.left + kCellSize && y >= p.top && y < p.top + kCellSize) return i;
     }
@@ -405,7 +406,7 @@ void Workspace::openConstruction(const Construction& c) {
 
 std::vector<Question> Workspace::closingQuestions() const {
     std::vector<Question> questions;
-    if (textModified_) questions.push_back({board_texts::kDiscardTitle, board_texts::kDiscardText});
+    if (const auto discard = exercises_.discardQuestion()) questions.push_back(*discard);
     questions.push_back({board_texts::kQuitTitle, board_texts::kQuitText});
     return questions;
 }

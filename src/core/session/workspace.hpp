@@ -12,6 +12,7 @@
 
 #include "core/analysis/analysis.hpp"
 #include "core/board/bond_menu.hpp"
+#include "core/exercises/exercise_session.hpp"
 #include "core/session/animation_clock.hpp"
 #include "core/session/construction_table.hpp"
 #include "core/session/keyboard_editing.hpp"
@@ -212,8 +213,11 @@ public:
     void setSpeed(int value);
     int speed() const { return timerInterval_ - 5; }
 
-    bool textModified() const { return textModified_; }
-    void setTextModified(bool modified) { textModified_ = modified; }
+    // The exercise area: what it shows and whether the pupil changed it.
+    ExerciseSession& exercises() { return exercises_; }
+    const ExerciseSession& exercises() const { return exercises_; }
+    bool textModified() const { return exercises_.textModified(); }
+    void setTextModified(bool modified) { exercises_.setTextModified(modified); }
     // What closing asks, in order; nothing more is lost once every answer is OK.
     std::vector<Question> closingQuestions() const;
 
@@ -247,7 +251,7 @@ private:
     int focusedCell_ = 0;
     bool keyboardInUse_ = false;
     int16_t lifted_ = 0;
-    bool textModified_ = false;
+    ExerciseSession exercises_;
     std::string seriesFileName_;
     std::function<void()> listener_;
     unsigned revision_ = 0;

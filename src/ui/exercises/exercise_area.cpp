@@ -77,60 +77,56 @@ ExerciseArea::ExerciseArea(Workspace& workspace, QTextEdit& supertext, QLineEdit
         if (item.handler == &ExerciseArea::Closexo_Click) closexo_ = a;
     }
     // Opening the menu from its title enables the correction by the same rule.
-    connect(optionexo_, &QMenu::aboutToShow, this, [this] { opencor_->setEnabled(correctionAvailable_); });
-    connect(&supertext_, &QTextEdit::textChanged, this, [this] {
-        if (!fich_.text().isEmpty()) workspace_.setTextModified(true);
-    });
+    connect(optionexo_, &QMenu::aboutToShow, this, [this] { opencor_->setEnabled(session().correctionAvailable()); });
+    connect(&supertext_, &QTextEdit::textChanged, this, [this] { session().textEdited(); });
 }
 
 void ExerciseArea::openMenu(QWidget& btexo) {
-    opencor_->setEnabled(correctionAvailable_);
-    closexo_->setEnabled(!fich_.text().isEmpty());
+    opencor_->setEnabled(session().correctionAvailable());
+    closexo_->setEnabled(session().canClose());
     // The chosen item runs through its own triggered signal.
     popupMenu(*optionexo_, btexo.mapToGlobal(QPoint(0, btexo.height())));
 }
 
+ExerciseSession& ExerciseArea::session() { return workspace_.exercises(); }
+const ExerciseSession& ExerciseArea::session() const { return workspace_.exercises(); }
+
+bool ExerciseArea::correctionAvailable() const { return session().correctionAvailable(); }
+
+QString ExerciseArea::exerciseDirectory() const { return QString::fromStdString(session().directory()); }
+
 bool ExerciseArea::discardCheck() {
-    if (workspace_.textModified() &&
-        showMessage(&window_, QMessageBox::Question, utf8(board_texts::kDiscardTitle), utf8(board_texts::kDiscardText),
-                    QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
-        return false;
+    if (const auto question = session().discardQuestion()) {
+        if (showMessage(&window_, QMessageBox::Question, utf8(question->title), utf8(question->text),
+                        QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+            return false;
+    }
     workspace_.setTextModified(false);
     return true;
 }
 
-bool ExerciseArea::shown(FileResult<RtfReadResult> text, const QString& source) {
-    if (!text) {
-        showFailure(&window_, text.failure());
-        return false;
-    }
-    return fill(std::move(text).value(), source);
-}
-
-bool ExerciseArea::fill(RtfReadResult text, const QString& source) {
+bool ExerciseArea::fill(RtfReadResult& text) {
     if (textBytes(text.document) > kMaxShownTextBytes) {
         showFailure(&window_, FileFailure{std::string(richtext_texts::kTooLongTitle), std::string(richtext_texts::kTooLong), {}});
         return false;
     }
     breakLongWords(text.document);
-    {
-        const QSignalBlocker quiet(&supertext_);
-        showDocument(supertext_, text.document);
-        supertext_.moveCursor(QTextCursor::Start);
-    }
-    shownFrom_ = source;
-    dropped_ = std::move(text.dropped);
+    const QSignalBlocker quiet(&supertext_);
+    showDocument(supertext_, text.document);
+    supertext_.moveCursor(QTextCursor::Start);
     return true;
 }
 
 bool ExerciseArea::confirmDroppedContent() {
-    if (dropped_.empty()) return true;
-    return showMessage(&window_, QMessageBox::Question, utf8(richtext_texts::kDroppedTitle),
-                       utf8(droppedContentQuestion(dropped_)), QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    const std::string question = session().droppedContentQuestion();
+    if (question.empty()) return true;
+    return showMessage(&window_, QMessageBox::Question, utf8(richtext_texts::kDroppedTitle), utf8(question),
+                       QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-std::optional<std::optional<NamedSeries>> ExerciseArea::readNamedSeries(std::string_view record) {
-    auto series = loadNamedSeries(exerciseDirectory_.toStdString(), record);
+std::optional<std::optional<NamedSeries>> ExerciseArea::readNamedSeries(const std::string& directory,
+                                                                        std::string_view record) {
+    auto series = loadNamedSeries(directory, record);
     if (!series) {
         showFailure(&window_, series.failure());
         return std::nullopt;
@@ -138,27 +134,26 @@ std::optional<std::optional<NamedSeries>> ExerciseArea::readNamedSeries(std::str
     return std::move(*series);
 }
 
-void ExerciseArea::loaded(const QString& fichText, bool correction) {
-    fich_.setText(fichText);
-    correctionAvailable_ = correction;
-    supertext_.setReadOnly(false);
-    workspace_.setTextModified(false);
+void ExerciseArea::followSession() {
+    fich_.setText(QString::fromStdString(session().exerciseFile()));
+    supertext_.setReadOnly(!session().editable());
 }
 
 void ExerciseArea::PRISENMAIN_Click() {
     const QString folder = programDirectory();
     if (folder.isEmpty()) return;
-    exerciseDirectory_ = withSeparator(folder);
-    const QString tour = exerciseDirectory_ + utf8(ex::kGuidedTourFile);
+    const QString directory = withSeparator(folder);
+    const QString tour = directory + utf8(ex::kGuidedTourFile);
     if (!QFileInfo::exists(tour)) return;
     if (!discardCheck()) return;
-    const auto guided = loadGuidedTour(tour.toStdString(), exerciseDirectory_.toStdString());
+    auto guided = loadGuidedTour(tour.toStdString(), directory.toStdString());
     if (!guided) {
         showFailure(&window_, guided.failure());
         return;
     }
-    if (!fill(guided->statement, QString())) return;
-    loaded(tour, false);
+    if (!fill(guided->statement)) return;
+    session().showGuidedTour(tour.toStdString(), directory.toStdString(), std::move(guided->statement.dropped));
+    followSession();
     if (guided->series) showSeries_(*guided->series);
 }
 
@@ -174,46 +169,45 @@ bool ExerciseArea::openExercise(const QString& exerciseFile) {
         showFailure(&window_, file.failure());
         return false;
     }
-    const QString previousDirectory = exerciseDirectory_;
-    exerciseDirectory_ = withSeparator(QFileInfo(exerciseFile).absolutePath());
+    const std::string directory = withSeparator(QFileInfo(exerciseFile).absolutePath()).toStdString();
     // Both files are read before anything is shown: a missing series leaves the area and the
     // board as they were, as a missing statement does.
-    auto statement = loadNamedText(exerciseDirectory_.toStdString(), file->statement());
+    auto statement = loadNamedText(directory, file->statement());
     std::optional<std::optional<NamedSeries>> series;
-    if (statement) series = readNamedSeries(file->statementSeries());
+    if (statement) series = readNamedSeries(directory, file->statementSeries());
     else showFailure(&window_, statement.failure());
-    if (!series || !fill(std::move(*statement), exerciseDirectory_ + utf8(file->statement()))) {
-        exerciseDirectory_ = previousDirectory;
-        return false;
-    }
-    QDir::setCurrent(exerciseDirectory_);
-    loaded(exerciseFile, file->corrected());
+    if (!series || !fill(*statement)) return false;
+    QDir::setCurrent(QString::fromStdString(directory));
+    session().showExercise(exerciseFile.toStdString(), directory, file->corrected(), directory + file->statement(),
+                           std::move(statement->dropped));
+    followSession();
     if (*series) showSeries_(**series);
     return true;
 }
 
 void ExerciseArea::opencor_Click() {
     if (!discardCheck()) return;
-    const auto file = loadExerciseFile(fich_.text().toStdString());
+    const auto file = loadExerciseFile(session().exerciseFile());
     if (!file) {
         showFailure(&window_, file.failure());
         return;
     }
     std::optional<RtfReadResult> correction;
     if (!isBlankRecord(file->correction())) {
-        auto text = loadNamedText(exerciseDirectory_.toStdString(), file->correction());
+        auto text = loadNamedText(session().directory(), file->correction());
         if (!text) {
             showFailure(&window_, text.failure());
             return;
         }
         correction = std::move(*text);
     }
-    const auto series = readNamedSeries(file->correctionSeries());
+    const auto series = readNamedSeries(session().directory(), file->correctionSeries());
     if (!series) return;
-    if (correction && !fill(std::move(*correction), exerciseDirectory_ + utf8(file->correction()))) return;
+    if (correction && !fill(*correction)) return;
+    if (correction) session().showCorrection(session().directory() + file->correction(), std::move(correction->dropped));
+    else session().showCorrection({}, {});
+    followSession();
     if (*series) showSeries_(**series);
-    supertext_.setReadOnly(false);
-    workspace_.setTextModified(false);
 }
 
 void ExerciseArea::savetexte_Click() {
@@ -237,8 +231,7 @@ void ExerciseArea::savetexte_Click() {
         return;
     }
     // Written over the file it came from: what the area could not show is gone from disk too.
-    if (QFileInfo(path) == QFileInfo(shownFrom_)) dropped_.clear();
-    workspace_.setTextModified(false);
+    session().saved(QFileInfo(path) == QFileInfo(QString::fromStdString(session().source())));
 }
 
 void ExerciseArea::opentexte_Click() {
@@ -249,9 +242,15 @@ void ExerciseArea::opentexte_Click() {
     dialog.selectFile(utf8(ex::kRtfOpenName));
     if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().first();
-    correctionAvailable_ = false;
-    if (!shown(loadRtfFile(path.toStdString()), path)) return;
-    loaded(utf8(ex::kFreeTextPrefix) + path, false);
+    auto text = loadRtfFile(path.toStdString());
+    if (!text) {
+        // A refused file changes nothing, the correction still offered included.
+        showFailure(&window_, text.failure());
+        return;
+    }
+    if (!fill(*text)) return;
+    session().showPupilText(path.toStdString(), std::move(text->dropped));
+    followSession();
 }
 
 void ExerciseArea::imprimetexte_Click() {
@@ -265,11 +264,9 @@ void ExerciseArea::imprimetexte_Click() {
 
 void ExerciseArea::Closexo_Click() {
     if (!discardCheck()) return;
-    fich_.clear();
+    session().closeText();
+    followSession();
     intro(supertext_);
-    shownFrom_.clear();
-    dropped_.clear();
-    correctionAvailable_ = false;
 }
 
 }  // namespace tavir::ui

@@ -19,6 +19,7 @@ class QMenu;
 class QWidget;
 
 namespace tavir {
+class ExerciseSession;
 class Workspace;
 struct RichDocument;
 struct RtfReadResult;
@@ -51,22 +52,24 @@ public:
     // after the message, when a file it names cannot be read; nothing has changed then.
     bool openExercise(const QString& exerciseFile);
 
-    bool correctionAvailable() const { return correctionAvailable_; }
-    QString exerciseDirectory() const { return exerciseDirectory_; }
+    bool correctionAvailable() const;
+    QString exerciseDirectory() const;
 
 private:
     // Asks before throwing away an edited text; false when the pupil keeps it.
     bool discardCheck();
-    // Shows a text loaded from `source` in the area; false after its message when it was
-    // refused, or is longer than the area can show (the area is then unchanged).
-    bool shown(FileResult<RtfReadResult> text, const QString& source);
-    bool fill(RtfReadResult text, const QString& source);
+    ExerciseSession& session();
+    const ExerciseSession& session() const;
+    // Shows a text in the area; false after its message when it is longer than the area can
+    // show (the area is then unchanged).
+    bool fill(RtfReadResult& text);
+    // The hidden `fich` and the area's read-only state follow the session.
+    void followSession();
     // Before saving: when the text came from a file with content the area could not show,
     // asks whether to save without it; false when the pupil keeps the file as it is.
     bool confirmDroppedContent();
     // The series a record of the exercise names, read whole; after its message when refused.
-    std::optional<std::optional<NamedSeries>> readNamedSeries(std::string_view record);
-    void loaded(const QString& fichText, bool correction);
+    std::optional<std::optional<NamedSeries>> readNamedSeries(const std::string& directory, std::string_view record);
 
     Workspace& workspace_;
     QTextEdit& supertext_;
@@ -76,11 +79,6 @@ private:
     QMenu* optionexo_ = nullptr;
     QAction* opencor_ = nullptr;
     QAction* closexo_ = nullptr;
-    QString exerciseDirectory_;
-    bool correctionAvailable_ = false;
-    // The file the shown text was read from, and what of it the area could not show.
-    QString shownFrom_;
-    std::vector<DroppedContent> dropped_;
 };
 
 }  // namespace tavir::ui

@@ -1,5 +1,7 @@
 #include "ui/exercises/exercise_chooser.hpp"
 
+#include "core/exercises/exercise_session.hpp"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -198,17 +200,18 @@ void ExerciseChooser::selectFile(const QString& name) {
         showFailure(this, file.failure());
         return;
     }
-    label2_->setText(utf8(file->correctionLabel()));
+    const ExerciseHeader header = exerciseHeader(*file);
+    label2_->setText(QString::fromStdString(header.correctionLabel));
     label3_->setText(label2_->text());
-    const int d = file->difficulty();
     for (int k = 0; k < 3; ++k) {
-        image4_[k]->setPixmap(QPixmap(d > k ? QStringLiteral(":/exercises/lit.svg") : QStringLiteral(":/exercises/dark.svg")));
-        image4_[k]->setProperty("lit", d > k);
-        image4_[k]->setAccessibleDescription(utf8(d > k ? ex::kA11yDifficultyLit : ex::kA11yDifficultyDark));
+        const bool lit = header.difficultyLit[static_cast<std::size_t>(k)];
+        image4_[k]->setPixmap(QPixmap(lit ? QStringLiteral(":/exercises/lit.svg") : QStringLiteral(":/exercises/dark.svg")));
+        image4_[k]->setProperty("lit", lit);
+        image4_[k]->setAccessibleDescription(utf8(lit ? ex::kA11yDifficultyLit : ex::kA11yDifficultyDark));
         image4_[k]->show();
     }
-    text1_->setPlainText(QString::fromStdString(file->topics()));
-    titratexo_->setText(QString::fromStdString(file->title()));
+    text1_->setPlainText(QString::fromStdString(header.topics));
+    titratexo_->setText(QString::fromStdString(header.title));
 }
 
 void ExerciseChooser::openSelected() {

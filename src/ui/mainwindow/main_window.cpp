@@ -151,7 +151,7 @@ void MainWindow::buildDrawingFrame() {
         option->setAccessibleName(utf8(board_texts::kA11yConstructionPrefix) + QString::number(i + 1));
         option->setAccessibleDescription(utf8(board_texts::kA11yConstructionDescription));
         option->setChecked(i == 0);
-        connect(option, &QRadioButton::clicked, this, [this, i] { workspace_.selectEntry(i + 1); });
+        connect(option, &QRadioButton::clicked, this, [this, i] { Option3_Click(i); });
         option3_[i] = option;
     }
 
@@ -204,8 +204,8 @@ void MainWindow::buildAnimationFrame() {
     compact_->setAccessibleName(utf8(geometry_texts::kA11yCompact));
     compact_->setAccessibleDescription(utf8(geometry_texts::kA11yCompactDescription));
     for (QCheckBox* box : {tetra1_, compact_}) setColours(box, Qt::black, Qt::white);
-    connect(tetra1_, &QCheckBox::toggled, this, [this](bool on) { workspace_.setFigure(on); });
-    connect(compact_, &QCheckBox::toggled, this, [this](bool on) { workspace_.setCompact(on); });
+    connect(tetra1_, &QCheckBox::toggled, this, &MainWindow::tetra1_Click);
+    connect(compact_, &QCheckBox::toggled, this, &MainWindow::compact_Click);
 
     // Animation buttons, left to right: activer, arrêter, retour rapide, précédente, suivante, avance rapide.
     static constexpr int kOrder[] = {3, 2, 0, 1, 4, 5};
@@ -220,7 +220,7 @@ void MainWindow::buildAnimationFrame() {
         b->setToolTip(tooltip);
         b->setAccessibleName(tooltip);
         b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QPushButton::clicked, this, [this, index = kOrder[j]] { workspace_.controlAnimation(static_cast<AnimationControl>(index)); });
+        connect(b, &QPushButton::clicked, this, [this, index = kOrder[j]] { Command16_Click(index); });
     }
     auto* speed = new QLabel(utf8(geometry_texts::kSpeedLabel), frame2_);
     speed->setObjectName(QStringLiteral("LabelVitesse"));
@@ -242,7 +242,7 @@ void MainWindow::buildAnimationFrame() {
         " border: 1px solid white; border-radius: 3px; }"
         "QSlider::handle:horizontal:focus { background: rgb(255, 255, 160); }"));
     setHover(slider1_, [this] { workspace_.pointerOver(PointerPlace::SpeedSlider); });
-    connect(slider1_, &QSlider::valueChanged, this, [this](int v) { workspace_.setSpeed(v); });
+    connect(slider1_, &QSlider::valueChanged, this, &MainWindow::Slider1_Change);
     // The start-up names the slider "Vitesse" for assistive tools.
     slider1_->setAccessibleName(QStringLiteral("Vitesse"));
 }
@@ -277,10 +277,10 @@ void MainWindow::buildRightColumn() {
         check_[3]->setGeometry(fdevWidth - width - 4, 0, width, 17);
     }
     check_[3]->setVisible(false);
-    connect(check_[0], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.setRedBonds(ticked); });
-    connect(check_[1], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.setBlueBars(ticked); });
-    connect(check_[2], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.setFormalCharges(ticked); });
-    connect(check_[3], &QCheckBox::toggled, this, [this](bool ticked) { workspace_.setPolarity(ticked); });
+    connect(check_[0], &QCheckBox::toggled, this, &MainWindow::Check1_Click);
+    connect(check_[1], &QCheckBox::toggled, this, &MainWindow::Check2_Click);
+    connect(check_[2], &QCheckBox::toggled, this, &MainWindow::Check3_Click);
+    connect(check_[3], &QCheckBox::toggled, this, &MainWindow::Check4_Click);
 
     phototavir_ = new QLabel(fdev_);
     phototavir_->setObjectName(QStringLiteral("phototavir"));
@@ -362,8 +362,8 @@ void MainWindow::buildButtons() {
 
     buildMenus();
     connect(command1_, &QPushButton::clicked, this, &QWidget::close);
-    connect(command13_, &QPushButton::clicked, this, [this] { workspace_.undo(); });
-    connect(command14_, &QPushButton::clicked, this, [this] { workspace_.paste(); });
+    connect(command13_, &QPushButton::clicked, this, &MainWindow::Command13_Click);
+    connect(command14_, &QPushButton::clicked, this, &MainWindow::Command14_Click);
     connect(command7_, &QPushButton::clicked, this, [this] { openHelp(kHelpGuide); });
     connect(command9_, &QPushButton::clicked, this, [this] {
         // The course becomes the program's help: F1 opens it from now on.
@@ -477,8 +477,8 @@ void MainWindow::buildMenus() {
     nbdel_ = new QMenu(this);
     nbdel_->setObjectName(QStringLiteral("nbdel"));
     nbdel_->setAccessibleName(utf8(board_texts::kA11yEraseMenu));
-    addMenuItem(nbdel_, board_texts::kSq01, [this] { workspace_.clearConstruction(); });
-    addMenuItem(nbdel_, board_texts::kSq02, [this] { workspace_.clearSeries(); });
+    addMenuItem(nbdel_, board_texts::kSq01, [this] { sq01_Click(); });
+    addMenuItem(nbdel_, board_texts::kSq02, [this] { sq02_Click(); });
 }
 
 void MainWindow::copyPicture(View view, const ViewLook& look) {
@@ -579,6 +579,21 @@ void MainWindow::refreshAnimation() {
 void MainWindow::describeViews() {
     describeResultViews(ResultViews{brute_, fdev_, d3d_}, workspace_);
 }
+
+// The controls' handlers: each is one call of the session.
+void MainWindow::Option3_Click(int index) { workspace_.selectEntry(index + 1); }
+void MainWindow::Command13_Click() { workspace_.undo(); }
+void MainWindow::Command14_Click() { workspace_.paste(); }
+void MainWindow::sq01_Click() { workspace_.clearConstruction(); }
+void MainWindow::sq02_Click() { workspace_.clearSeries(); }
+void MainWindow::Check1_Click(bool ticked) { workspace_.setRedBonds(ticked); }
+void MainWindow::Check2_Click(bool ticked) { workspace_.setBlueBars(ticked); }
+void MainWindow::Check3_Click(bool ticked) { workspace_.setFormalCharges(ticked); }
+void MainWindow::Check4_Click(bool ticked) { workspace_.setPolarity(ticked); }
+void MainWindow::Command16_Click(int index) { workspace_.controlAnimation(static_cast<AnimationControl>(index)); }
+void MainWindow::compact_Click(bool ticked) { workspace_.setCompact(ticked); }
+void MainWindow::tetra1_Click(bool ticked) { workspace_.setFigure(ticked); }
+void MainWindow::Slider1_Change(int value) { workspace_.setSpeed(value); }
 
 void MainWindow::tick() {
     workspace_.tick();

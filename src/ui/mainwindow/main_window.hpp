@@ -84,6 +84,21 @@ private:
     // A copy item: the view's picture onto the clipboard, and the pupil told so.
     void copyPicture(View view, const ViewLook& look);
     void refresh();
+    // The controls' handlers, by the controls' names.
+    void Option3_Click(int index);
+    void Command13_Click();
+    void Command14_Click();
+    void sq01_Click();
+    void sq02_Click();
+    void Check1_Click(bool ticked);
+    void Check2_Click(bool ticked);
+    void Check3_Click(bool ticked);
+    void Check4_Click(bool ticked);
+    void Command16_Click(int index);
+    void compact_Click(bool ticked);
+    void tetra1_Click(bool ticked);
+    void Slider1_Change(int value);
+    // `Timer1_Timer`.
     void tick();
     // The geometry text, the figure box and the 3D view after a tick.
     void refreshAnimation();

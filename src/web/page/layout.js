@@ -14,7 +14,9 @@ export function setWindowRoot(node) {
     root = node;
     const fit = () => {
         const margin = 8;
-        scale = Math.min((window.innerWidth - margin) / WIDTH, (window.innerHeight - margin) / HEIGHT);
+        // The layout viewport without scroll bars: on a tablet, innerWidth grows with the content.
+        const { clientWidth, clientHeight } = document.documentElement;
+        scale = Math.min((clientWidth - margin) / WIDTH, (clientHeight - margin) / HEIGHT);
         scale = Math.max(0.5, Math.min(scale, 3));
         root.style.transform = `scale(${scale})`;
         const outer = root.parentElement;

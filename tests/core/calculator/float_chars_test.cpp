@@ -46,14 +46,16 @@ TEST_P(FloatCharsParse, BothWaysReadAlike) {
     const ParseCase& c = GetParam();
     for (const Parsed p : {parse(c.text), by_printf::parse(c.text)}) {
         EXPECT_EQ(p.outOfRange, c.outOfRange) << c.text;
-        if (!c.outOfRange) EXPECT_EQ(p.value, c.value) << c.text;
+        if (!c.outOfRange) {
+            EXPECT_EQ(p.value, c.value) << c.text;
+        }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, FloatCharsParse,
                          testing::Values(ParseCase{"15e-1", false, 1.5}, ParseCase{"1e-310", false, 1e-310},
                                          ParseCase{"5e-324", false, 5e-324}, ParseCase{"1e-400", true, 0},
-                                         ParseCase{"1e400", true, 0}, ParseCase{"123456789e300", true, 0},
+                                         ParseCase{"1e400", true, 0}, ParseCase{"18e307", true, 0},
                                          ParseCase{"17976931348623157e292", false, 1.7976931348623157e308}));
 
 }  // namespace

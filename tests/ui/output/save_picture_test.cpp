@@ -17,7 +17,7 @@
 
 using namespace tavir;
 using namespace tavir::ui;
-using output::PictureFormat;
+
 
 namespace {
 const char* kWater = "54222222242232222222322";
@@ -72,7 +72,7 @@ private slots:
             for (int i = 0; i < d.pictures()->count(); ++i) pictures << d.pictures()->itemText(i);
             // Another picture and another type: the proposed name follows both.
             d.pictures()->setCurrentIndex(1);
-            d.chooseFormat(PictureFormat::Svg);
+            d.chooseFormat(output::PictureFormat::Svg);
             emit d.filterSelected(d.selectedNameFilter());
             name += QLatin1Char(' ') + QFileInfo(d.selectedFiles().value(0)).fileName();
             return int(QDialog::Rejected);
@@ -93,12 +93,12 @@ private slots:
         QTest::addColumn<QString>("written");
         QTest::addColumn<QSize>("size");
         QTest::newRow("board, PNG filter, no extension")
-            << 0 << int(PictureFormat::Png) << "eau" << "eau.png" << QSize(129, 97) * 4;
+            << 0 << int(output::PictureFormat::Png) << "eau" << "eau.png" << QSize(129, 97) * 4;
         QTest::newRow("dot structure, the extension beats the filter")
-            << 1 << int(PictureFormat::Png) << "eau.svg" << "eau.svg" << QSize(265, 201);
-        QTest::newRow("3D view as PDF") << 2 << int(PictureFormat::Pdf) << "eau" << "eau.pdf" << QSize(242, 202);
+            << 1 << int(output::PictureFormat::Png) << "eau.svg" << "eau.svg" << QSize(265, 201);
+        QTest::newRow("3D view as PDF") << 2 << int(output::PictureFormat::Pdf) << "eau" << "eau.pdf" << QSize(242, 202);
         QTest::newRow("3D view bare, another extension completed")
-            << 3 << int(PictureFormat::Png) << "eau.jpg" << "eau.jpg.png" << QSize(242, 202) * 4;
+            << 3 << int(output::PictureFormat::Png) << "eau.jpg" << "eau.jpg.png" << QSize(242, 202) * 4;
     }
     void savesEachKindOfFile() {
         QFETCH(int, picture);
@@ -108,7 +108,7 @@ private slots:
         QFETCH(QSize, size);
         saveThrough([&](PictureSaveDialog& d) {
             d.pictures()->setCurrentIndex(picture);
-            d.chooseFormat(PictureFormat(filter));
+            d.chooseFormat(output::PictureFormat(filter));
             d.selectFile(QDir(documents).filePath(typed));
             return int(QDialog::Accepted);
         });

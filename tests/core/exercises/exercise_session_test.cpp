@@ -1,0 +1,45 @@
+// The exercise area's state as both front ends share it.
+#include <gtest/gtest.h>
+
+#include "core/exercises/exercise_session.hpp"
+#include "core/session/workspace.hpp"
+
+namespace tavir {
+namespace {
+
+const std::vector<DroppedContent> kAPicture{DroppedContent::Pictures};
+
+TEST(ExerciseSession, TypingCountsOnlyOnceAFileIsShownAndClosingAsksThen) {
+    Workspace ws;
+    ExerciseSession& s = ws.exercises();
+    s.textEdited();
+    EXPECT_FALSE(s.textModified()) << "the introduction is not the pupil's work";
+    EXPECT_EQ(ws.closingQuestions().size(), 1u);
+    s.showExercise("/ex/03.E06", "/ex/", true, "/ex/enonce.rtf", {});
+    EXPECT_TRUE(s.correctionAvailable());
+    EXPECT_TRUE(s.canClose());
+    s.textEdited();
+    ASSERT_TRUE(s.discardQuestion().has_value());
+    EXPECT_EQ(ws.closingQuestions().size(), 2u);
+    s.showCorrection({}, {});
+    EXPECT_FALSE(s.textModified());
+    EXPECT_EQ(s.source(), "/ex/enonce.rtf") << "no correction text: the statement stays";
+    s.closeText();
+    EXPECT_EQ(s.exerciseFile(), "");
+    EXPECT_FALSE(s.correctionAvailable());
+    EXPECT_FALSE(s.editable());
+}
+
+TEST(ExerciseSession, WhatTheAreaCouldNotShowIsAskedAboutUntilSavedOverItsOwnFile) {
+    ExerciseSession s;
+    s.showPupilText("/home/eleve/tp.rtf", kAPicture);
+    EXPECT_EQ(s.exerciseFile(), "Texte: /home/eleve/tp.rtf");
+    EXPECT_FALSE(s.droppedContentQuestion().empty());
+    s.saved(false);
+    EXPECT_FALSE(s.droppedContentQuestion().empty()) << "the original file still holds the picture";
+    s.saved(true);
+    EXPECT_TRUE(s.droppedContentQuestion().empty());
+}
+
+}  // namespace
+}  // namespace tavir
