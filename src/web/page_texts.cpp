@@ -1,6 +1,7 @@
 #include "web/page_texts.hpp"
 
 #include "core/board/texts.hpp"
+#include "core/dotstructure/information_texts.hpp"
 #include "core/dotstructure/texts.hpp"
 #include "core/geometry3d/texts.hpp"
 #include "core/help/introduction_text.hpp"
@@ -87,6 +88,9 @@ std::string pageTexts() {
         .add("smileDescription", d::kA11ySmileDescription)
         .add("informationPictureName", d::kA11yInformationPicture)
         .add("informationPictureDescription", d::kA11yInformationPictureDescription)
+        .add("informationCaption", information_texts::kCaption)
+        .add("informationNote", information_texts::kNote)
+        .add("informationOk", information_texts::kOk)
         .add("animationFrame", g::kAnimationFrame)
         .add("animationFrameName", g::kA11yAnimationFrame)
         .add("animationName", g::kA11yAnimation)

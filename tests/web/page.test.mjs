@@ -53,6 +53,11 @@ describe('the page', () => {
         assert.equal(s.current, 1);
         assert.equal(s.smile, false);
         assert.equal(await page.$eval('#smile', (n) => n.hasAttribute('hidden')), true);
+        // The cover picture of the empty dot-structure box opens the note on the representation.
+        await page.click('#phototavir');
+        assert.match(await page.$eval('dialog[open]', (n) => n.textContent), /doublet liant/);
+        await page.keyboard.press('Enter');
+        assert.equal(await page.$('dialog[open]'), null);
         assert.deepEqual(problems, []);
         await page.close();
     });

@@ -1,16 +1,9 @@
 #pragma once
-// The information window `ftavir`.
-#include <string_view>
+// The information window's texts, as the core keeps them for both front ends.
+#include "core/dotstructure/information_texts.hpp"
 
 namespace tavir::ui::information_texts {
 
-constexpr std::string_view kCaption = "Tavir";
-constexpr std::string_view kOk = "OK";
-// A line break, the first two parts in one paragraph, a line break, the last two parts.
-constexpr std::string_view kNote =
-    "\r\nDans la représentation de Tavir, un trait entre deux symboles est un doublet liant, "
-    "mis en commun par deux atomes. Un trait contre un seul symbole est un doublet non liant.\r\n"
-    "L'hydrogène porte un doublet (règle du duet), les autres atomes quatre (règle de l'octet). "
-    "Comptez les traits autour de chaque atome.";
+using namespace tavir::information_texts;
 
 }  // namespace tavir::ui::information_texts

@@ -79,6 +79,23 @@ async function copyLink() {
     }
 }
 
+// The note on the representation, over the dot-structure box, as the desktop's information window.
+function informationWindow(refs) {
+    const t = app.texts;
+    const ok = el('button', { type: 'submit', text: t.informationOk });
+    const dialog = el('dialog', { class: 'information', 'aria-label': t.informationCaption }, [
+        el('div', { class: 'dialog-title', text: t.informationCaption }),
+        el('form', { method: 'dialog' }, [el('p', { text: t.informationNote.replace(/\r\n/g, '\n') }), ok]),
+    ]);
+    dialog.addEventListener('close', () => dialog.remove());
+    document.body.append(dialog);
+    const r = refs.dot.getBoundingClientRect();
+    dialog.style.left = `${r.left}px`;
+    dialog.style.top = `${r.top}px`;
+    dialog.showModal();
+    ok.focus();
+}
+
 function isTyping(target) {
     return target instanceof HTMLInputElement && target.type === 'text';
 }
@@ -101,6 +118,7 @@ export function wireControls(refs) {
     refs.slider.addEventListener('input', () => act((s) => s.setSpeed(Number(refs.slider.value))));
     for (const step of refs.steps) step.addEventListener('click', () => act((s) => s.controlAnimation(Number(step.dataset.control))));
     for (const view of [refs.d3d, refs.dot]) view.addEventListener('pointerdown', () => act((s) => s.pressResultView()));
+    refs.phototavir.addEventListener('click', () => informationWindow(refs));
 
     // Hover texts and an unfinished move, wherever the mouse goes.
     refs.root.addEventListener('pointermove', (event) => {

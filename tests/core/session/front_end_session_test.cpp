@@ -29,7 +29,9 @@ TEST_P(DragEnd, EndsAsTheDesktopDropDoes) {
     const DragCase& c = GetParam();
     Workspace ws;
     ws.build(kWater);
-    if (c.fromBoard) ASSERT_TRUE(ws.pickUp(5));
+    if (c.fromBoard) {
+        ASSERT_TRUE(ws.pickUp(5));
+    }
     ws.endDrag(c.endCell, c.fromBoard ? 0 : O);
     EXPECT_EQ(boardText(ws), c.expected);
     EXPECT_EQ(ws.liftedElement(), 0);
@@ -71,7 +73,7 @@ TEST(InfoLine, HoverTextsAndTheCopyConfirmationThatStaysOverItsButton) {
 }
 
 TEST(InfoLine, OnlyTheWindowFrameGapsAndPaletteFinishAMoveUnderWay) {
-    for (const auto [place, finishes] : {std::pair{PointerPlace::Cell, false}, {PointerPlace::SpeedSlider, false},
+    for (const auto& [place, finishes] : {std::pair{PointerPlace::Cell, false}, {PointerPlace::SpeedSlider, false},
                                          {PointerPlace::Board, true}, {PointerPlace::Palette, true},
                                          {PointerPlace::Background, true}}) {
         Workspace ws;
