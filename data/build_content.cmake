@@ -11,9 +11,11 @@
 #   title, difficulty (0..3), topic (up to four, shown one after the other),
 #   statement, statement-series, correction, correction-series (source file names).
 # Series source (.txt), one construction per line, at most ten:
-#   CONSTRUCTION FORMULA [doublets=N] [forme=WORD]   accepted; formula, number of
+#   CONSTRUCTION FORMULA [doublets=N] [forme=WORD] [polarite=polaire|apolaire]
+#                                                    accepted; formula, number of
 #                                                    non-bonding pairs, a word of the
-#                                                    geometry text, as the program shows them;
+#                                                    geometry text, the molecule's polarity,
+#                                                    as the program shows them;
 #                                                    a formula ending in + or - is an ion,
 #                                                    analysed with the formal charges shown
 #   CONSTRUCTION incomplete                          a step that is not accepted yet
@@ -96,6 +98,9 @@ function(build_series source target)
     if(formula MATCHES "[-+]$")
       set(options --charges)
     endif()
+    if(line MATCHES "polarite=")
+      list(APPEND options --polarity)
+    endif()
     run_cli(json analyse ${options} "${construction}")
     string(JSON after GET "${json}" construction)
     string(JSON accepted GET "${json}" accepted)
@@ -125,6 +130,16 @@ function(build_series source target)
           endforeach()
           if(NOT pairs EQUAL want)
             message(FATAL_ERROR "${source}: ${construction} has ${pairs} non-bonding pairs, not ${want}")
+          endif()
+        elseif(check MATCHES "^polarite=(polaire|apolaire)$")
+          string(JSON polar GET "${json}" polar)
+          if(CMAKE_MATCH_1 STREQUAL "polaire")
+            set(want ON)
+          else()
+            set(want OFF)
+          endif()
+          if(NOT polar STREQUAL want)
+            message(FATAL_ERROR "${source}: ${construction}: the program does not say the molecule is ${CMAKE_MATCH_1}")
           endif()
         elseif(check MATCHES "^forme=(.+)$")
           set(word "${CMAKE_MATCH_1}")

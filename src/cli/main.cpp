@@ -8,9 +8,9 @@
 namespace {
 void usage() {
     std::cerr << "usage : tavir-cli COMMANDE [ARGUMENTS]\n"
-                 "  analyse [--drag] [--charges] CONSTRUCTION\n"
+                 "  analyse [--drag] [--charges] [--polarity] CONSTRUCTION\n"
                  "  render VUE CONSTRUCTION SORTIE [--frame N] [--compact] [--figure] [--red] [--blue] [--charges]"
-                 " [--scale K]\n"
+                 " [--polarity] [--scale K]\n"
                  "  series dump FICHIER | series write FICHIER [C1 ... C10]\n"
                  "  rtf dump FICHIER | rtf roundtrip ENTRÉE SORTIE\n"
                  "  exercise dump FICHIER | exercise write FICHIER --statement E [OPTIONS]\n"

@@ -15,7 +15,7 @@ namespace tavir::cli {
 
 int runRender(const std::vector<std::string>& args) {
     std::vector<std::string> positional;
-    bool red = false, blue = false, compact = false, figure = false, charges = false;
+    bool red = false, blue = false, compact = false, figure = false, charges = false, polarity = false;
     double scale = 1;
     int frame = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -25,6 +25,7 @@ int runRender(const std::vector<std::string>& args) {
         else if (a == "--compact") compact = true;
         else if (a == "--figure") figure = true;
         else if (a == "--charges") charges = true;
+        else if (a == "--polarity") polarity = true;
         else if ((a == "--scale" || a == "--frame") && i + 1 < args.size()) {
             try {
                 if (a == "--scale") scale = std::stod(args[++i]);
@@ -42,7 +43,7 @@ int runRender(const std::vector<std::string>& args) {
     }
     if (positional.size() != 3 || !(scale > 0 && scale <= 32) || frame < 0 || frame > 627) {
         std::cerr << "usage : tavir-cli render VUE CONSTRUCTION SORTIE [--frame N] [--compact] [--figure] "
-                     "[--red] [--blue] [--charges] [--scale K]\n";
+                     "[--red] [--blue] [--charges] [--polarity] [--scale K]\n";
         return kBadCommandLine;
     }
     const std::string& viewName = positional[0];
@@ -83,6 +84,7 @@ int runRender(const std::vector<std::string>& args) {
     options.dot.redBonds = red;
     options.dot.blueBars = blue;
     options.dot.formalCharges = charges;
+    options.dot.polarity = polarity;
     options.frame = FrameOptions{compact, figure};
     const Pose pose{frame, 1};
     const ViewGeometry g = viewGeometry(view);

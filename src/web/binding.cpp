@@ -68,9 +68,10 @@ public:
         out += "\"smile\":" + std::string(boolean(v.smile));
         out += ",\"phototavir\":" + std::string(boolean(v.phototavir));
         out += ",\"checkVisible\":[" + std::string(boolean(v.check1Visible)) + "," + boolean(v.check2Visible) + "," +
-               boolean(v.check3Visible) + "]";
+               boolean(v.check3Visible) + "," + boolean(v.check4Visible) + "]";
         out += ",\"checked\":[" + std::string(boolean(v.options.dot.redBonds)) + "," +
-               boolean(v.options.dot.blueBars) + "," + boolean(v.options.dot.formalCharges) + "]";
+               boolean(v.options.dot.blueBars) + "," + boolean(v.options.dot.formalCharges) + "," +
+               boolean(v.options.dot.polarity) + "]";
         out += ",\"compact\":" + std::string(boolean(v.options.frame.compact));
         out += ",\"figure\":" + std::string(boolean(v.options.frame.figure));
         out += ",\"formulaVisible\":" + std::string(boolean(v.brute));
@@ -128,6 +129,13 @@ public:
         if (!menu) return "null";
         return "{\"slot\":" + std::to_string(menu->slot) + ",\"enabled\":[" + boolean(menu->simpleEnabled) + "," +
                boolean(menu->doubleEnabled) + "," + boolean(menu->tripleEnabled) + "]}";
+    }
+
+    // The pair-or-vacancy items of a carbon's menu, "null" where none may stand.
+    std::string atomMenu(int cell, int x, int y) const {
+        const auto menu = ws_.openAtomMenu(cell, x, y);
+        if (!menu) return "null";
+        return "{\"cell\":" + std::to_string(menu->cell) + ",\"vacancy\":" + boolean(menu->vacancy) + "}";
     }
 
     bool pressKey(const std::string& key) {
@@ -196,6 +204,8 @@ void setInfo(Session& s, const std::string& text) { s.ws_.setInfo(text); }
 void setRedBonds(Session& s, bool on) { s.ws_.setRedBonds(on); }
 void setBlueBars(Session& s, bool on) { s.ws_.setBlueBars(on); }
 void setFormalCharges(Session& s, bool on) { s.ws_.setFormalCharges(on); }
+void setPolarity(Session& s, bool on) { s.ws_.setPolarity(on); }
+bool setVacancy(Session& s, int cell, bool vacancy) { return s.ws_.setVacancy(cell, vacancy); }
 void selectEntry(Session& s, int n) { s.ws_.selectEntry(n); }
 void undo(Session& s) { s.ws_.undo(); }
 void paste(Session& s) { s.ws_.paste(); }
@@ -228,6 +238,9 @@ EMSCRIPTEN_BINDINGS(tavir) {
         .function("view", &Session::view)
         .function("picture", &Session::picture)
         .function("bondMenu", &Session::bondMenu)
+        .function("atomMenu", &Session::atomMenu)
+        .function("setVacancy", &setVacancy)
+        .function("setPolarity", &setPolarity)
         .function("pressKey", &Session::pressKey)
         .function("isBoardKey", &Session::isBoardKey)
         .function("openLink", &Session::openLink)

@@ -137,7 +137,33 @@ describe('building', () => {
         for (const cell of [CELL1, CELL5, CELL7, CELL9]) await dropFromPalette(page, 'H', cell);
         const s = await state(page);
         assert.equal(s.formula, 'NH4+');
-        assert.deepEqual(s.checked, [false, false, true]);
+        assert.deepEqual(s.checked, [false, false, true, false]);
+        await page.close();
+    });
+
+    test('a carbocation by the menu of its carbon, and the polarity of water', async () => {
+        const { page, problems } = await openPage(chromium.browser);
+        await dropFromPalette(page, 'C', CELL0);
+        await page.click('#Check3');
+        for (const cell of [CELL1, CELL5, CELL9]) await dropFromPalette(page, 'H', cell);
+        const carbon = await cellPoint(page, ...CELL0);
+        await page.mouse.click(carbon.x, carbon.y, { button: 'right' });
+        await page.waitForSelector('.menu[role="menu"]');
+        const items = await page.$$eval('.menu .item', (n) => n.map((i) => [i.textContent, i.getAttribute('aria-checked')]));
+        assert.deepEqual(items.slice(-2), [['Doublet non liant', 'true'], ['Lacune électronique', 'false']]);
+        await page.keyboard.press('l');
+        assert.equal(await formula(page), 'CH3+');
+        await page.waitForFunction(() => /120°/.test(document.querySelector('#C3D').textContent), { timeout: 2000 });
+
+        await page.click('#Option3_1');
+        await dropFromPalette(page, 'O', CELL0);
+        await dropFromPalette(page, 'H', CELL1);
+        await dropFromPalette(page, 'H', CELL5);
+        await page.click('#Check4');
+        await page.waitForFunction(() => /La molécule est polaire\./.test(document.querySelector('#C3D').textContent),
+            { timeout: 2000 });
+        assert.match(await page.$eval('#fdev-view', (n) => n.innerHTML), /δ/);
+        assert.deepEqual(problems, []);
         await page.close();
     });
 

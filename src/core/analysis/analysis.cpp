@@ -2,6 +2,7 @@
 
 #include "core/board/acceptance.hpp"
 #include "core/dotstructure/formula.hpp"
+#include "core/geometry3d/polarity.hpp"
 
 namespace tavir {
 
@@ -12,8 +13,11 @@ Analysis analyse(Board board, const AnalysisOptions& options) {
     const Construction& c = a.board.record;
     a.accepted = isAccepted(c, options.formalCharges);
     a.centreOccupied = a.board.occupied(0) || a.board.occupied(1);
-    if (a.accepted) a.formula = formulaText(c) + netChargeSuffix(netCharge(c));
-    if (a.shown()) a.geometry = decideGeometry(c);
+    if (a.accepted) a.formula = formulaWithCharge(c);
+    if (a.shown()) {
+        a.geometry = decideGeometry(c);
+        a.polar = isPolarMolecule(c, a.geometry);
+    }
     return a;
 }
 
@@ -24,8 +28,14 @@ Analysis analyse(const Construction& c, int dragFlag, const AnalysisOptions& opt
     return analyse(std::move(board), options);
 }
 
+std::optional<std::string> geometryText(const Analysis& analysis, bool polarity) {
+    const auto& text = analysis.geometry.text;
+    if (!text || !polarity) return text;
+    return withPolarity(*text, analysis.polar);
+}
+
 bool needsFormalCharges(const Construction& c) {
-    return analyse(c, 0, {false}).board.record.code != analyse(c, 0, {true}).board.record.code;
+    return !(analyse(c, 0, {false}).board.record == analyse(c, 0, {true}).board.record);
 }
 
 }  // namespace tavir

@@ -6,11 +6,12 @@
 #include "core/board/elements.hpp"
 #include "core/dotstructure/formula.hpp"
 #include "core/dotstructure/pairs.hpp"
+#include "core/geometry3d/polarity.hpp"
 #include "core/text/json.hpp"
 
 namespace tavir {
 
-std::string analysisJson(const Analysis& a, bool withCharges) {
+std::string analysisJson(const Analysis& a, bool withCharges, bool withPolarity) {
     const Board& b = a.board;
     std::ostringstream out;
     out << "{\"construction\":" << jsonString(b.record.toString())
@@ -28,7 +29,8 @@ std::string analysisJson(const Analysis& a, bool withCharges) {
         out << (first ? "" : ",") << "\"" << c << "\":[" << b.position[c].left << "," << b.position[c].top << "]";
         first = false;
     }
-    out << "},\"pairs\":[";
+    // The species' charge as a number ("charge" counts the electrons the formula lacks).
+    out << "},\"netCharge\":" << speciesCharge(b.record) << ",\"pairs\":[";
     // Bars exist only where the dot structure is drawn.
     const auto bars = pairNames(b.record);
     for (int cell = 0; cell < kCellCount; ++cell) {
@@ -38,6 +40,18 @@ std::string analysisJson(const Analysis& a, bool withCharges) {
         }
         out << "]";
     }
+    // A vacancy where the dot structure draws its box.
+    out << "],\"vacancies\":[";
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const auto place = a.shown() ? vacancyPosition(b.record, cell) : std::nullopt;
+        out << (cell ? ",[" : "[") << (place ? jsonString(pairName(*place)) : "") << "]";
+    }
+    if (withPolarity) {
+        out << "],\"polar\":" << (a.polar ? (*a.polar ? "true" : "false") : "null") << ",\"delta\":[";
+        const auto deltas = partialCharges(b.record);
+        for (int cell = 0; cell < kCellCount; ++cell)
+            out << (cell ? "," : "") << jsonString(a.shown() ? partialChargeName(deltas[cell]) : std::string());
+    }
     // What the 3D view's first tick shows: nothing at all for a construction not shown.
     const GeometryDecision& g = a.geometry;
     out << "],\"geometry\":";
@@ -46,7 +60,7 @@ std::string analysisJson(const Analysis& a, bool withCharges) {
     } else {
         out << "null";
     }
-    out << ",\"text\":" << jsonString(a.shown() ? g.text.value_or(std::string()) : std::string())
+    out << ",\"text\":" << jsonString(a.shown() ? geometryText(a, withPolarity).value_or(std::string()) : std::string())
         << ",\"figure\":" << (a.shown() && g.figureBox == FigureBoxChange::shown ? "true" : "false") << "}";
     return out.str();
 }

@@ -6,7 +6,9 @@
 
 namespace tavir {
 
-// withCharges adds the formal charge of each cell, as the charges box shows them.
-std::string analysisJson(const Analysis& analysis, bool withCharges);
+// withCharges adds the formal charge of each cell, as the charges box shows them; withPolarity
+// adds whether the molecule is polar and the δ sign of each cell ("+", "-", "+-" or ""), and
+// the geometry text gets its sentence on polarity, as "Afficher la polarité" shows them.
+std::string analysisJson(const Analysis& analysis, bool withCharges, bool withPolarity = false);
 
 }  // namespace tavir

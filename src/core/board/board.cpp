@@ -1,5 +1,6 @@
 #include "core/board/board.hpp"
 
+#include "core/board/acceptance.hpp"
 #include "core/board/elements.hpp"
 
 namespace tavir {
@@ -32,6 +33,8 @@ int neighbourLimit(int code, bool ions) {
 void Board::readPictures() {
     for (int i = 0; i < kCellCount; ++i)
         record.code[i] = isElement(picture[i]) ? picture[i] : int16_t{0};
+    for (int centre = 0; centre < 2; ++centre)
+        if (record.code[centre] != kCarbon) record.vacancy[centre] = false;
 }
 
 void Board::moveAtom(int from, int to) {
@@ -39,6 +42,8 @@ void Board::moveAtom(int from, int to) {
     picture[from] = 0;
     record.code[to] = record.code[from];
     record.code[from] = 0;
+    // Only peripheral atoms move, and they never hold a vacancy.
+    if (to < 2) record.vacancy[static_cast<std::size_t>(to)] = false;
 }
 
 void Board::removeAtom(int cell) {
@@ -137,14 +142,14 @@ void Board::testencomb(int16_t& alors, bool ions) {
     }
 }
 
-void Board::testliaisons() {
+void Board::testliaisons(bool ions) {
     static constexpr std::array<int, 6> kCentre0Slots{1, 5, 6, 7, 8, 9};
     static constexpr std::array<int, 6> kCentre1Slots{1, 2, 3, 4, 10, 11};
     bool changed = true;
     while (changed) {
         changed = false;
         for (int i = 0; i < kCellCount; ++i) {
-            if (!occupied(i) || bondCount(record, i) <= usualValence(record.code[i])) continue;
+            if (!occupied(i) || bondCount(record, i) <= bondCeiling(record.code[i], ions)) continue;
             auto lower = [&](int slot) {
                 if (record.slot[slot] > 1) {
                     --record.slot[slot];
@@ -159,6 +164,13 @@ void Board::testliaisons() {
                 lower(i);
             }
         }
+    }
+}
+
+void Board::settleVacancies(bool ions) {
+    for (int centre = 0; centre < 2; ++centre) {
+        auto& v = record.vacancy[static_cast<std::size_t>(centre)];
+        v = v && ions && canHoldVacancy(record, centre);
     }
 }
 
@@ -199,9 +211,10 @@ void Board::tidy(bool ions) {
         autoBond();
         testencomb(alors, ions);
     } while (alors != 0);
-    testliaisons();
+    testliaisons(ions);
     placeCorners();
     limitMonovalentCentreBond();
+    settleVacancies(ions);
     updateCursors();
 }
 
@@ -211,6 +224,7 @@ void Board::show(const Construction& c) {
         picture[i] = c.code[i];
     }
     for (int k = 1; k < kSlotCount; ++k) record.slot[k] = c.slot[k];
+    record.vacancy = c.vacancy;
 }
 
 }  // namespace tavir

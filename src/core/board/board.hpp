@@ -33,15 +33,19 @@ struct Board {
     void testpos();
     void autoBond();
     void testencomb(int16_t& alors, bool ions = false);
-    void testliaisons();
+    // Lowers bonds above the element's ceiling: its usual valence, one more on nitrogen and
+    // oxygen while ions may be built.
+    void testliaisons(bool ions = false);
+    // A vacancy stays only on a carbon that may hold one, and only while ions may be built.
+    void settleVacancies(bool ions);
     void placeCorners();
     void limitMonovalentCentreBond();
     void updateCursors();
     // All of the above: the board becomes an admissible construction; with ions allowed,
-    // nitrogen and oxygen keep one more neighbour.
+    // nitrogen and oxygen keep one more neighbour and one more bond.
     void tidy(bool ions = false);
 
-    // Shows a construction: pictures and codes from it, bond slots from it.
+    // Shows a construction: pictures and codes from it, bond slots and vacancies from it.
     void show(const Construction& c);
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/board/acceptance.hpp"
 #include "core/board/elements.hpp"
 
 namespace tavir {
@@ -35,25 +36,39 @@ int bondSlotAt(const Construction& c, int cell, int x, int y) {
     return chosen;
 }
 
-int highestBondOrder(const Construction& c, int slot) {
-    auto freeValence = [&](int cell) {
-        return usualValence(c.code[cell]) + c.slot[slot] - bondCount(c, cell);
-    };
-    return std::min(freeValence(slotCentre(slot)), freeValence(slotOtherCell(slot)));
+int highestBondOrder(const Construction& c, int slot, bool ions) {
+    const int a = slotCentre(slot), b = slotOtherCell(slot);
+    auto freeValence = [&](int cell) { return bondCeiling(c.code[cell], ions) + c.slot[slot] - bondCount(c, cell); };
+    int highest = std::min(freeValence(a), freeValence(b));
+    if (!ions) return highest;
+    // More bonds only make both ends more positive: stop below the first order that would.
+    for (; highest > 1; --highest) {
+        Construction t = c;
+        t.slot[slot] = static_cast<int16_t>(highest);
+        for (int centre = 0; centre < 2; ++centre)
+            t.vacancy[static_cast<std::size_t>(centre)] = t.vacancy[static_cast<std::size_t>(centre)] && canHoldVacancy(t, centre);
+        if (formalCharge(t, a) <= 0 || formalCharge(t, b) <= 0) break;
+    }
+    return highest;
 }
 
-std::optional<BondMenuChoice> bondMenuForSlot(const Construction& c, int slot) {
+std::optional<BondMenuChoice> bondMenuForSlot(const Construction& c, int slot, bool ions) {
     if (slot < 1 || slot >= kSlotCount || c.slot[slot] == 0) return std::nullopt;
     BondMenuChoice m;
     m.slot = slot;
-    m.highestOrder = highestBondOrder(c, slot);
+    m.highestOrder = highestBondOrder(c, slot, ions);
     m.tripleEnabled = m.highestOrder >= 3;
     m.doubleEnabled = m.highestOrder >= 2;
     return m;
 }
 
-std::optional<BondMenuChoice> bondMenuAt(const Construction& c, int cell, int x, int y) {
-    return bondMenuForSlot(c, bondSlotAt(c, cell, x, y));
+std::optional<BondMenuChoice> bondMenuAt(const Construction& c, int cell, int x, int y, bool ions) {
+    return bondMenuForSlot(c, bondSlotAt(c, cell, x, y), ions);
+}
+
+std::optional<AtomMenuChoice> atomMenuAt(const Construction& c, int cell, int x, int y, bool ions) {
+    if (!ions || x < 0 || x > 32 || y < 0 || y > 32 || !canHoldVacancy(c, cell)) return std::nullopt;
+    return AtomMenuChoice{cell, c.vacancy[static_cast<std::size_t>(cell)]};
 }
 
 }  // namespace tavir

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/board/elements.hpp"
+
 namespace tavir {
 
 namespace {
@@ -14,14 +16,15 @@ int16_t readDigit(std::string_view text, std::size_t index, int maxValue) {
 
 bool Construction::isEmpty() const {
     return std::all_of(code.begin(), code.end(), [](int16_t v) { return v == 0; }) &&
-           std::all_of(slot.begin() + 1, slot.end(), [](int16_t v) { return v == 0; });
+           std::all_of(slot.begin() + 1, slot.end(), [](int16_t v) { return v == 0; }) && !hasVacancy();
 }
 
 std::string Construction::toString() const {
     std::string s;
-    s.reserve(kConstructionStringLength);
+    s.reserve(kConstructionStringLength + 1);
     for (int16_t v : code) s.push_back(static_cast<char>(v + 50));
     for (int k = 1; k < kSlotCount; ++k) s.push_back(static_cast<char>(slot[k] + 50));
+    if (hasVacancy()) s.push_back(static_cast<char>(50 + (vacancy[0] ? 1 : 0) + (vacancy[1] ? 2 : 0)));
     return s;
 }
 
@@ -30,16 +33,22 @@ Construction Construction::fromString(std::string_view text) {
     if (isBlankEntry(text)) return c;
     for (int i = 0; i < kCellCount; ++i) c.code[i] = readDigit(text, static_cast<std::size_t>(i), 5);
     for (int k = 1; k < kSlotCount; ++k) c.slot[k] = readDigit(text, static_cast<std::size_t>(11 + k), 3);
+    const int mask = readDigit(text, kConstructionStringLength, 3);
+    for (int centre = 0; centre < 2; ++centre)
+        c.vacancy[centre] = (mask & (1 << centre)) != 0 && c.code[centre] == kCarbon;
     return c;
 }
 
 std::optional<Construction> Construction::parse(std::string_view text) {
-    if (text.size() != kConstructionStringLength) return std::nullopt;
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.size() != kConstructionStringLength && text.size() != kConstructionStringLength + 1) return std::nullopt;
+    for (std::size_t i = 0; i < kConstructionStringLength; ++i) {
         const char hi = i < 12 ? '7' : '5';
         if (text[i] < '2' || text[i] > hi) return std::nullopt;
     }
-    return fromString(text);
+    Construction c = fromString(text);
+    // A 24th character must name a vacancy that the construction keeps.
+    if (text.size() > kConstructionStringLength && c.toString() != text) return std::nullopt;
+    return c;
 }
 
 bool isBlankEntry(std::string_view text) {

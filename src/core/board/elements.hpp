@@ -28,6 +28,26 @@ constexpr int usualValence(int code) {
     }
 }
 
+// The most bonds an atom may carry: its usual valence, one more for nitrogen and oxygen
+// while ions may be built (N+ of ammonium or nitrate, O+ of oxonium or ozone).
+constexpr int bondCeiling(int code, bool ions) {
+    if (ions && (code == kNitrogen || code == kOxygen)) return usualValence(code) + 1;
+    return usualValence(code);
+}
+
+// Pauling electronegativity in hundredths (H 2.20, C 2.55, N 3.04, O 3.44, Cl 3.16); whole
+// numbers so that a difference of exactly 0.40 (N-O) meets the threshold.
+constexpr int electronegativity(int code) {
+    switch (code) {
+    case kCarbon: return 255;
+    case kHydrogen: return 220;
+    case kOxygen: return 344;
+    case kNitrogen: return 304;
+    case kChlorine: return 316;
+    default: return 0;
+    }
+}
+
 constexpr std::string_view elementSymbol(int code) {
     switch (code) {
     case kCarbon: return "C";

@@ -18,6 +18,9 @@ constexpr std::string_view kClipboardConfirmation =
 constexpr std::string_view kBondSimple = "liaison &simple";
 constexpr std::string_view kBondDouble = "liaison &double";
 constexpr std::string_view kBondTriple = "liaison &triple";
+// What a carbon with three single bonds carries on its fourth place, while ions may be built.
+constexpr std::string_view kLonePair = "Doublet &non liant";
+constexpr std::string_view kVacancy = "&Lacune électronique";
 
 // Copy menu `menucopie` and erase menu `nbdel`: control name and caption.
 struct MenuItemText {
@@ -77,7 +80,8 @@ constexpr ButtonTexts kButtons[] = {kCommand12, kCommand2,  kCommand11, kCommand
 constexpr std::string_view kInfo2Keyboard = "Au clavier : flèches, C\u00a0H\u00a0O\u00a0N\u00a0L, Suppr, 1\u00a02\u00a03.";
 constexpr std::string_view kBoardKeyboardHelp =
     "Au clavier : les flèches choisissent une case ; C, H, O, N ou L (chlore) y place un atome, "
-    "Suppr l'enlève, 1, 2 ou 3 donne l'ordre de sa liaison.";
+    "Suppr l'enlève, 1, 2 ou 3 donne l'ordre de sa liaison ; avec les charges formelles, V change "
+    "le doublet non liant d'un carbone en lacune électronique et inversement.";
 // What `info` says when Tab brings the keyboard to the board: two lines of that label.
 constexpr std::string_view kBoardKeyboardInfo =
     "Au clavier : flèches (case), C\u00a0H\u00a0O\u00a0N\u00a0L (atome), Suppr, 1\u00a02\u00a03 (liaison).";
@@ -87,7 +91,8 @@ constexpr std::string_view kBoardKeyboardTooltip =
     "flèches : choisir une case\n"
     "C, H, O, N, L (chlore) : y placer un atome\n"
     "Suppr : enlever l'atome\n"
-    "1, 2, 3 : ordre de sa liaison";
+    "1, 2, 3 : ordre de sa liaison\n"
+    "V : doublet non liant ou lacune électronique (ions)";
 constexpr std::string_view kBoardAccessibleName = "Grille de construction";
 constexpr std::string_view kCellAccessibleName = "Case ligne %1, colonne %2 : %3";
 constexpr std::string_view kEmptyCellName = "vide";
@@ -115,6 +120,7 @@ constexpr std::string_view kA11yDrawingFrame = "Dessiner (deux dimensions)";
 constexpr std::string_view kA11yCopyMenu = "Copier dans le presse-papiers";
 constexpr std::string_view kA11yEraseMenu = "Effacer";
 constexpr std::string_view kA11yBondMenu = "Ordre de la liaison";
+constexpr std::string_view kA11yAtomMenu = "Doublet non liant ou lacune électronique";
 
 // The browser page's own controls and messages.
 constexpr std::string_view kLoading = "Chargement de Tavir…";

@@ -1,5 +1,6 @@
 #include "core/dotstructure/dot_structure.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <vector>
@@ -8,12 +9,14 @@
 #include "core/board/elements.hpp"
 #include "core/dotstructure/pairs.hpp"
 #include "core/dotstructure/texts.hpp"
+#include "core/geometry3d/polarity.hpp"
 
 namespace tavir {
 
 namespace {
 constexpr int kLineWidth = 1;
 constexpr int kChargeRadius = 8;
+constexpr double kVacancyHalfWidth = 2;
 const Font kSymbolFont{12, false};
 const Font kChargeFont{8, false};
 
@@ -79,15 +82,25 @@ std::vector<StrokeOffsets> strokesFor(Direction direction, int order) {
     return out;
 }
 
-void drawBond(const Construction& c, const CellPositions& positions, int slot, Rgb colour, Canvas& canvas) {
+struct Segment {
+    int x1, y1, x2, y2;
+};
+
+std::vector<Segment> bondSegments(const Construction& c, const CellPositions& positions, int slot) {
     const int order = c.slot[static_cast<std::size_t>(slot)];
-    if (order < 1 || order > 3) return;
+    if (order < 1 || order > 3) return {};
     const SlotGeometry& g = kSlotGeometry[static_cast<std::size_t>(slot)];
     const CellPosition& a = at(positions, g.a);
     const CellPosition& b = at(positions, g.b);
     const int bTop = g.topFromA ? a.top : b.top;
+    std::vector<Segment> out;
     for (const StrokeOffsets& s : strokesFor(g.direction, order))
-        canvas.line(a.left + s.ax, a.top + s.ay, b.left + s.bx, bTop + s.by, colour, kLineWidth);
+        out.push_back({a.left + s.ax, a.top + s.ay, b.left + s.bx, bTop + s.by});
+    return out;
+}
+
+void drawBond(const Construction& c, const CellPositions& positions, int slot, Rgb colour, Canvas& canvas) {
+    for (const Segment& s : bondSegments(c, positions, slot)) canvas.line(s.x1, s.y1, s.x2, s.y2, colour, kLineWidth);
 }
 
 StrokeOffsets barOffsets(PairPosition position, int cell) {
@@ -105,16 +118,25 @@ StrokeOffsets barOffsets(PairPosition position, int cell) {
     return {0, 0, 0, 0};
 }
 
+// A symbol's text box as the canvas measures it.
+struct TextBox {
+    int x, y, width, height;
+};
+TextBox symbolBox(const Construction& c, const CellPositions& positions, int cell, Canvas& canvas) {
+    const std::string symbol(dot_texts::kSymbols[static_cast<std::size_t>(c.code[static_cast<std::size_t>(cell)])]);
+    const CellPosition& p = at(positions, cell);
+    const int w = canvas.textWidth(symbol, kSymbolFont);
+    const int h = canvas.textHeight(symbol, kSymbolFont);
+    return {roundUnits(p.left + (kCellSize - w) / 2.0 + 1), roundUnits(p.top + (kCellSize - h) / 2.0), w, h};
+}
+
 void drawSymbols(const Construction& c, const CellPositions& positions, Canvas& canvas) {
     const Rgb black = paletteColour(palette::kBlack);
     for (int cell = 0; cell < kCellCount; ++cell) {
         const int code = c.code[static_cast<std::size_t>(cell)];
         if (!isElement(code)) continue;
-        const std::string symbol(dot_texts::kSymbols[static_cast<std::size_t>(code)]);
-        const CellPosition& p = at(positions, cell);
-        const int x = roundUnits(p.left + (kCellSize - canvas.textWidth(symbol, kSymbolFont)) / 2.0 + 1);
-        const int y = roundUnits(p.top + (kCellSize - canvas.textHeight(symbol, kSymbolFont)) / 2.0);
-        canvas.text(x, y, symbol, kSymbolFont, black);
+        const TextBox b = symbolBox(c, positions, cell, canvas);
+        canvas.text(b.x, b.y, std::string(dot_texts::kSymbols[static_cast<std::size_t>(code)]), kSymbolFont, black);
     }
 }
 
@@ -125,6 +147,19 @@ bool allFree(const Construction& c, std::initializer_list<int> slots) {
 }
 }  // namespace
 
+std::array<std::array<int, 2>, 4> vacancyCorners(const Construction& c, const CellPositions& positions, int cell) {
+    const auto place = vacancyPosition(c, cell);
+    if (!place) return {};
+    const CellPosition& p = at(positions, cell);
+    const StrokeOffsets o = barOffsets(*place, cell);
+    // The bar widened into a box: its long sides 2 units either side of where the bar runs.
+    const double dx = o.bx - o.ax, dy = o.by - o.ay;
+    const double length = std::hypot(dx, dy);
+    const int nx = roundUnits(-dy / length * kVacancyHalfWidth), ny = roundUnits(dx / length * kVacancyHalfWidth);
+    const int x1 = p.left + o.ax, y1 = p.top + o.ay, x2 = p.left + o.bx, y2 = p.top + o.by;
+    return {{{x1 + nx, y1 + ny}, {x2 + nx, y2 + ny}, {x2 - nx, y2 - ny}, {x1 - nx, y1 - ny}}};
+}
+
 void dessdoublets(const Construction& c, const CellPositions& positions, bool blueBars, Canvas& canvas) {
     const Rgb colour = paletteColour(blueBars ? palette::kLightBlue : palette::kBlack);
     const auto plan = pairPlan(c);
@@ -133,6 +168,16 @@ void dessdoublets(const Construction& c, const CellPositions& positions, bool bl
         for (PairPosition position : plan[static_cast<std::size_t>(cell)]) {
             const StrokeOffsets o = barOffsets(position, cell);
             canvas.line(p.left + o.ax, p.top + o.ay, p.left + o.bx, p.top + o.by, colour, kLineWidth);
+        }
+    }
+    // A vacancy: the empty box of the usual notation where the pair would stand.
+    for (int cell = 0; cell < 2; ++cell) {
+        if (!vacancyPosition(c, cell)) continue;
+        const auto k = vacancyCorners(c, positions, cell);
+        for (std::size_t i = 0; i < k.size(); ++i) {
+            const auto& a = k[i];
+            const auto& b = k[(i + 1) % k.size()];
+            canvas.line(a[0], a[1], b[0], b[1], colour, kLineWidth);
         }
     }
 }
@@ -194,6 +239,140 @@ void drawFormalCharges(const Construction& c, const CellPositions& positions, Ca
     }
 }
 
+std::string partialChargeText(bool plus) {
+    return std::string(plus ? dot_texts::kDeltaPlus : dot_texts::kDeltaMinus);
+}
+
+namespace {
+
+// Axis-aligned box, inclusive bounds, in board units.
+struct Area {
+    double left, top, right, bottom;
+    bool overlaps(const Area& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
+    bool within(const Area& o) const { return left >= o.left && right <= o.right && top >= o.top && bottom <= o.bottom; }
+};
+
+// Liang-Barsky: whether a segment enters the box.
+bool crosses(const Area& a, double x1, double y1, double x2, double y2) {
+    double t0 = 0, t1 = 1;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - a.left, a.right - x1, y1 - a.top, a.bottom - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) t0 = std::max(t0, t);
+        else t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+// The part of a text box its glyphs cover: the line's leading above and below left out.
+Area inkOf(double x, double y, double width, double height) {
+    return {x, y + 0.15 * height, x + width, y + 0.85 * height};
+}
+
+// What a mark must not cover: every stroke, symbol and disc of the drawing.
+struct Obstacles {
+    std::vector<Segment> segments;
+    std::vector<Area> areas;
+    bool hit(const Area& a) const {
+        for (const Segment& s : segments)
+            if (crosses(a, s.x1, s.y1, s.x2, s.y2)) return true;
+        for (const Area& o : areas)
+            if (a.overlaps(o)) return true;
+        return false;
+    }
+};
+
+Obstacles obstaclesOf(const Construction& c, const CellPositions& positions, bool formalCharges, Canvas& canvas) {
+    Obstacles o;
+    for (int slot = 1; slot < kSlotCount; ++slot)
+        for (const Segment& s : bondSegments(c, positions, slot)) o.segments.push_back(s);
+    const auto plan = pairPlan(c);
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const CellPosition& p = at(positions, cell);
+        for (PairPosition position : plan[static_cast<std::size_t>(cell)]) {
+            const StrokeOffsets b = barOffsets(position, cell);
+            o.segments.push_back({p.left + b.ax, p.top + b.ay, p.left + b.bx, p.top + b.by});
+        }
+        if (!isElement(c.code[static_cast<std::size_t>(cell)])) continue;
+        const TextBox t = symbolBox(c, positions, cell, canvas);
+        o.areas.push_back(inkOf(t.x, t.y, t.width, t.height));
+        if (formalCharges && formalCharge(c, cell) != 0) {
+            const Offset m = chargeMarkOffset(c, cell);
+            const double x = p.left + m.x, y = p.top + m.y;
+            o.areas.push_back({x - kChargeRadius, y - kChargeRadius, x + kChargeRadius, y + kChargeRadius});
+        }
+    }
+    for (int cell = 0; cell < 2; ++cell) {
+        if (!vacancyPosition(c, cell)) continue;
+        const auto k = vacancyCorners(c, positions, cell);
+        for (std::size_t i = 0; i < k.size(); ++i)
+            o.segments.push_back({k[i][0], k[i][1], k[(i + 1) % k.size()][0], k[(i + 1) % k.size()][1]});
+    }
+    return o;
+}
+
+// Mark centres around an atom, from its cell's Left and Top, in the order they are tried: above
+// it as an exponent would stand, then below, then beside, then further out.
+constexpr std::array<Offset, 14> kMarkPlaces{{
+    {30, 2}, {2, 2}, {16, -4}, {30, 30}, {2, 30}, {16, 36}, {36, 16}, {-4, 16},
+    {36, -2}, {-4, -2}, {36, 34}, {-4, 34}, {16, -10}, {16, 42},
+}};
+
+}  // namespace
+
+std::vector<PartialChargeMark> partialChargeMarks(const Construction& c, const CellPositions& positions,
+                                                  bool formalCharges, Canvas& canvas) {
+    Obstacles obstacles = obstaclesOf(c, positions, formalCharges, canvas);
+    const ViewBounds view = dotStructureBounds();
+    const Area inside{static_cast<double>(view.left), static_cast<double>(view.top),
+                      static_cast<double>(view.left + view.width), static_cast<double>(view.top + view.height)};
+    const auto deltas = partialCharges(c);
+    std::vector<PartialChargeMark> marks;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const PartialCharges& d = deltas[static_cast<std::size_t>(cell)];
+        const CellPosition& p = at(positions, cell);
+        for (bool plus : {true, false}) {
+            if (plus ? !d.plus : !d.minus) continue;
+            const std::string text = partialChargeText(plus);
+            const double w = canvas.textWidth(text, kChargeFont), h = canvas.textHeight(text, kChargeFont);
+            const auto areaAt = [&](const Offset& o) {
+                return inkOf(p.left + o.x - w / 2, p.top + o.y - h / 2, w, h);
+            };
+            // The first free place; where none is, the first place inside the view.
+            const Offset* chosen = nullptr;
+            for (const Offset& o : kMarkPlaces) {
+                const Area a = areaAt(o);
+                if (!a.within(inside)) continue;
+                if (!chosen) chosen = &o;
+                if (!obstacles.hit(a)) {
+                    chosen = &o;
+                    break;
+                }
+            }
+            if (!chosen) chosen = &kMarkPlaces.front();
+            marks.push_back({cell, plus, p.left + chosen->x, p.top + chosen->y});
+            obstacles.areas.push_back(areaAt(*chosen));
+        }
+    }
+    return marks;
+}
+
+void drawPartialCharges(const Construction& c, const CellPositions& positions, bool formalCharges, Canvas& canvas) {
+    const Rgb black = paletteColour(palette::kBlack);
+    for (const PartialChargeMark& m : partialChargeMarks(c, positions, formalCharges, canvas)) {
+        const std::string text = partialChargeText(m.plus);
+        canvas.text(roundUnits(m.x - canvas.textWidth(text, kChargeFont) / 2.0),
+                    roundUnits(m.y - canvas.textHeight(text, kChargeFont) / 2.0), text, kChargeFont, black);
+    }
+}
+
 void reptavir(const Construction& c, const CellPositions& positions, const DotOptions& options,
               Canvas& canvas) {
     canvas.clear();
@@ -202,6 +381,7 @@ void reptavir(const Construction& c, const CellPositions& positions, const DotOp
     for (int slot = 1; slot < kSlotCount; ++slot) drawBond(c, positions, slot, bondColour, canvas);
     dessdoublets(c, positions, options.blueBars, canvas);
     if (options.formalCharges) drawFormalCharges(c, positions, canvas);
+    if (options.polarity) drawPartialCharges(c, positions, options.formalCharges, canvas);
 }
 
 }  // namespace tavir

@@ -43,6 +43,7 @@ int netCharge(const Construction& c) {
     const auto n = countElements(c);
     int q = 4 * n[kCarbon] + 3 * n[kNitrogen] + 2 * n[kOxygen] + n[kHydrogen] + n[kChlorine];
     for (int s = 1; s < kSlotCount; ++s) q -= 2 * c.slot[static_cast<std::size_t>(s)];
+    for (bool v : c.vacancy) q -= v ? 2 : 0;
     return q;
 }
 
@@ -52,6 +53,11 @@ std::string netChargeSuffix(int q) {
     if (q == -1) return std::string(dot_texts::kPlus);
     if (q > 1) return std::to_string(q) + std::string(dot_texts::kMinus);
     return std::to_string(-q) + std::string(dot_texts::kPlus);
+}
+
+std::string formulaWithCharge(const Construction& c) {
+    const int q = netCharge(c);
+    return formulaText(c) + (q > 1 || q < -1 ? " " : "") + netChargeSuffix(q);
 }
 
 void formulebrute(const Construction& c, Canvas& canvas, int scaleWidth, int scaleHeight) {

@@ -21,12 +21,16 @@ std::string measuringText(const Construction& c);
 // The formula as drawn: order C, N, H, Cl, O (methylamine reads "CNH5").
 std::string formulaText(const Construction& c);
 
-// 4 C + 3 N + 2 O + H + Cl - 2 x (bond orders of slots 1..11): the electrons the formula
-// lacks. 0 for every neutral construction; an ion's suffix shows it.
+// 4 C + 3 N + 2 O + H + Cl - 2 x (bond orders of slots 1..11) - 2 x vacancies: the electrons
+// the formula lacks, minus the species' charge. 0 for every neutral construction; an ion's
+// suffix shows it.
 int netCharge(const Construction& c);
 // Suffix written after the formula for a net charge q ("" for 0): "-" for 1, "+" for -1,
 // "2-" for 2, "2+" for -2 ...
 std::string netChargeSuffix(int q);
+// The formula as a text, with the charge written after it: "NH4+", "HO-", and a charge of 2
+// or more apart from the last count, "CO3 2-", so that it does not read as CO32.
+std::string formulaWithCharge(const Construction& c);
 
 // Clears the canvas and draws the formula centred in a box of the given size: size-12
 // symbols, size-10 counts 9 pixels lower, and the charge suffix when q is not 0.

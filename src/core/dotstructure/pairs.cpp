@@ -121,9 +121,21 @@ std::vector<PairPosition> pairPositions(const Construction& c, int cell) {
     if (cell < 0 || cell >= kCellCount) return {};
     const int code = c.code[static_cast<std::size_t>(cell)];
     if (!isElement(code)) return {};
-    if (cell == 0 || cell == 1) return centrePairs(c, cell);
+    if (cell == 0 || cell == 1) {
+        // A carbocation's fourth place is its vacancy, not a pair.
+        if (c.vacancy[static_cast<std::size_t>(cell)]) return {};
+        return centrePairs(c, cell);
+    }
     if (code == kHydrogen) return {};
     return outerPairs(c, cell);
+}
+
+std::optional<PairPosition> vacancyPosition(const Construction& c, int cell) {
+    if ((cell != 0 && cell != 1) || !c.vacancy[static_cast<std::size_t>(cell)] || !isElement(c.code[static_cast<std::size_t>(cell)]))
+        return std::nullopt;
+    const auto places = centrePairs(c, cell);
+    if (places.empty()) return std::nullopt;
+    return places.front();
 }
 
 std::array<std::vector<PairPosition>, kCellCount> pairPlan(const Construction& c) {

@@ -11,6 +11,9 @@ inline constexpr std::array<std::string_view, 6> kSymbols{"", "C", "H", "O", "N"
 // Charge signs, for the formula's suffix and the formal-charge marks.
 inline constexpr std::string_view kMinus = "-";
 inline constexpr std::string_view kPlus = "+";
+// Partial charges of the atoms of polarised bonds.
+inline constexpr std::string_view kDeltaPlus = "δ+";
+inline constexpr std::string_view kDeltaMinus = "δ−";
 
 // Names of the non-bonding bar positions, as the companion reports them.
 inline constexpr std::string_view kTop = "top";
@@ -31,6 +34,7 @@ inline constexpr std::string_view kLabel2Caption = " Représentation de Tavir";
 inline constexpr std::string_view kCheck1Caption = "Colorer doublets liants en rouge";
 inline constexpr std::string_view kCheck2Caption = "Colorer doublets non-liants en bleu";
 inline constexpr std::string_view kCheck3Caption = "Afficher les charges formelles";
+inline constexpr std::string_view kCheck4Caption = "Afficher la polarité";
 
 // Names and descriptions a screen reader announces for the formula box, the dot-structure
 // box and the two pictures that tell whether the construction is accepted.

@@ -1,6 +1,7 @@
 #include "core/geometry3d/classification.hpp"
 
 #include <initializer_list>
+#include <utility>
 
 #include "core/geometry3d/texts.hpp"
 
@@ -352,6 +353,19 @@ GeometryDecision decideGeometry(const Construction& c) {
         };
         const R3dax4Args a{r.index(t.centre), r.index(1 - t.centre), firstSingle(t.p2, t.p2Fallback),
                            r.singleIndex(t.p3), firstSingle(t.p4, t.p4Fallback)};
+        if (c.vacancy[static_cast<std::size_t>(t.centre)]) {
+            // A carbocation: the vacancy takes no place, the three bonds lie in a plane. The
+            // other centre stands where kax3 puts its doubled atom; an upper cell's atom above.
+            // p2 is centre 0's lower place and centre 1's upper one; p4 the other way round.
+            const int16_t up = t.centre == 0 ? a.p4 : a.p2;
+            const int16_t down = t.centre == 0 ? a.p2 : a.p4;
+            const int16_t upper = up >= 0 ? up : a.p3;
+            const int16_t lower = up >= 0 ? (down >= 0 ? down : a.p3) : down;
+            decide(d, GeometryRoutine::kax3, Kax3Args{a.centre, a.p1, lower, upper},
+                   kax3Text(a.centre, lower, upper), kShown);
+            d.vacancyCentre = 1;
+            return;
+        }
         decide(d, GeometryRoutine::r3dax4, a, r3dax4Text(a.centre, a.p1, a.p2, a.p3, a.p4), kShown);
     };
     if (r.slot(1) == 1 && nA == 1 && allBelow2({2, 3, 4, 10, 11})) {
@@ -406,8 +420,20 @@ GeometryDecision decideGeometry(const Construction& c) {
     }
     if (r.slot(1) == 1) {
         rule(14);
-        const CentreBonds b0 = scanCentre(r, {5, 6, 7, 8, 9});
-        const CentreBonds b1 = scanCentre(r, {10, 11, 2, 3, 4});
+        CentreBonds b0 = scanCentre(r, {5, 6, 7, 8, 9});
+        CentreBonds b1 = scanCentre(r, {10, 11, 2, 3, 4});
+        // A carbocation's two outer atoms: trigonal, the second in the doubled atom's place.
+        for (auto [centre, b] : {std::pair{0, &b0}, std::pair{1, &b1}}) {
+            if (!c.vacancy[static_cast<std::size_t>(centre)]) continue;
+            b->hasDouble = true;
+            b->doubled = b->singles[1];
+            b->singles = {b->singles[0], -1, -1};
+        }
+        // The routine's first centre is board centre `first`.
+        const auto vacancyAt = [&](int first) {
+            if (c.vacancy[static_cast<std::size_t>(first)]) d.vacancyCentre = 1;
+            else if (c.vacancy[static_cast<std::size_t>(1 - first)]) d.vacancyCentre = 2;
+        };
         const int16_t c0 = r.index(0), c1 = r.index(1);
         const bool d0 = b0.hasDouble, t0 = b0.hasTriple, d1 = b1.hasDouble, t1 = b1.hasTriple;
         const auto& s0 = b0.singles;
@@ -418,24 +444,29 @@ GeometryDecision decideGeometry(const Construction& c) {
         } else if (!d0 && !t0 && d1) {
             decide(d, GeometryRoutine::r3dax4ax3, R3dax4ax3Args{c0, c1, s0[0], s0[1], s0[2], s1[0], b1.doubled},
                    r3dax4ax3Text(c0, c1), kHidden);
+            vacancyAt(0);
         } else if (!d0 && !t0) {  // t1 without d1
             decide(d, GeometryRoutine::r3dax4ax2, R3dax4ax2Args{c0, c1, s0[0], s0[1], s0[2], b1.tripled},
                    r3dax4ax2Text(c0, c1, b1.tripled), kHidden);
         } else if (d0 && !d1 && !t1) {
             decide(d, GeometryRoutine::r3dax4ax3, R3dax4ax3Args{c1, c0, s1[0], s1[1], s1[2], s0[0], b0.doubled},
                    r3dax4ax3Text(c1, c0), kHidden);
+            vacancyAt(1);
         } else if (d0 && d1) {
             decide(d, GeometryRoutine::r3dax3ax3s, R3dax3ax3sArgs{c0, c1, s0[0], b0.doubled, s1[0], b1.doubled},
                    r3dax3ax3sText(), kHidden);
+            vacancyAt(0);
         } else if (d0) {  // and t1
             decide(d, GeometryRoutine::r3dax3ax2, R3dax3ax2Args{c0, c1, b0.doubled, s0[0], b1.tripled},
                    r3dax3ax2Text(c0, c1, b1.tripled), kShown);
+            vacancyAt(0);
         } else if (!d1) {  // t0
             decide(d, GeometryRoutine::r3dax4ax2, R3dax4ax2Args{c1, c0, s1[0], s1[1], s1[2], b0.tripled},
                    r3dax4ax2Text(c1, c0, b0.tripled), kHidden);
         } else {  // t0 and d1
             decide(d, GeometryRoutine::r3dax3ax2, R3dax3ax2Args{c1, c0, b1.doubled, s1[0], b0.tripled},
                    r3dax3ax2Text(c1, c0, b0.tripled), kShown);
+            vacancyAt(1);
         }
         return d;
     }

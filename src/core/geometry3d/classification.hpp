@@ -121,6 +121,10 @@ struct GeometryDecision {
     // New caption of `C3D`; nothing when it is left as it is.
     std::optional<std::string> text;
     FigureBoxChange figureBox = FigureBoxChange::unchanged;
+    // A carbocation is trigonal with three single bonds: the routine's centre that holds the
+    // electron vacancy (1 its first centre, 2 its second, 0 none) is given as a trigonal
+    // centre whose place for a doubly bonded atom is singly bonded, and drawn so.
+    int vacancyCentre = 0;
 };
 
 // Rules 3..15 of the tick's dispatch, over the construction as the analysis left it.

@@ -147,7 +147,7 @@ void r3dax4(const Painter& p, const R3dax4Args& d, const FrameOptions& o) {
 
 // kax3: the double bond points along +x at counter 0; single2 stands above the centre and
 // single1 below it, as the board's upper and lower cells do.
-void kax3(const Painter& p, const Kax3Args& d, const FrameOptions& o) {
+void kax3(const Painter& p, const Kax3Args& d, const FrameOptions& o, bool carbocation) {
     const double a = p.n / 10.0;
     const double R = o.compact ? 22 : 44;
     const double c = std::cos(a);
@@ -161,7 +161,9 @@ void kax3(const Painter& p, const Kax3Args& d, const FrameOptions& o) {
     const ViewPoint s2 = p.tilted(100 - 0.5 * R * c, 100 - 0.866 * R);
     const auto doubleBond = [&] {
         if (!isElement(doubled)) return;
-        for (double y : {98.0, 102.0}) p.bond(p.tilted(0.2 * R * c + 100, y), p.tilted(0.8 * R * c + 100, y));
+        // A carbocation's three bonds are single.
+        for (int dy : strokeOffsets(carbocation ? 1 : 2, 2, 0))
+            p.bond(p.tilted(0.2 * R * c + 100, 100 + dy), p.tilted(0.8 * R * c + 100, 100 + dy));
     };
     const auto singleBond = [&](int code, double dy) {
         if (!isElement(code)) return;
@@ -489,7 +491,13 @@ void twoCentres(const Painter& p, const GeometryDecision& d, int rotationSign, c
     const double gFirst = p.n / 14.28;
     const double gSecond = p.n / 20.0 * (rotationSign == 0 ? 1 : rotationSign);
     const auto single = [](Place i) { return Substituent{codeOfIndex(i), 1}; };
-    const auto doubled = [](Place i) { return Substituent{codeOfIndex(i), 2}; };
+    // The routine's first centre is on side +1; a carbocation's "doubled" place is single.
+    const auto doubledOf = [&](int centre) {
+        const int order = d.vacancyCentre == centre ? 1 : 2;
+        return [order](Place i) { return Substituent{codeOfIndex(i), order}; };
+    };
+    const auto doubled = doubledOf(1);
+    const auto doubledSecond = doubledOf(2);
     const auto tripled = [](Place i) { return Substituent{codeOfIndex(i), 3}; };
     constexpr auto tet = CentreKind::tetrahedral;
     constexpr auto trig = CentreKind::trigonal;
@@ -501,10 +509,10 @@ void twoCentres(const Painter& p, const GeometryDecision& d, int rotationSign, c
         scene.centre(-1, codeOfIndex(a->u), tet, gSecond, {single(a->u1), single(a->u2), single(a->u3)});
     } else if (const auto* a = std::get_if<R3dax4ax3Args>(&d.args)) {
         scene.centre(1, codeOfIndex(a->t), tet, gFirst, {single(a->t1), single(a->t2), single(a->t3)});
-        scene.centre(-1, codeOfIndex(a->g), trig, gSecond, {single(a->gs), doubled(a->gd)});
+        scene.centre(-1, codeOfIndex(a->g), trig, gSecond, {single(a->gs), doubledSecond(a->gd)});
     } else if (const auto* a = std::get_if<R3dax3ax3sArgs>(&d.args)) {
         scene.centre(1, codeOfIndex(a->g), trig, gFirst, {single(a->gs), doubled(a->gd)});
-        scene.centre(-1, codeOfIndex(a->h), trig, gSecond, {single(a->hs), doubled(a->hd)});
+        scene.centre(-1, codeOfIndex(a->h), trig, gSecond, {single(a->hs), doubledSecond(a->hd)});
     } else if (const auto* a = std::get_if<R3dax4ax2Args>(&d.args)) {
         scene.centre(1, codeOfIndex(a->t), tet, gFirst, {single(a->t1), single(a->t2), single(a->t3)});
         scene.centre(-1, codeOfIndex(a->l), lin, gSecond, {tripled(a->lt)});
@@ -533,7 +541,11 @@ void drawGeometryFrame(const GeometryDecision& decision, int frameCounter, int r
     const Painter p{canvas, options.compact, frameCounter};
     switch (decision.routine) {
     case GeometryRoutine::r3dax4: run<R3dax4Args>(p, decision, options, r3dax4); break;
-    case GeometryRoutine::kax3: run<Kax3Args>(p, decision, options, kax3); break;
+    case GeometryRoutine::kax3:
+        run<Kax3Args>(p, decision, options, [&](const Painter& q, const Kax3Args& a, const FrameOptions& f) {
+            kax3(q, a, f, decision.vacancyCentre == 1);
+        });
+        break;
     case GeometryRoutine::Kax3ax3: run<Kax3ax3Args>(p, decision, options, Kax3ax3); break;
     case GeometryRoutine::Kx2x3: run<Kx2x3Args>(p, decision, options, Kx2x3); break;
     case GeometryRoutine::r3dlin2: run<R3dlin2Args>(p, decision, options, r3dlin2); break;

@@ -54,6 +54,10 @@ constexpr std::string_view kNear120Around = "Les angles sont voisins de 120° au
 constexpr std::string_view kSpaceAligned = " sont alignés.";
 constexpr std::string_view kSpaceAlignedAndPlane = " sont alignés. La structure est plane.";
 
+// Added on a line of its own while "Afficher la polarité" is ticked.
+constexpr std::string_view kPolar = "La molécule est polaire.";
+constexpr std::string_view kApolar = "La molécule est apolaire.";
+
 // The figure check box `tetra1`.
 constexpr std::string_view kFigureCaption = "Géométrie";
 

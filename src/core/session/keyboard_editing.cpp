@@ -32,7 +32,7 @@ int elementOf(BoardKey key) {
 
 bool setBondOrder(Workspace& workspace, int cell, int order) {
     const int slot = bondSlotOfCell(cell);
-    const auto menu = bondMenuForSlot(workspace.board().record, slot);
+    const auto menu = bondMenuForSlot(workspace.board().record, slot, workspace.view().options.dot.formalCharges);
     if (!menu || order > menu->highestOrder) return false;
     workspace.chooseBondOrderOf(slot, order);
     return true;
@@ -46,6 +46,7 @@ std::optional<BoardKey> boardKeyForCharacter(char c) {
     case 'o': case 'O': return BoardKey::Oxygen;
     case 'n': case 'N': return BoardKey::Nitrogen;
     case 'l': case 'L': return BoardKey::Chlorine;
+    case 'v': case 'V': return BoardKey::Vacancy;
     case '1': return BoardKey::Order1;
     case '2': return BoardKey::Order2;
     case '3': return BoardKey::Order3;
@@ -84,6 +85,11 @@ bool applyBoardKey(Workspace& workspace, int& focusedCell, BoardKey key) {
     case BoardKey::Order1: return setBondOrder(workspace, focusedCell, 1);
     case BoardKey::Order2: return setBondOrder(workspace, focusedCell, 2);
     case BoardKey::Order3: return setBondOrder(workspace, focusedCell, 3);
+    case BoardKey::Vacancy: {
+        const auto& record = workspace.board().record;
+        const bool now = focusedCell < 2 && record.vacancy[static_cast<std::size_t>(focusedCell)];
+        return workspace.setVacancy(focusedCell, !now);
+    }
     default:
         workspace.dropPaletteElement(focusedCell, elementOf(key));
         return true;

@@ -24,9 +24,11 @@ enum class BoardKey {
     Order1,
     Order2,
     Order3,
+    // The carbon's fourth place: its non-bonding pair, or an electron vacancy, in turn.
+    Vacancy,
 };
 
-// The key a typed character stands for: C, H, O, N, L (either case) and 1, 2, 3.
+// The key a typed character stands for: C, H, O, N, L, V (either case) and 1, 2, 3.
 std::optional<BoardKey> boardKeyForCharacter(char c);
 
 // The cell beside `cell` on the 4 x 3 grid in the arrow's direction; the same cell at an edge.

@@ -34,7 +34,7 @@ std::string Workspace::snapshot() const {
     const ViewOptions& o = view_.options;
     const auto flag = [](bool b) { return b ? "1" : "0"; };
     out += std::string("\nred=") + flag(o.dot.redBonds) + "\nblue=" + flag(o.dot.blueBars) +
-           "\ncharges=" + flag(o.dot.formalCharges) + "\ncompact=" + flag(o.frame.compact) +
+           "\ncharges=" + flag(o.dot.formalCharges) + "\npolarity=" + flag(o.dot.polarity) + "\ncompact=" + flag(o.frame.compact) +
            "\nfigure=" + flag(o.frame.figure) + "\nrunning=" + flag(animationRunning_) +
            "\nspeed=" + std::to_string(speed()) + "\n";
     return out;
@@ -71,6 +71,7 @@ bool Workspace::restore(std::string_view text) {
             if (key == "red") options.dot.redBonds = on;
             else if (key == "blue") options.dot.blueBars = on;
             else if (key == "charges") options.dot.formalCharges = on;
+            else if (key == "polarity") options.dot.polarity = on;
             else if (key == "compact") options.frame.compact = on;
             else if (key == "figure") options.frame.figure = on;
             else if (key == "running") running = on;

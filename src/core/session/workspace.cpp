@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/board/acceptance.hpp"
 #include "core/board/elements.hpp"
 #include "core/board/texts.hpp"
 #include "core/geometry3d/texts.hpp"
@@ -27,6 +28,7 @@ void Workspace::deriveView() {
     view_.check2Visible = shown;
     // Shown while not accepted too: ticking it is how an ion becomes accepted.
     view_.check3Visible = analysis_.centreOccupied;
+    view_.check4Visible = shown;
     view_.brute = analysis_.accepted;
     view_.timerEnabled = animationRunning_;
     view_.timerInterval = timerInterval_;
@@ -85,6 +87,14 @@ void Workspace::setFormalCharges(bool ticked) {
     adopt(std::move(after), moved);
 }
 
+void Workspace::setPolarity(bool ticked) {
+    view_.options.dot.polarity = ticked;
+    // The text follows at once, even with the animation stopped.
+    if (analysis_.shown())
+        if (const auto text = geometryText(analysis_, ticked)) view_.c3dText = *text;
+    notify();
+}
+
 void Workspace::showFromTable(const Construction& c) {
     if (!view_.options.dot.formalCharges && needsFormalCharges(c)) view_.options.dot.formalCharges = true;
     Board board = analysis_.board;
@@ -100,7 +110,7 @@ void Workspace::tick() {
     clock_.advance();
     const GeometryDecision& decision = analysis_.geometry;
     view_.lastTick = decision.routine;
-    if (decision.text) view_.c3dText = *decision.text;
+    if (const auto text = geometryText(analysis_, view_.options.dot.polarity)) view_.c3dText = *text;
     if (decision.figureBox == FigureBoxChange::shown) {
         view_.tetra1Visible = true;
         view_.tetra1Caption = geometry_texts::kFigureCaption;
@@ -164,6 +174,8 @@ void Workspace::dropPaletteElement(int cell, int elementCode) {
     if (cell < 0 || cell >= kCellCount || !isElement(elementCode)) return;
     Board board = analysis_.board;
     board.picture[cell] = static_cast<int16_t>(elementCode);
+    // A new atom comes with its pair.
+    if (cell < 2) board.record.vacancy[static_cast<std::size_t>(cell)] = false;
     majliaison(std::move(board));
 }
 
@@ -183,6 +195,7 @@ void Workspace::dropLifted(int cell) {
     Board board = analysis_.board;
     board.picture[cell] = lifted_;
     lifted_ = 0;
+    if (cell < 2) board.record.vacancy[static_cast<std::size_t>(cell)] = false;
     majliaison(std::move(board));
 }
 
@@ -196,7 +209,7 @@ void Workspace::runPendingAnalysis() {
 }
 
 std::optional<BondMenuChoice> Workspace::openBondMenu(int cell, int x, int y) {
-    auto menu = bondMenuAt(analysis_.board.record, cell, x, y);
+    auto menu = bondMenuAt(analysis_.board.record, cell, x, y, view_.options.dot.formalCharges);
     if (menu) selectedSlot_ = static_cast<int16_t>(menu->slot);
     return menu;
 }
@@ -211,6 +224,21 @@ void Workspace::chooseBondOrder(int order) {
 void Workspace::chooseBondOrderOf(int slot, int order) {
     selectedSlot_ = static_cast<int16_t>(slot);
     chooseBondOrder(order);
+}
+
+std::optional<AtomMenuChoice> Workspace::openAtomMenu(int cell, int x, int y) const {
+    return atomMenuAt(analysis_.board.record, cell, x, y, view_.options.dot.formalCharges);
+}
+
+bool Workspace::setVacancy(int cell, bool vacancy) {
+    if (!view_.options.dot.formalCharges || !canHoldVacancy(analysis_.board.record, cell)) return false;
+    // The choice already made is no change to undo.
+    if (analysis_.board.record.vacancy[static_cast<std::size_t>(cell)] == vacancy) return true;
+    Board board = analysis_.board;
+    board.record.vacancy[static_cast<std::size_t>(cell)] = vacancy;
+    board.dragFlag = 0;
+    majliaison(std::move(board));
+    return true;
 }
 
 }  // namespace tavir

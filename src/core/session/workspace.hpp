@@ -38,6 +38,8 @@ struct ViewState {
     bool check1Visible = false;
     bool check2Visible = false;
     bool check3Visible = false;
+    // "Afficher la polarité", shown with the colour boxes.
+    bool check4Visible = false;
     bool brute = true;
     bool timerEnabled = true;
     int timerInterval = 55;  // ms, the speed slider's value plus 5
@@ -124,6 +126,12 @@ public:
     void chooseBondOrder(int order);
     // The keyboard's way to the same choice: the slot is given, not picked by a right click.
     void chooseBondOrderOf(int slot, int order);
+    // Right button released at pixel (x, y) of a cell: the pair-or-vacancy items to add to the
+    // menu, on a carbon that may hold a vacancy while the formal charges are shown.
+    std::optional<AtomMenuChoice> openAtomMenu(int cell, int x, int y) const;
+    // "Lacune électronique" (true) or "Doublet non liant" (false) on a centre's carbon; false
+    // (nothing done) where no vacancy may stand.
+    bool setVacancy(int cell, bool vacancy);
 
     // --- the board from the keyboard: a focused cell, framed once the keyboard is used
     int focusedCell() const { return focusedCell_; }
@@ -156,6 +164,8 @@ public:
     void setBlueBars(bool ticked);
     // The formal charges also decide what is accepted: the board is analysed again.
     void setFormalCharges(bool ticked);
+    // "Afficher la polarité": the δ marks and the sentence on the molecule's polarity.
+    void setPolarity(bool ticked);
 
     // --- the series and its history
     // Shows construction n (1..10) of the series; not undoable.

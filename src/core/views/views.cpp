@@ -5,6 +5,11 @@
 
 namespace tavir {
 
+static_assert(viewGeometry(View::DotStructure).originX == dotStructureBounds().left &&
+              viewGeometry(View::DotStructure).originY == dotStructureBounds().top &&
+              viewGeometry(View::DotStructure).width == dotStructureBounds().width &&
+              viewGeometry(View::DotStructure).height == dotStructureBounds().height);
+
 ViewLook screenLook(View view) {
     switch (view) {
     case View::Board: return {paletteColour(palette::kWhite), Backdrop::CellGrid};

@@ -1,5 +1,6 @@
 #include "ui/board/board_view.hpp"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -8,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <utility>
 
 #include "core/board/cell_names.hpp"
 #include "core/board/elements.hpp"
@@ -63,6 +65,23 @@ BoardView::BoardView(Workspace& workspace, QWidget* parent) : QWidget(parent), w
         QAction* a = menuflo_->addAction(utf8(captions[k - 1]));
         a->setObjectName(QStringLiteral("zza_%1").arg(k));
         a->setData(k);
+    }
+    // The bond menu stays as it was; a carbon that may hold a vacancy gets this one instead.
+    menuatome_ = new QMenu(this);
+    menuatome_->setObjectName(QStringLiteral("menuatome"));
+    menuatome_->setAccessibleName(utf8(board_texts::kA11yAtomMenu));
+    for (int k = 1; k <= 3; ++k) {
+        QAction* a = menuatome_->addAction(utf8(captions[k - 1]));
+        a->setObjectName(QStringLiteral("zzb_%1").arg(k));
+        a->setData(k);
+    }
+    menuatome_->addSeparator()->setObjectName(QStringLiteral("zzb_separateur"));
+    auto* choice = new QActionGroup(menuatome_);
+    for (auto [name, caption] : {std::pair{"doublet", board_texts::kLonePair}, std::pair{"lacune", board_texts::kVacancy}}) {
+        QAction* a = menuatome_->addAction(utf8(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        a->setCheckable(true);
+        choice->addAction(a);
     }
     refresh();
 }
@@ -181,12 +200,28 @@ void BoardView::dropOn(int cell, const DragPayload& payload) {
 
 void BoardView::openBondMenu(int cell, const QPoint& posInCell, const QPoint& globalPos) {
     const auto choice = workspace_.openBondMenu(cell, posInCell.x(), posInCell.y());
-    if (!choice) return;
-    const auto actions = menuflo_->actions();
-    actions[0]->setEnabled(choice->simpleEnabled);
-    actions[1]->setEnabled(choice->doubleEnabled);
-    actions[2]->setEnabled(choice->tripleEnabled);
-    if (QAction* chosen = popupMenu(*menuflo_, globalPos)) workspace_.chooseBondOrder(chosen->data().toInt());
+    const auto atom = workspace_.openAtomMenu(cell, posInCell.x(), posInCell.y());
+    if (!choice && !atom) return;
+    QMenu& menu = atom ? *menuatome_ : *menuflo_;
+    const auto actions = menu.actions();
+    for (int k = 0; k < 3; ++k) actions[k]->setVisible(choice.has_value());
+    if (choice) {
+        actions[0]->setEnabled(choice->simpleEnabled);
+        actions[1]->setEnabled(choice->doubleEnabled);
+        actions[2]->setEnabled(choice->tripleEnabled);
+    }
+    if (atom) {
+        actions[3]->setVisible(choice.has_value());
+        actions[4]->setChecked(!atom->vacancy);
+        actions[5]->setChecked(atom->vacancy);
+    }
+    QAction* chosen = popupMenu(menu, globalPos);
+    if (!chosen) return;
+    if (atom && (chosen == actions[4] || chosen == actions[5])) {
+        workspace_.setVacancy(atom->cell, chosen == actions[5]);
+    } else {
+        workspace_.chooseBondOrder(chosen->data().toInt());
+    }
 }
 
 CellWidget::CellWidget(BoardView& board, int index) : QWidget(&board), board_(board), index_(index) {

@@ -1,6 +1,6 @@
 #pragma once
 // The board picture `dessineur` with its twelve cells `surd(0..11)`: drawing, dragging atoms,
-// the bond menu `menuflo`, and editing from the keyboard on a focused cell.
+// the bond menu `menuflo` (with the pair-or-vacancy choice of a carbocation's carbon), and editing from the keyboard on a focused cell.
 #include <QWidget>
 #include <array>
 
@@ -30,6 +30,9 @@ public:
     void openBondMenu(int cell, const QPoint& posInCell, const QPoint& globalPos);
 
     QMenu* bondMenu() const { return menuflo_; }
+    // The menu of a carbon that may hold a vacancy: the bond items when a bond lies under the
+    // pointer, then "Doublet non liant" and "Lacune électronique".
+    QMenu* atomMenu() const { return menuatome_; }
     // The cell the keyboard acts on; the real focus sits on it so screen readers follow it.
     int focusedCell() const;
     void focusCell(int cell);
@@ -59,6 +62,7 @@ private:
     Workspace& workspace_;
     std::array<CellWidget*, 12> cells_{};
     QMenu* menuflo_ = nullptr;
+    QMenu* menuatome_ = nullptr;
     bool droppedOnCell_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/main_window.hpp"
 
+#include <algorithm>
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -265,9 +266,21 @@ void MainWindow::buildRightColumn() {
         setColours(check_[i], Qt::white, kCheckColours[i]);
         check_[i]->setVisible(false);
     }
+    // The polarity box sits on the title strip's free right end: the three rows under the
+    // drawing fill the box's height.
+    check_[3] = new QCheckBox(utf8(dot_texts::kCheck4Caption), fdev_);
+    check_[3]->setObjectName(QStringLiteral("Check4"));
+    check_[3]->setFont(arialFont(8, false));
+    setColours(check_[3], QColor(0, 128, 128), Qt::white);
+    {
+        const int width = check_[3]->sizeHint().width();
+        check_[3]->setGeometry(fdevWidth - width - 4, 0, width, 17);
+    }
+    check_[3]->setVisible(false);
     connect(check_[0], &QCheckBox::toggled, this, &MainWindow::Check1_Click);
     connect(check_[1], &QCheckBox::toggled, this, &MainWindow::Check2_Click);
     connect(check_[2], &QCheckBox::toggled, this, &MainWindow::Check3_Click);
+    connect(check_[3], &QCheckBox::toggled, this, &MainWindow::Check4_Click);
 
     phototavir_ = new QLabel(fdev_);
     phototavir_->setObjectName(QStringLiteral("phototavir"));
@@ -528,10 +541,15 @@ void MainWindow::refresh() {
     check_[0]->setVisible(v.check1Visible);
     check_[1]->setVisible(v.check2Visible);
     check_[2]->setVisible(v.check3Visible);
+    check_[3]->setVisible(v.check4Visible);
     {
         // A construction built as an ion may tick it when it comes back from the series.
         const QSignalBlocker block(check_[2]);
         check_[2]->setChecked(v.options.dot.formalCharges);
+    }
+    {
+        const QSignalBlocker block(check_[3]);
+        check_[3]->setChecked(v.options.dot.polarity);
     }
     brute_->setVisible(v.brute);
     brute_->update();
@@ -571,6 +589,7 @@ void MainWindow::sq02_Click() { workspace_.clearSeries(); }
 void MainWindow::Check1_Click(bool ticked) { workspace_.setRedBonds(ticked); }
 void MainWindow::Check2_Click(bool ticked) { workspace_.setBlueBars(ticked); }
 void MainWindow::Check3_Click(bool ticked) { workspace_.setFormalCharges(ticked); }
+void MainWindow::Check4_Click(bool ticked) { workspace_.setPolarity(ticked); }
 void MainWindow::Command16_Click(int index) { workspace_.controlAnimation(static_cast<AnimationControl>(index)); }
 void MainWindow::compact_Click(bool ticked) { workspace_.setCompact(ticked); }
 void MainWindow::tetra1_Click(bool ticked) { workspace_.setFigure(ticked); }

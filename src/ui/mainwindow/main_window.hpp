@@ -93,6 +93,7 @@ private:
     void Check1_Click(bool ticked);
     void Check2_Click(bool ticked);
     void Check3_Click(bool ticked);
+    void Check4_Click(bool ticked);
     void Command16_Click(int index);
     void compact_Click(bool ticked);
     void tetra1_Click(bool ticked);
@@ -124,7 +125,7 @@ private:
     QLabel* smile_ = nullptr;
     QLabel* phototavir_ = nullptr;
     QLabel* c3d_ = nullptr;
-    QCheckBox* check_[3] = {};
+    QCheckBox* check_[4] = {};
     QCheckBox* tetra1_ = nullptr;
     QCheckBox* compact_ = nullptr;
     QSlider* slider1_ = nullptr;

@@ -78,15 +78,20 @@ function openBondMenuAt(cell, event) {
     const state = app.state;
     const p = boardPoint(event);
     const c = state.cells[cell];
-    const menu = JSON.parse(app.session.bondMenu(cell, p.x - c.left, p.y - c.top));
-    if (!menu) return;
-    popupMenu({
-        name: app.texts.bondMenuName,
-        at: windowPoint(event.clientX, event.clientY),
-        items: app.texts.bondMenu.map((label, i) => ({
-            label, enabled: menu.enabled[i], run: () => act((s) => s.chooseBondOrder(i + 1)),
-        })),
-    });
+    const t = app.texts;
+    const bonds = JSON.parse(app.session.bondMenu(cell, p.x - c.left, p.y - c.top));
+    const atom = JSON.parse(app.session.atomMenu(cell, p.x - c.left, p.y - c.top));
+    if (!bonds && !atom) return;
+    const items = bonds ? t.bondMenu.map((label, i) => ({
+        label, enabled: bonds.enabled[i], run: () => act((s) => s.chooseBondOrder(i + 1)),
+    })) : [];
+    if (atom) {
+        if (bonds) items.push({ separator: true });
+        t.atomMenu.forEach((label, i) => items.push({
+            label, checked: atom.vacancy === (i === 1), run: () => act((s) => s.setVacancy(atom.cell, i === 1)),
+        }));
+    }
+    popupMenu({ name: atom ? t.atomMenuName : t.bondMenuName, at: windowPoint(event.clientX, event.clientY), items });
 }
 
 function onBoardPointerDown(event) {

@@ -111,7 +111,7 @@ export function wireControls(refs) {
     b.copylink.addEventListener('click', () => copyLink());
 
     refs.options.forEach((option, i) => option.addEventListener('change', () => act((s) => s.selectEntry(i + 1))));
-    const setters = ['setRedBonds', 'setBlueBars', 'setFormalCharges'];
+    const setters = ['setRedBonds', 'setBlueBars', 'setFormalCharges', 'setPolarity'];
     refs.checks.forEach((check, i) => check.input.addEventListener('change', () => act((s) => s[setters[i]](check.input.checked))));
     refs.compact.input.addEventListener('change', () => act((s) => s.setCompact(refs.compact.input.checked)));
     refs.tetra1.input.addEventListener('change', () => act((s) => s.setFigure(refs.tetra1.input.checked)));

@@ -29,8 +29,10 @@ export function popupMenu({ name, items, at, highlightFirst = false }) {
             continue;
         }
         const { fragment, key } = caption(item.label);
+        const radio = item.checked !== undefined;
         const entry = el('div', {
-            class: 'item', role: 'menuitem', tabindex: '-1', 'aria-disabled': item.enabled === false ? 'true' : null,
+            class: 'item', role: radio ? 'menuitemradio' : 'menuitem', tabindex: '-1',
+            'aria-disabled': item.enabled === false ? 'true' : null, 'aria-checked': radio ? String(item.checked) : null,
         }, [fragment]);
         const choose = () => {
             if (item.enabled === false) return;

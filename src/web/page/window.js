@@ -153,6 +153,13 @@ export function buildWindow(t) {
         fdev.append(c.node);
         return c;
     });
+    // "Afficher la polarité" on the free end of the box's title strip.
+    const polarity = checkBox('Check4', t.polarity, 0, 0, undefined, 17);
+    polarity.node.classList.add('on-strip');
+    polarity.node.style.left = 'auto';
+    polarity.node.style.right = '4px';
+    fdev.append(polarity.node);
+    refs.checks.push(polarity);
     root.append(fdev);
 
     refs.info = place(el('div', { id: 'info', class: 'info', role: 'status' }), 512, 268, 233, 33);

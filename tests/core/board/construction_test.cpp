@@ -50,6 +50,22 @@ TEST(ConstructionString, StrictParseRefusesAnythingOffTheAlphabet) {
     EXPECT_FALSE(Construction::parse("1422222224223222222232 "));
 }
 
+// A carbocation's vacancy rides on a 24th character; every other construction keeps the 23
+// characters that old series files hold.
+TEST(ConstructionString, VacancyAddsOneCharacterOnlyWhenThere) {
+    auto methylium = makeConstruction({{0, C}, {1, H}, {5, H}, {9, H}}, {{1, 1}, {5, 1}, {9, 1}});
+    const std::string pair = methylium.toString();
+    methylium.vacancy[0] = true;
+    EXPECT_EQ(methylium.toString(), pair + "3");
+    EXPECT_EQ(Construction::fromString(pair + "3"), methylium);
+    EXPECT_FALSE(Construction::fromString(pair).hasVacancy());
+    EXPECT_TRUE(Construction::parse(pair + "3"));
+    // A vacancy only stands on a carbon: on the hydrogen of centre 1 it reads as none.
+    EXPECT_FALSE(Construction::fromString(pair + "4").hasVacancy());
+    EXPECT_FALSE(Construction::parse(pair + "4"));
+    EXPECT_EQ(Construction::fromString(pair + "9").toString(), pair);
+}
+
 struct BondCountCase {
     int cell;
     int expected;
