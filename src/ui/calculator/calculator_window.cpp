@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QSvgRenderer>
 
+#include "core/calculator/calculator_layout.hpp"
 #include "core/calculator/machine_background.hpp"
 #include "ui/calculator/texts.hpp"
 #include "ui/common/fonts.hpp"
@@ -24,78 +25,8 @@ namespace {
 
 using K = CalcKey;
 
-constexpr int kDisplayPoints = 12;
-constexpr int kSmallestDisplayPoints = 8;
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-struct Place {
-    CalcKey key;
-    int x, y, w, h;
-};
-
-// Our own layout, grouped as on a pocket calculator: functions on top, then the memory and
-// parentheses, the keypad in the etched panel, SI prefixes on its left, operators on its right.
-constexpr int kRow1 = 120, kRow2 = 153, kRow3 = 186, kRowMemory = 230;
-constexpr int kPad1 = 294, kPad2 = 325, kPad3 = 356, kPad4 = 387;
-constexpr int kFn = 52, kFnH = 29, kPadW = 37, kPadH = 28;
-constexpr std::array<int, 5> kFnX = {10, 68, 125, 183, 240};
-constexpr std::array<int, 6> kMemX = {10, 57, 104, 151, 198, 245};
-constexpr std::array<int, 3> kDigitX = {86, 125, 164};  // inside the panel (82..205)
-constexpr std::array<int, 2> kLeftX = {10, 45};          // prefixes
-constexpr std::array<int, 2> kRightX = {212, 254};       // operators
-
-constexpr std::array<Place, 49> kPlaces = {{
-    {K::bsin, kFnX[0], kRow1, kFn, kFnH},
-    {K::Bcos, kFnX[1], kRow1, kFn, kFnH},
-    {K::Btan, kFnX[2], kRow1, kFn, kFnH},
-    {K::racine, kFnX[3], kRow1, kFn, kFnH},
-    {K::btcarre, kFnX[4], kRow1, kFn, kFnH},
-    {K::invsin, kFnX[0], kRow2, kFn, kFnH},
-    {K::invcos, kFnX[1], kRow2, kFn, kFnH},
-    {K::Btoncommande3, kFnX[2], kRow2, kFn, kFnH},
-    {K::puissance, kFnX[3], kRow2, kFn, kFnH},
-    {K::B10x, kFnX[4], kRow2, kFn, kFnH},
-    {K::Bln, kFnX[0], kRow3, kFn, kFnH},
-    {K::Blog, kFnX[1], kRow3, kFn, kFnH},
-    {K::Bexp, kFnX[2], kRow3, kFn, kFnH},
-    {K::Command5, kFnX[3], kRow3, kFn, kFnH},
-    {K::pi, kFnX[4], kRow3, kFn, kFnH},
-    {K::Command1, kMemX[0], kRowMemory, 43, kFnH},
-    {K::Command2, kMemX[1], kRowMemory, 43, kFnH},
-    {K::Command3, kMemX[2], kRowMemory, 43, kFnH},
-    {K::Command4, kMemX[3], kRowMemory, 43, kFnH},
-    {K::Bpo, kMemX[4], kRowMemory, 43, kFnH},
-    {K::bpf, kMemX[5], kRowMemory, 47, kFnH},
-    {K::kilo, kLeftX[0], kPad1, 31, kPadH},
-    {K::mil, kLeftX[1], kPad1, 31, kPadH},
-    {K::mega, kLeftX[0], kPad2, 31, kPadH},
-    {K::micro, kLeftX[1], kPad2, 31, kPadH},
-    {K::giga, kLeftX[0], kPad3, 31, kPadH},
-    {K::nano, kLeftX[1], kPad3, 31, kPadH},
-    {K::tera, kLeftX[0], kPad4, 31, kPadH},
-    {K::pico, kLeftX[1], kPad4, 31, kPadH},
-    {K::B7, kDigitX[0], kPad1, kPadW, kPadH},
-    {K::B8, kDigitX[1], kPad1, kPadW, kPadH},
-    {K::B9, kDigitX[2], kPad1, kPadW, kPadH},
-    {K::B4, kDigitX[0], kPad2, kPadW, kPadH},
-    {K::B5, kDigitX[1], kPad2, kPadW, kPadH},
-    {K::B6, kDigitX[2], kPad2, kPadW, kPadH},
-    {K::B1, kDigitX[0], kPad3, kPadW, kPadH},
-    {K::B2, kDigitX[1], kPad3, kPadW, kPadH},
-    {K::B3, kDigitX[2], kPad3, kPadW, kPadH},
-    {K::B0, kDigitX[0], kPad4, kPadW, kPadH},
-    {K::Bpoint, kDigitX[1], kPad4, kPadW, kPadH},
-    {K::BtoEXP, kDigitX[2], kPad4, kPadW, kPadH},
-    {K::EFFACE, kRightX[0], kPad1, 38, kPadH},
-    {K::RAZ, kRightX[1], kPad1, 38, kPadH},
-    {K::multip, kRightX[0], kPad2, 38, kPadH},
-    {K::div, kRightX[1], kPad2, 38, kPadH},
-    {K::plus, kRightX[0], kPad3, 38, kPadH},
-    {K::moins, kRightX[1], kPad3, 38, kPadH},
-    {K::ANS, kRightX[0], kPad4, 38, kPadH},
-    {K::EXE, kRightX[1], kPad4, 38, kPadH},
-}};
 
 // Our own pictures for the four keys that show one.
 QString pictureOf(CalcKey key) {
@@ -140,7 +71,7 @@ CalculatorWindow::CalculatorWindow(CalculatorMemory& memory, QWidget* parent)
 
     z1 = new QLineEdit(this);
     z1->setObjectName(QStringLiteral("z1"));
-    z1->setGeometry(10, 10, 282, 34);
+    z1->setGeometry(kCalculatorDisplay.x, kCalculatorDisplay.y, kCalculatorDisplay.w, kCalculatorDisplay.h);
     z1->setFont(arialFont(kDisplayPoints));
     z1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     z1->setAccessibleName(qs(calculator_texts::kA11yDisplay));
@@ -157,7 +88,7 @@ CalculatorWindow::CalculatorWindow(CalculatorMemory& memory, QWidget* parent)
 
 void CalculatorWindow::buildKeys() {
     const qreal ratio = qMax<qreal>(1.0, devicePixelRatioF());
-    for (const Place& place : kPlaces) {
+    for (const KeyPlace& place : calculatorLayout()) {
         const CalcKeyInfo& info = keyInfo(place.key);
         auto* b = new QPushButton(this);
         b->setObjectName(qs(info.name));
@@ -180,9 +111,9 @@ void CalculatorWindow::buildKeys() {
 }
 
 void CalculatorWindow::buildOptions() {
-    auto frame = [this](std::string_view title, int x) {
+    auto frame = [this](std::string_view title, const Box& place) {
         auto* box = new QGroupBox(qs(title), this);
-        box->setGeometry(x, 52, 136, 58);
+        box->setGeometry(place.x, place.y, place.w, place.h);
         box->setFocusPolicy(Qt::NoFocus);
         return box;
     };
@@ -196,11 +127,11 @@ void CalculatorWindow::buildOptions() {
         return r;
     };
     // objectName cannot hold "angle(0)": the option arrays are named angle0, angle1, C0, C1.
-    QGroupBox* angles = frame(calculator_texts::kAngles, 10);
+    QGroupBox* angles = frame(calculator_texts::kAngles, kAnglesFrame);
     angles->setObjectName(QStringLiteral("Frame_angles"));
     angle[0] = option(angles, "angle0", K::degres, 16);
     angle[1] = option(angles, "angle1", K::radians, 35);
-    QGroupBox* affichage = frame(calculator_texts::kAffichage, 156);
+    QGroupBox* affichage = frame(calculator_texts::kAffichage, kFormatFrame);
     affichage->setObjectName(QStringLiteral("Frame_affichage"));
     C[0] = option(affichage, "C0", K::scientifique, 16);
     C[1] = option(affichage, "C1", K::standard, 35);
