@@ -60,9 +60,10 @@ const faces = readdirSync(fontsDir).filter((f) => f.endsWith('.woff2')).sort().m
 
 // Inline pictures need no namespace declaration in HTML.
 const inlineSvg = (path) => read(path).replace(/\s+xmlns(:\w+)?="[^"]*"/g, '').trim();
-const pictures = ['smile', 'phototavir', ...[0, 1, 2, 3, 4, 5].map((i) => `step-${i}`)]
-    .map((id) => `<template id="picture-${id}">${inlineSvg(join(root, 'assets/pictures', `${id}.svg`))}</template>`)
-    .join('\n');
+const pictures = [
+    ...['smile', 'phototavir', ...[0, 1, 2, 3, 4, 5].map((i) => `step-${i}`)].map((id) => [id, `pictures/${id}.svg`]),
+    ...['exp', 'ten_power', 'power', 'square'].map((id) => [`calculator-${id}`, `calculator/${id}.svg`]),
+].map(([id, file]) => `<template id="picture-${id}">${inlineSvg(join(root, 'assets', file))}</template>`).join('\n');
 
 const escapeHtml = (s) => s.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
 // A script's text must not close its own element.

@@ -2,11 +2,15 @@
 // window's, and answers as JSON or SVG text. Nothing here decides a rule or a text.
 #include <emscripten/bind.h>
 
+#include <memory>
 #include <string>
 
 #include "core/board/bond_menu.hpp"
 #include "core/board/cell_names.hpp"
 #include "core/board/construction.hpp"
+#include "core/calculator/calculator_keys.hpp"
+#include "core/calculator/machine_background.hpp"
+#include "core/canvas/font_metrics.hpp"
 #include "core/canvas/svg_canvas.hpp"
 #include "core/series/save_name.hpp"
 #include "core/series/series_file.hpp"
@@ -14,6 +18,7 @@
 #include "core/session/construction_link.hpp"
 #include "core/session/shown_views.hpp"
 #include "core/session/workspace.hpp"
+#include "core/text/encoding.hpp"
 #include "core/text/json.hpp"
 #include "web/page_texts.hpp"
 
@@ -175,7 +180,33 @@ public:
         return "{\"ok\":true,\"name\":" + jsonString(path.substr(path.find_last_of('/') + 1)) + "}";
     }
 
+    // --- the calculator: a fresh window at each opening, one memory for the whole visit
+    void openCalculator() { calculator_ = std::make_unique<CalculatorKeys>(calculatorMemory_); }
+    // A key by its control name; true when it calls for the beep.
+    bool calculatorPress(const std::string& name) {
+        const auto key = keyByName(name);
+        return calculator_ && key && calculator_->press(*key);
+    }
+    // The key a typed character stands for ("" for none); Enter and Backspace have their own keys.
+    std::string calculatorKeyFor(const std::string& character) const {
+        if (character.empty()) return {};
+        std::size_t at = 0;
+        const auto key = keyForCharacter(nextUtf8(character, at));
+        return key && at == character.size() ? std::string(keyInfo(*key).name) : std::string();
+    }
+    std::string calculatorState() const {
+        if (!calculator_) return "null";
+        const CalculatorKeys& c = *calculator_;
+        return "{\"line\":" + jsonString(c.line()) + ",\"display\":" + jsonString(c.display()) +
+               ",\"typing\":" + boolean(c.display() == c.line()) + ",\"radians\":" + boolean(c.radians()) +
+               ",\"scientific\":" + boolean(c.scientific()) + "}";
+    }
+
     Workspace ws_;
+
+private:
+    CalculatorMemory calculatorMemory_;
+    std::unique_ptr<CalculatorKeys> calculator_;
 };
 
 }  // namespace tavir::web
@@ -221,6 +252,14 @@ void setSpeed(Session& s, int value) { s.ws_.setSpeed(value); }
 void tick(Session& s) { s.ws_.tick(); }
 std::string snapshot(Session& s) { return s.ws_.snapshot(); }
 bool restore(Session& s, const std::string& text) { return s.ws_.restore(text); }
+std::string calculatorBackground() {
+    tv::SvgCanvas canvas(tv::kMachineWidth, tv::kMachineHeight, 1, tv::SvgCanvas::Sprites::Referenced, "tavir-machine");
+    canvas.setAntialiasing(false);
+    tv::drawMachineBackground(canvas);
+    return canvas.body();
+}
+// A text's width in pixels in the program's face at a point size, as the desktop measures it.
+int textWidth(const std::string& text, double points) { return tv::font_metrics::width(text, tv::Font{points, false}); }
 std::string analyse(const std::string& construction, bool charges) {
     const auto c = tv::Construction::parse(construction);
     if (!c) return "null";
@@ -278,7 +317,13 @@ EMSCRIPTEN_BINDINGS(tavir) {
         .function("setSpeed", &setSpeed)
         .function("tick", &tick)
         .function("snapshot", &snapshot)
-        .function("restore", &restore);
+        .function("restore", &restore)
+        .function("openCalculator", &Session::openCalculator)
+        .function("calculatorPress", &Session::calculatorPress)
+        .function("calculatorKeyFor", &Session::calculatorKeyFor)
+        .function("calculatorState", &Session::calculatorState);
+    function("calculatorBackground", &calculatorBackground);
+    function("textWidth", &textWidth);
     function("texts", &tavir::web::pageTexts);
     function("elementSymbols", &tavir::elementSymbolsSvg);
     function("analyse", &analyse);

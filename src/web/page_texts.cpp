@@ -1,6 +1,9 @@
 #include "web/page_texts.hpp"
 
 #include "core/board/texts.hpp"
+#include "core/calculator/machine_background.hpp"
+#include "core/calculator/calculator_layout.hpp"
+#include "core/calculator/texts.hpp"
 #include "core/dotstructure/information_texts.hpp"
 #include "core/dotstructure/texts.hpp"
 #include "core/geometry3d/texts.hpp"
@@ -36,6 +39,44 @@ std::string array(const List& list) {
     std::string out = "[";
     for (const auto& item : list) out += (out.size() > 1 ? "," : "") + jsonString(item);
     return out + "]";
+}
+
+// The calculator window: its keys at their places with what they show and say, its options.
+std::string calculatorTexts() {
+    namespace c = calculator_texts;
+    const auto spoken = [](std::string_view name) {
+        for (const auto& entry : c::kA11yKeyNames)
+            if (entry.control == name) return entry.name;
+        return std::string_view();
+    };
+    std::string keys = "[";
+    for (const KeyPlace& place : calculatorLayout()) {
+        const CalcKeyInfo& info = keyInfo(place.key);
+        Object key;
+        key.add("name", info.name).add("caption", info.caption).add("tooltip", info.tooltip)
+            .add("spoken", spoken(info.name)).add("picture", keyPicture(place.key))
+            .raw("place", "[" + std::to_string(place.x) + "," + std::to_string(place.y) + "," + std::to_string(place.w) +
+                              "," + std::to_string(place.h) + "]");
+        keys += (keys.size() > 1 ? "," : "") + key.str();
+    }
+    keys += "]";
+    const auto box = [](const Box& b) {
+        return "[" + std::to_string(b.x) + "," + std::to_string(b.y) + "," + std::to_string(b.w) + "," + std::to_string(b.h) + "]";
+    };
+    const auto option = [](CalcKey k) {
+        Object o;
+        o.add("name", keyInfo(k).name).add("caption", keyInfo(k).caption);
+        return o.str();
+    };
+    Object t;
+    t.add("title", c::kTitle).add("angles", c::kAngles).add("format", c::kAffichage).add("displayName", c::kA11yDisplay)
+        .raw("keys", keys)
+        .raw("angleOptions", "[" + option(CalcKey::degres) + "," + option(CalcKey::radians) + "]")
+        .raw("formatOptions", "[" + option(CalcKey::scientifique) + "," + option(CalcKey::standard) + "]")
+        .raw("display", box(kCalculatorDisplay)).raw("anglesFrame", box(kAnglesFrame)).raw("formatFrame", box(kFormatFrame))
+        .raw("size", "[" + std::to_string(kMachineWidth) + "," + std::to_string(kMachineHeight) + "]")
+        .raw("displayPoints", "[" + std::to_string(kDisplayPoints) + "," + std::to_string(kSmallestDisplayPoints) + "]");
+    return t.str();
 }
 
 }  // namespace
@@ -126,7 +167,8 @@ std::string pageTexts() {
         .add("downloaded", b::kDownloaded)
         .add("longPressHelp", b::kLongPressHelp)
         .add("pictureNotCopied", b::kPictureNotCopied)
-        .raw("introduction", intro);
+        .raw("introduction", intro)
+        .raw("calculator", calculatorTexts());
     return t.str();
 }
 

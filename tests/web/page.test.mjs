@@ -217,6 +217,32 @@ describe('building', () => {
     });
 });
 
+describe('the calculator', () => {
+    test('computes from keys and typing, says what it cannot compute, and keeps its memory between openings', async () => {
+        const { page, problems } = await openPage(chromium.browser);
+        const display = () => page.$eval('#z1', (n) => n.value);
+        await page.click('#Command8');
+        await page.waitForSelector('dialog.calculator[open]');
+        for (const key of ['B2', 'Bcos', 'B6', 'B0']) await page.click(`#calc-${key}`);
+        await page.keyboard.type('+10');
+        await page.keyboard.press('Enter');
+        assert.equal(await display(), ' 11');
+        await page.click('#calc-Command1');  // M+
+        await page.keyboard.type('1/0');
+        await page.keyboard.press('Enter');
+        assert.equal(await display(), 'Calcul impossible');
+        await page.click('dialog.calculator .dialog-close');
+        await page.click('#Command8');
+        await page.waitForSelector('dialog.calculator[open]');
+        assert.equal(await display(), '');
+        await page.click('#calc-Command3');  // RM
+        await page.click('#calc-EXE');
+        assert.equal(await display(), ' 11');
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+});
+
 describe('links and reloads', () => {
     test('a link opens its construction in the first empty place, and a reload keeps the series', async () => {
         const { page } = await openPage(chromium.browser);

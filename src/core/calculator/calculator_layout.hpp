@@ -2,6 +2,7 @@
 // Where the calculator's keys stand in its window, for the desktop and the browser alike.
 #include <array>
 #include <span>
+#include <string_view>
 
 #include "core/calculator/calculator_keys.hpp"
 
@@ -82,6 +83,17 @@ constexpr std::array<KeyPlace, 49> kPlaces = {{
 
 // Every key of the window but the four options, at its place.
 inline std::span<const KeyPlace> calculatorLayout() { return calculator_layout::kPlaces; }
+
+// The picture a key shows instead of a caption (assets/calculator/NAME.svg), "" for none.
+constexpr std::string_view keyPicture(CalcKey key) {
+    switch (key) {
+    case CalcKey::Bexp: return "exp";
+    case CalcKey::B10x: return "ten_power";
+    case CalcKey::puissance: return "power";
+    case CalcKey::btcarre: return "square";
+    default: return {};
+    }
+}
 
 // The display line, and the two option frames (angles, then display format) at y 52, 136 x 58,
 // each option 10 pixels in and 120 x 18, at 16 and 35 pixels down its frame.

@@ -30,13 +30,8 @@ QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static
 
 // Our own pictures for the four keys that show one.
 QString pictureOf(CalcKey key) {
-    switch (key) {
-    case K::Bexp: return QStringLiteral(":/calculator/exp.svg");
-    case K::B10x: return QStringLiteral(":/calculator/ten_power.svg");
-    case K::puissance: return QStringLiteral(":/calculator/power.svg");
-    case K::btcarre: return QStringLiteral(":/calculator/square.svg");
-    default: return {};
-    }
+    const std::string_view name = keyPicture(key);
+    return name.empty() ? QString() : QStringLiteral(":/calculator/%1.svg").arg(qs(name));
 }
 
 // The name a screen reader announces for a key, where its caption does not say it.

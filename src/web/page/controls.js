@@ -4,6 +4,7 @@ import { placeAt, Place } from './board.js';
 import { el } from './dom.js';
 import { openSeries, saveSeries } from './files.js';
 import { closeMenu, menuPointOf, popupMenu } from './menus.js';
+import { openCalculator } from './calculator.js';
 import { copyPicture, savePicture } from './pictures.js';
 import { windowPoint } from './layout.js';
 
@@ -109,6 +110,7 @@ export function wireControls(refs) {
     b.Command14.addEventListener('click', () => act((s) => s.paste()));
     b.Command13.addEventListener('click', () => act((s) => s.undo()));
     b.copylink.addEventListener('click', () => copyLink());
+    b.Command8.addEventListener('click', () => openCalculator());
 
     refs.options.forEach((option, i) => option.addEventListener('change', () => act((s) => s.selectEntry(i + 1))));
     const setters = ['setRedBonds', 'setBlueBars', 'setFormalCharges', 'setPolarity'];

@@ -54,8 +54,9 @@ export function buildWindow(t) {
         refs.buttons[name] = button(t.buttons[name], 16 + 92 * i, 14, 84, 28);
         root.append(refs.buttons[name]);
     });
-    refs.buttons.copylink = button(t.buttons.copylink, 700, 60, 88, 26);
-    root.append(refs.buttons.copylink);
+    refs.buttons.Command8 = button(t.buttons.Command8, 700, 60, 88, 26);
+    refs.buttons.copylink = button(t.buttons.copylink, 700, 92, 88, 26);
+    root.append(refs.buttons.Command8, refs.buttons.copylink);
 
     // Drawing frame: board, palette, selector, formula, smile.
     const frame1 = frame('Frame1', t.frame1Title, 16, 56, 393, 217, t.drawingFrameName);
