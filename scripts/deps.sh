@@ -17,7 +17,7 @@ if [ "${TAVIR_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); f
 # The browser edition: Debian's emscripten (and the acorn its optimiser needs), the font tools
 # that cut the page's fonts, and Chromium and Firefox ESR for its tests.
 if [ "${TAVIR_WITH_WEB:-0}" = 1 ]; then
-  packages+=(emscripten node-acorn python3-fonttools python3-brotli chromium firefox-esr)
+  packages+=(emscripten node-acorn python3-fonttools python3-brotli chromium firefox-esr poppler-utils)
   command -v node >/dev/null || packages+=(nodejs)
   command -v npm >/dev/null || packages+=(npm)
 fi

@@ -2,6 +2,7 @@
 // window's, and answers as JSON or SVG text. Nothing here decides a rule or a text.
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "core/calculator/machine_background.hpp"
 #include "core/canvas/font_metrics.hpp"
 #include "core/canvas/svg_canvas.hpp"
+#include "core/output/print_drawing.hpp"
 #include "core/series/save_name.hpp"
 #include "core/series/series_file.hpp"
 #include "core/analysis/analysis_json.hpp"
@@ -27,6 +29,10 @@ namespace tavir::web {
 namespace {
 
 const char* boolean(bool b) { return b ? "true" : "false"; }
+
+// A4 less 10 mm on each side, in pixels at 96 per inch.
+constexpr double kPrintWidth = 190 / 25.4 * 96;
+constexpr double kPrintHeight = 277 / 25.4 * 96;
 
 View viewOf(int v) { return v >= 0 && v <= 3 ? static_cast<View>(v) : View::Board; }
 
@@ -180,6 +186,37 @@ public:
         return "{\"ok\":true,\"name\":" + jsonString(path.substr(path.find_last_of('/') + 1)) + "}";
     }
 
+    // The print of the current construction or of the series on the browser's A4 pages (its
+    // printable area at 10 mm margins), each page one SVG drawing whose atoms are the page's
+    // element symbols; or why nothing prints.
+    std::string printPages(bool board, bool dotStructure, bool animation, bool series, int copies) const {
+        output::PrintRequest request;
+        request.board = board;
+        request.dotStructure = dotStructure;
+        request.animation = animation;
+        request.series = series;
+        request.copies = std::clamp(copies, 1, 20);  // the window's range
+        const auto entries = ws_.seriesEntries();
+        const output::PrintRefusal refusal = output::printRefusal(request, entries, ws_.currentConstruction());
+        if (refusal != output::PrintRefusal::None)
+            return "{\"refusal\":" + jsonString(output::printRefusalText(refusal)) + ",\"pages\":[]}";
+        const output::PageGeometry page{kPrintWidth, kPrintHeight, output::kScreenDpi, output::kScreenDpi};
+        const output::PrintPlan plan = output::planPrint(
+            request, output::chosenConstructions(entries, request.series, ws_.currentConstruction()), page);
+        std::string pages = "[";
+        for (int k = 0; k < plan.pageCount; ++k) {
+            output::PrintPlan one;
+            for (const output::PrintStep& step : plan.steps)
+                if (step.page == k) one.steps.push_back(step);
+            SvgCanvas canvas(static_cast<int>(kPrintWidth), static_cast<int>(kPrintHeight), 1, SvgCanvas::Sprites::Referenced,
+                             "tavir-print-" + std::to_string(k));
+            output::drawPrintPlan(
+                one, [this](int n) { return ws_.analysisOf(n); }, ws_.view().options, ws_.pose(), canvas, {});
+            pages += (k ? "," : "") + jsonString(canvas.document());
+        }
+        return "{\"refusal\":\"\",\"pages\":" + pages + "]}";
+    }
+
     // --- the calculator: a fresh window at each opening, one memory for the whole visit
     void openCalculator() { calculator_ = std::make_unique<CalculatorKeys>(calculatorMemory_); }
     // A key by its control name; true when it calls for the beep.
@@ -318,6 +355,7 @@ EMSCRIPTEN_BINDINGS(tavir) {
         .function("tick", &tick)
         .function("snapshot", &snapshot)
         .function("restore", &restore)
+        .function("printPages", &Session::printPages)
         .function("openCalculator", &Session::openCalculator)
         .function("calculatorPress", &Session::calculatorPress)
         .function("calculatorKeyFor", &Session::calculatorKeyFor)

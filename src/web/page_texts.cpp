@@ -168,7 +168,14 @@ std::string pageTexts() {
         .add("longPressHelp", b::kLongPressHelp)
         .add("pictureNotCopied", b::kPictureNotCopied)
         .raw("introduction", intro)
-        .raw("calculator", calculatorTexts());
+        .raw("calculator", calculatorTexts())
+        .add("printCaption", o::kCaption)
+        .add("printOptions", o::kOptionsFrame)
+        .raw("printPictures", array(std::array{o::kChecBoard, o::kChecAnimation, o::kChecDotStructure}))
+        .raw("printChoices", array(std::array{o::kOption1, o::kOption2}))
+        .add("printCopies", o::kCopiesLabel)
+        .add("printOk", o::kOk)
+        .add("printCancel", o::kCancel);
     return t.str();
 }
 

@@ -243,6 +243,50 @@ describe('the calculator', () => {
     });
 });
 
+describe('printing', () => {
+    test('prints the series as vector pages through the browser, and says why when nothing would print', async () => {
+        const { page, problems } = await openPage(chromium.browser);
+        await page.evaluate(() => { window.print = () => { window.printed = (window.printed || 0) + 1; }; });
+        await page.click('#Command10');
+        await page.waitForSelector('dialog.print[open]');
+        for (const box of await page.$$('dialog.print input[type=checkbox]')) await box.click();
+        await page.click('dialog.print button[type=submit]');
+        await page.waitForSelector('dialog.message:not(.print)[open]');
+        assert.equal(await page.$eval('dialog.message:not(.print) p', (n) => n.textContent), 'Cochez au moins une image à imprimer.');
+        await page.keyboard.press('Enter');
+        assert.ok(await page.$('dialog.print[open]'), 'the print window stays for another choice');
+        await page.keyboard.press('Escape');
+
+        await dropFromPalette(page, 'O', CELL0);
+        await dropFromPalette(page, 'H', CELL1);
+        await dropFromPalette(page, 'H', CELL5);
+        await page.click('#Option3_2');
+        await dropFromPalette(page, 'C', CELL0);
+        await page.keyboard.down('Control');
+        await page.keyboard.press('p');
+        await page.keyboard.up('Control');
+        await page.waitForSelector('dialog.print[open]');
+        const [, wholeSeries] = await page.$$('dialog.print input[type=radio]');
+        await wholeSeries.click();
+        await page.$eval('#print-copies', (n) => { n.value = '2'; });
+        await page.click('dialog.print button[type=submit]');
+        await page.waitForFunction(() => window.printed === 1);
+        const sheets = await page.$$eval('#print-pages .print-page', (n) => n.length);
+        assert.ok(sheets >= 2, 'each copy starts on a new page');
+
+        const folder = process.env.TAVIR_KEEP_PRINT || mkdtempSync(join(tmpdir(), 'tavir-print-'));
+        const pdf = join(folder, 'print.pdf');
+        writeFileSync(pdf, await page.pdf({ preferCSSPageSize: true }));
+        const pages = Number(/Pages:\s+(\d+)/.exec(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }))[1]);
+        assert.equal(pages, sheets);
+        const images = execFileSync('pdfimages', ['-list', pdf], { encoding: 'utf8' }).trim().split('\n');
+        assert.equal(images.length, 2, `only the listing's header, no bitmap: ${images.join('\n')}`);
+        if (!process.env.TAVIR_KEEP_PRINT) rmSync(folder, { recursive: true, force: true });
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+});
+
 describe('links and reloads', () => {
     test('a link opens its construction in the first empty place, and a reload keeps the series', async () => {
         const { page } = await openPage(chromium.browser);

@@ -1,6 +1,7 @@
 #include "core/output/print_plan.hpp"
 
 #include "core/board/construction.hpp"
+#include "core/output/texts.hpp"
 
 namespace tavir::output {
 
@@ -14,6 +15,21 @@ std::vector<int> chosenConstructions(const std::array<std::string, 10>& series, 
     for (int n = 1; n <= 10; ++n)
         if (isPrintableEntry(series[static_cast<std::size_t>(n - 1)])) chosen.push_back(n);
     return chosen;
+}
+
+PrintRefusal printRefusal(const PrintRequest& request, const std::array<std::string, 10>& series, int current) {
+    if (!request.anyPicture()) return PrintRefusal::NothingChecked;
+    if (chosenConstructions(series, request.series, current).empty()) return PrintRefusal::EmptySeries;
+    return PrintRefusal::None;
+}
+
+std::string_view printRefusalText(PrintRefusal refusal) {
+    switch (refusal) {
+    case PrintRefusal::NothingChecked: return output_texts::kNothingChecked;
+    case PrintRefusal::EmptySeries: return output_texts::kEmptySeries;
+    case PrintRefusal::None: break;
+    }
+    return {};
 }
 
 PrintPlan planPrint(const PrintRequest& request, const std::vector<int>& constructions, const PageGeometry& page) {

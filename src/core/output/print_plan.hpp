@@ -56,6 +56,13 @@ struct PrintPlan {
     int pageCount = 0;  // 0 when nothing is printed
 };
 
+// Why a request prints nothing: no picture ticked, or the series holds only empty
+// constructions.
+enum class PrintRefusal { None, NothingChecked, EmptySeries };
+PrintRefusal printRefusal(const PrintRequest& request, const std::array<std::string, 10>& series, int current);
+// The message the print window shows for it ("" for None).
+std::string_view printRefusalText(PrintRefusal refusal);
+
 // Every picture starts at the current height, centred across the page; a picture whose bottom
 // would pass 90 % of the page goes to the top (one twentieth down) of a new page; each copy
 // starts on a new page.

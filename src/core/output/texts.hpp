@@ -32,4 +32,19 @@ constexpr std::string_view kOverwriteAfter = " existe déjà.\nEcraser l'ancien?
 // Put into `info` once a picture is saved: followed by its path.
 constexpr std::string_view kPictureSaved = "L'image est enregistrée dans le fichier ";
 
+
+// The print window `confimp` and what it says, on the desktop and in the browser.
+constexpr std::string_view kCaption = "Imprimer";
+constexpr std::string_view kOptionsFrame = "Options";
+constexpr std::string_view kChecBoard = "La construction";                    // Chec(1)
+constexpr std::string_view kChecAnimation = "L'animation en 3 dimensions";    // Chec(2)
+constexpr std::string_view kChecDotStructure = "La représentation de Tavir";  // Chec(3)
+constexpr std::string_view kOption1 = "L'élément édité actuellement";
+constexpr std::string_view kOption2 = "Les 10 éléments de la série";
+constexpr std::string_view kCopiesLabel = "Nombre d'exemplaires:";
+constexpr std::string_view kOk = "&OK";
+constexpr std::string_view kCancel = "&Annuler";
+constexpr std::string_view kNothingChecked = "Cochez au moins une image à imprimer.";
+constexpr std::string_view kEmptySeries = "Toutes les constructions de la série sont vides: il n'y a rien à imprimer.";
+
 }  // namespace tavir::output_texts

@@ -17,10 +17,13 @@ void PagedDeviceTarget::newPage(QPainter&) { device_.newPage(); }
 void PagedDeviceTarget::end(QPainter& painter) { painter.end(); }
 
 PrintResult printPictures(const Workspace& workspace, const output::PrintRequest& request, PrintTarget& target) {
-    if (!request.anyPicture()) return PrintResult::NothingChecked;
+    switch (output::printRefusal(request, workspace.seriesEntries(), workspace.currentConstruction())) {
+    case output::PrintRefusal::NothingChecked: return PrintResult::NothingChecked;
+    case output::PrintRefusal::EmptySeries: return PrintResult::EmptySeries;
+    case output::PrintRefusal::None: break;
+    }
     const std::vector<int> constructions =
         output::chosenConstructions(workspace.seriesEntries(), request.series, workspace.currentConstruction());
-    if (constructions.empty()) return PrintResult::EmptySeries;
 
     const QSize size = target.pageSize();
     const output::PrintPlan plan = output::planPrint(

@@ -250,12 +250,10 @@ void PrintWindow::Command2_Click() {
 
 void PrintWindow::Command1_Click() {
     const output::PrintRequest r = request();
-    if (!r.anyPicture()) {
-        showMessage(this, QMessageBox::Information, utf8(output_texts::kCaption), utf8(output_texts::kNothingChecked));
-        return;
-    }
-    if (output::chosenConstructions(workspace_.seriesEntries(), r.series, workspace_.currentConstruction()).empty()) {
-        showMessage(this, QMessageBox::Information, utf8(output_texts::kCaption), utf8(output_texts::kEmptySeries));
+    const output::PrintRefusal refusal =
+        output::printRefusal(r, workspace_.seriesEntries(), workspace_.currentConstruction());
+    if (refusal != output::PrintRefusal::None) {
+        showMessage(this, QMessageBox::Information, utf8(output_texts::kCaption), utf8(output::printRefusalText(refusal)));
         return;
     }
 

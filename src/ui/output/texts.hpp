@@ -6,18 +6,8 @@
 
 namespace tavir::ui::output_texts {
 
-constexpr std::string_view kCaption = "Imprimer";
-constexpr std::string_view kOptionsFrame = "Options";
-constexpr std::string_view kChecBoard = "La construction";                    // Chec(1)
-constexpr std::string_view kChecAnimation = "L'animation en 3 dimensions";    // Chec(2)
-constexpr std::string_view kChecDotStructure = "La représentation de Tavir";  // Chec(3)
-constexpr std::string_view kOption1 = "L'élément édité actuellement";
-constexpr std::string_view kOption2 = "Les 10 éléments de la série";
-constexpr std::string_view kCopiesLabel = "Nombre d'exemplaires:";
 constexpr std::string_view kPrinterLabel = "Imprimante:";
-constexpr std::string_view kOk = "&OK";
 constexpr std::string_view kPrinters = "&Imprimantes";
-constexpr std::string_view kCancel = "&Annuler";
 constexpr std::string_view kPleaseWait = "Veuillez patienter quelques instants...";
 
 // Where no printer is installed the pages go to a PDF file in the home folder.
@@ -28,8 +18,6 @@ constexpr std::string_view kPdfPrinterPrefix = "Fichier PDF: ";
 constexpr std::string_view kPdfDone = "Impression terminée: les pages sont dans le fichier ";
 constexpr std::string_view kCannotStart =
     "L'impression n'a pas pu commencer: vérifiez l'imprimante choisie avec le bouton Imprimantes.";
-constexpr std::string_view kNothingChecked = "Cochez au moins une image à imprimer.";
-constexpr std::string_view kEmptySeries = "Toutes les constructions de la série sont vides: il n'y a rien à imprimer.";
 
 // Names a screen reader announces for the controls without a telling caption.
 constexpr std::string_view kA11yCopies = "Nombre d'exemplaires";

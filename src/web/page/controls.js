@@ -5,6 +5,7 @@ import { el } from './dom.js';
 import { openSeries, saveSeries } from './files.js';
 import { closeMenu, menuPointOf, popupMenu } from './menus.js';
 import { openCalculator } from './calculator.js';
+import { openPrintWindow } from './print.js';
 import { copyPicture, savePicture } from './pictures.js';
 import { windowPoint } from './layout.js';
 
@@ -111,6 +112,7 @@ export function wireControls(refs) {
     b.Command13.addEventListener('click', () => act((s) => s.undo()));
     b.copylink.addEventListener('click', () => copyLink());
     b.Command8.addEventListener('click', () => openCalculator());
+    b.Command10.addEventListener('click', () => openPrintWindow());
 
     refs.options.forEach((option, i) => option.addEventListener('change', () => act((s) => s.selectEntry(i + 1))));
     const setters = ['setRedBonds', 'setBlueBars', 'setFormalCharges', 'setPolarity'];
@@ -144,7 +146,7 @@ export function wireControls(refs) {
         if (!(event.ctrlKey || event.metaKey) || event.altKey || isTyping(event.target)) return;
         if (document.querySelector('dialog[open]')) return;
         const key = event.key.toLowerCase();
-        const press = { z: b.Command13, s: b.Command11, o: b.Command2 }[key];
+        const press = { z: b.Command13, s: b.Command11, o: b.Command2, p: b.Command10 }[key];
         if (press) {
             event.preventDefault();
             if (!press.disabled) press.click();

@@ -40,6 +40,11 @@ export function critical(title, text) {
     return show({ title, text, icon: 'critical' });
 }
 
+// A notice: the information sign and OK.
+export function inform(title, text) {
+    return show({ title, text, icon: 'information' });
+}
+
 // A question: true for OK.
 export function confirm(title, text) {
     return show({ title, text, icon: 'question', cancel: true }).then((a) => a === true);

@@ -49,7 +49,7 @@ export function buildWindow(t) {
     const refs = { root, buttons: {} };
 
     // Top row, then the right column.
-    const top = ['Command12', 'Command2', 'Command11', 'Command4', 'Command14', 'Command13'];
+    const top = ['Command12', 'Command2', 'Command11', 'Command10', 'Command4', 'Command14', 'Command13'];
     top.forEach((name, i) => {
         refs.buttons[name] = button(t.buttons[name], 16 + 92 * i, 14, 84, 28);
         root.append(refs.buttons[name]);

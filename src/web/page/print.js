@@ -1,0 +1,62 @@
+// The print window "Imprimer": the desktop's choices, then the core's pages as vector drawings
+// handed to the browser's print dialog (which also saves them as PDF).
+import { app } from './app.js';
+import { caption, el } from './dom.js';
+import { inform } from './dialogs.js';
+
+function labelled(type, name, text, checked) {
+    const input = el('input', { type, name, checked: checked || null });
+    return { input, node: el('label', {}, [input, el('span', { text })]) };
+}
+
+// The pages go into a container only the print style sheet shows; they leave after the print.
+function printPages(pages) {
+    const holder = document.getElementById('print-pages') || document.body.appendChild(el('div', { id: 'print-pages' }));
+    holder.replaceChildren(...pages.map((page) => {
+        const sheet = el('div', { class: 'print-page' });
+        sheet.innerHTML = page;
+        return sheet;
+    }));
+    window.addEventListener('afterprint', () => holder.replaceChildren(), { once: true });
+    window.print();
+}
+
+export function openPrintWindow() {
+    const t = app.texts;
+    const [board, animation, dot] = t.printPictures.map((text) => labelled('checkbox', null, text, true));
+    const [current, series] = t.printChoices.map((text, i) => labelled('radio', 'print-which', text, i === 0));
+    const copies = el('input', { type: 'number', min: '1', max: '20', step: '1', value: '1', id: 'print-copies' });
+    const ok = el('button', { type: 'submit', accesskey: caption(t.printOk).key }, [caption(t.printOk).fragment]);
+    const cancel = el('button', { type: 'button', accesskey: caption(t.printCancel).key }, [caption(t.printCancel).fragment]);
+    const dialog = el('dialog', { class: 'message print', 'aria-label': t.printCaption }, [
+        el('div', { class: 'dialog-title', text: t.printCaption }),
+        el('form', { method: 'dialog' }, [
+            el('fieldset', {}, [
+                el('legend', { text: t.printOptions }),
+                board.node, dot.node, animation.node, el('hr'), current.node, series.node,
+                el('label', { class: 'print-copies' }, [el('span', { text: t.printCopies }), copies]),
+            ]),
+            el('div', { class: 'dialog-buttons' }, [ok, cancel]),
+        ]),
+    ]);
+    let pages = null;
+    ok.addEventListener('click', (event) => {
+        const answer = JSON.parse(app.session.printPages(board.input.checked, dot.input.checked, animation.input.checked,
+            series.input.checked, Number(copies.value) || 1));
+        if (answer.refusal) {
+            // The window stays open for another choice, as on the desktop.
+            event.preventDefault();
+            inform(t.printCaption, answer.refusal);
+            return;
+        }
+        pages = answer.pages;
+    });
+    cancel.addEventListener('click', () => dialog.close());
+    dialog.addEventListener('close', () => {
+        dialog.remove();
+        if (pages) printPages(pages);
+    });
+    document.body.append(dialog);
+    dialog.showModal();
+    ok.focus();
+}
