@@ -65,6 +65,18 @@ const pictures = [
     ...['exp', 'ten_power', 'power', 'square'].map((id) => [`calculator-${id}`, `calculator/${id}.svg`]),
 ].map(([id, file]) => `<template id="picture-${id}">${inlineSvg(join(root, 'assets', file))}</template>`).join('\n');
 
+// The help and the course, pages and pictures, read by the page when a book is first opened.
+const helpDir = join(root, 'assets/help');
+const help = { pages: {}, pictures: {} };
+for (const book of ['aide', 'cours']) {
+    for (const f of readdirSync(join(helpDir, book)).filter((n) => n.endsWith('.html')).sort())
+        help.pages[`${book}/${f}`] = read(join(helpDir, book, f));
+}
+for (const f of readdirSync(join(helpDir, 'images')).sort()) {
+    const type = f.endsWith('.svg') ? 'image/svg+xml' : f.endsWith('.jpg') ? 'image/jpeg' : 'image/png';
+    help.pictures[`images/${f}`] = `data:${type};base64,${base64(join(helpDir, 'images', f))}`;
+}
+
 const escapeHtml = (s) => s.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
 // A script's text must not close its own element.
 const scriptText = (s) => s.replace(/<\/script/gi, '<\\/script');
@@ -78,6 +90,8 @@ const replacements = {
     LOADING: escapeHtml(texts.loading),
     PICTURES: pictures,
     FONTFACES: JSON.stringify(faces),
+    // No "<" at all, so nothing in the pages can end the script element.
+    HELP: JSON.stringify(help).replace(/</g, '\\u003c'),
     CORE: scriptText(read(corePath)),
     APP: scriptText(bundle('main')),
 };

@@ -8,6 +8,7 @@
 #include "core/dotstructure/texts.hpp"
 #include "core/geometry3d/texts.hpp"
 #include "core/help/introduction_text.hpp"
+#include "core/help/texts.hpp"
 #include "core/output/texts.hpp"
 #include "core/series/texts.hpp"
 #include "core/text/json.hpp"
@@ -175,7 +176,17 @@ std::string pageTexts() {
         .raw("printChoices", array(std::array{o::kOption1, o::kOption2}))
         .add("printCopies", o::kCopiesLabel)
         .add("printOk", o::kOk)
-        .add("printCancel", o::kCancel);
+        .add("printCancel", o::kCancel)
+        .raw("help", Object()
+                         .add("back", help_texts::kBack)
+                         .add("forward", help_texts::kForward)
+                         .add("contents", help_texts::kContents)
+                         .add("close", help_texts::kClose)
+                         .add("missingPage", help_texts::kMissingPage)
+                         .add("guideTitle", help_texts::kGuideTitle)
+                         .add("courseTitle", help_texts::kCourseTitle)
+                         .add("pagesName", help_texts::kA11yPages)
+                         .str());
     return t.str();
 }
 

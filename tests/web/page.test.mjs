@@ -287,6 +287,46 @@ describe('printing', () => {
     });
 });
 
+describe('help and course', () => {
+    test('F1 opens the help beside the window, its links, pictures and buttons work, and the course becomes F1\'s book', async () => {
+        const { page, problems } = await openPage(chromium.browser);
+        const widthOf = () => page.$eval('#tavir', (n) => n.getBoundingClientRect().width);
+        const before = await widthOf();
+        const inside = async () => (await page.$('#help-panel iframe')).contentFrame();
+        const heading = async () => (await inside()).$eval('h1', (n) => n.textContent);
+        const loaded = async (text) => {
+            await page.waitForFunction((t) => document.querySelector('#help-panel iframe')?.contentDocument?.querySelector('h1')?.textContent === t,
+                {}, text);
+        };
+        await page.keyboard.press('F1');
+        await page.waitForSelector('#help-panel iframe');
+        await loaded('Aide de Tavir');
+        assert.equal(await page.$eval('#help-panel .help-title', (n) => n.textContent), 'Aide de Tavir');
+        assert.ok(await widthOf() < before, 'the window makes room for the panel');
+        await (await inside()).click('a[href="construire.html"]');
+        await loaded('Construire une molécule');
+        assert.ok(await (await inside()).$eval('img', (n) => n.complete && n.naturalWidth > 0), 'the pictures are inside the page');
+        await page.click('#help-panel .help-buttons button:first-child');
+        await loaded('Aide de Tavir');
+        await (await inside()).click('a[href="../cours/index.html"]');
+        assert.equal(await page.$eval('#help-panel .help-title', (n) => n.textContent), 'Cours');
+        await page.keyboard.press('Escape');
+        assert.equal(await page.$('#help-panel'), null);
+        assert.equal(await widthOf(), before);
+
+        await page.click('#Command9');
+        await page.waitForSelector('#help-panel iframe');
+        await page.keyboard.press('Escape');
+        await page.focus('#dessineur');
+        await page.keyboard.press('F1');
+        await page.waitForSelector('#help-panel iframe');
+        assert.equal(await page.$eval('#help-panel .help-title', (n) => n.textContent), 'Cours');
+        assert.notEqual(await heading(), 'Aide de Tavir');
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+});
+
 describe('links and reloads', () => {
     test('a link opens its construction in the first empty place, and a reload keeps the series', async () => {
         const { page } = await openPage(chromium.browser);

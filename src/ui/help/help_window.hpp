@@ -2,6 +2,9 @@
 // The in-program help window: our French pages for "&Aide" and "&Voir le cours".
 #include <QUrl>
 #include <QWidget>
+#include <string_view>
+
+#include "ui/help/texts.hpp"
 
 class QTextBrowser;
 
@@ -24,9 +27,9 @@ private:
 struct HelpBook {
     const char* fallbackFile;  // in the program's folder, handed to the desktop when present
     const char* page;          // our own page
-    const char* title;
+    std::string_view title;
 };
-constexpr HelpBook kHelpGuide{"ZB4.hlp", "qrc:/help/aide/index.html", "Aide de Tavir"};
-constexpr HelpBook kCourse{"Voirlecours.chm", "qrc:/help/cours/index.html", "Cours"};
+constexpr HelpBook kHelpGuide{"ZB4.hlp", "qrc:/help/aide/index.html", help_texts::kGuideTitle};
+constexpr HelpBook kCourse{"Voirlecours.chm", "qrc:/help/cours/index.html", help_texts::kCourseTitle};
 
 }  // namespace tavir::ui

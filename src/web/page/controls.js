@@ -6,6 +6,7 @@ import { openSeries, saveSeries } from './files.js';
 import { closeMenu, menuPointOf, popupMenu } from './menus.js';
 import { openCalculator } from './calculator.js';
 import { openPrintWindow } from './print.js';
+import { COURSE, GUIDE, openHelp } from './help.js';
 import { copyPicture, savePicture } from './pictures.js';
 import { windowPoint } from './layout.js';
 
@@ -113,6 +114,18 @@ export function wireControls(refs) {
     b.copylink.addEventListener('click', () => copyLink());
     b.Command8.addEventListener('click', () => openCalculator());
     b.Command10.addEventListener('click', () => openPrintWindow());
+    // Once the course is open it becomes the book F1 opens, as on the desktop.
+    let f1Book = GUIDE;
+    b.Command7.addEventListener('click', () => openHelp(GUIDE));
+    b.Command9.addEventListener('click', () => {
+        f1Book = COURSE;
+        openHelp(COURSE);
+    });
+    document.addEventListener('keydown', (event) => {
+        if (event.key !== 'F1' || event.ctrlKey || event.altKey || event.metaKey) return;
+        event.preventDefault();
+        if (!document.querySelector('dialog[open]')) openHelp(f1Book);
+    });
 
     refs.options.forEach((option, i) => option.addEventListener('change', () => act((s) => s.selectEntry(i + 1))));
     const setters = ['setRedBonds', 'setBlueBars', 'setFormalCharges', 'setPolarity'];

@@ -5,6 +5,8 @@ export const HEIGHT = 600;
 
 let root = null;
 let scale = 1;
+let sidePanel = null;  // a panel beside the window, at the right
+let refit = () => {};
 
 export function windowRoot() {
     return root;
@@ -16,7 +18,11 @@ export function setWindowRoot(node) {
         const margin = 8;
         // The layout viewport without scroll bars: on a tablet, innerWidth grows with the content.
         const { clientWidth, clientHeight } = document.documentElement;
-        scale = Math.min((clientWidth - margin) / WIDTH, (clientHeight - margin) / HEIGHT);
+        // A panel as wide as the screen (a phone, a tablet upright) goes over the window instead.
+        const side = sidePanel ? sidePanel.getBoundingClientRect().width : 0;
+        const reserved = side < clientWidth ? side : 0;
+        document.body.style.paddingRight = reserved ? `${reserved}px` : '';
+        scale = Math.min((clientWidth - reserved - margin) / WIDTH, (clientHeight - margin) / HEIGHT);
         scale = Math.max(0.5, Math.min(scale, 3));
         root.style.transform = `scale(${scale})`;
         const outer = root.parentElement;
@@ -24,7 +30,14 @@ export function setWindowRoot(node) {
         outer.style.height = `${HEIGHT * scale}px`;
     };
     window.addEventListener('resize', fit);
+    refit = fit;
     fit();
+}
+
+// The window moves over and shrinks for a panel at the right (null when it closes).
+export function setSidePanel(node) {
+    sidePanel = node;
+    refit();
 }
 
 // A point of the viewport in the window's own pixels.

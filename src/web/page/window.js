@@ -54,9 +54,11 @@ export function buildWindow(t) {
         refs.buttons[name] = button(t.buttons[name], 16 + 92 * i, 14, 84, 28);
         root.append(refs.buttons[name]);
     });
-    refs.buttons.Command8 = button(t.buttons.Command8, 700, 60, 88, 26);
-    refs.buttons.copylink = button(t.buttons.copylink, 700, 92, 88, 26);
-    root.append(refs.buttons.Command8, refs.buttons.copylink);
+    // The desktop's right column, then the page's own link button where "Fermer" leaves room.
+    ['Command8', 'Command7', 'Command9', 'copylink'].forEach((name, i) => {
+        refs.buttons[name] = button(t.buttons[name], 700, 60 + 32 * i, 88, 26);
+        root.append(refs.buttons[name]);
+    });
 
     // Drawing frame: board, palette, selector, formula, smile.
     const frame1 = frame('Frame1', t.frame1Title, 16, 56, 393, 217, t.drawingFrameName);
