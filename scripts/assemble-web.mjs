@@ -80,9 +80,24 @@ for (const f of readdirSync(join(helpDir, 'images')).sort()) {
 const escapeHtml = (s) => s.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
 // A script's text must not close its own element.
 const scriptText = (s) => s.replace(/<\/script/gi, '<\\/script');
+// What a browser needs to install the page as an application: everything inline, so the
+// installed page needs the network no more than the file does.
+const icon = `data:image/svg+xml;base64,${base64(join(root, 'assets/icons/fr.tavir.Tavir.svg'))}`;
+const manifest = {
+    name: texts.windowCaption,
+    short_name: texts.windowCaption,
+    description: texts.manifestDescription,
+    lang: 'fr',
+    display: 'standalone',
+    background_color: '#d8d8cc',
+    theme_color: '#008080',
+    icons: [{ src: icon, sizes: 'any', type: 'image/svg+xml', purpose: 'any' }],
+};
+
 const replacements = {
     TITLE: escapeHtml(texts.windowCaption),
-    ICON: `data:image/svg+xml;base64,${base64(join(root, 'assets/icons/fr.tavir.Tavir.svg'))}`,
+    ICON: icon,
+    MANIFEST: `data:application/manifest+json;base64,${Buffer.from(JSON.stringify(manifest)).toString('base64')}`,
     FONTS: faces,
     STYLE: read(join(pageDir, 'tavir.css')),
     NOSCRIPT: escapeHtml(texts.noScript),

@@ -6,6 +6,7 @@
 #include "core/calculator/texts.hpp"
 #include "core/dotstructure/information_texts.hpp"
 #include "core/dotstructure/texts.hpp"
+#include "core/exercises/texts.hpp"
 #include "core/geometry3d/texts.hpp"
 #include "core/help/introduction_text.hpp"
 #include "core/help/texts.hpp"
@@ -157,6 +158,7 @@ std::string pageTexts() {
         .add("pictureSaved", o::kPictureSaved)
         .add("seriesExtension", series_texts::kExtension)
         .add("loading", b::kLoading)
+        .add("manifestDescription", b::kManifestDescription)
         .add("noScript", b::kNoScript)
         .add("noWebAssembly", b::kNoWebAssembly)
         .add("linkCopied", b::kLinkCopied)
@@ -170,6 +172,7 @@ std::string pageTexts() {
         .add("pictureNotCopied", b::kPictureNotCopied)
         .raw("introduction", intro)
         .raw("calculator", calculatorTexts())
+        .add("exerciseTextName", exercise_texts::kA11yExerciseText)
         .add("printCaption", o::kCaption)
         .add("printOptions", o::kOptionsFrame)
         .raw("printPictures", array(std::array{o::kChecBoard, o::kChecAnimation, o::kChecDotStructure}))

@@ -5,6 +5,7 @@ import { createServer } from 'node:http';
 import { existsSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { after, before, describe, test } from 'node:test';
 
 import { cellPoint, centreOf, launch, mouseDrag, openPage, pagePath, pageUrl, palette, state } from './browser.mjs';
@@ -38,9 +39,9 @@ function outsideRequests(requests, own) {
 }
 
 describe('the page', () => {
-    test('is one file under 2 MB with no outside address in its text', () => {
+    test('is one file under 4 MB, help included, with no outside address in its text', () => {
         const size = statSync(pagePath).size;
-        assert.ok(size < 2 * 1024 * 1024, `${size} bytes`);
+        assert.ok(size < 4 * 1024 * 1024, `${size} bytes`);
         const text = readFileSync(pagePath, 'utf8');
         assert.doesNotMatch(text, /(?:src|href)\s*=\s*["']?(?:https?:)?\/\//i);
         assert.doesNotMatch(text, /url\(\s*["']?(?:https?:)?\/\//i);
@@ -322,6 +323,57 @@ describe('help and course', () => {
         await page.waitForSelector('#help-panel iframe');
         assert.equal(await page.$eval('#help-panel .help-title', (n) => n.textContent), 'Cours');
         assert.notEqual(await heading(), 'Aide de Tavir');
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+});
+
+describe('installing', () => {
+    test('the browser reads the inline manifest without a fault, its icon inside it', async () => {
+        const { page } = await openPage(chromium.browser);
+        const cdp = await page.createCDPSession();
+        const { errors, data } = await cdp.send('Page.getAppManifest');
+        assert.deepEqual(errors, []);
+        const manifest = JSON.parse(data);
+        assert.equal(manifest.name, 'Tavir');
+        assert.equal(manifest.display, 'standalone');
+        assert.match(manifest.icons[0].src, /^data:image\/svg\+xml;base64,/);
+        await page.close();
+    });
+});
+
+describe('access for every pupil', () => {
+    const axe = join(fileURLToPath(new URL('.', import.meta.url)), 'node_modules/axe-core/axe.min.js');
+    async function seriousViolations(page) {
+        if (!(await page.evaluate(() => typeof window.axe === 'object'))) await page.addScriptTag({ path: axe });
+        return page.evaluate(async () => (await window.axe.run(document)).violations
+            .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+            .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+    }
+
+    test('no serious accessibility fault in the window, its dialogs and the help, and each change is announced', async () => {
+        const { page, problems } = await openPage(chromium.browser);
+        const windows = [
+            ['main window', null, null],
+            ['print window', '#Command10', 'dialog.print[open]'],
+            ['calculator', '#Command8', 'dialog.calculator[open]'],
+            ['help', '#Command7', '#help-panel iframe'],
+        ];
+        for (const [name, opener, shown] of windows) {
+            if (opener) {
+                await page.click(opener);
+                await page.waitForSelector(shown);
+            }
+            assert.deepEqual(await seriousViolations(page), [], name);
+            if (opener) await page.keyboard.press('Escape');
+        }
+        await dropFromPalette(page, 'O', CELL0);
+        await dropFromPalette(page, 'H', CELL1);
+        await dropFromPalette(page, 'H', CELL5);
+        await page.waitForFunction(() => /coudée/.test(document.querySelector('#announce').textContent), { timeout: 2000 });
+        const said = await page.$eval('#announce', (n) => [n.getAttribute('role'), n.textContent]);
+        assert.equal(said[0], 'status');
+        assert.match(said[1], /^H2O\. /);
         assert.deepEqual(problems, []);
         await page.close();
     });

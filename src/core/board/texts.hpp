@@ -124,10 +124,15 @@ constexpr std::string_view kA11yAtomMenu = "Doublet non liant ou lacune électro
 
 // The browser page's own controls and messages.
 constexpr std::string_view kLoading = "Chargement de Tavir…";
+// What a browser shows of the page installed as an application.
+constexpr std::string_view kManifestDescription =
+    "Construire des molécules simples et voir leur formule, leur représentation de Tavir et leur forme en trois "
+    "dimensions";
 constexpr std::string_view kNoScript = "Tavir a besoin de JavaScript : autorisez-le pour cette page.";
 constexpr std::string_view kNoWebAssembly =
     "Ce navigateur ne peut pas faire fonctionner Tavir : utilisez une version récente de Chrome, Edge, Firefox ou Safari.";
-constexpr ButtonTexts kCopyLink{"copylink", "Copier le &lien", "Copier le lien qui ouvre cette construction",
+// Every letter of its caption answers another button already: it has no Alt key.
+constexpr ButtonTexts kCopyLink{"copylink", "Copier le lien", "Copier le lien qui ouvre cette construction",
                                 "Le lien ouvre la construction affichée : collez-le dans une fiche ou un message."};
 constexpr std::string_view kLinkCopied =
     "Le lien est copié : collé dans une fiche ou un message, il ouvre cette construction.";

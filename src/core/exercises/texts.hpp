@@ -4,6 +4,9 @@
 
 namespace tavir::exercise_texts {
 
+// What a screen reader names the text area `supertext`.
+constexpr std::string_view kA11yExerciseText = "Texte de l'exercice";
+
 constexpr std::string_view kExtension = ".E06";
 constexpr std::string_view kFilePattern = "*.E06";
 constexpr std::string_view kGuidedTourFile = "TAVIR.PEM";

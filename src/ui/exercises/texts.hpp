@@ -31,7 +31,6 @@ constexpr std::string_view kWaitLine2 = " Chargement des fichiers";
 // Names a screen reader announces for the exercise area and the chooser's controls.
 constexpr std::string_view kA11yExerciseButton = "Exercices";
 constexpr std::string_view kA11yExerciseMenu = "Exercices";
-constexpr std::string_view kA11yExerciseText = "Texte de l'exercice";
 constexpr std::string_view kA11yExerciseFile = "Fichier de l'exercice";
 constexpr std::string_view kA11yDrive = "Lecteur";
 constexpr std::string_view kA11yDirectory = "Répertoire";

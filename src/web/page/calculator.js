@@ -1,16 +1,28 @@
 // The calculator window "Machine à calculer": the core's keys at their places; every key and
 // typed character goes to the core, which says what the display shows and when to beep.
 import { app } from './app.js';
-import { caption, el, picture, place, svg } from './dom.js';
+import { caption, el, picture, place, pressAltKey, svg } from './dom.js';
 import { beep } from './sound.js';
+
+// A key's picture as an image: its letters are drawing, not text of the page, so the key's
+// name is the spoken one.
+function drawing(name) {
+    const node = picture(`calculator-${name}`);
+    node.setAttribute('xmlns', 'http://www.w3.org/2000/svg');
+    return el('img', { src: `data:image/svg+xml,${encodeURIComponent(node.outerHTML)}`, alt: '', class: 'calc-picture' });
+}
 
 function keyButton(key, press) {
     const [x, y, w, h] = key.place;
-    const content = key.picture ? picture(`calculator-${key.picture}`) : caption(key.caption).fragment;
-    const { key: access } = key.picture ? { key: null } : caption(key.caption);
+    const content = key.picture ? drawing(key.picture) : caption(key.caption).fragment;
+    const { key: access, plain } = key.picture ? { key: null, plain: '' } : caption(key.caption);
+    // A caption with letters is the key's name, as a voice command would say it; the spoken
+    // name then describes it. A symbol or a picture is named by the spoken name.
+    const named = /[A-Za-z]/.test(plain);
     const button = place(el('button', {
         type: 'button', id: `calc-${key.name}`, class: `calc-key${key.name === 'EXE' ? ' exe' : ''}`, tabindex: '-1',
-        title: key.tooltip || null, 'aria-label': key.spoken || null, accesskey: access,
+        title: key.tooltip || null, 'aria-label': named ? null : key.spoken || null,
+        'aria-description': named ? key.spoken || null : null, 'data-key': access,
     }, [content]), x, y, w, h);
     button.addEventListener('click', () => press(key.name));
     return button;
@@ -85,6 +97,7 @@ export function openCalculator() {
     const close = el('button', { type: 'button', class: 'dialog-close', 'aria-label': app.texts.cancel, text: '\u00d7' });
     close.addEventListener('click', () => dialog.close());
     dialog.firstChild.append(close);
+    dialog.addEventListener('keydown', (event) => pressAltKey(dialog, event));
     dialog.addEventListener('close', () => dialog.remove());
     document.body.append(dialog);
     dialog.showModal();

@@ -44,6 +44,19 @@ export function caption(text) {
     return { fragment, key: text[at + 1].toLowerCase(), plain: text.slice(0, at) + text.slice(at + 1) };
 }
 
+// Alt and an underlined letter inside a window of the page (a dialog, the help panel): the
+// control marked with that key acts. Kept off the accesskey attribute, which the main window's
+// buttons hold. True when a control answered.
+export function pressAltKey(container, event) {
+    if (!event.altKey || event.ctrlKey || event.metaKey || event.key.length !== 1) return false;
+    const control = container.querySelector(`[data-key="${CSS.escape(event.key.toLowerCase())}"]`);
+    if (!control || control.disabled) return false;
+    event.preventDefault();
+    if (control.tagName === 'INPUT' && control.type !== 'checkbox' && control.type !== 'radio') control.focus();
+    else control.click();
+    return true;
+}
+
 // A picture carried by the page (assets inlined at build time), as a fresh element.
 export function picture(id) {
     const template = document.getElementById(`picture-${id}`);

@@ -1,7 +1,7 @@
 // The help and the course beside the work, as the desktop's help window: the shipped pages
 // with their pictures, and Précédent, Suivant, Sommaire, Fermer.
 import { app } from './app.js';
-import { caption, el } from './dom.js';
+import { caption, el, pressAltKey } from './dom.js';
 import { setSidePanel } from './layout.js';
 
 export const GUIDE = 'aide/index.html';
@@ -99,12 +99,7 @@ function panelKeys(event) {
         closeHelp();
         return;
     }
-    if (!event.altKey || event.ctrlKey || event.metaKey) return;
-    const button = panel.querySelector(`button[data-key="${event.key.toLowerCase()}"]`);
-    if (button && !button.disabled) {
-        event.preventDefault();
-        button.click();
-    }
+    pressAltKey(panel, event);
 }
 
 function panelButton(text, run) {

@@ -33,7 +33,7 @@ async function start() {
     document.getElementById('element-symbols').innerHTML = app.core.elementSymbols();
 
     const refs = buildWindow(app.texts);
-    const outer = el('div', { id: 'outer' }, [refs.root]);
+    const outer = el('main', { id: 'outer' }, [el('h1', { class: 'unseen', text: app.texts.windowCaption }), refs.root]);
     loading.replaceWith(outer);
     setWindowRoot(refs.root);
     followState(refs);

@@ -1,7 +1,7 @@
 // The print window "Imprimer": the desktop's choices, then the core's pages as vector drawings
 // handed to the browser's print dialog (which also saves them as PDF).
 import { app } from './app.js';
-import { caption, el } from './dom.js';
+import { caption, el, pressAltKey } from './dom.js';
 import { inform } from './dialogs.js';
 
 function labelled(type, name, text, checked) {
@@ -26,8 +26,8 @@ export function openPrintWindow() {
     const [board, animation, dot] = t.printPictures.map((text) => labelled('checkbox', null, text, true));
     const [current, series] = t.printChoices.map((text, i) => labelled('radio', 'print-which', text, i === 0));
     const copies = el('input', { type: 'number', min: '1', max: '20', step: '1', value: '1', id: 'print-copies' });
-    const ok = el('button', { type: 'submit', accesskey: caption(t.printOk).key }, [caption(t.printOk).fragment]);
-    const cancel = el('button', { type: 'button', accesskey: caption(t.printCancel).key }, [caption(t.printCancel).fragment]);
+    const ok = el('button', { type: 'submit', 'data-key': caption(t.printOk).key }, [caption(t.printOk).fragment]);
+    const cancel = el('button', { type: 'button', 'data-key': caption(t.printCancel).key }, [caption(t.printCancel).fragment]);
     const dialog = el('dialog', { class: 'message print', 'aria-label': t.printCaption }, [
         el('div', { class: 'dialog-title', text: t.printCaption }),
         el('form', { method: 'dialog' }, [
@@ -52,6 +52,7 @@ export function openPrintWindow() {
         pages = answer.pages;
     });
     cancel.addEventListener('click', () => dialog.close());
+    dialog.addEventListener('keydown', (event) => pressAltKey(dialog, event));
     dialog.addEventListener('close', () => {
         dialog.remove();
         if (pages) printPages(pages);

@@ -32,6 +32,8 @@ export function drawAnimation(refs, state) {
     setShown(refs.tetra1.node, state.tetra1Visible);
     setText(refs.tetra1.node.querySelector('span'), state.tetra1Caption);
     refs.d3d.setAttribute('aria-description', state.describe.animation);
+    // After each change a screen reader hears the formula and the geometry text once they are known.
+    setText(refs.announce, [state.describe.formula, lines(state.c3dText).replace(/\s+/g, ' ').trim()].filter(Boolean).join('. '));
 }
 
 export function followState(refs) {

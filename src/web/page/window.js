@@ -123,7 +123,7 @@ export function buildWindow(t) {
     frame2.classList.add('dark');
     refs.frame2 = frame2;
     refs.d3d = place(viewPicture('D3D', 2, t.animationName), 104, 20, 242, 202);
-    refs.c3d = place(el('div', { id: 'C3D', class: 'c3d', 'aria-live': 'polite' }), 8, 24, 89, 177);
+    refs.c3d = place(el('div', { id: 'C3D', class: 'c3d' }), 8, 24, 89, 177);
     const tetra1 = checkBox('tetra1', '', 16, 200, 73, 25, { 'aria-label': t.figureName, 'aria-description': t.figureDescription });
     const compact = checkBox('compact', t.compact, 16, 224, 73, 25, { 'aria-label': t.compactName, 'aria-description': t.compactDescription });
     refs.tetra1 = tetra1;
@@ -166,11 +166,15 @@ export function buildWindow(t) {
     root.append(fdev);
 
     refs.info = place(el('div', { id: 'info', class: 'info', role: 'status' }), 512, 268, 233, 33);
-    root.append(refs.info);
+    refs.announce = el('div', { id: 'announce', class: 'unseen', role: 'status' });
+    root.append(refs.info, refs.announce);
 
     // The text area with the introduction, and its shadow.
     root.append(place(el('div', { class: 'shadow' }), 427, 334, 352, 214));
-    refs.supertext = place(el('div', { id: 'supertext', class: 'supertext', tabindex: '0', 'aria-readonly': 'true' }), 424, 331, 352, 214);
+    refs.supertext = place(el('div', {
+        id: 'supertext', class: 'supertext', tabindex: '0', role: 'textbox', 'aria-readonly': 'true', 'aria-multiline': 'true',
+        'aria-label': t.exerciseTextName,
+    }), 424, 331, 352, 214);
     let body = null;
     for (const piece of t.introduction) {
         const text = lines(piece.text);
