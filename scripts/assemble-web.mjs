@@ -1,13 +1,13 @@
 // Puts the browser edition together as one file that needs nothing else: the page's modules
 // joined into one script, the core's script (its WebAssembly inside), the styles, the fonts
 // and the pictures, all inlined.
-//   node scripts/assemble-web.mjs CORE.js FONTS_DIR OUT.html
-import { readFileSync, writeFileSync, readdirSync } from 'fs';
+//   node scripts/assemble-web.mjs CORE.js FONTS_DIR CONTENT_DIR OUT.html
+import { readFileSync, writeFileSync, readdirSync, statSync } from 'fs';
 import { createRequire } from 'module';
 import { dirname, join, resolve } from 'path';
 import { fileURLToPath } from 'url';
 
-const [corePath, fontsDir, outPath] = process.argv.slice(2);
+const [corePath, fontsDir, contentDir, outPath] = process.argv.slice(2);
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '..');
 const pageDir = join(root, 'src/web/page');
 const read = (path) => readFileSync(path, 'utf8');
@@ -61,7 +61,8 @@ const faces = readdirSync(fontsDir).filter((f) => f.endsWith('.woff2')).sort().m
 // Inline pictures need no namespace declaration in HTML.
 const inlineSvg = (path) => read(path).replace(/\s+xmlns(:\w+)?="[^"]*"/g, '').trim();
 const pictures = [
-    ...['smile', 'phototavir', ...[0, 1, 2, 3, 4, 5].map((i) => `step-${i}`)].map((id) => [id, `pictures/${id}.svg`]),
+    ...['smile', 'phototavir', 'btexo', ...[0, 1, 2, 3, 4, 5].map((i) => `step-${i}`)].map((id) => [id, `pictures/${id}.svg`]),
+    ...['lit', 'dark', 'open', 'close'].map((id) => [`exercise-${id}`, `exercises/${id}.svg`]),
     ...['exp', 'ten_power', 'power', 'square'].map((id) => [`calculator-${id}`, `calculator/${id}.svg`]),
 ].map(([id, file]) => `<template id="picture-${id}">${inlineSvg(join(root, 'assets', file))}</template>`).join('\n');
 
@@ -76,6 +77,17 @@ for (const f of readdirSync(join(helpDir, 'images')).sort()) {
     const type = f.endsWith('.svg') ? 'image/svg+xml' : f.endsWith('.jpg') ? 'image/jpeg' : 'image/png';
     help.pictures[`images/${f}`] = `data:${type};base64,${base64(join(helpDir, 'images', f))}`;
 }
+
+// The shipped exercises and guided tour, each file's bytes by its path in the folder.
+const content = {};
+const gather = (folder, prefix) => {
+    for (const name of readdirSync(folder).sort()) {
+        const path = join(folder, name);
+        if (statSync(path).isDirectory()) gather(path, `${prefix}${name}/`);
+        else content[`${prefix}${name}`] = base64(path);
+    }
+};
+gather(contentDir, '');
 
 const escapeHtml = (s) => s.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
 // A script's text must not close its own element.
@@ -107,6 +119,7 @@ const replacements = {
     FONTFACES: JSON.stringify(faces),
     // No "<" at all, so nothing in the pages can end the script element.
     HELP: JSON.stringify(help).replace(/</g, '\\u003c'),
+    EXERCISES: JSON.stringify(content),
     CORE: scriptText(read(corePath)),
     APP: scriptText(bundle('main')),
 };

@@ -26,6 +26,16 @@ for face in Regular Bold; do
       --layout-features='*' --flavor=woff2 --output-file="$out/fonts/liberation-sans-$lower.woff2"
 done
 
-node scripts/assemble-web.mjs "$build/src/web/tavir-core.js" "$out/fonts" "$out/tavir.html"
 cat src/web/node_prelude.mjs "$build/src/cli/tavir-cli.js" > "$out/tavir-cli.mjs"
+
+# The guided tour and the exercises, made from data/ by the companion as the desktop build
+# makes them (and checked by the same analysis); again only when their sources changed.
+stamp=$out/content.stamp
+if [ ! -f "$stamp" ] || [ -n "$(find data "$out/tavir-cli.mjs" -newer "$stamp" -print -quit)" ]; then
+  rm -rf "$out/content"
+  cmake "-DCLI=node;$PWD/$out/tavir-cli.mjs" -DSOURCE="$PWD/data" -DOUT="$PWD/$out/content" -P data/build_content.cmake
+  touch "$stamp"
+fi
+
+node scripts/assemble-web.mjs "$build/src/web/tavir-core.js" "$out/fonts" "$out/content" "$out/tavir.html"
 echo "build-web: $out/tavir.html and $out/tavir-cli.mjs"

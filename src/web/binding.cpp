@@ -23,6 +23,7 @@
 #include "core/text/encoding.hpp"
 #include "core/text/json.hpp"
 #include "web/page_texts.hpp"
+#include "web/shipped_exercises.hpp"
 
 namespace tavir::web {
 
@@ -44,10 +45,6 @@ std::optional<BoardKey> boardKeyForDomKey(const std::string& key) {
     if (key == "Delete" || key == "Backspace") return BoardKey::Remove;
     if (key.size() == 1) return boardKeyForCharacter(key[0]);
     return std::nullopt;
-}
-
-std::string failureJson(const FileFailure& f) {
-    return "{\"ok\":false,\"title\":" + jsonString(f.title) + ",\"message\":" + jsonString(f.message) + "}";
 }
 
 // The picture of the save and copy items: the view and its look.
@@ -217,6 +214,15 @@ public:
         return "{\"refusal\":\"\",\"pages\":" + pages + "]}";
     }
 
+    // --- the exercise area: the shipped exercises and the guided tour
+    std::string exerciseDiscardQuestion() const { return web::exerciseDiscardQuestion(ws_); }
+    std::string openExercise(const std::string& file) { return web::openExercise(ws_, file); }
+    std::string openCorrection() { return web::openCorrection(ws_); }
+    std::string openGuidedTour() { return web::openGuidedTour(ws_); }
+    void closeExercise() { ws_.exercises().closeText(); }
+    void exerciseTextEdited() { ws_.exercises().textEdited(); }
+    std::string exerciseState() const { return web::exerciseState(ws_); }
+
     // --- the calculator: a fresh window at each opening, one memory for the whole visit
     void openCalculator() { calculator_ = std::make_unique<CalculatorKeys>(calculatorMemory_); }
     // A key by its control name; true when it calls for the beep.
@@ -356,6 +362,13 @@ EMSCRIPTEN_BINDINGS(tavir) {
         .function("snapshot", &snapshot)
         .function("restore", &restore)
         .function("printPages", &Session::printPages)
+        .function("exerciseDiscardQuestion", &Session::exerciseDiscardQuestion)
+        .function("openExercise", &Session::openExercise)
+        .function("openCorrection", &Session::openCorrection)
+        .function("openGuidedTour", &Session::openGuidedTour)
+        .function("closeExercise", &Session::closeExercise)
+        .function("exerciseTextEdited", &Session::exerciseTextEdited)
+        .function("exerciseState", &Session::exerciseState)
         .function("openCalculator", &Session::openCalculator)
         .function("calculatorPress", &Session::calculatorPress)
         .function("calculatorKeyFor", &Session::calculatorKeyFor)
@@ -364,5 +377,7 @@ EMSCRIPTEN_BINDINGS(tavir) {
     function("textWidth", &textWidth);
     function("texts", &tavir::web::pageTexts);
     function("elementSymbols", &tavir::elementSymbolsSvg);
+    function("installContent", &tavir::web::installContent);
+    function("exerciseList", &tavir::web::exerciseList);
     function("analyse", &analyse);
 }

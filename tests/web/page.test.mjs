@@ -39,7 +39,7 @@ function outsideRequests(requests, own) {
 }
 
 describe('the page', () => {
-    test('is one file under 4 MB, help included, with no outside address in its text', () => {
+    test('is one file under 4 MB, help and exercises included, with no outside address in its text', () => {
         const size = statSync(pagePath).size;
         assert.ok(size < 4 * 1024 * 1024, `${size} bytes`);
         const text = readFileSync(pagePath, 'utf8');
@@ -374,6 +374,57 @@ describe('access for every pupil', () => {
         const said = await page.$eval('#announce', (n) => [n.getAttribute('role'), n.textContent]);
         assert.equal(said[0], 'status');
         assert.match(said[1], /^H2O\. /);
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+});
+
+describe('exercises', () => {
+    async function menuItem(page, label) {
+        await page.click('#BTEXO');
+        await page.waitForSelector('.menu');
+        const items = await page.$$('.menu .item');
+        for (const item of items) {
+            const [text, disabled] = await item.evaluate((n) => [n.textContent, n.getAttribute('aria-disabled') === 'true']);
+            if (text === label) return { item, disabled };
+        }
+        throw new Error(`no item ${label}`);
+    }
+    const areaText = (page) => page.$eval('#supertext', (n) => n.textContent);
+
+    test('an exercise chosen by its title, its correction with its series, the pupil\'s typing kept until asked, and the tour', async () => {
+        const { page, problems } = await openPage(chromium.browser);
+        assert.equal((await menuItem(page, 'Voir la correction')).disabled, true);
+        await (await menuItem(page, 'Ouvrir un exercice (énoncé + configuration)')).item.click();
+        await page.waitForSelector('dialog.chooser[open]');
+        const methane = await page.$$eval('#exercise-files-list option', (n) => n.find((o) => o.textContent === 'Le méthane').value);
+        await page.select('#exercise-files-list', methane);
+        assert.match(await page.$eval('.chooser-topics', (n) => n.textContent), /liaison simple/);
+        await page.click('dialog.chooser .chooser-open');
+        await page.waitForFunction(() => /Exercice 2\s:\sle méthane/.test(document.querySelector('#supertext').textContent));
+        assert.equal(await page.$eval('#supertext', (n) => n.isContentEditable), true);
+
+        const correction = await menuItem(page, 'Voir la correction');
+        assert.equal(correction.disabled, false);
+        await correction.item.click();
+        await page.waitForFunction(() => /Correction de l'exercice 2/.test(document.querySelector('#supertext').textContent));
+        assert.equal(await formula(page), 'CH4', 'the correction\'s series is on the board');
+
+        await page.click('#supertext');
+        await page.keyboard.type('Ma réponse');
+        await (await menuItem(page, "Fermer l'exercice")).item.click();
+        await page.waitForSelector('dialog.message[open]');
+        await page.click('dialog.message button[value=cancel]');
+        assert.match(await areaText(page), /Ma réponse/);
+        await (await menuItem(page, "Fermer l'exercice")).item.click();
+        await page.waitForSelector('dialog.message[open]');
+        await page.click('dialog.message button[value=ok]');
+        await page.waitForFunction(() => !document.querySelector('dialog[open]'));
+        assert.match(await areaText(page), /Cette application permet/);
+        assert.equal(await page.$eval('#supertext', (n) => n.isContentEditable), false);
+
+        await (await menuItem(page, 'Prise en main')).item.click();
+        await page.waitForFunction(() => /Prise en main/.test(document.querySelector('#supertext').textContent));
         assert.deepEqual(problems, []);
         await page.close();
     });

@@ -145,6 +145,10 @@ export function wireControls(refs) {
             act((s) => s.pointerOverButton(button.dataset.hover));
             return;
         }
+        if (event.target.closest('#BTEXO')) {
+            act((s) => s.pointerOver(Place.ExerciseButton));
+            return;
+        }
         if (event.target === refs.slider) {
             act((s) => s.pointerOver(Place.SpeedSlider));
             return;

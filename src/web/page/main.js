@@ -5,6 +5,7 @@ import { animationFrame, runAnimation } from './animation.js';
 import { wireBoard } from './board.js';
 import { wireControls } from './controls.js';
 import { el } from './dom.js';
+import { wireExercises } from './exercises.js';
 import { openSeriesFile } from './files.js';
 import { setWindowRoot } from './layout.js';
 import { keepSession, restoreSession } from './storage.js';
@@ -39,6 +40,7 @@ async function start() {
     followState(refs);
     wireBoard(refs);
     wireControls(refs);
+    wireExercises(refs);
     restoreSession();
     openLinkOf(location.hash);
     window.addEventListener('hashchange', () => openLinkOf(location.hash));

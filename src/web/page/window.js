@@ -44,6 +44,22 @@ function checkBox(id, label, x, y, width, height, attributes = {}) {
     return { node, input };
 }
 
+// The introduction the text area shows at start-up and after an exercise is closed.
+export function showIntroduction(area, t) {
+    area.replaceChildren();
+    let body = null;
+    for (const piece of t.introduction) {
+        const text = lines(piece.text);
+        if (piece.style === 'title') {
+            area.append(el('div', { class: 'intro-title', text: text.replace(/\n$/, '') }));
+            body = null;
+            continue;
+        }
+        if (!body) area.append((body = el('div', { class: 'intro-body' })));
+        body.append(el('span', { class: `intro-${piece.style}`, text }));
+    }
+}
+
 export function buildWindow(t) {
     const root = el('div', { id: 'tavir', role: 'application', 'aria-label': t.windowCaption });
     const refs = { root, buttons: {} };
@@ -175,17 +191,13 @@ export function buildWindow(t) {
         id: 'supertext', class: 'supertext', tabindex: '0', role: 'textbox', 'aria-readonly': 'true', 'aria-multiline': 'true',
         'aria-label': t.exerciseTextName,
     }), 424, 331, 352, 214);
-    let body = null;
-    for (const piece of t.introduction) {
-        const text = lines(piece.text);
-        if (piece.style === 'title') {
-            refs.supertext.append(el('div', { class: 'intro-title', text: text.replace(/\n$/, '') }));
-            body = null;
-            continue;
-        }
-        if (!body) refs.supertext.append((body = el('div', { class: 'intro-body' })));
-        body.append(el('span', { class: `intro-${piece.style}`, text }));
-    }
+    showIntroduction(refs.supertext, t);
     root.append(refs.supertext);
+
+    // The exercise menu's picture button over the text area.
+    refs.btexo = place(el('button', {
+        id: 'BTEXO', class: 'btexo', type: 'button', 'aria-label': t.exercises.buttonName, 'aria-haspopup': 'menu',
+    }, [picture('btexo')]), 424, 312, 97, 19);
+    root.append(refs.btexo);
     return refs;
 }
