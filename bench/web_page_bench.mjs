@@ -55,6 +55,28 @@ try {
     if (frame.formula !== 'CH4') throw new Error(`the 3D frames did not turn methane (${frame.formula})`);
     console.log(`3D frame: median ${frame.median.toFixed(2)} ms, slowest ${frame.worst.toFixed(2)} ms over 300 frames`);
 
+    // The largest shipped exercise, from the chooser's Ouvrir to its statement laid out.
+    const opening = [];
+    for (let k = 0; k < 7; ++k) {
+        await page.click('#BTEXO');
+        await page.waitForSelector('.menu');
+        await page.evaluate(() => [...document.querySelectorAll('.menu .item')][1].click());
+        await page.waitForSelector('dialog.chooser[open]');
+        await page.$$eval('#exercise-files-list option', (n) => {
+            const list = n[0].parentElement;
+            list.value = n.find((o) => /géométrie/i.test(o.textContent) && /Prévoir/i.test(o.textContent)).value;
+        });
+        opening.push(await page.evaluate(() => {
+            const t0 = performance.now();
+            document.querySelector('dialog.chooser .chooser-open').click();
+            const area = document.querySelector('#supertext');
+            if (!area.scrollHeight) throw new Error('nothing shown');
+            return performance.now() - t0;
+        }));
+        await page.waitForFunction(() => !document.querySelector('dialog[open]'));
+    }
+    console.log(`largest exercise opened: median ${median(opening).toFixed(1)} ms over ${opening.length} openings (goal 100 ms)`);
+
     const cdp = await page.createCDPSession();
     await cdp.send('Performance.enable');
     const { metrics } = await cdp.send('Performance.getMetrics');
