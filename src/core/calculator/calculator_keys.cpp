@@ -136,7 +136,38 @@ ExeResult evaluateForDisplay(const std::string& expression, bool radians, bool s
 
 CalculatorKeys::CalculatorKeys(CalculatorMemory& memory) : memory_(memory) {}
 
+namespace {
+// After a failed "EXE" these keys begin a new expression, as after a result: the kept
+// expression is only there to be corrected with the backspace key.
+bool startsNewExpression(CalcKey key) {
+    switch (key) {
+    case K::B0: case K::B1: case K::B2: case K::B3: case K::B4:
+    case K::B5: case K::B6: case K::B7: case K::B8: case K::B9:
+    case K::Bpoint: case K::BtoEXP: case K::kilo: case K::mega: case K::giga: case K::tera:
+    case K::mil: case K::micro: case K::nano: case K::pico:
+    case K::Bpo: case K::bpf: case K::bsin: case K::Bcos: case K::Btan: case K::invsin: case K::invcos:
+    case K::Btoncommande3: case K::Bln: case K::Blog: case K::Bexp: case K::racine: case K::B10x:
+    case K::Command5: case K::pi: case K::moins: case K::ANS: case K::Command3:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The operators that work on the last answer: after a failure there is none.
+bool takesTheAnswer(CalcKey key) {
+    return key == K::multip || key == K::div || key == K::plus || key == K::puissance || key == K::btcarre;
+}
+}  // namespace
+
 bool CalculatorKeys::press(CalcKey key) {
+    if (failureShown_) {
+        if (takesTheAnswer(key)) {
+            display_ = t::kOperateurs;
+            return true;
+        }
+        if (startsNewExpression(key)) line_.clear();
+    }
     // Every key ends by showing the expression line, except those that return early.
     switch (key) {
     case K::B0: case K::B1: case K::B2: case K::B3: case K::B4:
@@ -205,6 +236,7 @@ bool CalculatorKeys::press(CalcKey key) {
     case K::standard: return selectFormat(false);
     }
     display_ = line_;
+    failureShown_ = false;
     return false;
 }
 
@@ -231,6 +263,7 @@ bool CalculatorKeys::execute() {
     const ExeResult r = evaluateForDisplay(line_, radians_, scientific_);
     lastCode_ = r.code;
     display_ = r.display;
+    failureShown_ = r.beep();
     if (r.overflow) {
         // Keep the typed expression to correct; "ANS" must never insert the message.
         answer_.clear();
@@ -274,6 +307,7 @@ bool CalculatorKeys::selectFormat(bool scientific) {
     scientific_ = scientific;
     if (!line_.empty()) {
         display_ = line_;
+        failureShown_ = false;
         return false;
     }
     const auto last = readNumber(answer_);

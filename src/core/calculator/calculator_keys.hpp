@@ -55,7 +55,10 @@ class CalculatorKeys {
 public:
     explicit CalculatorKeys(CalculatorMemory& memory);
 
-    // Presses one key; true when the key calls for the system beep.
+    // Presses one key; true when the key calls for the system beep. While the display shows
+    // why "EXE" failed, a digit, a function or any key that inserts a number begins a new
+    // expression, an operator that would take the last answer is refused with the operators'
+    // message, and the backspace key corrects the kept expression.
     bool press(CalcKey key);
 
     const std::string& line() const { return line_; }        // expression being built
@@ -83,6 +86,8 @@ private:
     std::int16_t lastCode_ = 0;
     bool radians_ = false;
     bool scientific_ = false;
+    // The display shows why the last "EXE" failed.
+    bool failureShown_ = false;
 };
 
 }  // namespace tavir

@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeysCase{"operator_error", {K::B2, K::multip, K::plus, K::B3, K::EXE}, "2 *  + 3", kOperators.c_str(), true},
         KeysCase{"division_by_zero", {K::B1, K::div, K::B0, K::EXE}, "1 / 0", kImpossible.c_str(), true},
         KeysCase{"next_key_replaces_message", {K::B1, K::div, K::B0, K::EXE, K::EFFACE}, "1 / ", "1 / "},
-        KeysCase{"times_after_error_extends_line", {K::Bpo, K::B2, K::EXE, K::multip}, "(2 * ", "(2 * "},
+        KeysCase{"times_after_error_is_refused", {K::Bpo, K::B2, K::EXE, K::multip}, "(2", kOperators.c_str(), true},
         KeysCase{"ans_after_error_inserts_nothing", {K::Bpo, K::EXE, K::RAZ, K::ANS}, "", ""},
         KeysCase{"overflow_of_lone_number", {K::B1, K::BtoEXP, K::B4, K::B0, K::B0, K::EXE}, "1E400",
                  kOverflow.c_str(), true},
@@ -115,6 +115,41 @@ INSTANTIATE_TEST_SUITE_P(
         KeysCase{"overflow_in_scientific_too",
                  {K::scientifique, K::B1, K::BtoEXP, K::B4, K::B0, K::B0, K::EXE}, "1E400", kOverflow.c_str(), true},
         KeysCase{"ac_clears_everything", {K::B1, K::plus, K::B2, K::RAZ}, "", ""}),
+    keysName);
+
+// After a failure the next number or function begins a new expression, as after a result;
+// an operator has no answer to work on.
+INSTANTIATE_TEST_SUITE_P(
+    AfterAFailure, KeySequence,
+    ::testing::Values(
+        KeysCase{"digits_begin_a_new_expression",
+                 {K::B1, K::div, K::B0, K::EXE, K::B2, K::plus, K::B3, K::EXE}, "", " 5"},
+        KeysCase{"a_digit_replaces_the_kept_line", {K::B1, K::div, K::B0, K::EXE, K::B7}, "7", "7"},
+        KeysCase{"a_function_too", {K::B1, K::div, K::B0, K::EXE, K::bsin, K::B3, K::B0, K::EXE}, "", " .5"},
+        KeysCase{"a_parenthesis_after_a_parentheses_error",
+                 {K::Bpo, K::B2, K::EXE, K::Bpo, K::B1, K::bpf, K::EXE}, "", " 1"},
+        KeysCase{"pi_without_implicit_times", {K::B1, K::div, K::B0, K::EXE, K::pi}, "3.14159265358979",
+                 "3.14159265358979"},
+        KeysCase{"minus_begins_a_negative_number", {K::B1, K::div, K::B0, K::EXE, K::moins, K::B2, K::EXE}, "", "-2"},
+        KeysCase{"divide_refused", {K::B1, K::div, K::B0, K::EXE, K::div}, "1 / 0", kOperators.c_str(), true},
+        KeysCase{"plus_refused", {K::B1, K::div, K::B0, K::EXE, K::plus}, "1 / 0", kOperators.c_str(), true},
+        KeysCase{"power_refused", {K::B1, K::div, K::B0, K::EXE, K::puissance}, "1 / 0", kOperators.c_str(), true},
+        KeysCase{"square_refused", {K::B1, K::div, K::B0, K::EXE, K::btcarre}, "1 / 0", kOperators.c_str(), true},
+        KeysCase{"a_refused_operator_then_a_number",
+                 {K::B1, K::div, K::B0, K::EXE, K::multip, K::B4, K::EXE}, "", " 4"},
+        KeysCase{"backspace_corrects_the_kept_line",
+                 {K::B1, K::div, K::B0, K::EXE, K::EFFACE, K::B4, K::EXE}, "", " .25"},
+        KeysCase{"once_corrected_operators_extend_it",
+                 {K::B1, K::div, K::B0, K::EXE, K::EFFACE, K::B4, K::multip}, "1 / 4 * ", "1 / 4 * "},
+        KeysCase{"ans_inserts_nothing_and_clears", {K::B1, K::div, K::B0, K::EXE, K::ANS}, "", ""},
+        KeysCase{"after_an_overflow_too",
+                 {K::B1, K::BtoEXP, K::B4, K::B0, K::B0, K::EXE, K::B2, K::EXE}, "", " 2"},
+        KeysCase{"operator_after_an_overflow",
+                 {K::B1, K::BtoEXP, K::B4, K::B0, K::B0, K::EXE, K::multip}, "1E400", kOperators.c_str(), true},
+        KeysCase{"the_angle_keeps_the_message",
+                 {K::B1, K::div, K::B0, K::EXE, K::radians, K::B2}, "2", "2"},
+        KeysCase{"a_result_ends_it", {K::B1, K::div, K::B0, K::EXE, K::B3, K::EXE, K::multip, K::B2, K::EXE}, "",
+                 " 6"}),
     keysName);
 
 INSTANTIATE_TEST_SUITE_P(
