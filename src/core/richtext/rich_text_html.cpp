@@ -53,10 +53,12 @@ std::string colour(const TextColour& c) {
     return out;
 }
 
-void pictureInto(std::string& out, const Picture& picture) {
+void pictureInto(std::string& out, const Picture& picture, int number) {
     const int width = std::max(1, static_cast<int>(std::lround(picture.width / kTwipsPerPixel)));
     const int height = std::max(1, static_cast<int>(std::lround(picture.height / kTwipsPerPixel)));
-    const std::string size = " width=\"" + std::to_string(width) + "\" height=\"" + std::to_string(height) + "\"";
+    // The number takes the picture back to its own bytes when the text is saved.
+    const std::string size = " data-picture=\"" + std::to_string(number) + "\" width=\"" + std::to_string(width) +
+                             "\" height=\"" + std::to_string(height) + "\"";
     if (picture.format == PictureFormat::Png || picture.format == PictureFormat::Jpeg) {
         out += "<img alt=\"\"" + size + " src=\"data:image/";
         out += picture.format == PictureFormat::Png ? "png" : "jpeg";
@@ -68,43 +70,62 @@ void pictureInto(std::string& out, const Picture& picture) {
     out += "<img alt=\"\"" + size + " src=\"data:image/svg+xml;base64," + base64(canvas.document()) + "\">";
 }
 
-void runInto(std::string& out, const TextRun& run) {
-    if (run.picture) {
-        pictureInto(out, *run.picture);
-        return;
+// Only what differs from the model's defaults is written: the area itself shows runs in the
+// default font, size and colour (kRichTextDefaults), so most text needs no element of its own.
+// A picture too sits in its run's format, which a save keeps.
+void runInto(std::string& out, const TextRun& run, int& pictures) {
+    std::string style;
+    if (run.font != kDefaultFontName) {
+        style += "font-family:";
+        escapeInto(style, run.font);
+        style += ';';
     }
-    char size[24];
-    std::snprintf(size, sizeof size, "%gpt", run.points());
-    out += "<span style=\"font-family:";
-    escapeInto(out, run.font);
-    out += std::string(";font-size:") + size + ";color:" + colour(run.color);
-    if (run.bold) out += ";font-weight:bold";
-    if (run.italic) out += ";font-style:italic";
-    if (run.underline) out += ";text-decoration:underline";
-    out += "\">";
-    const char* script = run.script == Script::Subscript ? "sub" : run.script == Script::Superscript ? "sup" : nullptr;
-    if (script) out += std::string("<") + script + ">";
-    escapeInto(out, run.text);
-    if (script) out += std::string("</") + script + ">";
-    out += "</span>";
+    if (run.halfPoints != kDefaultHalfPoints) {
+        char size[32];
+        std::snprintf(size, sizeof size, "font-size:%gpt;", run.points());
+        style += size;
+    }
+    if (run.color != TextColour{}) style += "color:" + colour(run.color) + ';';
+    if (run.bold) style += "font-weight:bold;";
+    if (run.italic) style += "font-style:italic;";
+    if (run.underline) style += "text-decoration:underline;";
+    if (!style.empty()) {
+        style.pop_back();
+        out += "<span style=\"" + style + "\">";
+    }
+    if (run.picture) {
+        pictureInto(out, *run.picture, pictures++);
+    } else {
+        const char* script = run.script == Script::Subscript ? "sub" : run.script == Script::Superscript ? "sup" : nullptr;
+        if (script) out += std::string("<") + script + ">";
+        escapeInto(out, run.text);
+        if (script) out += std::string("</") + script + ">";
+    }
+    if (!style.empty()) out += "</span>";
 }
 
-void paragraphInto(std::string& out, const Paragraph& p) {
+void paragraphInto(std::string& out, const Paragraph& p, int& pictures) {
     static constexpr const char* kAlign[] = {"left", "center", "right", "justify"};
-    out += "<p style=\"text-align:";
-    out += kAlign[static_cast<int>(p.alignment)];
-    if (p.leftIndent) out += ";margin-left:" + pixels(p.leftIndent);
-    if (p.firstLineIndent) out += ";text-indent:" + pixels(p.firstLineIndent);
-    out += "\">";
-    for (const TextRun& run : p.runs) runInto(out, run);
-    // An empty paragraph keeps its line.
-    if (p.runs.empty()) out += "<br>";
+    std::string style;
+    if (p.alignment != Alignment::Left) style += std::string("text-align:") + kAlign[static_cast<int>(p.alignment)] + ';';
+    if (p.leftIndent) style += "padding-left:" + pixels(p.leftIndent) + ';';
+    if (p.firstLineIndent) style += "text-indent:" + pixels(p.firstLineIndent) + ';';
+    if (style.empty()) {
+        out += "<p>";
+    } else {
+        style.pop_back();
+        out += "<p style=\"" + style + "\">";
+    }
+    for (const TextRun& run : p.runs) runInto(out, run, pictures);
+    // An empty paragraph keeps its line, and so does a line break that ends one: a block's
+    // last <br> only holds its line open.
+    if (p.runs.empty() || (!p.runs.back().picture && p.runs.back().text.ends_with('\n'))) out += "<br>";
     out += "</p>";
 }
 
 // Column widths as shares of the row with the most cells, the table as wide as its share of
 // an A4 page's text (9638 twips), as the desktop's area lays it out.
-void tableInto(std::string& out, const Table& table) {
+void tableInto(std::string& out, const Table& table, int& pictures) {
     constexpr double kPageTextTwips = 9638;
     const auto widest = std::max_element(table.rows.begin(), table.rows.end(), [](const TableRow& a, const TableRow& b) {
         return a.cells.size() < b.cells.size();
@@ -131,8 +152,10 @@ void tableInto(std::string& out, const Table& table) {
         for (std::size_t c = 0; c < row.cells.size(); ++c) {
             // A shorter row: its last cell spans the rest.
             const std::size_t span = c + 1 == row.cells.size() && row.cells.size() < columns ? columns - c : 1;
-            out += span > 1 ? "<td colspan=\"" + std::to_string(span) + "\">" : std::string("<td>");
-            for (const Paragraph& p : row.cells[c].paragraphs) paragraphInto(out, p);
+            // The cell's edge goes with it, for the save.
+            out += "<td data-right=\"" + std::to_string(row.cells[c].rightEdge) + "\"";
+            out += span > 1 ? " colspan=\"" + std::to_string(span) + "\">" : std::string(">");
+            for (const Paragraph& p : row.cells[c].paragraphs) paragraphInto(out, p, pictures);
             out += "</td>";
         }
         out += "</tr>";
@@ -142,11 +165,20 @@ void tableInto(std::string& out, const Table& table) {
 
 }  // namespace
 
+std::string richTextDefaultsCss() {
+    TextRun defaults;
+    std::string css = "font-family:" + defaults.font;
+    char size[32];
+    std::snprintf(size, sizeof size, ";font-size:%gpt", defaults.points());
+    return css + size + ";color:" + colour(defaults.color) + ";text-align:left";
+}
+
 std::string richTextHtml(const RichDocument& document) {
     std::string out;
+    int pictures = 0;
     for (const Block& block : document.blocks) {
-        if (const auto* p = std::get_if<Paragraph>(&block)) paragraphInto(out, *p);
-        else tableInto(out, std::get<Table>(block));
+        if (const auto* p = std::get_if<Paragraph>(&block)) paragraphInto(out, *p, pictures);
+        else tableInto(out, std::get<Table>(block), pictures);
     }
     return out;
 }
