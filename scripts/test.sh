@@ -51,5 +51,5 @@ if [ $sanitize = 0 ]; then
   rm -rf build-web
   TAVIR_WERROR=ON scripts/build-web.sh
   (cd tests/web && npm ci --no-audit --no-fund)
-  TAVIR_CLI=$PWD/$TAVIR_BUILD_DIR/src/cli/tavir-cli node --test tests/web/page.test.mjs tests/web/firefox.test.mjs tests/web/cli.test.mjs
+  TAVIR_CLI=$PWD/$TAVIR_BUILD_DIR/src/cli/tavir-cli node --test tests/web/page.test.mjs tests/web/exercise_files.test.mjs tests/web/firefox.test.mjs tests/web/cli.test.mjs
 fi

@@ -13,6 +13,7 @@
 #include "core/calculator/machine_background.hpp"
 #include "core/canvas/font_metrics.hpp"
 #include "core/canvas/svg_canvas.hpp"
+#include "core/exercises/text_file_name.hpp"
 #include "core/output/print_drawing.hpp"
 #include "core/series/save_name.hpp"
 #include "core/series/series_file.hpp"
@@ -23,6 +24,7 @@
 #include "core/text/encoding.hpp"
 #include "core/text/json.hpp"
 #include "web/page_texts.hpp"
+#include "web/pupil_texts.hpp"
 #include "web/shipped_exercises.hpp"
 
 namespace tavir::web {
@@ -216,10 +218,23 @@ public:
 
     // --- the exercise area: the shipped exercises and the guided tour
     std::string exerciseDiscardQuestion() const { return web::exerciseDiscardQuestion(ws_); }
-    std::string openExercise(const std::string& file) { return web::openExercise(ws_, file); }
-    std::string openCorrection() { return web::openCorrection(ws_); }
-    std::string openGuidedTour() { return web::openGuidedTour(ws_); }
-    void closeExercise() { ws_.exercises().closeText(); }
+    std::string openExercise(const std::string& file) { return web::openExercise(ws_, file, shownPictures_); }
+    std::string openCorrection() { return web::openCorrection(ws_, shownPictures_); }
+    std::string openGuidedTour() { return web::openGuidedTour(ws_, shownPictures_); }
+    std::string openText(const std::string& bytes, const std::string& name) {
+        return web::openText(ws_, bytes, name, shownPictures_);
+    }
+    // "" when the save loses nothing the area could not show; else the question to ask first.
+    std::string droppedContentQuestion() const { return ws_.exercises().droppedContentQuestion(); }
+    emscripten::val textBytes(const emscripten::val& blocks) const { return web::textBytes(blocks, shownPictures_); }
+    // The proposed name, from the file the text came from.
+    std::string textFileName() const { return tavir::textFileName(ws_.exercises().source()); }
+    std::string typedTextFileName(const std::string& typed) const { return tavir::textFileName(typed); }
+    void textSaved() { ws_.exercises().saved(false); }
+    void closeExercise() {
+        ws_.exercises().closeText();
+        shownPictures_.clear();
+    }
     void exerciseTextEdited() { ws_.exercises().textEdited(); }
     std::string exerciseState() const { return web::exerciseState(ws_); }
 
@@ -248,6 +263,7 @@ public:
     Workspace ws_;
 
 private:
+    std::vector<Picture> shownPictures_;  // of the text last shown, in its HTML's order
     CalculatorMemory calculatorMemory_;
     std::unique_ptr<CalculatorKeys> calculator_;
 };
@@ -366,6 +382,12 @@ EMSCRIPTEN_BINDINGS(tavir) {
         .function("openExercise", &Session::openExercise)
         .function("openCorrection", &Session::openCorrection)
         .function("openGuidedTour", &Session::openGuidedTour)
+        .function("openText", &Session::openText)
+        .function("droppedContentQuestion", &Session::droppedContentQuestion)
+        .function("textBytes", &Session::textBytes)
+        .function("textFileName", &Session::textFileName)
+        .function("typedTextFileName", &Session::typedTextFileName)
+        .function("textSaved", &Session::textSaved)
         .function("closeExercise", &Session::closeExercise)
         .function("exerciseTextEdited", &Session::exerciseTextEdited)
         .function("exerciseState", &Session::exerciseState)

@@ -7,6 +7,9 @@
 #include "core/dotstructure/information_texts.hpp"
 #include "core/dotstructure/texts.hpp"
 #include "core/exercises/texts.hpp"
+#include "core/richtext/rich_text_html.hpp"
+#include "core/richtext/rtf_file.hpp"
+#include "core/richtext/texts.hpp"
 #include "core/geometry3d/texts.hpp"
 #include "core/help/introduction_text.hpp"
 #include "core/help/texts.hpp"
@@ -173,13 +176,24 @@ std::string pageTexts() {
         .raw("introduction", intro)
         .raw("calculator", calculatorTexts())
         .add("exerciseTextName", exercise_texts::kA11yExerciseText)
+        .raw("rtfFileBytes", std::to_string(kMaxRtfFileBytes))
+        .add("richTextDefaults", richTextDefaultsCss())
         .raw("exercises", Object()
                               .add("buttonName", exercise_texts::kA11yExerciseButton)
                               .add("menuName", exercise_texts::kA11yExerciseMenu)
                               .add("menuGuidedTour", exercise_texts::kMenuGuidedTour)
                               .add("menuOpenExercise", exercise_texts::kMenuOpenExercise)
                               .add("menuCorrection", exercise_texts::kMenuCorrection)
+                              .add("menuSaveText", exercise_texts::kMenuSaveText)
+                              .add("menuOpenText", exercise_texts::kMenuOpenText)
+                              .add("menuPrintText", exercise_texts::kMenuPrintText)
                               .add("menuClose", exercise_texts::kMenuClose)
+                              .add("otherExercises", exercise_texts::kOtherExercises)
+                              .add("noExerciseTitle", exercise_texts::kNoExerciseTitle)
+                              .add("noExercise", exercise_texts::kNoExercise)
+                              .add("unknownFileTitle", exercise_texts::kUnknownFileTitle)
+                              .add("unknownFile", exercise_texts::kUnknownFile)
+                              .add("droppedTitle", richtext_texts::kDroppedTitle)
                               .add("heading", exercise_texts::kHeading)
                               .add("topicsLabel", exercise_texts::kTopicsLabel)
                               .add("difficultyLabel", exercise_texts::kDifficultyLabel)

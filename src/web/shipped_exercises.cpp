@@ -9,6 +9,7 @@
 #include "core/exercises/exercise_file.hpp"
 #include "core/exercises/texts.hpp"
 #include "core/richtext/rich_text_html.hpp"
+#include "core/richtext/shown_text.hpp"
 #include "core/richtext/texts.hpp"
 #include "core/series/series_file.hpp"
 #include "core/session/workspace.hpp"
@@ -22,12 +23,23 @@ const std::filesystem::path kFolder = "/tavir/";
 
 const char* boolean(bool b) { return b ? "true" : "false"; }
 
-// The text as the area shows it, or why it cannot be shown.
-FileResult<std::string> shownHtml(RtfReadResult& text) {
-    if (textBytes(text.document) > kMaxShownTextBytes)
-        return FileFailure{std::string(richtext_texts::kTooLongTitle), std::string(richtext_texts::kTooLong), {}};
-    breakLongWords(text.document);
-    return richTextHtml(text.document);
+// A relative path that stays inside the folder: no root, no "..", no empty name.
+bool staysInside(const std::filesystem::path& relative) {
+    if (relative.empty() || relative.has_root_path()) return false;
+    for (const auto& part : relative)
+        if (part == ".." || part == ".") return false;
+    return relative.has_filename();
+}
+
+// The folder of a teacher's files is the page's own business: messages name the file alone.
+FileFailure withoutFolder(FileFailure failure, const std::string& directory) {
+    if (directory == kFolder.string()) return failure;
+    for (std::size_t at; (at = failure.message.find(directory)) != std::string::npos;) failure.message.erase(at, directory.size());
+    return failure;
+}
+
+std::string failureIn(const FileFailure& failure, const std::string& directory) {
+    return failureJson(withoutFolder(failure, directory));
 }
 
 void showSeries(Workspace& workspace, const std::optional<NamedSeries>& series) {
@@ -40,20 +52,34 @@ std::string shownJson(const std::string& html) { return "{\"ok\":true,\"html\":"
 
 }  // namespace
 
+FileResult<std::string> shownHtml(RtfReadResult& text, std::vector<Picture>& pictures) {
+    if (textBytes(text.document) > kMaxShownTextBytes)
+        return FileFailure{std::string(richtext_texts::kTooLongTitle), std::string(richtext_texts::kTooLong), {}};
+    breakLongWords(text.document);
+    std::string html = richTextHtml(text.document);
+    pictures = picturesOf(text.document);
+    return html;
+}
+
 std::string failureJson(const FileFailure& f) {
     return "{\"ok\":false,\"title\":" + jsonString(f.title) + ",\"message\":" + jsonString(f.message) + "}";
 }
 
-void installContent(const std::string& relativePath, const std::string& bytes) {
+bool installContent(const std::string& relativePath, const std::string& bytes) {
+    if (!staysInside(relativePath)) return false;
     const std::filesystem::path path = kFolder / relativePath;
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
 }
 
-std::string exerciseList() {
+std::string exerciseList(const std::string& folder) {
     std::vector<std::filesystem::path> files;
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(kFolder, error))
+    if (!folder.empty() && !staysInside(folder)) return "[]";
+    for (const auto& entry : std::filesystem::directory_iterator(kFolder / folder, error))
         if (entry.path().extension() == exercise_texts::kExtension) files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     std::string out = "[";
@@ -61,7 +87,8 @@ std::string exerciseList() {
         const auto file = loadExerciseFile(path);
         if (!file) continue;
         const ExerciseHeader h = exerciseHeader(*file);
-        out += (out.size() > 1 ? "," : "") + std::string("{\"file\":") + jsonString(path.filename().string()) +
+        const std::string relative = (std::filesystem::path(folder) / path.filename()).string();
+        out += (out.size() > 1 ? "," : "") + std::string("{\"file\":") + jsonString(relative) +
                ",\"title\":" + jsonString(h.title) + ",\"topics\":" + jsonString(h.topics) + ",\"lit\":[" +
                boolean(h.difficultyLit[0]) + "," + boolean(h.difficultyLit[1]) + "," + boolean(h.difficultyLit[2]) +
                "],\"correction\":" + jsonString(h.correctionLabel) + "}";
@@ -77,16 +104,18 @@ std::string exerciseDiscardQuestion(const Workspace& workspace) {
 
 // As the desktop: the exercise file, its statement and its series are all read before
 // anything is shown, so a missing file leaves the area and the board as they were.
-std::string openExercise(Workspace& workspace, const std::string& fileName) {
-    const std::filesystem::path path = kFolder / std::filesystem::path(fileName).filename();
+std::string openExercise(Workspace& workspace, const std::string& relativeFile, std::vector<Picture>& pictures) {
+    // A name that would leave the folder is looked for as a plain name in it.
+    const std::filesystem::path path =
+        kFolder / (staysInside(relativeFile) ? std::filesystem::path(relativeFile) : std::filesystem::path(relativeFile).filename());
+    const std::string directory = path.parent_path().string() + "/";
     const auto file = loadExerciseFile(path);
-    if (!file) return failureJson(file.failure());
-    const std::string directory = kFolder.string();
+    if (!file) return failureIn(file.failure(), directory);
     auto statement = loadNamedText(directory, file->statement());
-    if (!statement) return failureJson(statement.failure());
+    if (!statement) return failureIn(statement.failure(), directory);
     const auto series = loadNamedSeries(directory, file->statementSeries());
-    if (!series) return failureJson(series.failure());
-    const auto html = shownHtml(*statement);
+    if (!series) return failureIn(series.failure(), directory);
+    const auto html = shownHtml(*statement, pictures);
     if (!html) return failureJson(html.failure());
     workspace.exercises().showExercise(path.string(), directory, file->corrected(), directory + file->statement(),
                                        std::move(statement->dropped));
@@ -94,21 +123,22 @@ std::string openExercise(Workspace& workspace, const std::string& fileName) {
     return shownJson(*html);
 }
 
-std::string openCorrection(Workspace& workspace) {
+std::string openCorrection(Workspace& workspace, std::vector<Picture>& pictures) {
     ExerciseSession& session = workspace.exercises();
+    const std::string directory = session.directory();
     const auto file = loadExerciseFile(session.exerciseFile());
-    if (!file) return failureJson(file.failure());
+    if (!file) return failureIn(file.failure(), directory);
     std::optional<RtfReadResult> correction;
     if (!isBlankRecord(file->correction())) {
         auto text = loadNamedText(session.directory(), file->correction());
-        if (!text) return failureJson(text.failure());
+        if (!text) return failureIn(text.failure(), directory);
         correction = std::move(*text);
     }
     const auto series = loadNamedSeries(session.directory(), file->correctionSeries());
-    if (!series) return failureJson(series.failure());
+    if (!series) return failureIn(series.failure(), directory);
     std::string html;
     if (correction) {
-        auto shown = shownHtml(*correction);
+        auto shown = shownHtml(*correction, pictures);
         if (!shown) return failureJson(shown.failure());
         html = std::move(*shown);
         session.showCorrection(session.directory() + file->correction(), std::move(correction->dropped));
@@ -120,11 +150,11 @@ std::string openCorrection(Workspace& workspace) {
     return correction ? shownJson(html) : std::string("{\"ok\":true,\"html\":null}");
 }
 
-std::string openGuidedTour(Workspace& workspace) {
+std::string openGuidedTour(Workspace& workspace, std::vector<Picture>& pictures) {
     const std::filesystem::path tour = kFolder / exercise_texts::kGuidedTourFile;
     auto guided = loadGuidedTour(tour, kFolder);
     if (!guided) return failureJson(guided.failure());
-    const auto html = shownHtml(guided->statement);
+    const auto html = shownHtml(guided->statement, pictures);
     if (!html) return failureJson(html.failure());
     workspace.exercises().showGuidedTour(tour.string(), kFolder.string(), std::move(guided->statement.dropped));
     showSeries(workspace, guided->series);

@@ -239,6 +239,12 @@ describe('the calculator', () => {
         await page.click('#calc-Command3');  // RM
         await page.click('#calc-EXE');
         assert.equal(await display(), ' 11');
+        // A mole computation: the mass of 0.25 mol of water, then its number of molecules.
+        for (const [typed, shown] of [['0.25*(2*1.008+16)', ' 4.504'], ['0.25*6.02E23', ' 1.505E+23']]) {
+            await page.keyboard.type(typed);
+            await page.keyboard.press('Enter');
+            assert.equal(await display(), shown, typed);
+        }
         assert.deepEqual(problems, []);
         await page.close();
     });
@@ -358,10 +364,15 @@ describe('access for every pupil', () => {
             ['print window', '#Command10', 'dialog.print[open]'],
             ['calculator', '#Command8', 'dialog.calculator[open]'],
             ['help', '#Command7', '#help-panel iframe'],
+            ['exercise chooser', async () => {
+                await page.click('#BTEXO');
+                await page.waitForSelector('.menu');
+                await page.evaluate(() => [...document.querySelectorAll('.menu .item')][1].click());
+            }, 'dialog.chooser[open]'],
         ];
         for (const [name, opener, shown] of windows) {
             if (opener) {
-                await page.click(opener);
+                await (typeof opener === 'function' ? opener() : page.click(opener));
                 await page.waitForSelector(shown);
             }
             assert.deepEqual(await seriousViolations(page), [], name);
@@ -473,6 +484,8 @@ describe('links and reloads', () => {
 });
 
 describe('files', () => {
+    // The browser's save dialog cannot be answered from a test: the page downloads instead.
+    const withoutSaveDialog = (page) => page.evaluate(() => { window.showSaveFilePicker = undefined; });
     // Downloads of a page go to a folder of the test's own.
     async function downloadsOf(page) {
         const folder = mkdtempSync(join(tmpdir(), 'tavir-downloads-'));
@@ -489,6 +502,7 @@ describe('files', () => {
     test('a series saved, read back by the native companion, cleared and opened again; a foreign file refused', async () => {
         const { page } = await openPage(chromium.browser);
         const downloads = await downloadsOf(page);
+        await withoutSaveDialog(page);
         await dropFromPalette(page, 'O', CELL0);
         await dropFromPalette(page, 'H', CELL1);
         await dropFromPalette(page, 'H', CELL5);

@@ -77,4 +77,16 @@ constexpr std::string_view kA11yDifficultyPrefix = "Niveau de difficulté ";
 constexpr std::string_view kA11yDifficultyLit = "atteint";
 constexpr std::string_view kA11yDifficultyDark = "non atteint";
 
+// The browser page, where the files come from the pupil's or the teacher's computer.
+constexpr std::string_view kOtherExercises = "&Exercices de l'ordinateur...";
+constexpr std::string_view kNoExerciseTitle = "Aucun exercice";
+constexpr std::string_view kNoExercise =
+    "Aucun fichier d'exercice (.E06) parmi les fichiers choisis.\nChoisir ensemble le fichier .E06 et les "
+    "textes (.rtf) et séries (.C01) qu'il nomme.";
+constexpr std::string_view kUnknownFileTitle = "Fichier non reconnu";
+constexpr std::string_view kUnknownFile =
+    "La page ouvre un exercice (.E06 avec ses fichiers), un texte (.rtf) ou une série (.C01).";
+// The name proposed for a text that came from no file.
+constexpr std::string_view kTextDefaultName = "texte";
+
 }  // namespace tavir::exercise_texts

@@ -5,8 +5,7 @@ import { animationFrame, runAnimation } from './animation.js';
 import { wireBoard } from './board.js';
 import { wireControls } from './controls.js';
 import { el } from './dom.js';
-import { wireExercises } from './exercises.js';
-import { openSeriesFile } from './files.js';
+import { openDropped, wireExercises } from './exercises.js';
 import { setWindowRoot } from './layout.js';
 import { keepSession, restoreSession } from './storage.js';
 import { followState } from './views.js';
@@ -29,6 +28,8 @@ async function start() {
         return;
     }
     app.core = await window.createTavirCore();
+    // The help and the exercises come after the scripts in the file: the window waits for them.
+    if (document.readyState === 'loading') await new Promise((r) => document.addEventListener('DOMContentLoaded', r, { once: true }));
     app.session = new app.core.Session();
     app.texts = JSON.parse(app.core.texts());
     document.getElementById('element-symbols').innerHTML = app.core.elementSymbols();
@@ -48,12 +49,14 @@ async function start() {
     refresh(true);
     runAnimation(refs);
 
-    // A series file dropped on the page opens as with "Ouvrir".
-    document.addEventListener('dragover', (event) => event.preventDefault());
+    // Files dropped on the page open as with the menus: an exercise, a text or a series.
+    // A text dragged inside the exercise area stays the browser's own business.
+    const carriesFiles = (event) => event.dataTransfer && event.dataTransfer.types.includes('Files');
+    document.addEventListener('dragover', (event) => { if (carriesFiles(event)) event.preventDefault(); });
     document.addEventListener('drop', (event) => {
+        if (!carriesFiles(event)) return;
         event.preventDefault();
-        const file = event.dataTransfer.files[0];
-        if (file) openSeriesFile(file);
+        openDropped(refs, event.dataTransfer);
     });
     refs.board.focus({ preventScroll: true });
     // For the page's tests and benchmarks: the same calls a pupil's actions make.

@@ -9,16 +9,32 @@ function labelled(type, name, text, checked) {
     return { input, node: el('label', {}, [input, el('span', { text })]) };
 }
 
-// The pages go into a container only the print style sheet shows; they leave after the print.
-function printPages(pages) {
+// What prints goes into a container only the print style sheet shows; it leaves after the print.
+function printHolding(children) {
     const holder = document.getElementById('print-pages') || document.body.appendChild(el('div', { id: 'print-pages' }));
-    holder.replaceChildren(...pages.map((page) => {
+    holder.replaceChildren(...children);
+    window.addEventListener('afterprint', () => holder.replaceChildren(), { once: true });
+    window.print();
+}
+
+function printPages(pages) {
+    printHolding(pages.map((page) => {
         const sheet = el('div', { class: 'print-page' });
         sheet.innerHTML = page;
         return sheet;
     }));
-    window.addEventListener('afterprint', () => holder.replaceChildren(), { once: true });
-    window.print();
+}
+
+// "Imprimer le contenu de la fenêtre exercice": the text as the area shows it, laid out on
+// the sheets by the browser as the desktop's area lays out its own; the selection alone when
+// there is one inside the area.
+export function printText(area) {
+    const text = el('div', { class: `print-text ${area.className}` });
+    const selection = window.getSelection();
+    const inside = selection && selection.rangeCount && !selection.isCollapsed && area.contains(selection.getRangeAt(0).commonAncestorContainer);
+    if (inside) text.append(selection.getRangeAt(0).cloneContents());
+    else text.append(...[...area.childNodes].map((node) => node.cloneNode(true)));
+    printHolding([text]);
 }
 
 export function openPrintWindow() {
