@@ -94,6 +94,8 @@ try {
             while (!(area.lastElementChild && area.lastElementChild.textContent.includes(end)))
                 await new Promise((r) => setTimeout(r, 0));
             if (!area.scrollHeight) throw new Error('nothing shown');
+            // Until the frame that shows it has been drawn.
+            await new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0)));
             times.push(performance.now() - t0);
         }
         return { times, bytes: rtf.length };

@@ -189,7 +189,8 @@ export function buildWindow(t) {
     root.append(place(el('div', { class: 'shadow' }), 427, 334, 352, 214));
     refs.supertext = place(el('div', {
         id: 'supertext', class: 'supertext', tabindex: '0', role: 'textbox', 'aria-readonly': 'true', 'aria-multiline': 'true',
-        'aria-label': t.exerciseTextName,
+        // As the desktop's area: no spelling marks (and no spell check running over a long text).
+        'aria-label': t.exerciseTextName, spellcheck: 'false',
     }), 424, 331, 352, 214);
     showIntroduction(refs.supertext, t);
     root.append(refs.supertext);
