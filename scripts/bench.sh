@@ -36,6 +36,10 @@ series=$TAVIR_BUILD_DIR/share/tavir/exercices/02-methane/correction.C01
 run animation xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
   "$bin/tavir_animation_cpu_bench" "$series" 10
 
+# Whole-process start-up against an empty window of the same toolkit and flags: exec to a
+# mapped window and the peak memory, alternating, each start under an X server of its own.
+run process python3 bench/process_startup.py "$TAVIR_BUILD_DIR/src/app/tavir" "$bin/tavir_empty_window" 7
+
 # The browser edition in headless Chromium.
 scripts/build-web.sh >/dev/null
 (cd tests/web && npm ci --no-audit --no-fund >/dev/null)
@@ -112,7 +116,9 @@ for name, what, goal in (("rtftext.txt", "1 MB statement opened in the exercise 
 
 for pattern, what, goal in ((r"page ready: median ([0-9.]+) ms", "page: navigation to a usable board (median)", 300e-3),
                             (r"edit to all views: median ([0-9.]+) ms", "page: one edit, every view redrawn (median)", 16e-3),
-                            (r"3D frame: median ([0-9.]+) ms", "page: one 3D frame (median)", 2e-3)):
+                            (r"3D frame: median ([0-9.]+) ms", "page: one 3D frame (median)", 2e-3),
+                            (r"largest exercise opened: median ([0-9.]+) ms", "page: largest exercise opened (median)", 100e-3),
+                            (r"1 MB statement opened: median ([0-9.]+) ms", "page: 1 MB statement to its first frame (median)", 500e-3)):
     m = line("web.txt", pattern)
     rows.append((what, float(m.group(1)) * 1e-3 if m else None, goal))
 
@@ -126,6 +132,11 @@ cpu = float(m.group(1)) if m else None
 table.append(("whole program animating at 55 ms, 10 s (CPU)",
               f"{cpu:.2f} % of a core" if cpu is not None else "-", "≤ 5 % of a core",
               cpu is not None and cpu <= 5.0))
+
+m = line("process.txt", r"ratio: time ([0-9.]+), memory ([0-9.]+)")
+if m:
+    table.append(("whole-process start-up / empty window (median of 7)", f"{m.group(1)} ×", "≤ 1.15 ×", float(m.group(1)) <= 1.15))
+    table.append(("peak memory / empty window (median of 7)", f"{m.group(2)} ×", "≤ 1.2 ×", float(m.group(2)) <= 1.2))
 
 w = [max(len(r[i]) for r in table + [("figure", "measured", "goal", "")]) for i in range(3)]
 print()
