@@ -27,23 +27,26 @@
 
 namespace {
 
-// About `bytes` of shown text, in paragraphs like the shipped statements.
-std::string statement(std::size_t bytes) {
+// About `bytes` of shown text, in paragraphs like the shipped statements, written as it is
+// made: the bench's own peak memory must not hold the file.
+bool writeStatement(const QString& path, std::size_t bytes) {
+    std::ofstream file(path.toStdString(), std::ios::binary);
     const std::string sentence =
         "Le m\\'e9thane est le principal constituant du gaz naturel\\~; sa mol\\'e9cule est form\\'e9e d'un "
         "atome de carbone et de quatre atomes d'hydrog\\'e8ne, et ses liaisons forment des angles de 109\\'b0. ";
-    std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
-                      "{\\colortbl;\\red0\\green0\\blue200;}\r\n";
+    file << "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
+            "{\\colortbl;\\red0\\green0\\blue200;}\r\n";
     std::size_t shown = 0;
     for (int paragraph = 0; shown < bytes; ++paragraph) {
         if (paragraph % 20 == 0) {
-            out += "\\pard\\ql\\plain\\f0\\fs24\\b\\cf1 Partie " + std::to_string(paragraph / 20 + 1) + "\\par\r\n";
+            file << "\\pard\\ql\\plain\\f0\\fs24\\b\\cf1 Partie " << paragraph / 20 + 1 << "\\par\r\n";
             shown += 10;
         }
-        out += "\\pard\\ql\\li360\\plain\\f0\\fs22 " + sentence + sentence + "{\\b r\\'e8gle de l'octet}\\par\r\n";
+        file << "\\pard\\ql\\li360\\plain\\f0\\fs22 " << sentence << sentence << "{\\b r\\'e8gle de l'octet}\\par\r\n";
         shown += 2 * 180 + 16;
     }
-    return out + "}\r\n";
+    file << "}\r\n";
+    return static_cast<bool>(file);
 }
 
 std::string oneParagraph(std::size_t bytes) {
@@ -83,10 +86,9 @@ int main(int argc, char** argv) {
     QTemporaryDir folder;
     const QString exercise = folder.filePath(QStringLiteral("grand.E06"));
     const auto record = tavir::encodeRecord("enonce.rtf");
+    const QString text = folder.filePath(QStringLiteral("enonce.rtf"));
     if (!folder.isValid() || !record || !writeFile(exercise, *record) ||
-        !writeFile(folder.filePath(QStringLiteral("enonce.rtf")), kind == "text"        ? statement(bytes)
-                                                           : kind == "paragraph" ? oneParagraph(bytes)
-                                                                                 : oneWord(bytes))) {
+        !(kind == "text" ? writeStatement(text, bytes) : writeFile(text, kind == "paragraph" ? oneParagraph(bytes) : oneWord(bytes)))) {
         std::fprintf(stderr, "open: cannot write the test files\n");
         return 2;
     }

@@ -25,6 +25,8 @@ run startup "$bin/tavir_startup_bench"
 # and a single word of a megabyte (broken into pieces the layout can take).
 run rtftext "$bin/tavir_rtf_open_bench" text 1
 run rtfword "$bin/tavir_rtf_open_bench" word 1
+# A 50 MB statement: refused from its size, before it is read.
+run rtfbig "$bin/tavir_rtf_open_bench" text 50
 
 # CPU while animating. The real main window runs on a real X server (Xvfb) with a shipped
 # series whose first construction, methane, turns in the 3D view at the default 55 ms
@@ -122,8 +124,14 @@ for pattern, what, goal in ((r"page ready: median ([0-9.]+) ms", "page: navigati
     m = line("web.txt", pattern)
     rows.append((what, float(m.group(1)) * 1e-3 if m else None, goal))
 
+m = line("rtfbig.txt", r": ([0-9]+) ms, .*shown: refused")
+rows.append(("50 MB statement refused", float(m.group(1)) * 1e-3 if m else None, 50e-3))
+
 table = [(f, fmt_time(v) if v is not None else "-", fmt_goal(g), v is not None and v <= g)
          for f, v, g in rows]
+m = line("rtfbig.txt", r"peak memory ([0-9]+) MB, shown: refused")
+if m:
+    table.append(("50 MB statement refused: peak memory", f"{m.group(1)} MB", "≤ 60 MB", int(m.group(1)) <= 60))
 m = line("web.txt", r"memory: JS heap ([0-9.]+) MiB, WebAssembly memory ([0-9.]+) MiB")
 if m:
     table.append(("page: memory (JS heap + WebAssembly)", f"{m.group(1)} + {m.group(2)} MiB", "reported", True))

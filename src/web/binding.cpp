@@ -401,5 +401,6 @@ EMSCRIPTEN_BINDINGS(tavir) {
     function("elementSymbols", &tavir::elementSymbolsSvg);
     function("installContent", &tavir::web::installContent);
     function("exerciseList", &tavir::web::exerciseList);
+    function("textFileRefusal", &tavir::web::textFileRefusal);
     function("analyse", &analyse);
 }

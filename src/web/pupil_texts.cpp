@@ -62,9 +62,8 @@ ShownBlock blockFrom(const val& block) {
 }  // namespace
 
 std::string openText(Workspace& workspace, const std::string& bytes, const std::string& name, std::vector<Picture>& pictures) {
-    // The page reads one byte past the largest file, so a larger one is known without reading it.
-    if (bytes.size() > kMaxRtfFileBytes)
-        return failureJson({std::string(richtext_texts::kReadFailureTitle), std::string(richtext_texts::kCannotOpen) + name, {}});
+    // The page asked textFileRefusal first; bytes past the limit are a file that grew since.
+    if (auto refusal = rtfSizeRefusal(bytes.size())) return failureJson(*refusal);
     auto text = decodeRtf(bytes);
     if (!text) return failureJson(text.failure());
     std::vector<Picture> shown;
@@ -73,6 +72,11 @@ std::string openText(Workspace& workspace, const std::string& bytes, const std::
     pictures = std::move(shown);
     workspace.exercises().showPupilText(name, std::move(text->dropped));
     return "{\"ok\":true,\"html\":" + jsonString(*html) + "}";
+}
+
+std::string textFileRefusal(double size) {
+    const auto refusal = rtfSizeRefusal(size < 0 ? 0 : static_cast<std::uintmax_t>(size));
+    return refusal ? failureJson(*refusal) : std::string("null");
 }
 
 val textBytes(const val& blocks, const std::vector<Picture>& pictures) {

@@ -16,6 +16,8 @@ namespace tavir::web {
 
 // Shows the file's text ({"ok":true,"html":...}), or the desktop's refusal with nothing changed.
 std::string openText(Workspace& workspace, const std::string& bytes, const std::string& name, std::vector<Picture>& pictures);
+// A file of `size` bytes refused before it is read (the desktop's refusal as JSON), or "null".
+std::string textFileRefusal(double size);
 // The RTF bytes (a Uint8Array) of the blocks the page read from the area (shown_text.js);
 // `pictures` are those of the text last shown.
 emscripten::val textBytes(const emscripten::val& blocks, const std::vector<Picture>& pictures);

@@ -193,6 +193,15 @@ describe("a teacher's files", () => {
             assert.equal(await areaText(page), shown, name);
             assert.equal((await state(page)).formula, 'CO2', name);
         }
+        // Past the size a text may have: refused from its size, nothing read.
+        await page.evaluate(() => {
+            const data = new DataTransfer();
+            data.items.add(new File([new Uint8Array(window.tavirPage.app.texts.rtfFileBytes + 1)], 'grand.rtf'));
+            document.querySelector('#supertext').dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
+        });
+        assert.match(await dialogText(page), /Texte trop long.*au plus 32 Mo/);
+        await answer(page);
+        assert.equal(await areaText(page), shown);
         assert.deepEqual(problems, []);
         await page.close();
     });

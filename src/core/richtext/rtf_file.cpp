@@ -16,13 +16,23 @@ FileFailure cannotRead(const std::filesystem::path& path, std::string detail) {
 }
 }  // namespace
 
+std::optional<FileFailure> rtfSizeRefusal(std::uintmax_t size) {
+    if (size <= kMaxRtfFileBytes) return std::nullopt;
+    return FileFailure{std::string(richtext_texts::kTooLongTitle), std::string(richtext_texts::kFileTooLarge),
+                       std::string(files_texts::kTooLarge)};
+}
+
 FileResult<RtfReadResult> loadRtfFile(const std::filesystem::path& path) {
     // Asked first so that a huge file is refused before it is read.
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
-    if (!error && size > kMaxRtfFileBytes) return cannotRead(path, std::string(files_texts::kTooLarge));
-    const auto bytes = readFileBytes(path, kMaxRtfFileBytes);
+    if (!error) {
+        if (auto refusal = rtfSizeRefusal(size)) return *refusal;
+    }
+    // One byte past the limit tells a file that grew since the size was asked.
+    const auto bytes = readFileBytes(path, kMaxRtfFileBytes + 1);
     if (!bytes) return cannotRead(path, bytes.failure().detail);
+    if (auto refusal = rtfSizeRefusal(bytes->size())) return *refusal;
     return decodeRtf(*bytes);
 }
 

@@ -21,6 +21,9 @@ inline constexpr std::string_view kEmfPlaceholder = "Image EMF";
 inline constexpr std::string_view kTooLongTitle = "Texte trop long";
 inline constexpr std::string_view kTooLong =
     "Ce texte est trop long pour la fenêtre exercice: elle affiche au plus 2 Mo de texte.";
+// A file refused from its size alone, before it is read.
+inline constexpr std::string_view kFileTooLarge =
+    "Ce fichier est trop gros pour la fenêtre exercice: elle ouvre les textes d'au plus 32 Mo, images comprises.";
 
 // Before saving a text whose file held what the exercise area cannot show: the list of what
 // goes comes between the two parts, each item on its own line after "- ".

@@ -168,7 +168,8 @@ async function installTeacherFiles(chosen) {
     let exercises = 0;
     for (const { path, file } of chosen) {
         if (/\.E06$/i.test(path)) ++exercises;
-        app.core.installContent(`${folder}/${path}`, new Uint8Array(await file.arrayBuffer()));
+        // No file is read past what the core would accept; a larger one is then refused by it.
+        app.core.installContent(`${folder}/${path}`, new Uint8Array(await file.slice(0, app.texts.rtfFileBytes + 1).arrayBuffer()));
     }
     if (!exercises) {
         await critical(t.noExerciseTitle, t.noExercise);
@@ -206,7 +207,12 @@ async function droppedEntries(dataTransfer) {
 }
 
 async function showTextFile(refs, file) {
-    // One byte past the largest text tells the core it is too large, without reading it all.
+    // Refused from its size before it is read; one byte past the limit tells a file that grew.
+    const refusal = JSON.parse(app.core.textFileRefusal(file.size));
+    if (refusal) {
+        await critical(refusal.title, refusal.message);
+        return;
+    }
     const bytes = new Uint8Array(await file.slice(0, app.texts.rtfFileBytes + 1).arrayBuffer());
     showText(refs, JSON.parse(app.session.openText(bytes, file.name)));
 }

@@ -86,6 +86,16 @@ TEST_F(RtfFile, BinaryFileIsRefused) {
               "Lecture impossible | Ce fichier n'est pas un texte: ni texte au format RTF, ni texte simple.");
 }
 
+// Refused from its size alone: the sparse file would read as megabytes of zeros.
+TEST_F(RtfFile, FileOverTheLimitIsRefusedFromItsSize) {
+    const auto big = folder_ / "grand.rtf";
+    { std::ofstream(big, std::ios::binary) << "{\\rtf1 a}"; }
+    std::filesystem::resize_file(big, kMaxRtfFileBytes + 1);
+    EXPECT_EQ(testing::verdict(loadRtfFile(big)),
+              "Texte trop long | Ce fichier est trop gros pour la fenêtre exercice: elle ouvre les textes d'au plus 32 Mo, "
+              "images comprises.");
+}
+
 class RtfHostilePath : public testing::HostilePathTest {};
 
 TEST_P(RtfHostilePath, IsRefusedAtOnce) {
