@@ -170,6 +170,18 @@ public:
         ws_.loadSeries(normalisedSeries(*loaded));
         return "{\"ok\":true}";
     }
+    // What replacing or clearing the series asks first: {"title","text"}, or null.
+    std::string seriesQuestion() const {
+        const auto q = ws_.seriesQuestion();
+        if (!q) return "null";
+        return "{\"title\":" + jsonString(q->title) + ",\"text\":" + jsonString(q->text) + "}";
+    }
+    void seriesSaved() { ws_.seriesSaved(); }
+    // Whether opening this would put a series on the board ("exercise" with its file,
+    // "correction", "tour"): only then is the series question asked.
+    bool bringsSeries(const std::string& kind, const std::string& file) const {
+        return web::bringsSeries(ws_, kind, file);
+    }
     // The bytes of the series file to save, as a new Uint8Array.
     emscripten::val seriesBytes() const {
         const std::string bytes = encodeSeries(ws_.seriesEntries()).value_or(std::string());
@@ -344,6 +356,9 @@ EMSCRIPTEN_BINDINGS(tavir) {
         .function("openLink", &Session::openLink)
         .function("link", &Session::link)
         .function("openSeries", &Session::openSeries)
+        .function("seriesQuestion", &Session::seriesQuestion)
+        .function("seriesSaved", &Session::seriesSaved)
+        .function("bringsSeries", &Session::bringsSeries)
         .function("seriesBytes", &Session::seriesBytes)
         .function("seriesFileName", &Session::seriesFileName)
         .function("seriesSaveFileName", &Session::seriesSaveFileName)

@@ -168,6 +168,7 @@ std::string pageTexts() {
         .add("linkToCopy", b::kLinkToCopy)
         .add("storageUnavailable", b::kStorageUnavailable)
         .add("seriesNameLabel", b::kSeriesNameLabel)
+        .raw("seriesAnswers", array(std::array{b::kAnswerSave, b::kAnswerDontSave, b::kAnswerCancel}))
         .add("ok", b::kDialogOk)
         .add("cancel", b::kDialogCancel)
         .add("downloaded", b::kDownloaded)

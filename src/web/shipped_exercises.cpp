@@ -161,6 +161,20 @@ std::string openGuidedTour(Workspace& workspace, std::vector<Picture>& pictures)
     return shownJson(*html);
 }
 
+bool bringsSeries(const Workspace& workspace, const std::string& kind, const std::string& relativeFile) {
+    if (kind == "tour") {
+        const auto tour = loadExerciseFile(kFolder / exercise_texts::kGuidedTourFile);
+        return tour && !isBlankRecord(tour->statementSeries());
+    }
+    if (kind == "correction") {
+        const auto file = loadExerciseFile(workspace.exercises().exerciseFile());
+        return file && !isBlankRecord(file->correctionSeries());
+    }
+    const auto file = loadExerciseFile(kFolder / (staysInside(relativeFile) ? std::filesystem::path(relativeFile)
+                                                                           : std::filesystem::path(relativeFile).filename()));
+    return file && !isBlankRecord(file->statementSeries());
+}
+
 std::string exerciseState(const Workspace& workspace) {
     const ExerciseSession& s = workspace.exercises();
     return std::string("{\"shown\":") + std::to_string(static_cast<int>(s.shown())) +

@@ -34,6 +34,9 @@ std::string exerciseDiscardQuestion(const Workspace& workspace);
 std::string openExercise(Workspace& workspace, const std::string& relativeFile, std::vector<Picture>& pictures);
 std::string openCorrection(Workspace& workspace, std::vector<Picture>& pictures);
 std::string openGuidedTour(Workspace& workspace, std::vector<Picture>& pictures);
+// Whether the exercise (its path inside the folder), its correction or the guided tour names
+// a series, which opening it would put on the board.
+bool bringsSeries(const Workspace& workspace, const std::string& kind, const std::string& relativeFile);
 // What the exercise menu and the area show of the session.
 std::string exerciseState(const Workspace& workspace);
 

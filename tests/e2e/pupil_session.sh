@@ -246,8 +246,13 @@ wait_for 5 "an empty board" board_is "$EMPTY"
 select_construction 1
 wait_for 5 "construction 1 emptied too" board_is "$EMPTY"
 
-step "open the series back (&Ouvrir, double click on the file)"
-open_window alt+o '^Ouvrir une série de constructions$' "the open dialog"
+step "open the series back: the cleared series asked about first (&Ne pas enregistrer), then &Ouvrir"
+open_window alt+o '^Série modifiée$' "the series question"
+key alt+n
+wait_for 10 "the open dialog" window_shown '^Ouvrir une série de constructions$'
+WIN=$(window_named '^Ouvrir une série de constructions$')
+read -r WX WY < <(window_origin "$WIN")
+wait_for 5 "the keyboard focus on the open dialog" focused "$WIN"
 ox=$WX oy=$WY
 # The file list (`File1`, at 215,26 in the dialog) lists the series folder: one file.
 xdotool mousemove "$((ox + 260))" "$((oy + 36))"
@@ -355,11 +360,24 @@ step "guided tour (Exercices, Prise en main)"
 tour_series=$tmp/prefix/share/tavir/exercices/prise-en-main/enonce.C01
 crop "$OUT/intro.png" "$((MX + 430))" "$((MY + 340))" 330 190
 btexo_x=$((MX + 472)) btexo_y=$((MY + 321))
-before=$(popup_count)
-click_at "$btexo_x" "$btexo_y"
-wait_for 5 "the exercise menu" more_windows_than "$before"
-key Down Return
-wait_for 5 "the menu to close" windows_back_to "$before"
+# Construction 4 changed since the save: the tour's series would replace it, so it is asked
+# about first. Annuler keeps everything; then "Ne pas enregistrer" lets the tour in.
+for answer in Escape alt+n; do
+    before=$(popup_count)
+    click_at "$btexo_x" "$btexo_y"
+    wait_for 5 "the exercise menu" more_windows_than "$before"
+    key Down Return
+    wait_for 10 "the series question" window_shown '^Série modifiée$'
+    wait_for 5 "the keyboard focus on the series question" focused "$(window_named '^Série modifiée$')"
+    key "$answer"
+    wait_for 5 "the series question to close" window_gone '^Série modifiée$'
+    activate_main
+    if [ "$answer" = Escape ]; then
+        title_is "$MAIN" "Tavir - $series" || fail "Annuler changed the caption to \"$(title_of "$MAIN")\""
+        crop "$OUT/kept.png" "$((MX + 430))" "$((MY + 340))" 330 190
+        [ "$(pixels_differing "$OUT/intro.png" "$OUT/kept.png")" -lt 50 ] || fail "Annuler did not keep the introduction"
+    fi
+done
 wait_for 10 "the caption of the tour's series" title_is "$MAIN" "Tavir - $tour_series"
 tour_first=$("$cli" series dump "$tour_series" | sed -n 's/.*"constructions": *\["\([2-7]*\)".*/\1/p')
 [ -n "$tour_first" ] || fail "the tour's series has no first construction"

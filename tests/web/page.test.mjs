@@ -528,7 +528,19 @@ describe('files', () => {
         await page.keyboard.press('ArrowDown');
         await page.keyboard.press('Enter');
         assert.equal(await formula(page), '');
-        const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#Command2')]);
+        // Cleared since its save: asked first, Annuler keeps it, "Ne pas enregistrer" goes on.
+        await page.click('#Command2');
+        await page.waitForSelector('dialog[open]');
+        assert.match(await page.$eval('dialog[open]', (n) => n.textContent), /Série modifiée.*Voulez-vous les enregistrer/s);
+        await page.keyboard.press('Escape');
+        await page.waitForFunction(() => !document.querySelector('dialog[open]'));
+        const [chooser] = await Promise.all([page.waitForFileChooser(), (async () => {
+            await page.click('#Command2');
+            await page.waitForSelector('dialog[open]');
+            await page.keyboard.down('Alt');
+            await page.keyboard.press('n');
+            await page.keyboard.up('Alt');
+        })()]);
         await chooser.accept([series]);
         await page.waitForFunction(() => window.tavirPage.app.state.formula === 'H2O');
         await page.click('#Option3_2');

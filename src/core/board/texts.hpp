@@ -107,6 +107,15 @@ constexpr std::string_view kDiscardTitle = "Abandon des données?";
 constexpr std::string_view kDiscardText = "Attention: perte des modifications du texte.";
 constexpr std::string_view kQuitTitle = "Fermer";
 constexpr std::string_view kQuitText = "Quitter vraiment ce simulateur ?";
+// Before the series is replaced, cleared or closed with changes not yet saved.
+constexpr std::string_view kSeriesModifiedTitle = "Série modifiée";
+constexpr std::string_view kSeriesModifiedText =
+    "Les constructions de la série ont été modifiées depuis leur dernier enregistrement.\n"
+    "Voulez-vous les enregistrer ?";
+// Its three answers; "&" marks the key that answers with Alt.
+constexpr std::string_view kAnswerSave = "&Enregistrer";
+constexpr std::string_view kAnswerDontSave = "&Ne pas enregistrer";
+constexpr std::string_view kAnswerCancel = "Annuler";
 
 // Names and descriptions a screen reader announces for the main window's controls whose
 // caption is missing or does not say what they are.

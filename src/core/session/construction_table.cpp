@@ -20,6 +20,7 @@ Construction ConstructionTable::select(int n) {
 void ConstructionTable::recordAnalysis(const std::string& board) {
     // A pick-up (state 1) saves once, the selector (state 2) not at all.
     if (undoState_ != 2) {
+        seriesUndo_.reset();
         table_[kUndoEntry] = table_[kLastAnalysedEntry];
         undoEnabled_ = true;
         undoNumber_ = current_;
@@ -36,6 +37,13 @@ void ConstructionTable::recordAnalysis(const std::string& board) {
 void ConstructionTable::copy(const std::string& board) {
     table_[kCopyBufferEntry] = board;
     pasteEnabled_ = true;
+}
+
+void ConstructionTable::forgetUndo() {
+    table_[kUndoEntry].clear();
+    undoNumber_ = 0;
+    undoEnabled_ = false;
+    seriesUndo_.reset();
 }
 
 void ConstructionTable::clearSeries() {

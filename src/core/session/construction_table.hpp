@@ -3,7 +3,9 @@
 // (entries 1..10), the undo copy (12) and the board as the last refreshing analysis left it (13).
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "core/board/construction.hpp"
 
@@ -39,6 +41,12 @@ public:
     void copy(const std::string& board);
     // "Effacer les 10 constructions".
     void clearSeries();
+    // The series as it was before a change of the whole series, for the next undo; any later
+    // change that undo would take back drops it.
+    void keepSeriesUndo(std::array<std::string, 10> series) { seriesUndo_ = std::move(series); }
+    std::optional<std::array<std::string, 10>> takeSeriesUndo() { return std::exchange(seriesUndo_, std::nullopt); }
+    // A new series: nothing to undo.
+    void forgetUndo();
 
 private:
     std::array<std::string, kTableSize> table_{};
@@ -47,6 +55,7 @@ private:
     int16_t undoState_ = 0;  // 1 after a pick-up, 2 after its analysis or a selector click
     bool undoEnabled_ = false;
     bool pasteEnabled_ = false;
+    std::optional<std::array<std::string, 10>> seriesUndo_;
 };
 
 }  // namespace tavir

@@ -250,7 +250,19 @@ void Workspace::selectEntry(int n) {
     showFromTable(table_.select(n));
 }
 
-void Workspace::undo() { showFromTable(table_.show(kUndoEntry)); }
+void Workspace::undo() {
+    // Disabled, there is nothing to go back to (a series just loaded, a construction not yet changed).
+    if (!table_.undoEnabled()) return;
+    // Right after "Effacer les 10 constructions", undo brings the ten back; once more clears them again.
+    if (auto before = table_.takeSeriesUndo()) {
+        const std::array<std::string, 10> now = seriesEntries();
+        for (int n = 1; n <= 10; ++n) table_.setEntry(n, std::move((*before)[static_cast<std::size_t>(n - 1)]));
+        showFromTable(table_.select(table_.current()));
+        table_.keepSeriesUndo(now);
+        return;
+    }
+    showFromTable(table_.show(kUndoEntry));
+}
 
 void Workspace::paste() { showFromTable(table_.show(kCopyBufferEntry)); }
 
@@ -266,8 +278,11 @@ void Workspace::clearConstruction() {
 }
 
 void Workspace::clearSeries() {
+    const std::array<std::string, 10> before = seriesEntries();
     table_.clearSeries();
     clearConstruction();
+    table_.keepSeriesUndo(before);
+    notify();
 }
 
 void Workspace::loadSeries(const std::array<std::string, 10>& entries) {
@@ -276,9 +291,33 @@ void Workspace::loadSeries(const std::array<std::string, 10>& entries) {
         const std::string& text = entries[static_cast<std::size_t>(n - 1)];
         table_.setEntry(n, isBlankEntry(text) ? std::string() : Construction::fromString(text).toString());
     }
+    // Nothing of the replaced series can be undone into this one.
+    table_.forgetUndo();
     // Construction 2 then 1, so that construction 1 is shown even when it was already selected.
     selectEntry(2);
     selectEntry(1);
+    seriesSaved();
+}
+
+namespace {
+bool sameEntry(const std::string& a, const std::string& b) {
+    const auto isEmpty = [](const std::string& e) { return isBlankEntry(e) || e == kEmptyConstructionString; };
+    return isEmpty(a) ? isEmpty(b) : a == b;
+}
+}  // namespace
+
+bool Workspace::seriesModified() const {
+    for (int n = 1; n <= 10; ++n)
+        if (!sameEntry(table_.entry(n), savedSeries_[static_cast<std::size_t>(n - 1)])) return true;
+    return false;
+}
+
+void Workspace::seriesSaved() { savedSeries_ = seriesEntries(); }
+
+std::optional<Question> Workspace::seriesQuestion() const {
+    if (!seriesModified()) return std::nullopt;
+    return Question{board_texts::kSeriesModifiedTitle, board_texts::kSeriesModifiedText,
+                    Question::Answers::SaveDiscardCancel};
 }
 
 std::array<std::string, 10> Workspace::seriesEntries() const {
@@ -406,8 +445,10 @@ void Workspace::openConstruction(const Construction& c) {
 
 std::vector<Question> Workspace::closingQuestions() const {
     std::vector<Question> questions;
+    const auto series = seriesQuestion();
+    if (series) questions.push_back(*series);
     if (const auto discard = exercises_.discardQuestion()) questions.push_back(*discard);
-    questions.push_back({board_texts::kQuitTitle, board_texts::kQuitText});
+    if (!series) questions.push_back({board_texts::kQuitTitle, board_texts::kQuitText});
     return questions;
 }
 

@@ -74,10 +74,14 @@ enum class PointerPlace {
     SpeedSlider,
 };
 
-// A question asked before something is lost: OK goes on, Annuler keeps things as they are.
+// A question asked before something is lost. OkCancel: OK goes on, Annuler keeps things as
+// they are. SaveDiscardCancel: "Enregistrer" saves first and goes on once saved, "Ne pas
+// enregistrer" goes on, "Annuler" keeps things as they are.
 struct Question {
+    enum class Answers { OkCancel, SaveDiscardCancel };
     std::string_view title;
     std::string_view text;
+    Answers answers = Answers::OkCancel;
 };
 
 class Workspace {
@@ -179,8 +183,17 @@ public:
     // "Effacer la construction actuelle" and "Effacer les 10 constructions".
     void clearConstruction();
     void clearSeries();
-    // A loaded series replaces entries 1..10 and shows construction 1.
+    // A loaded series replaces entries 1..10 and shows construction 1; the undo of the
+    // series it replaced is gone with it.
     void loadSeries(const std::array<std::string, 10>& entries);
+    // The series differs from what it was at its last load or save (at the start, the empty
+    // series); a blank entry and an empty construction are alike.
+    bool seriesModified() const;
+    // The series was written to its file: it is not modified any more.
+    void seriesSaved();
+    // Asked before the series is replaced (a series, an exercise's or the guided tour's opened)
+    // or cleared: nothing while it is not modified.
+    std::optional<Question> seriesQuestion() const;
     std::array<std::string, 10> seriesEntries() const;
     const std::string& seriesFileName() const { return seriesFileName_; }
     void setSeriesFileName(std::string name) { seriesFileName_ = std::move(name); }
@@ -218,7 +231,10 @@ public:
     const ExerciseSession& exercises() const { return exercises_; }
     bool textModified() const { return exercises_.textModified(); }
     void setTextModified(bool modified) { exercises_.setTextModified(modified); }
-    // What closing asks, in order; nothing more is lost once every answer is OK.
+    // What closing asks, in order: the series' question when it is modified, the text's when
+    // it is, then "Quitter vraiment ce simulateur ?" unless the series' question was asked
+    // (its "Annuler" already keeps the program open). Nothing more is lost once every answer
+    // goes on.
     std::vector<Question> closingQuestions() const;
 
     // --- what a browser keeps between two visits: the series, the copy buffer, the current
@@ -253,6 +269,8 @@ private:
     int16_t lifted_ = 0;
     ExerciseSession exercises_;
     std::string seriesFileName_;
+    // The series at its last load or save.
+    std::array<std::string, 10> savedSeries_{};
     std::function<void()> listener_;
     unsigned revision_ = 0;
 };

@@ -5,6 +5,7 @@
 #include <QDrag>
 #include <QMenu>
 
+#include "core/board/texts.hpp"
 #include "ui/common/qt_text.hpp"
 
 namespace tavir::ui {
@@ -24,6 +25,25 @@ int showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, c
         if (QAbstractButton* b = box.button(which)) b->setText(QString::fromUtf8(caption));
     if (ModalHooks::message) return ModalHooks::message(box);
     return box.exec();
+}
+
+Answer askQuestion(QWidget* parent, const Question& question) {
+    if (question.answers == Question::Answers::OkCancel)
+        return showMessage(parent, QMessageBox::Question, utf8(question.title), utf8(question.text),
+                           QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok
+                   ? Answer::GoOn
+                   : Answer::Keep;
+    QMessageBox box(QMessageBox::Question, utf8(question.title), utf8(question.text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText(utf8(board_texts::kAnswerSave));
+    box.button(QMessageBox::Discard)->setText(utf8(board_texts::kAnswerDontSave));
+    box.button(QMessageBox::Cancel)->setText(utf8(board_texts::kAnswerCancel));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int pressed = ModalHooks::message ? ModalHooks::message(box) : box.exec();
+    if (pressed == QMessageBox::Save) return Answer::Save;
+    if (pressed == QMessageBox::Discard) return Answer::GoOn;
+    return Answer::Keep;
 }
 
 void showFailure(QWidget* parent, const FileFailure& failure) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "core/files/file_result.hpp"
+#include "core/session/workspace.hpp"
 
 class QMenu;
 class QAction;
@@ -28,6 +29,10 @@ struct ModalHooks {
 // A French message box: the buttons read "OK", "Annuler", "Oui", "Non" whatever the locale.
 int showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                 QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+// One of the session's questions, with its own buttons: GoOn for OK or "Ne pas enregistrer",
+// Save for "Enregistrer", Keep for "Annuler" (and the window's close box, and Escape).
+enum class Answer { GoOn, Save, Keep };
+Answer askQuestion(QWidget* parent, const Question& question);
 // The critical message box of a file that could not be loaded or saved.
 void showFailure(QWidget* parent, const FileFailure& failure);
 // Shows a popup menu; the chosen item has been triggered when it is returned.

@@ -44,9 +44,10 @@ QString rtfFilter() {
 }  // namespace
 
 ExerciseArea::ExerciseArea(Workspace& workspace, QTextEdit& supertext, QLineEdit& fich, QWidget& window,
-                           std::function<void(const NamedSeries&)> showSeries)
+                           std::function<void(const NamedSeries&)> showSeries,
+                           std::function<bool()> confirmSeriesReplaced)
     : QObject(&window), workspace_(workspace), supertext_(supertext), fich_(fich), window_(window),
-      showSeries_(std::move(showSeries)) {
+      showSeries_(std::move(showSeries)), confirmSeriesReplaced_(std::move(confirmSeriesReplaced)) {
     optionexo_ = new QMenu(&window);
     optionexo_->setObjectName(QStringLiteral("optionexo"));
     optionexo_->setAccessibleName(utf8(ex::kA11yExerciseMenu));
@@ -101,7 +102,8 @@ bool ExerciseArea::discardCheck() {
                         QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
             return false;
     }
-    workspace_.setTextModified(false);
+    // The flag stays until another text is shown: a chooser or a question cancelled after OK
+    // leaves the pupil's text there, still to be asked about.
     return true;
 }
 
@@ -151,6 +153,7 @@ void ExerciseArea::PRISENMAIN_Click() {
         showFailure(&window_, guided.failure());
         return;
     }
+    if (guided->series && !confirmSeriesReplaced_()) return;
     if (!fill(guided->statement)) return;
     session().showGuidedTour(tour.toStdString(), directory.toStdString(), std::move(guided->statement.dropped));
     followSession();
@@ -176,7 +179,7 @@ bool ExerciseArea::openExercise(const QString& exerciseFile) {
     std::optional<std::optional<NamedSeries>> series;
     if (statement) series = readNamedSeries(directory, file->statementSeries());
     else showFailure(&window_, statement.failure());
-    if (!series || !fill(*statement)) return false;
+    if (!series || (*series && !confirmSeriesReplaced_()) || !fill(*statement)) return false;
     QDir::setCurrent(QString::fromStdString(directory));
     session().showExercise(exerciseFile.toStdString(), directory, file->corrected(), directory + file->statement(),
                            std::move(statement->dropped));
@@ -202,7 +205,7 @@ void ExerciseArea::opencor_Click() {
         correction = std::move(*text);
     }
     const auto series = readNamedSeries(session().directory(), file->correctionSeries());
-    if (!series) return;
+    if (!series || (*series && !confirmSeriesReplaced_())) return;
     if (correction && !fill(*correction)) return;
     if (correction) session().showCorrection(session().directory() + file->correction(), std::move(correction->dropped));
     else session().showCorrection({}, {});

@@ -31,9 +31,10 @@ class ExerciseArea : public QObject {
     Q_OBJECT
 public:
     // showSeries: puts a series read from an exercise's folder on the board, as the main
-    // window's series loader does.
+    // window's series loader does. confirmSeriesReplaced: asked before that series replaces a
+    // modified one; false keeps everything as it is.
     ExerciseArea(Workspace& workspace, QTextEdit& supertext, QLineEdit& fich, QWidget& window,
-                 std::function<void(const NamedSeries&)> showSeries);
+                 std::function<void(const NamedSeries&)> showSeries, std::function<bool()> confirmSeriesReplaced);
 
     QMenu* menu() const { return optionexo_; }
     // A click on `BTEXO`: the menu just below the picture.
@@ -76,6 +77,7 @@ private:
     QLineEdit& fich_;
     QWidget& window_;
     std::function<void(const NamedSeries&)> showSeries_;
+    std::function<bool()> confirmSeriesReplaced_;
     QMenu* optionexo_ = nullptr;
     QAction* opencor_ = nullptr;
     QAction* closexo_ = nullptr;

@@ -320,10 +320,10 @@ void MainWindow::buildRightColumn() {
     supertext_->setGeometry(424, 331, 352, 214);
     supertext_->setAccessibleName(utf8(exercise_texts::kA11yExerciseText));
     intro(*supertext_);
-    exercises_ = new ExerciseArea(workspace_, *supertext_, *fich_, *this,
-                                  [this](const NamedSeries& series) {
-                                      showSeries(series.entries, QString::fromStdString(series.path.string()));
-                                  });
+    exercises_ = new ExerciseArea(
+        workspace_, *supertext_, *fich_, *this,
+        [this](const NamedSeries& series) { showSeries(series.entries, QString::fromStdString(series.path.string())); },
+        [this] { return confirmSeriesReplaced(); });
 }
 
 QPushButton* MainWindow::makeButton(const board_texts::ButtonTexts& texts, const QRect& geometry) {
@@ -379,11 +379,9 @@ void MainWindow::buildButtons() {
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { openHelp(*f1Book_); });
     buildShortcuts();
-    connect(command11_, &QPushButton::clicked, this, [this] {
-        SaveSeriesDialog enregistrer(workspace_, this);
-        if (runDialog(enregistrer) == QDialog::Accepted) setSeriesCaption(enregistrer.savedFile());
-    });
+    connect(command11_, &QPushButton::clicked, this, &MainWindow::saveSeries);
     connect(command2_, &QPushButton::clicked, this, [this] {
+        if (!confirmSeriesReplaced()) return;
         OpenSeriesDialog ouvrir(workspace_, this);
         if (runDialog(ouvrir) == QDialog::Accepted) loadSeries(ouvrir.chosenFile());
     });
@@ -414,6 +412,24 @@ void MainWindow::buildShortcuts() {
     // From the keyboard the menu opens under its button rather than at the mouse.
     shortcut(Qt::CTRL | Qt::Key_N,
              [this] { popupMenu(*nbdel_, command12_->mapToGlobal(QPoint(0, command12_->height()))); });
+}
+
+bool MainWindow::saveSeries() {
+    SaveSeriesDialog enregistrer(workspace_, this);
+    if (runDialog(enregistrer) != QDialog::Accepted) return false;
+    setSeriesCaption(enregistrer.savedFile());
+    return true;
+}
+
+bool MainWindow::confirmSeriesReplaced() {
+    const auto question = workspace_.seriesQuestion();
+    if (!question) return true;
+    switch (askQuestion(this, *question)) {
+    case Answer::GoOn: return true;
+    case Answer::Save: return saveSeries();
+    case Answer::Keep: return false;
+    }
+    return false;
 }
 
 bool MainWindow::loadSeries(const QString& path) {
@@ -585,7 +601,9 @@ void MainWindow::Option3_Click(int index) { workspace_.selectEntry(index + 1); }
 void MainWindow::Command13_Click() { workspace_.undo(); }
 void MainWindow::Command14_Click() { workspace_.paste(); }
 void MainWindow::sq01_Click() { workspace_.clearConstruction(); }
-void MainWindow::sq02_Click() { workspace_.clearSeries(); }
+void MainWindow::sq02_Click() {
+    if (confirmSeriesReplaced()) workspace_.clearSeries();
+}
 void MainWindow::Check1_Click(bool ticked) { workspace_.setRedBonds(ticked); }
 void MainWindow::Check2_Click(bool ticked) { workspace_.setBlueBars(ticked); }
 void MainWindow::Check3_Click(bool ticked) { workspace_.setFormalCharges(ticked); }
@@ -617,8 +635,8 @@ void MainWindow::paintEvent(QPaintEvent*) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     for (const Question& q : workspace_.closingQuestions()) {
-        if (showMessage(this, QMessageBox::Question, utf8(q.title), utf8(q.text), QMessageBox::Ok | QMessageBox::Cancel) !=
-            QMessageBox::Ok) {
+        const Answer answer = askQuestion(this, q);
+        if (answer == Answer::Keep || (answer == Answer::Save && !saveSeries())) {
             event->ignore();
             return;
         }

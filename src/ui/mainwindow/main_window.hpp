@@ -55,6 +55,11 @@ public:
     bool loadSeries(const QString& path);
     // A series already read: on the board, and named in the caption.
     void showSeries(const SeriesEntries& entries, const QString& path);
+    // Before the series is replaced or cleared: asks when it is modified; true to go on (saved,
+    // or not to be saved), false when the pupil keeps it as it is.
+    bool confirmSeriesReplaced();
+    // The save dialog; true once the series is written.
+    bool saveSeries();
     // The caption after a series was opened or saved.
     void setSeriesCaption(const QString& path);
     // "&Aide", "&Voir le cours" and F1: our help window, or the desktop's viewer for a help

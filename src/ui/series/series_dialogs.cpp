@@ -204,6 +204,7 @@ void SaveSeriesDialog::action() {
         return;
     }
     saved_ = path;
+    workspace_.seriesSaved();
     lists_->rescan();
     accept();
 }

@@ -2,7 +2,7 @@
 import { act, app } from './app.js';
 import { placeAt, Place } from './board.js';
 import { el } from './dom.js';
-import { openSeries, saveSeries } from './files.js';
+import { confirmSeriesReplaced, openSeries, saveSeries } from './files.js';
 import { closeMenu, menuPointOf, popupMenu } from './menus.js';
 import { openCalculator } from './calculator.js';
 import { openPrintWindow } from './print.js';
@@ -21,7 +21,7 @@ function eraseMenu(refs, at, highlightFirst) {
         name: t.eraseMenuName, at, highlightFirst,
         items: [
             { label: t.eraseMenu[0], run: () => act((s) => s.clearConstruction()) },
-            { label: t.eraseMenu[1], run: () => act((s) => s.clearSeries()) },
+            { label: t.eraseMenu[1], run: async () => { if (await confirmSeriesReplaced()) act((s) => s.clearSeries()); } },
         ],
     });
 }

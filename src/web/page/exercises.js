@@ -6,7 +6,7 @@ import { act, app } from './app.js';
 import { caption, el, picture, pressAltKey } from './dom.js';
 import { ask, confirm, critical } from './dialogs.js';
 import { download, saveWithDialog } from './downloads.js';
-import { openSeriesFile, pickFiles } from './files.js';
+import { confirmSeriesReplaced, openSeriesFile, pickFiles } from './files.js';
 import { popupMenu } from './menus.js';
 import { windowPoint } from './layout.js';
 import { printText } from './print.js';
@@ -54,10 +54,20 @@ function showText(refs, answer) {
     return true;
 }
 
-async function open(refs, run) {
+// What would put its series on the board asks about the pupil's unsaved series first.
+async function seriesMayGo(kind, file = '') {
+    return !app.session.bringsSeries(kind, file) || confirmSeriesReplaced();
+}
+
+async function open(refs, run, kind) {
     if (!(await mayReplace())) return;
     installExercises();
+    if (!(await seriesMayGo(kind))) return;
     showText(refs, JSON.parse(run()));
+}
+
+async function openExerciseFile(refs, file) {
+    if (await seriesMayGo('exercise', file)) showText(refs, JSON.parse(app.session.openExercise(file)));
 }
 
 function closeExercise(refs) {
@@ -130,7 +140,7 @@ function chooser(refs, folder = '') {
     dialog.addEventListener('keydown', (event) => pressAltKey(dialog, event));
     dialog.addEventListener('close', () => {
         dialog.remove();
-        if (chosen) showText(refs, JSON.parse(app.session.openExercise(chosen.file)));
+        if (chosen) openExerciseFile(refs, chosen.file);
     });
     document.body.append(dialog);
     show();
@@ -145,10 +155,10 @@ function exerciseMenu(refs, highlightFirst) {
     popupMenu({
         name: t.menuName, at: windowPoint(r.left, r.bottom), highlightFirst,
         items: [
-            { label: t.menuGuidedTour, run: () => open(refs, () => app.session.openGuidedTour()) },
+            { label: t.menuGuidedTour, run: () => open(refs, () => app.session.openGuidedTour(), 'tour') },
             { separator: true },
             { label: t.menuOpenExercise, run: () => mayReplace().then((yes) => yes && chooser(refs)) },
-            { label: t.menuCorrection, enabled: s.correction, run: () => open(refs, () => app.session.openCorrection()) },
+            { label: t.menuCorrection, enabled: s.correction, run: () => open(refs, () => app.session.openCorrection(), 'correction') },
             { separator: true },
             { label: t.menuSaveText, run: () => saveText(refs) },
             { label: t.menuOpenText, run: () => openTextFromComputer(refs) },
@@ -255,11 +265,11 @@ export async function openDropped(refs, dataTransfer) {
         const folder = await installTeacherFiles(dropped);
         if (folder === null) return;
         if (exercises.length > 1) chooser(refs, folder);
-        else showText(refs, JSON.parse(app.session.openExercise(`${folder}/${exercises[0].path}`)));
+        else await openExerciseFile(refs, `${folder}/${exercises[0].path}`);
     } else if (text) {
         if (await mayReplace()) await showTextFile(refs, text.file);
     } else if (series) {
-        await openSeriesFile(series.file);
+        if (await confirmSeriesReplaced()) await openSeriesFile(series.file);
     } else if (dropped.length) {
         await critical(t.unknownFileTitle, t.unknownFile);
     }

@@ -196,6 +196,22 @@ private slots:
         QVERIFY(supertext()->toPlainText().startsWith(QStringLiteral("Tavir")));
     }
 
+    // The exercise's series would replace the pupil's unsaved work: asked first.
+    void anExerciseOverAModifiedSeriesAsksFirst() {
+        const QString file = makeExercise("a.E06", true, 2);
+        fx.build(kMethane);
+        testing::MessageCapture boxes;
+        boxes.start(QMessageBox::Cancel);
+        QVERIFY(!area()->openExercise(file));
+        QCOMPARE(boxes.titles, QStringList{QString::fromUtf8("Série modifiée")});
+        QCOMPARE(fx.board(), QString::fromLatin1(kMethane));
+        QVERIFY(fich()->text().isEmpty());
+        boxes.answers << QMessageBox::Discard;
+        QVERIFY(area()->openExercise(file));
+        QCOMPARE(fx.board(), QString::fromLatin1(kWater));
+        QVERIFY(!fx.window->workspace().seriesModified());
+    }
+
     void aMenuItemRunsOnce() {
         int dialogs = 0;
         ModalHooks::dialog = [&](QDialog&) {

@@ -315,6 +315,8 @@ private slots:
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         fx.build("54222222242232222222322");
+        // Just saved: Ouvrir and Fermer have no series question to ask first.
+        window->workspace().seriesSaved();
         auto* text = window->findChild<QTextEdit*>(QStringLiteral("supertext"));
         // As after opening an exercise: the pupil may type.
         text->setReadOnly(false);
@@ -347,32 +349,63 @@ private slots:
     }
 
     void closingAsksAndCancelKeepsTheWindow_data() {
+        QTest::addColumn<bool>("seriesModified");
         QTest::addColumn<bool>("textModified");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QStringList>("expectedTitles");
         QTest::addColumn<bool>("closes");
         const QString discard = utf8(ui::board_texts::kDiscardTitle);
-        QTest::newRow("cancel quit") << false << QList<int>{QMessageBox::Cancel} << QStringList{"Fermer"} << false;
-        QTest::newRow("ok quit") << false << QList<int>{QMessageBox::Ok} << QStringList{"Fermer"} << true;
-        QTest::newRow("cancel discard") << true << QList<int>{QMessageBox::Cancel} << QStringList{discard}
-                                        << false;
+        const QString series = utf8(ui::board_texts::kSeriesModifiedTitle);
+        const int cancel = QMessageBox::Cancel, ok = QMessageBox::Ok;
+        QTest::newRow("cancel quit") << false << false << "button" << QList<int>{cancel} << QStringList{"Fermer"} << false;
+        QTest::newRow("ok quit") << false << false << "button" << QList<int>{ok} << QStringList{"Fermer"} << true;
+        QTest::newRow("cancel discard") << false << true << "button" << QList<int>{cancel} << QStringList{discard} << false;
         QTest::newRow("ok discard, cancel quit")
-            << true << QList<int>{QMessageBox::Ok, QMessageBox::Cancel} << QStringList{discard, "Fermer"} << false;
+            << false << true << "button" << QList<int>{ok, cancel} << QStringList{discard, "Fermer"} << false;
+        // A modified series is asked about first, however the window is closed; its Annuler keeps
+        // the window, "Ne pas enregistrer" goes on without the quit question, and "Enregistrer"
+        // closes only once the series is written.
+        QTest::newRow("series, Ctrl+Q, Annuler") << true << false << "ctrl+q" << QList<int>{cancel} << QStringList{series} << false;
+        QTest::newRow("series, close box, Annuler") << true << false << "close box" << QList<int>{cancel} << QStringList{series} << false;
+        QTest::newRow("series, Ctrl+Q, ne pas enregistrer")
+            << true << false << "ctrl+q" << QList<int>{QMessageBox::Discard} << QStringList{series} << true;
+        QTest::newRow("series, close box, save dialog cancelled")
+            << true << false << "close box" << QList<int>{QMessageBox::Save} << QStringList{series} << false;
+        QTest::newRow("series then text, Annuler")
+            << true << true << "button" << QList<int>{QMessageBox::Discard, cancel} << QStringList{series, discard} << false;
     }
     void closingAsksAndCancelKeepsTheWindow() {
+        QFETCH(bool, seriesModified);
         QFETCH(bool, textModified);
+        QFETCH(QString, how);
         QFETCH(QList<int>, answers);
         QFETCH(QStringList, expectedTitles);
         QFETCH(bool, closes);
+        if (seriesModified) fx.build("54222222242232222222322");
         window->workspace().setTextModified(textModified);
+        const auto before = window->workspace().seriesEntries();
+        QStringList dialogs;
+        ModalHooks::dialog = [&](QDialog& d) {
+            dialogs << d.objectName();
+            return int(QDialog::Rejected);
+        };
         testing::MessageCapture boxes;
         boxes.start(QMessageBox::Cancel);
         boxes.answers = answers;
-        window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        if (how == QLatin1String("button")) window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        else if (how == QLatin1String("ctrl+q")) QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+        else window->close();
+        ModalHooks::dialog = nullptr;
         QCOMPARE(boxes.titles, expectedTitles);
         QVERIFY(boxes.buttonTexts.contains(QStringLiteral("Annuler")));
+        QCOMPARE(dialogs, answers.contains(QMessageBox::Save) ? QStringList{"enregistrer"} : QStringList{});
         QCOMPARE(window->isVisible(), !closes);
         QCOMPARE(window->workspace().textModified(), textModified);
+        if (!closes) {
+            QCOMPARE(window->workspace().seriesEntries(), before);
+            QCOMPARE(window->workspace().seriesModified(), seriesModified);
+        }
     }
 };
 

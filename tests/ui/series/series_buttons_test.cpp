@@ -14,6 +14,7 @@
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/view_painter.hpp"
 #include "ui/mainwindow/main_window.hpp"
+#include "support/message_capture.hpp"
 #include "support/window_fixture.hpp"
 
 using namespace tavir;
@@ -151,9 +152,26 @@ private slots:
         QCOMPARE(board(), QString::fromLatin1(kEmptyConstructionString.data()));
         build(kMethane);
         QTest::mouseClick(selector(3), Qt::LeftButton);
+        // The series is modified: asked first, and Annuler keeps all ten.
+        testing::MessageCapture boxes;
+        boxes.start(QMessageBox::Cancel);
         pick("Command12", "sq02");
+        QCOMPARE(boxes.titles, QStringList{QString::fromUtf8("Série modifiée")});
+        QStringList buttons = boxes.buttonTexts;  // in the platform's order
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"&Enregistrer", "&Ne pas enregistrer", "Annuler"}));
         QTest::mouseClick(selector(0), Qt::LeftButton);
-        QCOMPARE(board(), QString::fromLatin1(kEmptyConstructionString.data()));
+        QCOMPARE(board(), QString::fromLatin1(kMethane));
+        // "Ne pas enregistrer" clears them; Annuler then brings the ten back as one step.
+        QTest::mouseClick(selector(3), Qt::LeftButton);
+        boxes.answers << QMessageBox::Discard;
+        pick("Command12", "sq02");
+        QCOMPARE(boxes.titles.size(), 2);
+        QVERIFY(window->workspace().seriesEntries()[0].find_first_not_of('2') == std::string::npos ||
+                window->workspace().seriesEntries()[0].empty());
+        QTest::mouseClick(button("Command13"), Qt::LeftButton);
+        QTest::mouseClick(selector(0), Qt::LeftButton);
+        QCOMPARE(board(), QString::fromLatin1(kMethane));
     }
 };
 

@@ -64,7 +64,13 @@ private:
             result = d.result();
             return result;
         };
+        // A modified series is asked about first: "Ne pas enregistrer", and its question is
+        // not among the dialog's own messages.
+        const bool asked = window->workspace().seriesModified();
+        if (asked) answers.prepend(QMessageBox::Discard);
         mainButton("Command2")->click();
+        const auto question = [](const QString& m) { return m.startsWith(QString::fromUtf8("Série modifiée |")); };
+        if (asked && messages.removeIf(question) != 1) QTest::qFail("the series question once", __FILE__, __LINE__);
         return result;
     }
 
