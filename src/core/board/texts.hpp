@@ -12,7 +12,7 @@ constexpr std::string_view kFrame1Title = " Dessiner ( deux dimensions )";
 constexpr std::string_view kInfo2 =
     "Utiliser le bouton gauche de la souris pour déplacer les atomes et le bouton droit pour modifier les liaisons.";
 constexpr std::string_view kClipboardConfirmation =
-    "L'image est copiée: vous pouvez la retrouver depuis toute application Windows (coller)";
+    "L'image est copiée: vous pouvez la retrouver depuis toute autre application (coller)";
 
 // Bond menu `menuflo`.
 constexpr std::string_view kBondSimple = "liaison &simple";
@@ -27,7 +27,7 @@ struct MenuItemText {
     std::string_view name;
     std::string_view caption;
 };
-constexpr MenuItemText kConstruc{"construc", "La construstion"};
+constexpr MenuItemText kConstruc{"construc", "La construction"};
 constexpr MenuItemText kTavirrep{"tavirrep", "La représentation de Tavir"};
 constexpr MenuItemText kAni3d{"ani3d", "L'animation 3D avec le fond"};
 constexpr MenuItemText kAni3dsf{"ani3dsf", "L'animation 3D sans le fond"};
@@ -62,7 +62,7 @@ constexpr ButtonTexts kCommand11{"Command11", "&Enregistrer", "Enregistrer les c
 constexpr ButtonTexts kCommand10{"Command10", "&Imprimer", "Imprimer l'image", "Configurer l'imprimante et imprimer l'image"};
 constexpr ButtonTexts kCommand4{"Command4", "Co&pier", "Placer l'image dans le presse-papiers", kHoverCopy};
 constexpr ButtonTexts kCommand14{"Command14", "Co&ller", "Récupérer l'image du presse-papiers",
-                                 "Pour retrouver une construcion copiée"};
+                                 "Pour retrouver une construction copiée"};
 constexpr ButtonTexts kCommand13{"Command13", "Annule&r", "Annuler dernière modification",
                                  "Retrouver la construction avant la dernière modification."};
 constexpr ButtonTexts kCommand8{"Command8", "&Calculatrice", "Machine à calculer", "Machine à calculer"};

@@ -37,7 +37,7 @@ public:
     void startMove() { undoState_ = 1; }
     // After every analysis: the undo bookkeeping, then the board into the current entry.
     void recordAnalysis(const std::string& board);
-    // "La construstion": the board into the copy buffer, which can be pasted from now on.
+    // "La construction": the board into the copy buffer, which can be pasted from now on.
     void copy(const std::string& board);
     // "Effacer les 10 constructions".
     void clearSeries();

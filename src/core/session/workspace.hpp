@@ -178,7 +178,7 @@ public:
     void undo();
     // The copy buffer onto the board.
     void paste();
-    // "La construstion" of the copy menu: the board into the copy buffer.
+    // "La construction" of the copy menu: the board into the copy buffer.
     void copyConstruction();
     // "Effacer la construction actuelle" and "Effacer les 10 constructions".
     void clearConstruction();

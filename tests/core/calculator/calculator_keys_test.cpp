@@ -243,7 +243,7 @@ TEST(KeyTable, EveryKeyHasOneDistinctName) {
     }
     EXPECT_EQ(names.size(), 53u);
     EXPECT_FALSE(keyByName("angle(0)").has_value());
-    EXPECT_EQ(keyInfo(K::Command1).tooltip, "Ajouter à la méoire");
+    EXPECT_EQ(keyInfo(K::Command1).tooltip, "Ajouter à la mémoire");
     EXPECT_EQ(keyInfo(K::BtoEXP).tooltip, "x 10ª");
     EXPECT_EQ(keyInfo(K::micro).caption, "µ");
 }

@@ -101,7 +101,7 @@ private slots:
         build(kMethane);
         window->workspace().setFrameCounter(300);
         const QStringList captions = pick("Command4", item.toLatin1().constData());
-        QCOMPARE(captions, (QStringList{"La construstion", QString::fromUtf8("La représentation de Tavir"),
+        QCOMPARE(captions, (QStringList{"La construction", QString::fromUtf8("La représentation de Tavir"),
                                         "L'animation 3D avec le fond", "L'animation 3D sans le fond", QString(),
                                         QString::fromUtf8("Enregistrer l'image…")}));
         const QImage copied = QApplication::clipboard()->image();
