@@ -6,12 +6,21 @@
 
 namespace tavir {
 
+namespace {
+// "Fichier absent" only for a file that is not there: one that is there and cannot be read
+// (a FIFO, a folder, a picture) keeps its loader's own message and reason.
+bool isMissing(const std::filesystem::path& path) {
+    std::error_code error;
+    return !std::filesystem::exists(path, error);
+}
+}  // namespace
+
 FileResult<RtfReadResult> loadNamedText(const std::filesystem::path& directory, std::string_view record) {
     const auto path = exercisePath(directory, record);
     if (!path) return path.failure();
     if (!*path) return missingFile(directory / "");
     auto text = loadRtfFile(**path);
-    if (!text) return text.failedAs<RtfReadResult>(exercise_texts::kMissingFileTitle, missingFile(**path).message);
+    if (!text && isMissing(**path)) return missingFile(**path);
     return text;
 }
 
@@ -21,9 +30,8 @@ FileResult<std::optional<NamedSeries>> loadNamedSeries(const std::filesystem::pa
     if (!path) return path.failure();
     if (!*path) return std::optional<NamedSeries>{};
     auto entries = loadSeriesFile(**path);
-    if (!entries)
-        return entries.failedAs<std::optional<NamedSeries>>(exercise_texts::kMissingFileTitle,
-                                                            missingFile(**path).message);
+    if (!entries && isMissing(**path)) return missingFile(**path);
+    if (!entries) return entries.failure();
     return std::optional<NamedSeries>{NamedSeries{**path, std::move(*entries)}};
 }
 

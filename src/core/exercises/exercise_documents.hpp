@@ -12,8 +12,9 @@
 namespace tavir {
 
 // The statement or correction a record names, in the exercise directory: "Fichier absent"
-// with its path when the record is blank, leads out of the directory, or names a file that
-// cannot be read as a text.
+// with its path when the record is blank, leads out of the directory or names no file; a
+// file that is there and cannot be read as a text is refused as loadRtfFile refuses it (not
+// a regular file, not a text).
 FileResult<RtfReadResult> loadNamedText(const std::filesystem::path& directory, std::string_view record);
 
 struct NamedSeries {
@@ -21,8 +22,9 @@ struct NamedSeries {
     SeriesEntries entries;
 };
 // The series a record names, read whole before anything is shown: nothing when the record is
-// blank; "Fichier absent" with its path when it leads out of the directory or cannot be read
-// as a series, so that an exercise opens whole or not at all.
+// blank; "Fichier absent" with its path when it leads out of the directory or names no file,
+// loadSeriesFile's refusal when the file cannot be read as a series, so that an exercise
+// opens whole or not at all.
 FileResult<std::optional<NamedSeries>> loadNamedSeries(const std::filesystem::path& directory,
                                                       std::string_view record);
 

@@ -39,10 +39,10 @@ constexpr std::string_view kRtfFilter = "Texte au format RTF|*.RTF";
 constexpr std::string_view kRtfDefaultExtension = "RTF";
 constexpr std::string_view kRtfOpenName = "*.rtf";
 constexpr std::string_view kFreeTextPrefix = "Texte: ";
-constexpr std::string_view kOverwriteTitle = "Ecraser le fichier?";
+constexpr std::string_view kOverwriteTitle = "Écraser le fichier?";
 constexpr std::string_view kOverwriteBefore = "Le fichier ";
 constexpr std::string_view kOverwriteAfter = " existe déjà.";
-constexpr std::string_view kOverwriteQuestion = "Ecraser l'ancien?";
+constexpr std::string_view kOverwriteQuestion = "Écraser l'ancien?";
 
 // The exercise menu `optionexo`.
 constexpr std::string_view kMenuGuidedTour = "Prise en main";

@@ -8,14 +8,22 @@
 #include <utility>
 #include <variant>
 
+#include "core/files/texts.hpp"
+
 namespace tavir {
 
 struct FileFailure {
     std::string title;
     std::string message;
-    // The system's reason in French ("accès refusé"), for the companion; the window shows
-    // only the title and the message.
+    // The system's reason in French ("accès refusé"): the companion prints it after the
+    // message, the window under it (withReason).
     std::string detail;
+
+    // The message, then a blank line and "Raison : " with the reason, when there is one.
+    std::string withReason() const {
+        if (detail.empty()) return message;
+        return message + "\n\n" + std::string(files_texts::kReasonPrefix) + detail;
+    }
 };
 
 template <typename T = std::monostate>

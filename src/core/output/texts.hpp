@@ -26,9 +26,9 @@ constexpr std::string_view kPictureBoardName = "construction";
 constexpr std::string_view kPictureDotStructureName = "representation";
 constexpr std::string_view kPictureAnimationName = "animation-3d";
 // Before writing over a file: the path comes between the two parts.
-constexpr std::string_view kOverwriteTitle = "Ecraser le fichier?";
+constexpr std::string_view kOverwriteTitle = "Écraser le fichier?";
 constexpr std::string_view kOverwriteBefore = "Le fichier ";
-constexpr std::string_view kOverwriteAfter = " existe déjà.\nEcraser l'ancien?";
+constexpr std::string_view kOverwriteAfter = " existe déjà.\nÉcraser l'ancien?";
 // Put into `info` once a picture is saved: followed by its path.
 constexpr std::string_view kPictureSaved = "L'image est enregistrée dans le fichier ";
 

@@ -127,3 +127,34 @@ bool isValidUtf8(std::string_view text) {
 }
 
 }  // namespace tavir
+
+namespace tavir {
+
+std::optional<std::string> utf16WithMarkToUtf8(std::string_view bytes) {
+    if (bytes.size() < 2) return std::nullopt;
+    const auto b0 = static_cast<std::uint8_t>(bytes[0]);
+    const auto b1 = static_cast<std::uint8_t>(bytes[1]);
+    const bool little = b0 == 0xFF && b1 == 0xFE;
+    if (!little && !(b0 == 0xFE && b1 == 0xFF)) return std::nullopt;
+    std::string out;
+    out.reserve(bytes.size());
+    char32_t high = 0;  // a high surrogate waiting for its low one
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        const auto lo = static_cast<std::uint8_t>(bytes[little ? i : i + 1]);
+        const auto hi = static_cast<std::uint8_t>(bytes[little ? i + 1 : i]);
+        const char32_t unit = static_cast<char32_t>(hi << 8 | lo);
+        if (unit >= 0xDC00 && unit <= 0xDFFF && high != 0) {
+            appendUtf8(out, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
+            high = 0;
+            continue;
+        }
+        if (high != 0) appendUtf8(out, kReplacementCharacter);
+        high = 0;
+        if (unit >= 0xD800 && unit <= 0xDBFF) high = unit;
+        else appendUtf8(out, unit);  // a lone low surrogate comes out as the replacement
+    }
+    if (high != 0 || bytes.size() % 2 != 0) appendUtf8(out, kReplacementCharacter);
+    return out;
+}
+
+}  // namespace tavir

@@ -3,6 +3,7 @@
 // record files and in RTF's \'hh escapes and old plain-text files.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,10 @@ bool isValidUtf8(std::string_view text);
 // record is lost; a character with no Windows-1252 byte becomes "?".
 std::string cp1252ToUtf8(std::string_view bytes);
 std::string utf8ToCp1252(std::string_view utf8);
+
+// A text that starts with a UTF-16 byte-order mark (FF FE little-endian, FE FF big-endian),
+// as Windows' Notepad saves "Unicode", in UTF-8 without the mark; nothing without one. A lone
+// surrogate or an odd last byte gives the replacement character.
+std::optional<std::string> utf16WithMarkToUtf8(std::string_view bytes);
 
 }  // namespace tavir

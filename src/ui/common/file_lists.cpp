@@ -8,6 +8,8 @@
 #include <QStorageInfo>
 #include <QStyle>
 
+#include "ui/common/file_dialogs.hpp"
+
 namespace tavir::ui {
 
 FileLists::FileLists(QWidget* dialog, const QString& pattern)
@@ -102,7 +104,9 @@ void FileLists::fillFiles() {
     // Without QDir::CaseSensitive the pattern matches names in any case ("x.c01" too).
     dir.setFilter(QDir::Files | QDir::Readable);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    file1_->addItems(dir.entryList());
+    // QDir counts a link as a file whatever it leads to: a device or a kernel's file too.
+    for (const QFileInfo& file : dir.entryInfoList())
+        if (ordinaryFile(file.absoluteFilePath())) file1_->addItem(file.fileName());
 }
 
 QString FileLists::selectedFile() const {

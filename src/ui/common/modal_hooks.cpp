@@ -47,7 +47,8 @@ Answer askQuestion(QWidget* parent, const Question& question) {
 }
 
 void showFailure(QWidget* parent, const FileFailure& failure) {
-    showMessage(parent, QMessageBox::Critical, utf8(failure.title), utf8(failure.message));
+    // The reason under the message, as the companion prints it after its line.
+    showMessage(parent, QMessageBox::Critical, utf8(failure.title), utf8(failure.withReason()));
 }
 
 QAction* popupMenu(QMenu& menu, const QPoint& globalPos) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/common/file_dialogs.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/qt_text.hpp"
 #include "ui/common/user_folders.hpp"
@@ -61,7 +62,7 @@ PictureSaveDialog::PictureSaveDialog(QWidget* parent)
                   last().folder.isEmpty() ? documentsFolder() : last().folder) {
     setObjectName(QStringLiteral("saveimage"));
     // Qt's own dialog, in French with the program, and room for the choice of the picture.
-    setOption(QFileDialog::DontUseNativeDialog);
+    showOnlyOrdinaryFiles(*this);
     setOption(QFileDialog::DontConfirmOverwrite);
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
@@ -125,7 +126,7 @@ QString savePictureFromDialog(QWidget& parent, const Workspace& workspace) {
     const output::PictureFile file = output::pictureFile(dialog.selectedFiles().first().toStdString(), dialog.chosenFormat());
     const QString path = QString::fromStdString(file.path);
     last() = {picture, file.format, QFileInfo(path).absolutePath()};
-    if (QFileInfo::exists(path) &&
+    if (ordinaryFile(path) &&
         showMessage(&parent, QMessageBox::Question, utf8(ot::kOverwriteTitle),
                     utf8(ot::kOverwriteBefore) + path + utf8(ot::kOverwriteAfter),
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)

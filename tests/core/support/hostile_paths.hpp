@@ -38,7 +38,7 @@ inline const std::vector<HostilePath> kHostilePaths = {
          std::filesystem::create_symlink(makeFifo(dir), link);
          return link;
      }},
-    // A regular file whose every read fails after a successful open, as a failing disk does.
+    // Regular to stat, yet every read fails as on a failing disk: a kernel's file, refused unread.
     {"read_error_after_open", [](const ScratchFolder&) { return std::filesystem::path("/proc/self/mem"); }},
     // Endless.
     {"device", [](const ScratchFolder&) { return std::filesystem::path("/dev/zero"); }},

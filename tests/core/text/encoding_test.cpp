@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -88,6 +89,37 @@ TEST(RtfTextEncoding, Utf8EncodingRoundTrips) {
     EXPECT_EQ(bad, "\uFFFD\uFFFD");
     EXPECT_FALSE(isValidUtf8("caf\xe9"));
 }
+
+}  // namespace
+}  // namespace tavir
+
+namespace tavir {
+namespace {
+
+struct Utf16Case {
+    std::string name;
+    std::string bytes;
+    std::optional<std::string> utf8;
+};
+
+void PrintTo(const Utf16Case& c, std::ostream* os) { *os << c.name; }
+
+class Utf16Decoding : public testing::TestWithParam<Utf16Case> {};
+
+TEST_P(Utf16Decoding, DecodesOnlyBehindItsMark) { EXPECT_EQ(utf16WithMarkToUtf8(GetParam().bytes), GetParam().utf8); }
+
+using namespace std::string_literals;
+INSTANTIATE_TEST_SUITE_P(
+    RtfTextEncoding, Utf16Decoding,
+    testing::Values(Utf16Case{"LittleEndian", "\xFF\xFEH\0\xE9\0\r\0\n\0"s, "H\u00E9\r\n"},
+                    Utf16Case{"BigEndian", "\xFE\xFF\0H\x20\x82"s, "H\u2082"},
+                    Utf16Case{"SurrogatePair", "\xFF\xFE\x3D\xD8\x00\xDE"s, "\U0001F600"},
+                    Utf16Case{"LoneHighSurrogate", "\xFF\xFE\x3D\xD8" "a\0"s, "\uFFFDa"},
+                    Utf16Case{"LoneLowSurrogate", "\xFF\xFE\x00\xDE"s, "\uFFFD"},
+                    Utf16Case{"OddLastByte", "\xFF\xFE" "a\0b"s, "a\uFFFD"},
+                    Utf16Case{"NoMark", "a\0b\0"s, std::nullopt},
+                    Utf16Case{"Utf8Mark", "\xEF\xBB\xBF" "abc"s, std::nullopt}),
+    [](const testing::TestParamInfo<Utf16Case>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace tavir

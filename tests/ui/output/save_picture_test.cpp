@@ -150,10 +150,11 @@ private slots:
         const QString inDocs = QStringLiteral("%1/old.png");
         QTest::newRow("existing file, Cancel keeps it")
             << inDocs << int(QMessageBox::Cancel)
-            << QString::fromUtf8("Ecraser le fichier? | Le fichier %1 existe déjà.\nEcraser l'ancien?") << QByteArray("old");
+            << QString::fromUtf8("Écraser le fichier? | Le fichier %1 existe déjà.\nÉcraser l'ancien?") << QByteArray("old");
         QTest::newRow("missing folder")
             << QStringLiteral("%1/absent/eau.png") << int(QMessageBox::Ok)
-            << QStringLiteral("Enregistrement impossible | Impossible d'enregistrer l'image dans le fichier %1")
+            << QStringLiteral("Enregistrement impossible | Impossible d'enregistrer l'image dans le fichier %1\n\n"
+                              "Raison : dossier absent")
             << QByteArray();
     }
     void overwriteAskedAndFailuresShown() {

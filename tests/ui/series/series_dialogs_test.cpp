@@ -130,7 +130,7 @@ private slots:
         build(kWater);
         answers << QMessageBox::No;
         QCOMPARE(save(QStringLiteral("serie")), int(QDialog::Rejected));
-        QCOMPARE(messages, QStringList{QString::fromUtf8("Ce fichier existe déjà! | Ecraser le fichier existant?")});
+        QCOMPARE(messages, QStringList{QString::fromUtf8("Ce fichier existe déjà! | Écraser le fichier existant?")});
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
         f.close();
@@ -170,7 +170,7 @@ private slots:
             return result;
         };
         mainButton("Command11")->click();
-        QCOMPARE(messages, QStringList{QString::fromUtf8("Ce fichier existe déjà! | Ecraser le fichier existant?")});
+        QCOMPARE(messages, QStringList{QString::fromUtf8("Ce fichier existe déjà! | Écraser le fichier existant?")});
     }
 
     void returnInTheOpenPathBoxActsOnce() {
@@ -188,17 +188,21 @@ private slots:
         QCOMPARE(messages.size(), 1);
     }
 
-    // The dialog stays open with the message; what was on disk is as it was.
+    // The dialog stays open with the message and its reason; what was on disk is as it was.
     void failedSaveSaysSoAndWritesNothing_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("inTheWay");  // what already bears the name: "", "read-only", "fifo"
-        QTest::newRow("missing folder") << QStringLiteral("absent/serie") << QString();
-        QTest::newRow("read-only file") << QStringLiteral("serie") << QStringLiteral("read-only");
-        QTest::newRow("fifo") << QStringLiteral("serie") << QStringLiteral("fifo");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << QStringLiteral("absent/serie") << QString() << QStringLiteral("dossier absent");
+        QTest::newRow("read-only file") << QStringLiteral("serie") << QStringLiteral("read-only")
+                                        << QStringLiteral("fichier en lecture seule");
+        QTest::newRow("fifo") << QStringLiteral("serie") << QStringLiteral("fifo")
+                              << QStringLiteral("ce n'est pas un fichier ordinaire");
     }
     void failedSaveSaysSoAndWritesNothing() {
         QFETCH(QString, name);
         QFETCH(QString, inTheWay);
+        QFETCH(QString, reason);
         const QString file = dir->filePath(name + QStringLiteral(".C01"));
         if (inTheWay == QStringLiteral("read-only")) {
             QFile f(file);
@@ -212,8 +216,8 @@ private slots:
         build(kMethane);
         if (!inTheWay.isEmpty()) answers << QMessageBox::Yes;
         QCOMPARE(save(dir->filePath(name)), int(QDialog::Rejected));
-        messages.removeAll(QString::fromUtf8("Ce fichier existe déjà! | Ecraser le fichier existant?"));
-        QCOMPARE(messages, QStringList{"Enregistrement impossible | Ecriture impossible sur disque"});
+        messages.removeAll(QString::fromUtf8("Ce fichier existe déjà! | Écraser le fichier existant?"));
+        QCOMPARE(messages, QStringList{"Enregistrement impossible | Ecriture impossible sur disque\n\nRaison : " + reason});
         const QFileInfo after(file);
         QCOMPARE(after.exists(), !inTheWay.isEmpty());
         if (inTheWay == QStringLiteral("read-only")) QCOMPARE(after.size(), qint64(6));
