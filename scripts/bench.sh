@@ -27,6 +27,14 @@ run rtftext "$bin/tavir_rtf_open_bench" text 1
 run rtfword "$bin/tavir_rtf_open_bench" word 1
 # A 50 MB statement: refused from its size, before it is read.
 run rtfbig "$bin/tavir_rtf_open_bench" text 50
+# Texts made of structure, each at the area's limit for it (shown) and at ten times it
+# (refused by its message), then just below every limit at once.
+structures=(paragraphs lines tabs cells rows runs)
+for kind in "${structures[@]}"; do
+  run "rtf-$kind-limit" "$bin/tavir_rtf_open_bench" "$kind" limit
+  run "rtf-$kind-10x" "$bin/tavir_rtf_open_bench" "$kind" 10x
+done
+run rtf-limits "$bin/tavir_rtf_open_bench" limits 1
 
 # CPU while animating. The real main window runs on a real X server (Xvfb) with a shipped
 # series whose first construction, methane, turns in the 3D view at the default 55 ms
@@ -47,7 +55,7 @@ scripts/build-web.sh >/dev/null
 (cd tests/web && npm ci --no-audit --no-fund >/dev/null)
 run web node bench/web_page_bench.mjs
 
-python3 - "$out" <<'PY'
+python3 - "$out" "${structures[@]}" <<'PY'
 import json, re, sys
 from pathlib import Path
 
@@ -126,6 +134,19 @@ for pattern, what, goal in ((r"page ready: median ([0-9.]+) ms", "page: navigati
 
 m = line("rtfbig.txt", r": ([0-9]+) ms, .*shown: refused")
 rows.append(("50 MB statement refused", float(m.group(1)) * 1e-3 if m else None, 50e-3))
+
+# The window is blocked by the opening itself, then by the longest wait of its event loop.
+def blocked(name):
+    m = line(name, r": ([0-9]+) ms, then longest stall ([0-9]+) ms, .*shown: yes")
+    return max(float(m.group(1)), float(m.group(2))) * 1e-3 if m else None
+
+for kind in sys.argv[2:] + ["limits"]:
+    if kind == "limits":
+        rows.append(("text just below every limit at once: window blocked", blocked("rtf-limits.txt"), 500e-3))
+        continue
+    rows.append((f"{kind} at the limit: window blocked", blocked(f"rtf-{kind}-limit.txt"), 500e-3))
+    m = line(f"rtf-{kind}-10x.txt", r": ([0-9]+) ms, .*shown: refused")
+    rows.append((f"{kind} at ten times the limit: refused", float(m.group(1)) * 1e-3 if m else None, 50e-3))
 
 table = [(f, fmt_time(v) if v is not None else "-", fmt_goal(g), v is not None and v <= g)
          for f, v, g in rows]

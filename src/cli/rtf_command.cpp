@@ -11,6 +11,7 @@
 #include "cli/commands.hpp"
 #include "core/text/json.hpp"
 #include "core/richtext/rtf_file.hpp"
+#include "core/richtext/shown_limits.hpp"
 
 namespace tavir::cli {
 
@@ -55,6 +56,7 @@ const char* droppedName(DroppedContent content) {
     case DroppedContent::Comments: return "comments";
     case DroppedContent::Objects: return "objects";
     case DroppedContent::Shapes: return "shapes";
+    case DroppedContent::FloatingPictures: return "floating-pictures";
     case DroppedContent::Pictures: return "pictures";
     }
     return "";
@@ -68,6 +70,7 @@ void runJson(std::ostream& out, const TextRun& run) {
         << ",\"italic\":" << (run.italic ? "true" : "false") << ",\"underline\":" << (run.underline ? "true" : "false")
         << ",\"color\":\"" << colorText(run.color) << "\"";
     if (run.script != Script::Normal) out << ",\"script\":\"" << (run.script == Script::Subscript ? "sub" : "super") << "\"";
+    if (run.highlight) out << ",\"highlight\":\"" << colorText(*run.highlight) << "\"";
     if (run.picture)
         out << ",\"picture\":{\"format\":\"" << pictureFormatName(run.picture->format)
             << "\",\"bytes\":" << run.picture->data.size() << ",\"width\":" << run.picture->width
@@ -75,9 +78,30 @@ void runJson(std::ostream& out, const TextRun& run) {
     out << "}";
 }
 
+const char* listKindName(ListKind kind) {
+    switch (kind) {
+    case ListKind::Bullet: return "bullet";
+    case ListKind::Decimal: return "decimal";
+    case ListKind::LowerAlpha: return "lower-alpha";
+    case ListKind::UpperAlpha: return "upper-alpha";
+    case ListKind::LowerRoman: return "lower-roman";
+    case ListKind::UpperRoman: return "upper-roman";
+    }
+    return "bullet";
+}
+
+// Spacing and list keys only when the paragraph has them.
 void paragraphJson(std::ostream& out, const Paragraph& paragraph) {
-    out << "{\"align\":\"" << alignmentName(paragraph.alignment) << "\",\"indent\":" << paragraph.leftIndent
-        << ",\"runs\":[";
+    out << "{\"align\":\"" << alignmentName(paragraph.alignment) << "\",\"indent\":" << paragraph.leftIndent;
+    if (paragraph.spaceBefore != 0) out << ",\"spaceBefore\":" << paragraph.spaceBefore;
+    if (paragraph.spaceAfter != 0) out << ",\"spaceAfter\":" << paragraph.spaceAfter;
+    if (paragraph.lineSpacing != 0)
+        out << ",\"lineSpacing\":" << paragraph.lineSpacing << ",\"lineSpacingMultiple\":"
+            << (paragraph.lineSpacingMultiple ? "true" : "false");
+    if (paragraph.list)
+        out << ",\"list\":{\"kind\":\"" << listKindName(paragraph.list->kind) << "\",\"level\":" << paragraph.list->level
+            << ",\"list\":" << paragraph.list->list << "}";
+    out << ",\"runs\":[";
     for (std::size_t i = 0; i < paragraph.runs.size(); ++i) {
         if (i > 0) out << ",";
         runJson(out, paragraph.runs[i]);
@@ -93,7 +117,11 @@ void tableJson(std::ostream& out, const Table& table) {
         const auto& cells = table.rows[r].cells;
         for (std::size_t c = 0; c < cells.size(); ++c) {
             if (c > 0) out << ",";
-            out << "{\"right\":" << cells[c].rightEdge << ",\"paragraphs\":[";
+            out << "{\"right\":" << cells[c].rightEdge;
+            if (cells[c].verticalMerge != VerticalMerge::None)
+                out << ",\"merge\":\"" << (cells[c].verticalMerge == VerticalMerge::First ? "first" : "covered") << "\"";
+            if (cells[c].shading) out << ",\"shading\":\"" << colorText(*cells[c].shading) << "\"";
+            out << ",\"paragraphs\":[";
             for (std::size_t p = 0; p < cells[c].paragraphs.size(); ++p) {
                 if (p > 0) out << ",";
                 paragraphJson(out, cells[c].paragraphs[p]);
@@ -130,6 +158,10 @@ std::optional<RtfReadResult> load(const std::string& path) {
     auto result = loadRtfFile(path);
     if (!result) {
         refuse(result.failure());
+        return std::nullopt;
+    }
+    if (auto refusal = shownTextRefusal(result->excess)) {
+        refuse(*refusal);
         return std::nullopt;
     }
     return std::move(result).value();

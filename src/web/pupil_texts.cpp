@@ -33,11 +33,12 @@ std::vector<val> items(const val& array) {
 ShownStyle styleFrom(const val& s) {
     if (s.isUndefined() || s.isNull()) return {};
     return {text(s, "fontFamily"), number(s, "fontPixels", 16), static_cast<int>(number(s, "fontWeight", 400)),
-            flag(s, "italic"), flag(s, "underline"), text(s, "verticalAlign"), text(s, "color")};
+            flag(s, "italic"), flag(s, "underline"), text(s, "verticalAlign"), text(s, "color"), text(s, "backgroundColor")};
 }
 
 ShownParagraph paragraphFrom(const val& p) {
-    ShownParagraph out{text(p, "textAlign"), number(p, "leftIndentPixels"), number(p, "textIndentPixels"), {}};
+    ShownParagraph out{text(p, "textAlign"), number(p, "leftIndentPixels"), number(p, "textIndentPixels"),
+                       text(p, "spacing"), text(p, "list"), {}};
     for (const val& piece : items(p["pieces"]))
         out.pieces.push_back({text(piece, "text"), styleFrom(piece["style"]), flag(piece, "lineBreak"),
                               static_cast<int>(number(piece, "picture", -1))});
@@ -50,7 +51,8 @@ ShownBlock blockFrom(const val& block) {
     for (const val& row : items(block["rows"])) {
         std::vector<ShownCell> cells;
         for (const val& cell : items(row)) {
-            ShownCell c{static_cast<int>(number(cell, "rightEdge", -1)), number(cell, "widthPixels"), {}};
+            ShownCell c{static_cast<int>(number(cell, "rightEdge", -1)), number(cell, "widthPixels"),
+                        static_cast<int>(number(cell, "rowSpan", 1)), text(cell, "backgroundColor"), {}};
             for (const val& p : items(cell["paragraphs"])) c.paragraphs.push_back(paragraphFrom(p));
             cells.push_back(std::move(c));
         }

@@ -9,6 +9,7 @@
 #include "core/exercises/exercise_file.hpp"
 #include "core/exercises/texts.hpp"
 #include "core/richtext/rich_text_html.hpp"
+#include "core/richtext/shown_limits.hpp"
 #include "core/richtext/shown_text.hpp"
 #include "core/richtext/texts.hpp"
 #include "core/series/series_file.hpp"
@@ -53,8 +54,7 @@ std::string shownJson(const std::string& html) { return "{\"ok\":true,\"html\":"
 }  // namespace
 
 FileResult<std::string> shownHtml(RtfReadResult& text, std::vector<Picture>& pictures) {
-    if (textBytes(text.document) > kMaxShownTextBytes)
-        return FileFailure{std::string(richtext_texts::kTooLongTitle), std::string(richtext_texts::kTooLong), {}};
+    if (auto refusal = shownTextRefusal(text.excess)) return *refusal;
     breakLongWords(text.document);
     std::string html = richTextHtml(text.document);
     pictures = picturesOf(text.document);

@@ -186,6 +186,8 @@ describe("a teacher's files", () => {
                 ['seed_short', /Erreur lors du chargement du fichier.*Lecture impossible sur disque/]]
                 .map(([n, message]) => [`${n}.C01`, readFileSync(join(corpus, 'series_loader', n)), message]),
             ['notes.txt', Buffer.from('rien'), /Fichier non reconnu/],
+            // A text of too many pieces, named by its cause.
+            ['cases.rtf', readFileSync(join(corpus, 'rtf_reader', 'structure_cells_one_row_over.rtf')), /Texte trop long.*trop de cases de tableau.*au plus 1.000/],
         ];
         for (const [name, bytes, message] of refused) {
             await drop(page, [[name, bytes]]);

@@ -16,6 +16,7 @@ std::string_view droppedName(DroppedContent content) {
     case DroppedContent::Objects: return t::kDroppedObjects;
     case DroppedContent::Shapes: return t::kDroppedShapes;
     case DroppedContent::Pictures: return t::kDroppedPictures;
+    case DroppedContent::FloatingPictures: return t::kDroppedFloatingPictures;
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "core/richtext/rich_text.hpp"
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
@@ -9,7 +10,51 @@ namespace tavir {
 
 bool TextRun::sameFormat(const TextRun& other) const {
     return !picture && !other.picture && font == other.font && halfPoints == other.halfPoints && bold == other.bold &&
-           italic == other.italic && underline == other.underline && script == other.script && color == other.color;
+           italic == other.italic && underline == other.underline && script == other.script && color == other.color &&
+           highlight == other.highlight;
+}
+
+namespace {
+std::string romanNumber(int number, bool upper) {
+    static constexpr std::pair<int, const char*> kDigits[] = {{1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"},
+                                                              {100, "c"},  {90, "xc"},  {50, "l"},  {40, "xl"},
+                                                              {10, "x"},   {9, "ix"},   {5, "v"},   {4, "iv"},
+                                                              {1, "i"}};
+    std::string out;
+    for (const auto& [value, digits] : kDigits)
+        for (; number >= value; number -= value) out += digits;
+    if (upper)
+        for (char& c : out) c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+// a, b, ... z, aa, ab...: the letters of a spreadsheet's columns.
+std::string letterNumber(int number, bool upper) {
+    std::string out;
+    for (; number > 0; number = (number - 1) / 26) out.insert(out.begin(), static_cast<char>((upper ? 'A' : 'a') + (number - 1) % 26));
+    return out;
+}
+}  // namespace
+
+std::string listMarker(ListKind kind, int number) {
+    number = std::clamp(number, 1, 3999);
+    switch (kind) {
+    case ListKind::Bullet: return "\u2022";
+    case ListKind::Decimal: return std::to_string(number) + ".";
+    case ListKind::LowerAlpha: return letterNumber(number, false) + ".";
+    case ListKind::UpperAlpha: return letterNumber(number, true) + ".";
+    case ListKind::LowerRoman: return romanNumber(number, false) + ".";
+    case ListKind::UpperRoman: return romanNumber(number, true) + ".";
+    }
+    return "\u2022";
+}
+
+int ListCounter::next(const ListItem& item) {
+    constexpr int kLevels = 9;
+    auto& counts = counts_.try_emplace(item.list, std::vector<int>(kLevels, 0)).first->second;
+    const auto level = static_cast<std::size_t>(std::clamp(item.level, 0, kLevels - 1));
+    for (std::size_t deeper = level + 1; deeper < counts.size(); ++deeper) counts[deeper] = 0;
+    return ++counts[level];
 }
 
 TextRun pictureRun(Picture picture, const TextRun& look) {
@@ -112,7 +157,8 @@ RichDocument normalized(const RichDocument& document) {
             if (row.cells.empty()) continue;
             TableRow tidyRow;
             for (const auto& cell : row.cells) {
-                TableCell tidyCell{cell.rightEdge, {}};
+                TableCell tidyCell = cell;
+                tidyCell.paragraphs.clear();
                 for (const auto& paragraph : cell.paragraphs) tidyCell.paragraphs.push_back(normalizedParagraph(paragraph));
                 if (tidyCell.paragraphs.empty()) tidyCell.paragraphs.emplace_back();
                 tidyRow.cells.push_back(std::move(tidyCell));

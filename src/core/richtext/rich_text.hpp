@@ -4,9 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -58,6 +60,7 @@ struct TextRun {
     bool underline = false;
     Script script = Script::Normal;
     TextColour color{};
+    std::optional<TextColour> highlight;  // the marker pen's colour behind the text
     std::optional<Picture> picture;
 
     double points() const { return halfPoints / 2.0; }
@@ -69,10 +72,42 @@ struct TextRun {
 // A run showing the picture, in the format of `look`.
 TextRun pictureRun(Picture picture, const TextRun& look = {});
 
+// How a list numbers its items; a bullet list shows the same mark before each.
+enum class ListKind { Bullet, Decimal, LowerAlpha, UpperAlpha, LowerRoman, UpperRoman };
+
+// A paragraph that is an item of a list. Items of one list (the same `list`) and level are
+// numbered in reading order, whatever stands between them; a new list starts again at 1.
+struct ListItem {
+    ListKind kind = ListKind::Bullet;
+    int level = 0;  // 0 to 8
+    int list = 1;   // which list of the document, from 1
+    friend bool operator==(const ListItem&, const ListItem&) = default;
+};
+
+// What item `number` (from 1) of a list shows before its text: "•", "3.", "c.", "IV."...
+std::string listMarker(ListKind kind, int number);
+
+// Numbers list items in reading order: each list and level counts on its own, and an item
+// starts the levels under it again.
+class ListCounter {
+public:
+    int next(const ListItem& item);
+
+private:
+    std::map<int, std::vector<int>> counts_;
+};
+
 struct Paragraph {
     Alignment alignment = Alignment::Left;
     int leftIndent = 0;       // twips
     int firstLineIndent = 0;  // twips, relative to the left indent (may be negative)
+    int spaceBefore = 0;      // twips
+    int spaceAfter = 0;       // twips
+    // 0: single. With lineSpacingMultiple, in 240ths of a line (360: one and a half lines);
+    // else in twips, at least that much, or exactly when negative.
+    int lineSpacing = 0;
+    bool lineSpacingMultiple = false;
+    std::optional<ListItem> list;
     std::vector<TextRun> runs;
 
     // Appends a run, dropping it when empty and merging it into the last run when the
@@ -81,9 +116,20 @@ struct Paragraph {
     friend bool operator==(const Paragraph&, const Paragraph&) = default;
 };
 
+// A cell merged with those under it: the first of them holds the text, the others are covered.
+// Cells merged across (side by side) are one cell with the right edge of the last.
+enum class VerticalMerge { None, First, Covered };
+
 struct TableCell {
+    TableCell() = default;
+    TableCell(int edge, std::vector<Paragraph> texts, VerticalMerge merge = VerticalMerge::None,
+              std::optional<TextColour> background = std::nullopt)
+        : rightEdge(edge), paragraphs(std::move(texts)), verticalMerge(merge), shading(background) {}
+
     int rightEdge = 0;                  // twips from the row's left edge (\cellx)
     std::vector<Paragraph> paragraphs;  // at least one
+    VerticalMerge verticalMerge = VerticalMerge::None;
+    std::optional<TextColour> shading;  // the cell's background
     friend bool operator==(const TableCell&, const TableCell&) = default;
 };
 
@@ -120,9 +166,6 @@ std::size_t textBytes(const RichDocument& document);
 // side by side joined (a file cannot tell them apart): the form the reader always gives.
 RichDocument normalized(const RichDocument& document);
 
-// The largest text the exercise area shows: past it, laying the text out would hold the
-// window for seconds, and no statement comes near it.
-inline constexpr std::size_t kMaxShownTextBytes = 2u * 1024u * 1024u;
 // The longest word the area lays out in one piece: longer ones are broken by line breaks
 // (a single word of a megabyte takes minutes to lay out).
 inline constexpr std::size_t kMaxShownWordLength = 2000;

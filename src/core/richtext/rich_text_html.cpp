@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 #include "core/canvas/svg_canvas.hpp"
 #include "core/richtext/picture_placeholder.hpp"
+#include "core/richtext/table_grid.hpp"
 
 namespace tavir {
 
@@ -89,6 +92,7 @@ void runInto(std::string& out, const TextRun& run, int& pictures) {
     if (run.bold) style += "font-weight:bold;";
     if (run.italic) style += "font-style:italic;";
     if (run.underline) style += "text-decoration:underline;";
+    if (run.highlight) style += "background-color:" + colour(*run.highlight) + ';';
     if (!style.empty()) {
         style.pop_back();
         out += "<span style=\"" + style + "\">";
@@ -104,18 +108,60 @@ void runInto(std::string& out, const TextRun& run, int& pictures) {
     if (!style.empty()) out += "</span>";
 }
 
-void paragraphInto(std::string& out, const Paragraph& p, int& pictures) {
+const char* listStyleType(ListKind kind) {
+    switch (kind) {
+    case ListKind::Bullet: return "disc";
+    case ListKind::Decimal: return "decimal";
+    case ListKind::LowerAlpha: return "lower-alpha";
+    case ListKind::UpperAlpha: return "upper-alpha";
+    case ListKind::LowerRoman: return "lower-roman";
+    case ListKind::UpperRoman: return "upper-roman";
+    }
+    return "disc";
+}
+
+// The numbers of the list items met so far.
+struct ListPlace {
+    ListCounter counter;
+};
+
+// What the page cannot read back from its styles rides along in data attributes, which an
+// edit keeps on the paragraph (and a new paragraph made by Entrée copies): the spacing as
+// "before,after,line,multiple" and a list item as "kind,level,list".
+void paragraphInto(std::string& out, const Paragraph& p, int& pictures, ListPlace& lists) {
     static constexpr const char* kAlign[] = {"left", "center", "right", "justify"};
     std::string style;
     if (p.alignment != Alignment::Left) style += std::string("text-align:") + kAlign[static_cast<int>(p.alignment)] + ';';
-    if (p.leftIndent) style += "padding-left:" + pixels(p.leftIndent) + ';';
-    if (p.firstLineIndent) style += "text-indent:" + pixels(p.firstLineIndent) + ';';
-    if (style.empty()) {
-        out += "<p>";
+    if (p.list) {
+        // The marker hangs left of the text, in the indent.
+        style += std::string("display:list-item;list-style:") + listStyleType(p.list->kind) + " outside;";
+        if (p.leftIndent) style += "margin-left:" + pixels(p.leftIndent) + ';';
+        // Each item its own number: the page's own count runs through every list of the text.
+        style += "counter-set:list-item " + std::to_string(lists.counter.next(*p.list)) + ';';
     } else {
-        style.pop_back();
-        out += "<p style=\"" + style + "\">";
+        if (p.leftIndent) style += "padding-left:" + pixels(p.leftIndent) + ';';
+        if (p.firstLineIndent) style += "text-indent:" + pixels(p.firstLineIndent) + ';';
     }
+    if (p.spaceBefore) style += "margin-top:" + pixels(p.spaceBefore) + ';';
+    if (p.spaceAfter) style += "margin-bottom:" + pixels(p.spaceAfter) + ';';
+    if (p.lineSpacing != 0) {
+        char height[32];
+        if (p.lineSpacingMultiple) std::snprintf(height, sizeof height, "line-height:%g;", p.lineSpacing / 240.0);
+        else std::snprintf(height, sizeof height, "line-height:%s;", pixels(std::abs(p.lineSpacing)).c_str());
+        style += height;
+    }
+    std::string attributes;
+    if (p.spaceBefore || p.spaceAfter || p.lineSpacing)
+        attributes += " data-para=\"" + std::to_string(p.spaceBefore) + "," + std::to_string(p.spaceAfter) + "," +
+                      std::to_string(p.lineSpacing) + "," + (p.lineSpacingMultiple ? "1" : "0") + "\"";
+    if (p.list)
+        attributes += " data-list=\"" + std::to_string(static_cast<int>(p.list->kind)) + "," + std::to_string(p.list->level) +
+                      "," + std::to_string(p.list->list) + "," + std::to_string(p.firstLineIndent) + "\"";
+    if (!style.empty()) {
+        style.pop_back();
+        attributes += " style=\"" + style + "\"";
+    }
+    out += "<p" + attributes + ">";
     for (const TextRun& run : p.runs) runInto(out, run, pictures);
     // An empty paragraph keeps its line, and so does a line break that ends one: a block's
     // last <br> only holds its line open.
@@ -123,39 +169,39 @@ void paragraphInto(std::string& out, const Paragraph& p, int& pictures) {
     out += "</p>";
 }
 
-// Column widths as shares of the row with the most cells, the table as wide as its share of
-// an A4 page's text (9638 twips), as the desktop's area lays it out.
-void tableInto(std::string& out, const Table& table, int& pictures) {
+// Columns from the cells' right edges (tableGrid), the table as wide as its share of an A4
+// page's text (9638 twips), as the desktop's area lays it out.
+void tableInto(std::string& out, const Table& table, int& pictures, ListPlace& lists) {
     constexpr double kPageTextTwips = 9638;
-    const auto widest = std::max_element(table.rows.begin(), table.rows.end(), [](const TableRow& a, const TableRow& b) {
-        return a.cells.size() < b.cells.size();
-    });
-    const std::size_t columns = widest->cells.size();
-    const double total = widest->cells.back().rightEdge;
+    const TableGrid grid = tableGrid(table);
+    const double total = grid.columnEdges.empty() ? 0 : grid.columnEdges.back();
     char width[32];
     std::snprintf(width, sizeof width, "%g%%", total > 0 ? std::min(100.0, std::round(1000 * total / kPageTextTwips) / 10) : 100.0);
     out += std::string("<table style=\"width:") + width + "\">";
-    int left = 0;
-    bool grows = total > 0;
-    std::string colgroup = "<colgroup>";
-    for (const TableCell& cell : widest->cells) {
-        const int share = cell.rightEdge - left;
-        left = cell.rightEdge;
-        if (share <= 0) grows = false;
-        char col[48];
-        std::snprintf(col, sizeof col, "<col style=\"width:%g%%\">", share > 0 ? std::round(1000.0 * share / total) / 10 : 0.0);
-        colgroup += col;
+    if (total > 0) {
+        out += "<colgroup>";
+        int left = 0;
+        for (const int edge : grid.columnEdges) {
+            char col[48];
+            std::snprintf(col, sizeof col, "<col style=\"width:%g%%\">", std::round(1000.0 * (edge - left) / total) / 10);
+            left = edge;
+            out += col;
+        }
+        out += "</colgroup>";
     }
-    if (grows) out += colgroup + "</colgroup>";
-    for (const TableRow& row : table.rows) {
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
         out += "<tr>";
-        for (std::size_t c = 0; c < row.cells.size(); ++c) {
-            // A shorter row: its last cell spans the rest.
-            const std::size_t span = c + 1 == row.cells.size() && row.cells.size() < columns ? columns - c : 1;
+        const auto& cells = table.rows[r].cells;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const GridCell& place = grid.cells[r][c];
+            if (place.covered) continue;
             // The cell's edge goes with it, for the save.
-            out += "<td data-right=\"" + std::to_string(row.cells[c].rightEdge) + "\"";
-            out += span > 1 ? " colspan=\"" + std::to_string(span) + "\">" : std::string(">");
-            for (const Paragraph& p : row.cells[c].paragraphs) paragraphInto(out, p, pictures);
+            out += "<td data-right=\"" + std::to_string(cells[c].rightEdge) + "\"";
+            if (place.columnSpan > 1) out += " colspan=\"" + std::to_string(place.columnSpan) + "\"";
+            if (place.rowSpan > 1) out += " rowspan=\"" + std::to_string(place.rowSpan) + "\"";
+            if (cells[c].shading) out += " style=\"background-color:" + colour(*cells[c].shading) + "\"";
+            out += ">";
+            for (const Paragraph& p : cells[c].paragraphs) paragraphInto(out, p, pictures, lists);
             out += "</td>";
         }
         out += "</tr>";
@@ -176,9 +222,10 @@ std::string richTextDefaultsCss() {
 std::string richTextHtml(const RichDocument& document) {
     std::string out;
     int pictures = 0;
+    ListPlace lists;
     for (const Block& block : document.blocks) {
-        if (const auto* p = std::get_if<Paragraph>(&block)) paragraphInto(out, *p, pictures);
-        else tableInto(out, std::get<Table>(block), pictures);
+        if (const auto* p = std::get_if<Paragraph>(&block)) paragraphInto(out, *p, pictures, lists);
+        else tableInto(out, std::get<Table>(block), pictures, lists);
     }
     return out;
 }

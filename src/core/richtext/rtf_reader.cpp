@@ -28,12 +28,16 @@ constexpr int kMaxPictureTwips = 31680;    // 22 inches
 constexpr int kMaxPictureScale = 10000;    // percent
 constexpr int kDefaultCellWidth = 1440;    // one inch, for cells without their \cellx
 constexpr int kTwipsPerPixel = 15;         // at 96 dpi
+constexpr int kMaxListLevel = 8;
+constexpr std::size_t kMaxLists = 10000;
 
 int clampTo(std::int64_t value, int low, int high) {
     return static_cast<int>(std::clamp<std::int64_t>(value, low, high));
 }
 
-enum class Destination { Text, FontTable, ColorTable, Picture, Skip };
+// ListTable: the list definitions and overrides, and the old \pn numbering: control words
+// only. ShapeInstance: a shape's properties, of which only its picture and text box are shown.
+enum class Destination { Text, FontTable, ColorTable, Picture, ListTable, ShapeInstance, ShapeName, Skip };
 
 struct CharProps {
     int font = -1;  // -1: the document's default font (\deff)
@@ -43,6 +47,7 @@ struct CharProps {
     bool underline = false;
     Script script = Script::Normal;
     int color = 0;
+    int highlight = 0;  // a colour table index; 0: none
     friend bool operator==(const CharProps&, const CharProps&) = default;
 };
 
@@ -50,8 +55,56 @@ struct ParaProps {
     Alignment alignment = Alignment::Left;
     int leftIndent = 0;
     int firstLineIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    int lineSpacing = 0;
+    bool lineSpacingMultiple = false;
+    int listOverride = 0;  // \lsN; 0: none
+    int listLevel = 0;     // \ilvlN
+    std::optional<ListKind> oldList;  // \pn numbering
     bool inTable = false;  // \intbl: the paragraph belongs to a table cell
 };
+
+// What a row's definition says of a cell, up to its \cellx.
+struct CellDefinition {
+    int rightEdge = 0;
+    bool mergedWithPrevious = false;  // \clmrg
+    VerticalMerge verticalMerge = VerticalMerge::None;
+    int shading = 0;  // a colour table index; 0: none
+};
+
+// \levelnfc numbers of the list kinds the model keeps; 255 is "no number".
+std::optional<ListKind> listKindOf(std::int64_t nfc) {
+    switch (nfc) {
+        case 0: return ListKind::Decimal;
+        case 1: return ListKind::UpperRoman;
+        case 2: return ListKind::LowerRoman;
+        case 3: return ListKind::UpperAlpha;
+        case 4: return ListKind::LowerAlpha;
+        case 255: return std::nullopt;
+        default: return ListKind::Bullet;  // 23, and the rest shown as bullets
+    }
+}
+
+// The old numbering's lists all count as one, past any list number a list table can give.
+constexpr int kOldNumberingList = 32000;
+
+// Symbol and Wingdings bullets written as private-use characters (U+F0xx), which no other
+// font draws: the visible character of the same look.
+char32_t visibleBullet(char32_t c) {
+    switch (c) {
+        case 0xF0B7: return 0x2022;  // Symbol bullet
+        case 0xF0A7: return 0x25AA;  // Wingdings small square
+        case 0xF0D8: return 0x27A2;  // Wingdings arrowhead
+        case 0xF0FC: return 0x2713;  // Wingdings check mark
+        case 0xF076: return 0x2756;  // Wingdings diamond
+        case 0xF06E: return 0x25A0;  // Wingdings black square
+        case 0xF06F: return 0x25A1;  // Wingdings white square
+        case 0xF0A8: return 0x25CB;  // Symbol/Wingdings circle
+        case 0xF02D: return 0x2013;  // Symbol dash
+        default: return c;
+    }
+}
 
 struct GroupState {
     CharProps chars;
@@ -82,7 +135,7 @@ struct DroppedWord {
     std::string_view word;
     DroppedContent content;
 };
-constexpr std::array<DroppedWord, 14> kDroppedWords = {{
+constexpr std::array<DroppedWord, 13> kDroppedWords = {{
     {"header", DroppedContent::HeadersAndFooters},
     {"headerl", DroppedContent::HeadersAndFooters},
     {"headerr", DroppedContent::HeadersAndFooters},
@@ -95,7 +148,6 @@ constexpr std::array<DroppedWord, 14> kDroppedWords = {{
     {"annotation", DroppedContent::Comments},
     {"atnid", DroppedContent::Comments},
     {"objdata", DroppedContent::Objects},
-    {"shp", DroppedContent::Shapes},
     {"do", DroppedContent::Shapes},
 }};
 
@@ -105,10 +157,10 @@ constexpr std::string_view kSkippedDestinations[] = {
     "footer",    "footerl",    "footerr",    "footerf",    "fldinst",   "footnote",     "annotation",
     "atnid",     "atnauthor",  "atndate",    "atnref",     "objdata",   "objclass",
     "themedata", "colorschememapping",       "latentstyles",            "datastore",    "xmlnstbl",
-    "listtable", "listoverridetable",        "rsidtbl",    "generator", "pgdsctbl",     "revtbl",
-    "filetbl",   "private",    "shp",        "shpinst",   "sp",           "template",
+    "rsidtbl",    "generator", "pgdsctbl",     "revtbl",
+    "filetbl",   "private",    "shprslt",    "template",
     "docvar",    "userprops",  "ftnsep",     "ftnsepc",    "ftncn",     "aftnsep",      "aftnsepc",
-    "aftncn",    "pn",         "pntxta",     "pntxtb",     "upr",       "xe",           "tc",
+    "aftncn",    "pntxta",     "pntxtb",     "upr",       "xe",           "tc",
     "txe",       "bkmkstart",  "bkmkend",    "mmathPr",    "panose",    "falt",         "listpicture",
     "passwordhash",            "wgrffmtfilter",
 };
@@ -155,7 +207,8 @@ public:
     explicit Reader(std::string_view input) : in_(input) { stack_.emplace_back(); }
 
     RtfReadResult run() {
-        while (pos_ < in_.size()) {
+        // Past a limit the rest is not read: the text is refused whatever it holds.
+        while (pos_ < in_.size() && !meter_.over()) {
             const char c = in_[pos_++];
             switch (c) {
             case '{': openGroup(); break;
@@ -166,7 +219,8 @@ public:
             default: byte(static_cast<std::uint8_t>(c)); break;
             }
         }
-        if (stack_.size() > 1 || overflow_ > 0) damaged_ = true;
+        // Groups left open by a stop at a limit are not damage: the text is refused anyway.
+        if ((stack_.size() > 1 || overflow_ > 0) && !meter_.over()) damaged_ = true;
         flushSurrogate();
         flushRun();
         // What the file left open: its last cell and row, its last paragraph without \par,
@@ -181,6 +235,7 @@ public:
         result.source = RtfSource::Rtf;
         result.damaged = damaged_;
         result.dropped = std::move(dropped_);
+        result.excess = meter_.excess();
         return result;
     }
 
@@ -212,8 +267,13 @@ private:
         }
         if (state().destination == Destination::FontTable) commitFont();
         const bool pictureEnds = state().destination == Destination::Picture && stack_.size() == pictureDepth_;
+        const bool markerEnds = stack_.size() == markerDepth_;
+        const bool shapeEnds = stack_.size() == shapeDepth_;
+        if (markerEnds) endMarker();
+        if (stack_.size() == oldNumberingDepth_) oldNumberingDepth_ = 0;
         stack_.pop_back();
         if (pictureEnds) endPicture();
+        if (shapeEnds) endShape();
     }
 
     // One byte of text, read as Windows-1252.
@@ -350,6 +410,30 @@ private:
             pictureWord(word, hasParameter, value, starred);
             return;
         }
+        if (word == "listtable" || word == "listoverridetable") {
+            s.destination = Destination::ListTable;
+            return;
+        }
+        if (s.destination == Destination::ListTable) {
+            listWord(word, value, starred);
+            return;
+        }
+        if (word == "shp" && s.destination == Destination::Text && shapeDepth_ == 0) {
+            startShape();
+            return;
+        }
+        if (s.destination == Destination::ShapeInstance || s.destination == Destination::ShapeName) {
+            shapeWord(word, value, starred);
+            return;
+        }
+        if (word == "shpinst" && shapeDepth_ != 0) {
+            s.destination = Destination::ShapeInstance;
+            return;
+        }
+        if (word == "pn" && s.destination == Destination::Text) {
+            startOldNumbering();
+            return;
+        }
         if (word == "shppict") return;  // holds the picture to show; \nonshppict is its copy for old readers
         if (word == "pict") {
             startPicture();
@@ -418,6 +502,18 @@ private:
         else if (word == "tab") emit(U'\t');
         else if (word == "pard") s.para = ParaProps{};
         else if (word == "plain") s.chars = CharProps{};
+        else if (word == "highlight" || word == "chcbpat") s.chars.highlight = clampTo(value, 0, INT32_MAX);
+        else if (word == "sb") s.para.spaceBefore = clampTo(value, 0, kMaxIndent);
+        else if (word == "sa") s.para.spaceAfter = clampTo(value, 0, kMaxIndent);
+        else if (word == "sl") s.para.lineSpacing = clampTo(value, -kMaxIndent, kMaxIndent);
+        else if (word == "slmult") s.para.lineSpacingMultiple = on;
+        else if (word == "ls") s.para.listOverride = clampTo(value, 0, INT32_MAX);
+        else if (word == "ilvl") s.para.listLevel = clampTo(value, 0, kMaxListLevel);
+        else if (word == "clmgf") pendingCell_.mergedWithPrevious = false;
+        else if (word == "clmrg") pendingCell_.mergedWithPrevious = true;
+        else if (word == "clvmgf") pendingCell_.verticalMerge = VerticalMerge::First;
+        else if (word == "clvmrg") pendingCell_.verticalMerge = VerticalMerge::Covered;
+        else if (word == "clcbpat") pendingCell_.shading = clampTo(value, 0, INT32_MAX);
         else if (word == "b") s.chars.bold = on;
         else if (word == "i") s.chars.italic = on;
         else if (word == "ulnone") s.chars.underline = false;
@@ -441,13 +537,18 @@ private:
         else if (word == "qj" || word == "qd") s.para.alignment = Alignment::Justify;
         else if (word == "li") s.para.leftIndent = clampTo(value, -kMaxIndent, kMaxIndent);
         else if (word == "fi") s.para.firstLineIndent = clampTo(value, -kMaxIndent, kMaxIndent);
-        else if (word == "listtext" || word == "pntext") s.listText = true;
+        else if (word == "listtext" || word == "pntext") startMarker();
         else if (word == "intbl") s.para.inTable = on;
         else if (word == "cell") cellEnd();
         else if (word == "nestcell" || word == "nestrow") endParagraphInCell();  // a nested table's text, kept in its cell
         else if (word == "row") endRow();
-        else if (word == "trowd") rowEdges_.clear();
-        else if (word == "cellx") rowEdges_.push_back(clampTo(value, -kMaxIndent, kMaxIndent));
+        else if (word == "trowd") {
+            rowCells_.clear();
+            pendingCell_ = CellDefinition{};
+        } else if (word == "cellx") {
+            pendingCell_.rightEdge = clampTo(value, -kMaxIndent, kMaxIndent);
+            rowCells_.push_back(std::exchange(pendingCell_, CellDefinition{}));
+        }
     }
 
     void unicodeCharacter(std::int64_t value) {
@@ -479,7 +580,7 @@ private:
     // the tab are not text, and the object replacement character only ever stands for a
     // picture of the model.
     void textCharacter(char32_t c) {
-        if ((c == U'\t' || c >= 0x20) && c != 0xFFFC) emit(c);
+        if ((c == U'\t' || c >= 0x20) && c != 0xFFFC) emit(visibleBullet(c));
     }
 
     void flushSurrogate() {
@@ -492,7 +593,12 @@ private:
         if (highSurrogate_ != 0) flushSurrogate();
         switch (state().destination) {
         case Destination::Skip:
-        case Destination::Picture: return;
+        case Destination::Picture:
+        case Destination::ListTable:
+        case Destination::ShapeInstance: return;
+        case Destination::ShapeName:
+            if (shapeName_.size() < kMaxWordLength) appendUtf8(shapeName_, c);
+            return;
         case Destination::FontTable:
             if (c == U';') commitFont();
             else if (c >= 0x20) appendUtf8(fontName_, c);
@@ -515,6 +621,27 @@ private:
         paragraph_.alignment = para.alignment;
         paragraph_.leftIndent = para.leftIndent;
         paragraph_.firstLineIndent = para.firstLineIndent;
+        paragraph_.spaceBefore = para.spaceBefore;
+        paragraph_.spaceAfter = para.spaceAfter;
+        paragraph_.lineSpacing = para.lineSpacing;
+        paragraph_.lineSpacingMultiple = para.lineSpacing != 0 && para.lineSpacingMultiple;
+        paragraph_.list = listItem(para);
+    }
+
+    // The list a paragraph's properties put it in, through the list table; none for a list
+    // the file does not define, whose marker then stays as text.
+    std::optional<ListItem> listItem(const ParaProps& para) const {
+        if (para.oldList) return ListItem{*para.oldList, 0, kOldNumberingList};
+        if (para.listOverride <= 0) return std::nullopt;
+        const auto override = listOverrides_.find(para.listOverride);
+        if (override == listOverrides_.end()) return std::nullopt;
+        const auto list = lists_.find(override->second);
+        if (list == lists_.end()) return std::nullopt;
+        const auto& levels = list->second;
+        const std::size_t level = static_cast<std::size_t>(para.listLevel);
+        const std::optional<ListKind> kind = level < levels.size() ? levels[level] : ListKind::Bullet;
+        if (!kind) return std::nullopt;
+        return ListItem{*kind, para.listLevel, std::min(para.listOverride, kOldNumberingList)};
     }
 
     TextRun runLook(const CharProps& props) const {
@@ -526,6 +653,9 @@ private:
         run.underline = props.underline;
         run.script = props.script;
         run.color = color(props.color);
+        if (props.highlight > 0 && static_cast<std::size_t>(props.highlight) < colors_.size() &&
+            colors_[static_cast<std::size_t>(props.highlight)])
+            run.highlight = colors_[static_cast<std::size_t>(props.highlight)];
         return run;
     }
 
@@ -534,6 +664,7 @@ private:
         TextRun run = runLook(runProps_);
         run.text = std::move(runText_);
         runText_.clear();
+        meter_.addRun(run.text);
         paragraph_.append(std::move(run));
     }
 
@@ -547,9 +678,119 @@ private:
 
     Paragraph takeParagraph() {
         flushSurrogate();
+        if (markerDepth_ != 0) endMarker();  // a file that ends inside its marker
         flushRun();
         if (!finishing_) setParagraphProps(state().para);
+        // A list's item gets its marker from the list; the marker written for other readers
+        // is kept as text only when the list is unknown.
+        if (!paragraph_.list && !marker_.empty()) {
+            std::vector<TextRun> runs = std::move(paragraph_.runs);
+            paragraph_.runs.clear();
+            const std::size_t at = std::min(markerAt_, runs.size());
+            for (std::size_t i = 0; i < at; ++i) paragraph_.append(std::move(runs[i]));
+            for (auto& run : marker_) paragraph_.append(std::move(run));
+            for (std::size_t i = at; i < runs.size(); ++i) paragraph_.append(std::move(runs[i]));
+        }
+        marker_.clear();
+        meter_.addParagraph();
         return std::exchange(paragraph_, Paragraph{});
+    }
+
+    // {\listtext ...} and {\pntext ...}: the marker as text, for readers without lists.
+    void startMarker() {
+        if (markerDepth_ != 0) return;
+        state().listText = true;
+        flushSurrogate();
+        flushRun();
+        savedRuns_ = std::move(paragraph_.runs);
+        paragraph_.runs.clear();
+        markerDepth_ = stack_.size();
+    }
+
+    void endMarker() {
+        flushSurrogate();
+        flushRun();
+        marker_ = std::move(paragraph_.runs);
+        paragraph_.runs = std::move(savedRuns_);
+        savedRuns_.clear();
+        markerAt_ = paragraph_.runs.size();
+        markerDepth_ = 0;
+    }
+
+    // {\*\pn ...}: the words of its group number the paragraph it stands in.
+    void startOldNumbering() {
+        state().destination = Destination::ListTable;
+        oldNumberingDepth_ = stack_.size();
+    }
+
+    void listWord(const std::string& word, std::int64_t value, bool starred) {
+        if (oldNumberingDepth_ != 0 && stack_.size() == oldNumberingDepth_) {
+            // The paragraph's own state is the group's parent.
+            if (stack_.size() < 2) return;
+            ParaProps& para = stack_[stack_.size() - 2].para;
+            if (word == "pnlvlblt") para.oldList = ListKind::Bullet;
+            else if (word == "pnlvlbody" || word == "pndec") para.oldList = ListKind::Decimal;
+            else if (word == "pnlcltr") para.oldList = ListKind::LowerAlpha;
+            else if (word == "pnucltr") para.oldList = ListKind::UpperAlpha;
+            else if (word == "pnlcrm") para.oldList = ListKind::LowerRoman;
+            else if (word == "pnucrm") para.oldList = ListKind::UpperRoman;
+            return;
+        }
+        if (starred || word == "listname" || word == "leveltext" || word == "levelnumbers") {
+            skipDestination(word);
+            return;
+        }
+        if (word == "list") listLevels_.clear();
+        else if (word == "listlevel") listLevels_.push_back(ListKind::Bullet);
+        else if ((word == "levelnfc" || word == "levelnfcn") && !listLevels_.empty()) listLevels_.back() = listKindOf(value);
+        else if (word == "listid") {
+            const int id = clampTo(value, INT32_MIN, INT32_MAX);
+            // In the list table it ends a list's definition; in the overrides it names the list.
+            if (!listLevels_.empty()) lists_[id] = std::exchange(listLevels_, {});
+            overrideList_ = id;
+        } else if (word == "ls" && listOverrides_.size() < kMaxLists) {
+            listOverrides_[clampTo(value, 0, INT32_MAX)] = overrideList_;
+        }
+    }
+
+    // A drawing shape: its picture (\sn pib) is shown where it is anchored, its text box
+    // (\shptxt) as paragraphs; anything else it draws is left out.
+    void startShape() {
+        shapeDepth_ = stack_.size();
+        shapeLeft_ = shapeRight_ = shapeTop_ = shapeBottom_ = 0;
+        shapeShown_ = false;
+        shapePicture_ = false;
+        shapeName_.clear();
+    }
+
+    void shapeWord(const std::string& word, std::int64_t value, bool starred) {
+        GroupState& s = state();
+        if (word == "shpleft") shapeLeft_ = clampTo(value, -kMaxIndent, kMaxIndent);
+        else if (word == "shpright") shapeRight_ = clampTo(value, -kMaxIndent, kMaxIndent);
+        else if (word == "shptop") shapeTop_ = clampTo(value, -kMaxIndent, kMaxIndent);
+        else if (word == "shpbottom") shapeBottom_ = clampTo(value, -kMaxIndent, kMaxIndent);
+        else if (word == "sn") {
+            s.destination = Destination::ShapeName;
+            shapeName_.clear();
+        } else if (word == "sv") {
+            // Only the shape's picture is read from its values: "fillBlip" is its copy.
+            if (shapeName_ != "pib") skipDestination(word);
+        } else if (word == "pict") {
+            startPicture();
+            pictureInShape_ = true;
+        } else if (word == "shptxt") {
+            s.destination = Destination::Text;
+            shapeShown_ = true;
+        } else if (starred) {
+            skipDestination(word);
+        }
+    }
+
+    void endShape() {
+        shapeDepth_ = 0;
+        // Shown in the text, a picture keeps everything but its place on the page; a text
+        // box keeps its text but not its frame.
+        noteDropped(shapePicture_ ? DroppedContent::FloatingPictures : DroppedContent::Shapes);
     }
 
     void endParagraphOutsideTables() {
@@ -566,6 +807,7 @@ private:
     void cellEnd() {
         endParagraphInCell();
         row_.cells.push_back(TableCell{0, std::exchange(cellParagraphs_, {})});
+        meter_.addCell();
     }
 
     // The row's cells get their right edges now: Word writes the row's definition again
@@ -573,13 +815,31 @@ private:
     void endRow() {
         flushRun();
         if (!paragraph_.runs.empty()) endParagraphInCell();
-        if (!cellParagraphs_.empty()) row_.cells.push_back(TableCell{0, std::exchange(cellParagraphs_, {})});
+        if (!cellParagraphs_.empty()) {
+            row_.cells.push_back(TableCell{0, std::exchange(cellParagraphs_, {})});
+            meter_.addCell();
+        }
         if (row_.cells.empty()) return;
         int edge = 0;
+        TableRow merged;
         for (std::size_t i = 0; i < row_.cells.size(); ++i) {
-            edge = i < rowEdges_.size() ? rowEdges_[i] : std::min(edge + kDefaultCellWidth, kMaxIndent);
-            row_.cells[i].rightEdge = edge;
+            TableCell& cell = row_.cells[i];
+            const CellDefinition definition = i < rowCells_.size() ? rowCells_[i] : CellDefinition{};
+            edge = i < rowCells_.size() ? definition.rightEdge : std::min(edge + kDefaultCellWidth, kMaxIndent);
+            cell.rightEdge = edge;
+            cell.verticalMerge = definition.verticalMerge;
+            if (definition.shading > 0) cell.shading = colorIfGiven(definition.shading);
+            // Cells merged across are one: the first's text and look, the last's edge.
+            if (definition.mergedWithPrevious && !merged.cells.empty()) {
+                TableCell& first = merged.cells.back();
+                first.rightEdge = edge;
+                for (auto& paragraph : cell.paragraphs)
+                    if (!paragraph.runs.empty()) first.paragraphs.push_back(std::move(paragraph));
+                continue;
+            }
+            merged.cells.push_back(std::move(cell));
         }
+        row_ = std::move(merged);
         if (!table_) table_.emplace();
         table_->rows.push_back(std::exchange(row_, TableRow{}));
     }
@@ -656,12 +916,22 @@ private:
             return;
         }
         picture_.format = *pictureFormat_;
+        const bool inShape = std::exchange(pictureInShape_, false);
+        // A shape's picture is drawn at the shape's size, which its own words rarely give.
+        if (inShape && pictureGoalWidth_ == 0 && shapeRight_ > shapeLeft_) pictureGoalWidth_ = shapeRight_ - shapeLeft_;
+        if (inShape && pictureGoalHeight_ == 0 && shapeBottom_ > shapeTop_) pictureGoalHeight_ = shapeBottom_ - shapeTop_;
         picture_.width = shownSize(pictureGoalWidth_, pictureScaleX_, picture_.sourceWidth, 16);
         picture_.height = shownSize(pictureGoalHeight_, pictureScaleY_, picture_.sourceHeight, 20);
         if (picture_.format != PictureFormat::Wmf) picture_.metafileMapping = 8;
-        if (state().destination != Destination::Text) return;
+        if (inShape) {
+            if (shapePicture_) return;  // one picture per shape
+            shapePicture_ = shapeShown_ = true;
+        } else if (state().destination != Destination::Text) {
+            return;
+        }
         flushSurrogate();
         flushRun();
+        meter_.addRun({});
         paragraph_.append(pictureRun(std::exchange(picture_, Picture{}), runLook(state().chars)));
         setParagraphProps(state().para);
     }
@@ -670,6 +940,11 @@ private:
         const auto found = fonts_.find(number < 0 ? defaultFont_ : number);
         if (found == fonts_.end()) return std::string(kDefaultFontName);
         return found->second;
+    }
+
+    std::optional<TextColour> colorIfGiven(int index) const {
+        if (index <= 0 || static_cast<std::size_t>(index) >= colors_.size()) return std::nullopt;
+        return colors_[static_cast<std::size_t>(index)];
     }
 
     TextColour color(int index) const {
@@ -732,12 +1007,36 @@ private:
     std::optional<Table> table_;
     TableRow row_;
     std::vector<Paragraph> cellParagraphs_;
-    std::vector<int> rowEdges_;
+    std::vector<CellDefinition> rowCells_;
+    CellDefinition pendingCell_;
+
+    // Lists: the levels' kinds of each list (by \listid; nullopt for a level without
+    // numbers) and the list each override (\ls) stands for.
+    std::map<int, std::vector<std::optional<ListKind>>> lists_;
+    std::vector<std::optional<ListKind>> listLevels_;
+    std::map<int, int> listOverrides_;
+    int overrideList_ = 0;
+    std::size_t oldNumberingDepth_ = 0;
+    // A list item's marker, read aside until the paragraph tells whether its list is known.
+    std::size_t markerDepth_ = 0;
+    std::vector<TextRun> savedRuns_;
+    std::vector<TextRun> marker_;
+    std::size_t markerAt_ = 0;
+
+    // The shape being read: its group's depth (0: none), its frame and whether it gave
+    // something to show.
+    std::size_t shapeDepth_ = 0;
+    int shapeLeft_ = 0, shapeRight_ = 0, shapeTop_ = 0, shapeBottom_ = 0;
+    bool shapeShown_ = false;
+    bool shapePicture_ = false;
+    std::string shapeName_;
+    bool pictureInShape_ = false;
 
     RichDocument document_;
     Paragraph paragraph_;
     std::string runText_;
     CharProps runProps_;
+    ShownTextMeter meter_;
 };
 
 // Where "{\rtf" starts after an optional byte-order mark and blank lines, or npos.
@@ -750,7 +1049,7 @@ std::size_t rtfHeaderStart(std::string_view bytes) {
 }
 
 // One paragraph per line; UTF-8 when the bytes are valid UTF-8, else Windows-1252.
-RichDocument readPlainText(std::string_view bytes) {
+RichDocument readPlainText(std::string_view bytes, ShownTextMeter& meter) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     const bool utf8 = isValidUtf8(bytes);
     RichDocument document;
@@ -760,12 +1059,14 @@ RichDocument readPlainText(std::string_view bytes) {
         TextRun run;
         run.text = std::move(line);
         line.clear();
+        if (!run.text.empty()) meter.addRun(run.text);
+        meter.addParagraph();
         paragraph.append(std::move(run));
         document.blocks.emplace_back(std::move(paragraph));
         paragraph = Paragraph{};
     };
     std::size_t pos = 0;
-    while (pos < bytes.size()) {
+    while (pos < bytes.size() && !meter.over()) {
         const char32_t c = utf8 ? nextUtf8(bytes, pos) : cp1252ToUnicode(static_cast<std::uint8_t>(bytes[pos++]));
         if (c == U'\r') {
             if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
@@ -783,6 +1084,8 @@ RichDocument readPlainText(std::string_view bytes) {
 }  // namespace
 
 RtfReadResult readRtf(std::string_view bytes) {
+    // A text saved as UTF-16 holds NUL bytes: decoded first, it is an ordinary text.
+    if (const auto decoded = utf16WithMarkToUtf8(bytes)) return readRtf(*decoded);
     if (const std::size_t start = rtfHeaderStart(bytes); start != std::string_view::npos)
         return Reader(bytes.substr(start)).run();
     RtfReadResult result;
@@ -791,7 +1094,9 @@ RtfReadResult readRtf(std::string_view bytes) {
         return result;
     }
     result.source = RtfSource::PlainText;
-    result.document = readPlainText(bytes);
+    ShownTextMeter meter;
+    result.document = readPlainText(bytes, meter);
+    result.excess = meter.excess();
     return result;
 }
 

@@ -15,14 +15,17 @@
 // this program meets are French and written on that code page; bytes of another code
 // page come out as the Windows-1252 characters of the same values.
 // Missing or out-of-range font numbers give "Arial"; colours give black.
-// Bad input never stops the reader: groups deeper than kMaxGroupDepth keep the state of
-// the deepest allowed one, \bin lengths and numbers are clamped, unbalanced braces and a
-// truncated end are tolerated, and the reader keeps what it could read.
+// A text past the limits of what the exercise area shows (shown_limits.hpp) stops the
+// reader at the first one passed. Bad input never stops the reader: groups deeper than
+// kMaxGroupDepth keep the state of the deepest allowed one, \bin lengths and numbers are
+// clamped, unbalanced braces and a truncated end are tolerated, and the reader keeps what it
+// could read.
 #include <cstddef>
 #include <string_view>
 #include <vector>
 
 #include "core/richtext/rich_text.hpp"
+#include "core/richtext/shown_limits.hpp"
 
 namespace tavir {
 
@@ -35,7 +38,7 @@ enum class RtfSource {
 };
 
 // Content of a file the model leaves out.
-enum class DroppedContent { HeadersAndFooters, Notes, Comments, Objects, Shapes, Pictures };
+enum class DroppedContent { HeadersAndFooters, Notes, Comments, Objects, Shapes, Pictures, FloatingPictures };
 
 struct RtfReadResult {
     RichDocument document;
@@ -45,6 +48,9 @@ struct RtfReadResult {
     bool damaged = false;
     // Each kind of content left out, once, in the order met.
     std::vector<DroppedContent> dropped;
+    // The first limit of what the area shows that the text passed: reading stopped there,
+    // and the document holds only what came before.
+    ShownTextExcess excess = ShownTextExcess::None;
 };
 
 RtfReadResult readRtf(std::string_view bytes);

@@ -126,6 +126,65 @@ void appendPicture(std::string& out, const Picture& picture) {
 using FontTable = IndexedTable<std::string, std::string>;
 using ColourTable = IndexedTable<TextColour, std::uint32_t>;
 
+// A colour's number in the table as the runs and cells name it (0 is "auto").
+std::string colourNumber(ColourTable& colors, TextColour c) { return std::to_string(colors.indexOf(c, colorKey(c)) + 1); }
+
+int levelNumberFormat(ListKind kind) {
+    switch (kind) {
+    case ListKind::Bullet: return 23;
+    case ListKind::Decimal: return 0;
+    case ListKind::UpperRoman: return 1;
+    case ListKind::LowerRoman: return 2;
+    case ListKind::UpperAlpha: return 3;
+    case ListKind::LowerAlpha: return 4;
+    }
+    return 23;
+}
+
+constexpr int kListLevels = 9;
+constexpr int kListIndentStep = 360;
+
+// The lists of a document: each level's kind, as its first item there has it (a bullet for
+// a level no item uses), and the numbers each item shows, counted in reading order.
+class ListNumbering {
+public:
+    void note(const ListItem& item) {
+        auto& levels = kinds_.try_emplace(item.list, std::vector<std::optional<ListKind>>(kListLevels)).first->second;
+        auto& kind = levels[static_cast<std::size_t>(std::clamp(item.level, 0, kListLevels - 1))];
+        if (!kind) kind = item.kind;
+    }
+
+    // The table of the lists and their overrides, one for each list under its own number.
+    std::string tables() const {
+        if (kinds_.empty()) return {};
+        std::string out = "{\\*\\listtable";
+        for (const auto& [list, levels] : kinds_) {
+            out += "{\\list\\listtemplateid" + std::to_string(list);
+            for (int level = 0; level < kListLevels; ++level) {
+                const ListKind kind = levels[static_cast<std::size_t>(level)].value_or(ListKind::Bullet);
+                out += "{\\listlevel\\levelnfc" + std::to_string(levelNumberFormat(kind)) +
+                       "\\leveljc0\\levelstartat1\\levelfollow0";
+                if (kind == ListKind::Bullet) out += "{\\leveltext \\'01\\u8226 ?;}{\\levelnumbers;}";
+                else out += "{\\leveltext \\'02\\'0" + std::to_string(level) + ".;}{\\levelnumbers\\'01;}";
+                out += "\\fi-" + std::to_string(kListIndentStep) + "\\li" + std::to_string(kListIndentStep * 2 * (level + 1)) + "}";
+            }
+            out += "\\listid" + std::to_string(list) + "}\r\n";
+        }
+        out += "}\r\n{\\*\\listoverridetable";
+        for (const auto& entry : kinds_)
+            out += "{\\listoverride\\listid" + std::to_string(entry.first) + "\\listoverridecount0\\ls" +
+                   std::to_string(entry.first) + "}";
+        return out + "}\r\n";
+    }
+
+    // The marker the next item shows ("•", "3.", "c.", "iv."), for readers without lists.
+    std::string marker(const ListItem& item) { return listMarker(item.kind, counter_.next(item)); }
+
+private:
+    std::map<int, std::vector<std::optional<ListKind>>> kinds_;
+    ListCounter counter_;
+};
+
 void appendRuns(std::string& out, const Paragraph& paragraph, FontTable& fonts, ColourTable& colors) {
     for (const auto& run : paragraph.runs) {
         if (run.text.empty()) continue;
@@ -137,7 +196,8 @@ void appendRuns(std::string& out, const Paragraph& paragraph, FontTable& fonts, 
         if (run.underline) out += "\\ul";
         if (run.script == Script::Subscript) out += "\\sub";
         if (run.script == Script::Superscript) out += "\\super";
-        out += "\\cf" + std::to_string(colors.indexOf(run.color, colorKey(run.color)) + 1) + " ";
+        if (run.highlight) out += "\\highlight" + colourNumber(colors, *run.highlight);
+        out += "\\cf" + colourNumber(colors, run.color) + " ";
         if (run.picture) appendPicture(out, *run.picture);
         else appendText(out, run.text);
         // Some readers let \super outlive \plain and lose the text after it: close it.
@@ -146,8 +206,15 @@ void appendRuns(std::string& out, const Paragraph& paragraph, FontTable& fonts, 
 }
 
 // One paragraph from \pard to its end mark: \par, or \cell for a cell's last paragraph.
-void appendParagraph(std::string& out, const Paragraph& paragraph, bool inTable, std::string_view end, FontTable& fonts,
-                     ColourTable& colors) {
+struct Tables {
+    FontTable fonts;
+    ColourTable colors;
+    ListNumbering lists;
+};
+
+void appendParagraph(std::string& out, const Paragraph& paragraph, bool inTable, std::string_view end, Tables& tables) {
+    FontTable& fonts = tables.fonts;
+    ColourTable& colors = tables.colors;
     out += inTable ? "\\pard\\intbl" : "\\pard";
     switch (paragraph.alignment) {
     case Alignment::Left: break;
@@ -158,6 +225,21 @@ void appendParagraph(std::string& out, const Paragraph& paragraph, bool inTable,
     if (paragraph.leftIndent != 0) out += "\\li" + std::to_string(std::clamp(paragraph.leftIndent, -kMaxIndent, kMaxIndent));
     if (paragraph.firstLineIndent != 0)
         out += "\\fi" + std::to_string(std::clamp(paragraph.firstLineIndent, -kMaxIndent, kMaxIndent));
+    if (paragraph.spaceBefore > 0) out += "\\sb" + std::to_string(std::min(paragraph.spaceBefore, kMaxIndent));
+    if (paragraph.spaceAfter > 0) out += "\\sa" + std::to_string(std::min(paragraph.spaceAfter, kMaxIndent));
+    if (paragraph.lineSpacing != 0)
+        out += "\\sl" + std::to_string(std::clamp(paragraph.lineSpacing, -kMaxIndent, kMaxIndent)) + "\\slmult" +
+               (paragraph.lineSpacingMultiple ? "1" : "0");
+    if (paragraph.list) {
+        const ListItem& item = *paragraph.list;
+        out += "\\ls" + std::to_string(item.list) + "\\ilvl" + std::to_string(std::clamp(item.level, 0, kListLevels - 1));
+        // The marker as text too, for readers that do not know lists; readers that do skip it.
+        const TextRun look = paragraph.runs.empty() ? TextRun{} : paragraph.runs.front();
+        out += "{\\listtext\\plain\\f" + std::to_string(fonts.indexOf(cleanFontName(look.font), cleanFontName(look.font))) +
+               "\\fs" + std::to_string(std::clamp(look.halfPoints, 2, 3276)) + " ";
+        appendText(out, tables.lists.marker(item));
+        out += "\\tab}";
+    }
     appendRuns(out, paragraph, fonts, colors);
     out += end;
     out += "\r\n";
@@ -165,19 +247,22 @@ void appendParagraph(std::string& out, const Paragraph& paragraph, bool inTable,
 
 // Every cell gets a single border: the model keeps no borders, and a worksheet's table
 // without its lines would be hard to read.
-void appendTable(std::string& out, const Table& table, FontTable& fonts, ColourTable& colors) {
+void appendTable(std::string& out, const Table& table, Tables& tables) {
     for (const auto& row : table.rows) {
         out += "\\trowd\\trgaph70";
-        for (const auto& cell : row.cells)
+        for (const auto& cell : row.cells) {
+            if (cell.verticalMerge == VerticalMerge::First) out += "\\clvmgf";
+            if (cell.verticalMerge == VerticalMerge::Covered) out += "\\clvmrg";
+            if (cell.shading) out += "\\clcbpat" + colourNumber(tables.colors, *cell.shading);
             out += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10"
                    "\\cellx" +
                    std::to_string(std::clamp(cell.rightEdge, -kMaxIndent, kMaxIndent));
+        }
         out += "\r\n";
         for (const auto& cell : row.cells) {
             if (cell.paragraphs.empty()) out += "\\pard\\intbl\\cell\r\n";
             for (std::size_t p = 0; p < cell.paragraphs.size(); ++p)
-                appendParagraph(out, cell.paragraphs[p], true, p + 1 < cell.paragraphs.size() ? "\\par" : "\\cell", fonts,
-                                colors);
+                appendParagraph(out, cell.paragraphs[p], true, p + 1 < cell.paragraphs.size() ? "\\par" : "\\cell", tables);
         }
         out += "\\row\r\n";
     }
@@ -186,15 +271,26 @@ void appendTable(std::string& out, const Table& table, FontTable& fonts, ColourT
 }  // namespace
 
 std::string writeRtf(const RichDocument& document) {
-    FontTable fonts;
-    ColourTable colors;
+    Tables tables;
+    FontTable& fonts = tables.fonts;
+    ColourTable& colors = tables.colors;
     forEachParagraph(document, [&](const Paragraph& paragraph) {
         for (const auto& run : paragraph.runs) {
             const std::string font = cleanFontName(run.font);
             fonts.indexOf(font, font);
             colors.indexOf(run.color, colorKey(run.color));
+            if (run.highlight) colors.indexOf(*run.highlight, colorKey(*run.highlight));
+        }
+        if (paragraph.list) {
+            tables.lists.note(*paragraph.list);
+            if (paragraph.runs.empty()) fonts.indexOf(std::string(kDefaultFontName), std::string(kDefaultFontName));
         }
     });
+    for (const auto& block : document.blocks)
+        if (const auto* table = std::get_if<Table>(&block))
+            for (const auto& row : table->rows)
+                for (const auto& cell : row.cells)
+                    if (cell.shading) colors.indexOf(*cell.shading, colorKey(*cell.shading));
     if (fonts.values().empty()) fonts.indexOf(std::string(kDefaultFontName), std::string(kDefaultFontName));
 
     std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
@@ -208,11 +304,13 @@ std::string writeRtf(const RichDocument& document) {
     for (const TextColour& c : colors.values())
         out += "\\red" + std::to_string(c.red) + "\\green" + std::to_string(c.green) + "\\blue" +
                std::to_string(c.blue) + ";";
-    out += "}\r\n\\uc1\r\n";
+    out += "}\r\n";
+    out += tables.lists.tables();
+    out += "\\uc1\r\n";
 
     for (const auto& block : document.blocks) {
-        if (const auto* paragraph = std::get_if<Paragraph>(&block)) appendParagraph(out, *paragraph, false, "\\par", fonts, colors);
-        else appendTable(out, std::get<Table>(block), fonts, colors);
+        if (const auto* paragraph = std::get_if<Paragraph>(&block)) appendParagraph(out, *paragraph, false, "\\par", tables);
+        else appendTable(out, std::get<Table>(block), tables);
     }
     out += "}\r\n";
     return out;

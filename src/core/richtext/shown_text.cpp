@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 namespace tavir {
 
@@ -33,6 +35,29 @@ TextColour colourOf(const std::string& css) {
     return {byte(r), byte(g), byte(b)};
 }
 
+// A colour that is really there: nothing for a transparent one or anything unreadable.
+std::optional<TextColour> paintOf(const std::string& css) {
+    int r = 0, g = 0, b = 0;
+    double alpha = 1;
+    if (std::sscanf(css.c_str(), "rgba(%d, %d, %d, %lf", &r, &g, &b, &alpha) == 4 && alpha == 0) return std::nullopt;
+    if (css.rfind("rgb", 0) != 0) return std::nullopt;
+    return colourOf(css);
+}
+
+// "a,b,c,d" as numbers; missing ones are 0.
+std::vector<int> numbers(const std::string& text, std::size_t count) {
+    std::vector<int> out(count, 0);
+    const char* p = text.c_str();
+    for (std::size_t i = 0; i < count && *p; ++i) {
+        char* end = nullptr;
+        const long v = std::strtol(p, &end, 10);
+        if (end == p) break;
+        out[i] = static_cast<int>(std::clamp<long>(v, -31680, 31680));
+        p = *end == ',' ? end + 1 : end;
+    }
+    return out;
+}
+
 TextRun look(const ShownStyle& s) {
     TextRun run;
     run.font = firstFamily(s.fontFamily);
@@ -42,6 +67,7 @@ TextRun look(const ShownStyle& s) {
     run.underline = s.underline;
     run.script = s.verticalAlign == "sub" ? Script::Subscript : s.verticalAlign == "super" ? Script::Superscript : Script::Normal;
     run.color = colourOf(s.color);
+    run.highlight = paintOf(s.backgroundColor);
     return run;
 }
 
@@ -61,6 +87,19 @@ Paragraph paragraphFrom(const ShownParagraph& shown, const std::vector<Picture>&
     else if (shown.textAlign == "justify") p.alignment = Alignment::Justify;
     p.leftIndent = twips(shown.leftIndentPixels);
     p.firstLineIndent = twips(shown.textIndentPixels);
+    if (!shown.spacing.empty()) {
+        const auto v = numbers(shown.spacing, 4);
+        p.spaceBefore = std::max(0, v[0]);
+        p.spaceAfter = std::max(0, v[1]);
+        p.lineSpacing = v[2];
+        p.lineSpacingMultiple = v[2] != 0 && v[3] != 0;
+    }
+    if (!shown.list.empty()) {
+        const auto v = numbers(shown.list, 4);
+        p.list = ListItem{static_cast<ListKind>(std::clamp(v[0], 0, static_cast<int>(ListKind::UpperRoman))),
+                          std::clamp(v[1], 0, 8), std::max(1, v[2])};
+        p.firstLineIndent = v[3];
+    }
     std::size_t end = shown.pieces.size();
     if (end && shown.pieces.back().lineBreak) --end;
     for (std::size_t i = 0; i < end; ++i) {
@@ -91,10 +130,24 @@ Table tableFrom(const ShownTable& shown, const std::vector<Picture>& pictures) {
             lastEdge = cell.rightEdge;
             for (const ShownParagraph& p : shownCell.paragraphs) cell.paragraphs.push_back(paragraphFrom(p, pictures));
             if (cell.paragraphs.empty()) cell.paragraphs.emplace_back();
+            cell.shading = paintOf(shownCell.backgroundColor);
+            if (shownCell.rowSpan > 1) cell.verticalMerge = VerticalMerge::First;
             row.cells.push_back(std::move(cell));
         }
-        if (!row.cells.empty()) table.rows.push_back(std::move(row));
+        table.rows.push_back(std::move(row));
     }
+    // A cell merged down stands in the rows under it as covered cells, in its columns' place.
+    for (std::size_t r = 0; r < shown.rows.size() && r < table.rows.size(); ++r) {
+        for (std::size_t c = 0; c < shown.rows[r].size() && c < table.rows[r].cells.size(); ++c) {
+            const int edge = table.rows[r].cells[c].rightEdge;
+            for (int below = 1; below < shown.rows[r][c].rowSpan && r + below < table.rows.size(); ++below) {
+                auto& cells = table.rows[r + static_cast<std::size_t>(below)].cells;
+                const auto at = std::find_if(cells.begin(), cells.end(), [&](const TableCell& k) { return k.rightEdge > edge; });
+                cells.insert(at, TableCell{edge, {Paragraph{}}, VerticalMerge::Covered});
+            }
+        }
+    }
+    std::erase_if(table.rows, [](const TableRow& row) { return row.cells.empty(); });
     return table;
 }
 

@@ -18,6 +18,7 @@ struct ShownStyle {
     bool underline = false;
     std::string verticalAlign;    // of the nearest raised or lowered ancestor: "sub", "super"
     std::string color;            // "rgb(r, g, b)"
+    std::string backgroundColor;  // the nearest one behind the text: "rgba(0, 0, 0, 0)" for none
 };
 
 // A text, a line break or one of the shown pictures (its number in the document shown).
@@ -32,12 +33,18 @@ struct ShownParagraph {
     std::string textAlign;
     double leftIndentPixels = 0;
     double textIndentPixels = 0;
+    // The model's own attributes of the paragraph, as the HTML wrote them (richTextHtml):
+    // "before,after,line,multiple" and "kind,level,list,first-line indent"; empty for none.
+    std::string spacing;
+    std::string list;
     std::vector<ShownPiece> pieces;
 };
 
 struct ShownCell {
     int rightEdge = -1;        // twips, as the shown document gave it; -1 for a cell it did not
     double widthPixels = 0;    // used where rightEdge is -1
+    int rowSpan = 1;
+    std::string backgroundColor;
     std::vector<ShownParagraph> paragraphs;
 };
 

@@ -21,6 +21,14 @@ inline constexpr std::string_view kEmfPlaceholder = "Image EMF";
 inline constexpr std::string_view kTooLongTitle = "Texte trop long";
 inline constexpr std::string_view kTooLong =
     "Ce texte est trop long pour la fenêtre exercice: elle affiche au plus 2 Mo de texte.";
+// A text of too many small pieces: kTooManyBefore + what + kTooManyMiddle + the limit + ".".
+inline constexpr std::string_view kTooManyBefore = "Ce texte a trop de ";
+inline constexpr std::string_view kTooManyMiddle = " pour la fenêtre exercice: elle en affiche au plus ";
+inline constexpr std::string_view kParagraphs = "paragraphes";
+inline constexpr std::string_view kLineBreaks = "retours à la ligne";
+inline constexpr std::string_view kTabs = "tabulations";
+inline constexpr std::string_view kCells = "cases de tableau";
+inline constexpr std::string_view kRuns = "changements de mise en forme (gras, italique, police, taille...)";
 // A file refused from its size alone, before it is read.
 inline constexpr std::string_view kFileTooLarge =
     "Ce fichier est trop gros pour la fenêtre exercice: elle ouvre les textes d'au plus 32 Mo, images comprises.";
@@ -36,7 +44,9 @@ inline constexpr std::string_view kDroppedHeadersAndFooters = "les en-têtes et 
 inline constexpr std::string_view kDroppedNotes = "les notes de bas de page et de fin";
 inline constexpr std::string_view kDroppedComments = "les commentaires";
 inline constexpr std::string_view kDroppedObjects = "les objets incorporés (seule leur image est gardée)";
-inline constexpr std::string_view kDroppedShapes = "les formes et zones de texte dessinées";
+inline constexpr std::string_view kDroppedShapes = "les formes dessinées (traits, flèches, cadres des zones de texte)";
+inline constexpr std::string_view kDroppedFloatingPictures =
+    "la place des images flottantes (elles restent dans le texte, là où elles sont ancrées)";
 inline constexpr std::string_view kDroppedPictures = "les images d'un format autre que PNG, JPEG, WMF ou EMF";
 
 }  // namespace tavir::richtext_texts

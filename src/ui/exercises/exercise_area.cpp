@@ -11,6 +11,7 @@
 
 #include "ui/board/texts.hpp"
 #include "core/session/workspace.hpp"
+#include "ui/common/file_dialogs.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/program_directory.hpp"
 #include "ui/common/qt_text.hpp"
@@ -23,6 +24,7 @@
 #include "ui/help/introduction.hpp"
 #include "core/richtext/dropped_content.hpp"
 #include "core/richtext/rtf_file.hpp"
+#include "core/richtext/shown_limits.hpp"
 #include "core/richtext/texts.hpp"
 
 namespace tavir::ui {
@@ -108,8 +110,8 @@ bool ExerciseArea::discardCheck() {
 }
 
 bool ExerciseArea::fill(RtfReadResult& text) {
-    if (textBytes(text.document) > kMaxShownTextBytes) {
-        showFailure(&window_, FileFailure{std::string(richtext_texts::kTooLongTitle), std::string(richtext_texts::kTooLong), {}});
+    if (auto refusal = shownTextRefusal(text.excess)) {
+        showFailure(&window_, *refusal);
         return false;
     }
     breakLongWords(text.document);
@@ -215,12 +217,14 @@ void ExerciseArea::opencor_Click() {
 
 void ExerciseArea::savetexte_Click() {
     QFileDialog dialog(&window_, utf8(ex::kMenuSaveText), documentsFolder(), rtfFilter());
+    showOnlyOrdinaryFiles(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(utf8(ex::kRtfDefaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().first();
-    if (QFileInfo::exists(path) &&
+    // What is not an ordinary file is not offered to be written over: the save refuses it.
+    if (ordinaryFile(path) &&
         showMessage(&window_, QMessageBox::Question, utf8(ex::kOverwriteTitle),
                     utf8(ex::kOverwriteBefore) + path + utf8(ex::kOverwriteAfter) + QLatin1Char('\n') +
                         utf8(ex::kOverwriteQuestion),
@@ -240,6 +244,7 @@ void ExerciseArea::savetexte_Click() {
 void ExerciseArea::opentexte_Click() {
     if (!discardCheck()) return;
     QFileDialog dialog(&window_, utf8(ex::kMenuOpenText), documentsFolder(), rtfFilter());
+    showOnlyOrdinaryFiles(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.selectFile(utf8(ex::kRtfOpenName));

@@ -14,8 +14,12 @@
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <optional>
+#include <utility>
 
 #include "core/richtext/picture_placeholder.hpp"
+#include "core/richtext/table_grid.hpp"
 #include "ui/common/qt_canvas.hpp"
 
 namespace tavir::ui {
@@ -23,6 +27,7 @@ namespace tavir::ui {
 namespace {
 constexpr double kTwipsPerPixel = 15.0;
 constexpr int kDefaultCellWidth = 1440;
+constexpr int kCellPadding = 3;
 const QChar kObjectCharacter(0xFFFC);
 // The shown image and the file's bytes of a picture, under two names: the document keeps
 // one resource per name, whatever its type.
@@ -45,6 +50,18 @@ enum Property {
     kPictureSourceWidth,    // \picw
     kPictureSourceHeight,   // \pich
     kPictureMetafileMapping,
+    kPictureWidth,          // twips, the size in the file: a picture in a cell may be shown smaller
+    kPictureHeight,
+    // A paragraph's spacing and indents as the model has them: the document's own are in
+    // pixels, and a list item's indent is its list's.
+    kSpaceBefore,
+    kSpaceAfter,
+    kLineSpacing,
+    kLineSpacingMultiple,
+    kLeftIndent,
+    kFirstLineIndent,
+    kListNumber,  // on a list's format: ListItem::list
+    kListLevel,
 };
 
 Qt::Alignment toQt(Alignment a) {
@@ -66,6 +83,22 @@ Alignment fromQt(Qt::Alignment a) {
 QTextBlockFormat blockFormat(const Paragraph& p) {
     QTextBlockFormat block;
     block.setAlignment(toQt(p.alignment));
+    block.setTopMargin(p.spaceBefore / kTwipsPerPixel);
+    block.setBottomMargin(p.spaceAfter / kTwipsPerPixel);
+    if (p.lineSpacing != 0 && p.lineSpacingMultiple)
+        block.setLineHeight(100.0 * p.lineSpacing / 240.0, QTextBlockFormat::ProportionalHeight);
+    else if (p.lineSpacing > 0)
+        block.setLineHeight(p.lineSpacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
+    else if (p.lineSpacing < 0)
+        block.setLineHeight(-p.lineSpacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
+    block.setProperty(kSpaceBefore, p.spaceBefore);
+    block.setProperty(kSpaceAfter, p.spaceAfter);
+    block.setProperty(kLineSpacing, p.lineSpacing);
+    block.setProperty(kLineSpacingMultiple, p.lineSpacingMultiple);
+    block.setProperty(kLeftIndent, p.leftIndent);
+    block.setProperty(kFirstLineIndent, p.firstLineIndent);
+    // A list item is indented by its list, and its marker hangs in the indent.
+    if (p.list) return block;
     block.setLeftMargin(p.leftIndent / kTwipsPerPixel);
     block.setTextIndent(p.firstLineIndent / kTwipsPerPixel);
     // A hanging indent is also a tab stop, as in the word processors: a list's bullet and
@@ -86,8 +119,57 @@ QTextCharFormat charFormat(const TextRun& run) {
                            : run.script == Script::Superscript ? QTextCharFormat::AlignSuperScript
                                                                : QTextCharFormat::AlignNormal);
     f.setForeground(QColor(run.color.red, run.color.green, run.color.blue));
+    if (run.highlight) f.setBackground(QColor(run.highlight->red, run.highlight->green, run.highlight->blue));
     return f;
 }
+
+QTextListFormat::Style listStyle(ListKind kind) {
+    switch (kind) {
+    case ListKind::Bullet: return QTextListFormat::ListDisc;
+    case ListKind::Decimal: return QTextListFormat::ListDecimal;
+    case ListKind::LowerAlpha: return QTextListFormat::ListLowerAlpha;
+    case ListKind::UpperAlpha: return QTextListFormat::ListUpperAlpha;
+    case ListKind::LowerRoman: return QTextListFormat::ListLowerRoman;
+    case ListKind::UpperRoman: return QTextListFormat::ListUpperRoman;
+    }
+    return QTextListFormat::ListDisc;
+}
+
+std::optional<ListKind> listKind(QTextListFormat::Style style) {
+    switch (style) {
+    case QTextListFormat::ListDisc:
+    case QTextListFormat::ListCircle:
+    case QTextListFormat::ListSquare: return ListKind::Bullet;
+    case QTextListFormat::ListDecimal: return ListKind::Decimal;
+    case QTextListFormat::ListLowerAlpha: return ListKind::LowerAlpha;
+    case QTextListFormat::ListUpperAlpha: return ListKind::UpperAlpha;
+    case QTextListFormat::ListLowerRoman: return ListKind::LowerRoman;
+    case QTextListFormat::ListUpperRoman: return ListKind::UpperRoman;
+    default: return std::nullopt;
+    }
+}
+
+// The document's lists, one for each list and level of the model, made as their first items come.
+class DocumentLists {
+public:
+    void add(QTextCursor& cursor, const ListItem& item) {
+        const auto key = std::make_pair(item.list, item.level);
+        auto found = lists_.find(key);
+        if (found != lists_.end() && found->second) {
+            found->second->add(cursor.block());
+            return;
+        }
+        QTextListFormat format;
+        format.setStyle(listStyle(item.kind));
+        format.setIndent(item.level + 1);
+        format.setProperty(kListNumber, item.list);
+        format.setProperty(kListLevel, item.level);
+        lists_[key] = cursor.createList(format);
+    }
+
+private:
+    std::map<std::pair<int, int>, QPointer<QTextList>> lists_;
+};
 
 // The picture as the document shows it: PNG and JPEG decoded, the others (and a bitmap
 // that does not decode) as a placeholder of the same size.
@@ -107,7 +189,8 @@ QImage pictureImage(const Picture& picture) {
     return image;
 }
 
-void insertPicture(QTextCursor& cursor, QTextDocument& document, const TextRun& run) {
+// `maxWidth`: pixels the picture may take (its cell's), or 0 for no limit.
+void insertPicture(QTextCursor& cursor, QTextDocument& document, const TextRun& run, double maxWidth) {
     const Picture& picture = *run.picture;
     static quint64 pictures = 0;
     const QUrl url(kPictureScheme + QLatin1Char(':') + QString::number(++pictures));
@@ -118,8 +201,17 @@ void insertPicture(QTextCursor& cursor, QTextDocument& document, const TextRun& 
     QTextImageFormat image;
     image.merge(charFormat(run));
     image.setName(url.toString());
-    image.setWidth(picture.width / kTwipsPerPixel);
-    image.setHeight(picture.height / kTwipsPerPixel);
+    double width = picture.width / kTwipsPerPixel;
+    double height = picture.height / kTwipsPerPixel;
+    // Never wider than its cell: scaled down whole, its file size kept for the save.
+    if (maxWidth > 0 && width > maxWidth) {
+        height *= maxWidth / width;
+        width = maxWidth;
+    }
+    image.setWidth(width);
+    image.setHeight(height);
+    image.setProperty(kPictureWidth, picture.width);
+    image.setProperty(kPictureHeight, picture.height);
     image.setProperty(kPictureFormat, static_cast<int>(picture.format));
     image.setProperty(kPictureSourceWidth, picture.sourceWidth);
     image.setProperty(kPictureSourceHeight, picture.sourceHeight);
@@ -127,10 +219,10 @@ void insertPicture(QTextCursor& cursor, QTextDocument& document, const TextRun& 
     cursor.insertImage(image);
 }
 
-void insertRuns(QTextCursor& cursor, QTextDocument& document, const Paragraph& p) {
+void insertRuns(QTextCursor& cursor, QTextDocument& document, const Paragraph& p, double maxPictureWidth = 0) {
     for (const TextRun& run : p.runs) {
         if (run.picture) {
-            insertPicture(cursor, document, run);
+            insertPicture(cursor, document, run, maxPictureWidth);
             continue;
         }
         QString text = QString::fromStdString(run.text);
@@ -139,60 +231,73 @@ void insertRuns(QTextCursor& cursor, QTextDocument& document, const Paragraph& p
     }
 }
 
-// Column widths from the row with the most cells, as shares of the width the table takes on
-// a page (an A4 page's text is 9638 twips wide), so that a worksheet's table fits the narrow
-// exercise area as it fits the page. A table whose edges do not grow is left to the
-// document's own widths.
-QTextTableFormat tableFormat(const Table& table, int columns) {
+// Column widths from the cells' right edges, as shares of the width the table takes on a page
+// (an A4 page's text is 9638 twips wide), so that a worksheet's table fits the narrow exercise
+// area as it fits the page. A table whose edges do not grow is left to the document's own
+// widths. `share` is the part of the area's width the table takes.
+QTextTableFormat tableFormat(const TableGrid& grid, double& share) {
     constexpr double kPageTextTwips = 9638;
     QTextTableFormat format;
     format.setBorder(1);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setBorderCollapse(true);
     format.setCellSpacing(0);
-    format.setCellPadding(3);
+    format.setCellPadding(kCellPadding);
     format.setAlignment(Qt::AlignLeft);
-    const auto widest = std::max_element(table.rows.begin(), table.rows.end(), [](const TableRow& a, const TableRow& b) {
-        return a.cells.size() < b.cells.size();
-    });
-    const double total = widest->cells.back().rightEdge;
+    share = 1;
+    if (grid.columnEdges.empty()) return format;
+    const double total = grid.columnEdges.back();
     QList<QTextLength> widths;
     int left = 0;
-    for (const TableCell& cell : widest->cells) {
-        const int width = cell.rightEdge - left;
-        left = cell.rightEdge;
-        if (width <= 0) return format;
-        widths.append(QTextLength(QTextLength::PercentageLength, 100.0 * width / total));
+    for (const int edge : grid.columnEdges) {
+        widths.append(QTextLength(QTextLength::PercentageLength, 100.0 * (edge - left) / total));
+        left = edge;
     }
-    if (widths.size() != columns) return format;
     format.setColumnWidthConstraints(widths);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, std::min(100.0, 100.0 * total / kPageTextTwips)));
+    share = std::min(1.0, total / kPageTextTwips);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100.0 * share));
     return format;
 }
 
-void insertTable(QTextCursor& cursor, QTextDocument& document, const Table& model) {
-    int columns = 0;
-    for (const TableRow& row : model.rows) columns = std::max(columns, static_cast<int>(row.cells.size()));
+void insertTable(QTextCursor& cursor, QTextDocument& document, const Table& model, double areaWidth) {
+    const TableGrid grid = tableGrid(model);
     const int rows = static_cast<int>(model.rows.size());
-    QTextTable* table = cursor.insertTable(rows, columns, tableFormat(model, columns));
+    double share = 1;
+    QTextTable* table = cursor.insertTable(rows, std::max(1, grid.columns), tableFormat(grid, share));
+    const double tableWidth = areaWidth * share;
     for (int r = 0; r < rows; ++r) {
         const auto& cells = model.rows[static_cast<std::size_t>(r)].cells;
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            const TableCell& cell = cells[static_cast<std::size_t>(c)];
-            QTextTableCell qtCell = table->cellAt(r, c);
-            QTextCharFormat cellFormat = qtCell.format();
+        int left = 0;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const TableCell& cell = cells[i];
+            const GridCell& place = grid.cells[static_cast<std::size_t>(r)][i];
+            const int cellLeft = std::exchange(left, cell.rightEdge);
+            if (place.covered) continue;
+            QTextTableCell qtCell = table->cellAt(r, place.column);
+            QTextTableCellFormat cellFormat = qtCell.format().toTableCellFormat();
             cellFormat.setProperty(kCellRightEdge, cell.rightEdge);
+            if (cell.shading) cellFormat.setBackground(QColor(cell.shading->red, cell.shading->green, cell.shading->blue));
             qtCell.setFormat(cellFormat);
+            // The room a picture has in the cell, when the area's width is known.
+            double room = 0;
+            if (tableWidth > 0 && !grid.columnEdges.empty())
+                room = std::max(1.0, tableWidth * (cell.rightEdge - cellLeft) / grid.columnEdges.back() - 2 * kCellPadding - 2);
+            else if (tableWidth > 0)
+                room = std::max(1.0, tableWidth / std::max(1, grid.columns) - 2 * kCellPadding - 2);
             QTextCursor inCell = qtCell.firstCursorPosition();
             for (std::size_t p = 0; p < cell.paragraphs.size(); ++p) {
                 if (p == 0) inCell.setBlockFormat(blockFormat(cell.paragraphs[p]));
                 else inCell.insertBlock(blockFormat(cell.paragraphs[p]));
-                insertRuns(inCell, document, cell.paragraphs[p]);
+                insertRuns(inCell, document, cell.paragraphs[p], room);
             }
         }
-        // A shorter row: its last cell spans the rest, so that the row keeps its cells.
-        const int last = static_cast<int>(cells.size()) - 1;
-        if (last + 1 < columns) table->mergeCells(r, last, 1, columns - last);
+    }
+    // Merged after the text is in, each cell's text in its own place.
+    for (int r = 0; r < rows; ++r) {
+        const auto& places = grid.cells[static_cast<std::size_t>(r)];
+        for (const GridCell& place : places)
+            if (!place.covered && (place.rowSpan > 1 || place.columnSpan > 1))
+                table->mergeCells(r, place.column, place.rowSpan, std::max(1, place.columnSpan));
     }
     cursor = table->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
@@ -205,6 +310,13 @@ void markFiller(QTextCursor& cursor) {
 }
 
 // ---------------------------------------------------------------------------------------------
+
+std::optional<TextColour> colourOf(const QBrush& brush) {
+    if (brush.style() == Qt::NoBrush) return std::nullopt;
+    const QColor c = brush.color();
+    return TextColour{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                      static_cast<std::uint8_t>(c.blue())};
+}
 
 TextRun runOf(const QTextCharFormat& f, const QString& text) {
     TextRun run;
@@ -227,6 +339,7 @@ TextRun runOf(const QTextCharFormat& f, const QString& text) {
         run.color = {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                      static_cast<std::uint8_t>(c.blue())};
     }
+    if (const auto colour = colourOf(f.background())) run.highlight = colour;
     return run;
 }
 
@@ -264,6 +377,10 @@ std::optional<Picture> pictureOf(const QTextDocument& document, const QTextImage
     }
     if (f.width() > 0) picture.width = static_cast<int>(std::lround(f.width() * kTwipsPerPixel));
     if (f.height() > 0) picture.height = static_cast<int>(std::lround(f.height() * kTwipsPerPixel));
+    if (f.hasProperty(kPictureWidth) && f.hasProperty(kPictureHeight)) {
+        picture.width = f.intProperty(kPictureWidth);
+        picture.height = f.intProperty(kPictureHeight);
+    }
     picture.width = std::clamp(picture.width, 1, 31680);
     picture.height = std::clamp(picture.height, 1, 31680);
     return picture;
@@ -275,8 +392,21 @@ Paragraph paragraphOf(const QTextDocument& document, const QTextBlock& block) {
     p.alignment = fromQt(f.alignment());
     p.leftIndent = static_cast<int>(std::lround(f.leftMargin() * kTwipsPerPixel));
     p.firstLineIndent = static_cast<int>(std::lround(f.textIndent() * kTwipsPerPixel));
-    // A list pasted from elsewhere keeps its bullets and numbers as text, as the files do.
-    if (const QTextList* list = block.textList(); list && block.begin() != block.end()) {
+    p.spaceBefore = f.hasProperty(kSpaceBefore) ? f.intProperty(kSpaceBefore)
+                                                : static_cast<int>(std::lround(f.topMargin() * kTwipsPerPixel));
+    p.spaceAfter = f.hasProperty(kSpaceAfter) ? f.intProperty(kSpaceAfter)
+                                              : static_cast<int>(std::lround(f.bottomMargin() * kTwipsPerPixel));
+    p.lineSpacing = f.intProperty(kLineSpacing);
+    p.lineSpacingMultiple = p.lineSpacing != 0 && f.boolProperty(kLineSpacingMultiple);
+    const QTextList* list = block.textList();
+    if (list && list->format().hasProperty(kListNumber)) {
+        // One of the model's lists: its item, with the indents the model gave it.
+        if (const auto kind = listKind(list->format().style()))
+            p.list = ListItem{*kind, list->format().intProperty(kListLevel), list->format().intProperty(kListNumber)};
+        p.leftIndent = f.intProperty(kLeftIndent);
+        p.firstLineIndent = f.intProperty(kFirstLineIndent);
+    } else if (list && block.begin() != block.end()) {
+        // A list pasted from elsewhere keeps its bullets and numbers as text, as the files do.
         const QTextListFormat::Style style = list->format().style();
         const QString marker = style == QTextListFormat::ListDisc     ? QStringLiteral("\u2022")
                                : style == QTextListFormat::ListCircle ? QStringLiteral("\u25E6")
@@ -333,10 +463,15 @@ Table tableOf(const QTextDocument& document, const QTextTable& table) {
                 edge += k < widths.size() && widths[k].type() == QTextLength::FixedLength
                             ? static_cast<int>(std::lround(widths[k].rawValue() * kTwipsPerPixel))
                             : kDefaultCellWidth;
+            const QTextCharFormat f = cell.format();
+            const int right = f.hasProperty(kCellRightEdge) ? f.intProperty(kCellRightEdge) : edge;
             if (cell.row() == r) {
-                const QTextCharFormat f = cell.format();
-                const int right = f.hasProperty(kCellRightEdge) ? f.intProperty(kCellRightEdge) : edge;
-                row.cells.push_back(TableCell{right, cellParagraphs(document, cell)});
+                row.cells.push_back(TableCell{right, cellParagraphs(document, cell),
+                                              cell.rowSpan() > 1 ? VerticalMerge::First : VerticalMerge::None,
+                                              colourOf(f.background())});
+            } else {
+                // Under a cell merged down: a covered cell of the model, empty.
+                row.cells.push_back(TableCell{right, {Paragraph{}}, VerticalMerge::Covered});
             }
             c += span;
         }
@@ -346,7 +481,7 @@ Table tableOf(const QTextDocument& document, const QTextTable& table) {
 }
 }  // namespace
 
-void fillDocument(QTextDocument& document, const RichDocument& model) {
+void fillDocument(QTextDocument& document, const RichDocument& model, double areaWidth) {
     // One edit, without undo records: the document is laid out once, at the end, instead
     // of after every run.
     const bool undo = document.isUndoRedoEnabled();
@@ -355,16 +490,22 @@ void fillDocument(QTextDocument& document, const RichDocument& model) {
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
     bool unusedBlock = true;  // the cursor's block is still empty and no paragraph's
+    DocumentLists lists;
     for (const Block& block : model.blocks) {
         if (const auto* p = std::get_if<Paragraph>(&block)) {
             if (unusedBlock) cursor.setBlockFormat(blockFormat(*p));
             else cursor.insertBlock(blockFormat(*p));
+            if (p->list) {
+                // The marker is drawn in the block's own format: the item's first text's.
+                if (!p->runs.empty()) cursor.setBlockCharFormat(charFormat(p->runs.front()));
+                lists.add(cursor, *p->list);
+            }
             insertRuns(cursor, document, *p);
             unusedBlock = false;
             continue;
         }
         if (unusedBlock) markFiller(cursor);
-        insertTable(cursor, document, std::get<Table>(block));
+        insertTable(cursor, document, std::get<Table>(block), areaWidth);
         unusedBlock = true;
     }
     if (unusedBlock) markFiller(cursor);
@@ -382,7 +523,8 @@ void showDocument(QTextEdit& editor, const RichDocument& model) {
     document->setIndentWidth(old->indentWidth());
     document->setUseDesignMetrics(old->useDesignMetrics());
     document->setUndoRedoEnabled(old->isUndoRedoEnabled());
-    fillDocument(*document, model);
+    // The area's width less the document's margins: what a table's cells share.
+    fillDocument(*document, model, editor.viewport()->width() - 2 * old->documentMargin());
     editor.setDocument(document);
     // The editor deletes the document it made itself, not one given to it.
     if (old && old != document) delete old.data();

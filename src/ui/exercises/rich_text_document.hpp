@@ -8,7 +8,9 @@ class QTextEdit;
 namespace tavir::ui {
 
 // Replaces the document's content with the model's paragraphs, tables and pictures.
-void fillDocument(QTextDocument& document, const RichDocument& model);
+// `areaWidth`: pixels the text has across, so that no picture is wider than its table cell;
+// 0 when unknown.
+void fillDocument(QTextDocument& document, const RichDocument& model, double areaWidth = 0);
 // Shows the model in the editor: built in a new document while nothing looks at it, then
 // handed to the editor, which lays out only what it shows (filling the editor's own
 // document would lay out the whole text first). The new document keeps the old one's

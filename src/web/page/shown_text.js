@@ -11,8 +11,11 @@ function styleOf(element, block) {
     let raised = '';
     let sized = element;
     let underline = false;
+    let background = '';
     for (let e = element; e && e !== block.parentNode; e = e.parentElement) {
         const s = getComputedStyle(e);
+        // The nearest paint behind the text: a highlight, not the paragraph's own.
+        if (!background && e !== block && s.backgroundColor !== 'rgba(0, 0, 0, 0)') background = s.backgroundColor;
         if (!raised && (s.verticalAlign === 'sub' || s.verticalAlign === 'super')) {
             raised = s.verticalAlign;
             sized = e.parentElement || e;
@@ -29,6 +32,7 @@ function styleOf(element, block) {
         underline,
         verticalAlign: raised,
         color: own.color,
+        backgroundColor: background || 'rgba(0, 0, 0, 0)',
     };
 }
 
@@ -53,6 +57,8 @@ function paragraph(block, nodes, loose = false) {
         // indent, a pasted one's may be its margin.
         leftIndentPixels: loose ? 0 : (parseFloat(s.paddingLeft) || 0) + (parseFloat(s.marginLeft) || 0),
         textIndentPixels: parseFloat(s.textIndent) || 0,
+        spacing: loose ? '' : block.dataset.para || '',
+        list: loose ? '' : block.dataset.list || '',
         pieces,
     };
 }
@@ -62,6 +68,8 @@ function table(element) {
         rows: [...element.rows].map((row) => [...row.cells].map((cell) => ({
             rightEdge: cell.dataset.right === undefined ? -1 : Number(cell.dataset.right),
             widthPixels: cell.getBoundingClientRect().width,
+            rowSpan: cell.rowSpan || 1,
+            backgroundColor: getComputedStyle(cell).backgroundColor,
             paragraphs: blocksOf(cell).filter((b) => !b.rows),
         }))),
     };

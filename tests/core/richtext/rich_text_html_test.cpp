@@ -46,7 +46,23 @@ INSTANTIATE_TEST_SUITE_P(
                  kHead + "{\\pict\\pngblip\\picw2\\pich2\\picwgoal600\\pichgoal300 4d616e}\\par}",
                  {"data-picture=\"0\" width=\"40\" height=\"20\" src=\"data:image/png;base64,TWFu\""}, {}},
         HtmlCase{"metafile_as_the_placeholder", kHead + "{\\pict\\wmetafile8\\picw100\\pich100\\picwgoal1500\\pichgoal750 0100}\\par}",
-                 {"width=\"100\" height=\"50\" src=\"data:image/svg+xml;base64,"}, {"image/wmf"}}),
+                 {"width=\"100\" height=\"50\" src=\"data:image/svg+xml;base64,"}, {"image/wmf"}},
+        // A merged first cell spans the columns of the row under it; a cell merged down spans rows.
+        HtmlCase{"merged_cells_span_their_columns_and_rows",
+                 kHead + "\\trowd\\clcbpat1\\cellx4000\\cellx6000\\intbl Total\\cell 9\\cell\\row"
+                         "\\trowd\\clvmgf\\cellx2000\\cellx4000\\cellx6000\\intbl eau\\cell a\\cell b\\cell\\row"
+                         "\\trowd\\clvmrg\\cellx2000\\cellx4000\\cellx6000\\intbl\\cell c\\cell d\\cell\\row}",
+                 {"<td data-right=\"4000\" colspan=\"2\" style=\"background-color:#0000c8\">", "<td data-right=\"2000\" rowspan=\"2\">",
+                  "<tr><td data-right=\"4000\"><p>c</p>"},
+                 {}},
+        HtmlCase{"list_items_spacing_and_highlight",
+                 kHead + "{\\*\\listtable{\\list{\\listlevel\\levelnfc0}\\listid4}}{\\listoverridetable{\\listoverride\\listid4\\ls1}}"
+                         "\\ls1\\li720\\fi-360\\sa120 {\\highlight1 un}\\par deux\\par}",
+                 {"<p data-para=\"0,120,0,0\" data-list=\"1,0,1,-360\" style=\"display:list-item;list-style:decimal outside;"
+                  "margin-left:48px;counter-set:list-item 1;margin-bottom:8px\">",
+                  "<span style=\"background-color:#0000c8\">un</span>",
+                  "<p data-para=\"0,120,0,0\" data-list=\"1,0,1,-360\" style=\"display:list-item;list-style:decimal outside;margin-left:48px;counter-set:list-item 2;margin-bottom:8px\">deux"},
+                 {"text-indent"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -38,16 +38,18 @@ TEST(RtfReaderLibreOffice, WorksheetKeepsScriptsTableImageAndBullets) {
     const std::string serif = "[Liberation Serif 12]";
     const std::string sub = "[Liberation Serif 12 sub]";
     const std::string super = "[Liberation Serif 12 super]";
-    const std::string bullet = "left li709 fi-283:[OpenSymbol 12]•→" + serif;
+    // The spacing Writer gives its heading and body styles; the bullets are a real list.
+    const std::string body = "left sa140 sl276x:";
+    const std::string bullet = "left li709 fi-283 sl276x list:bullet.0#2:" + serif;
     EXPECT_EQ(test::describe(result.document),
-              "left:[Liberation Serif 18 b]Fiche : les ions et les molécules / left:" + serif + "Le méthane CH" + sub + "4" +
+              "left sb200 sa120:[Liberation Serif 18 b]Fiche : les ions et les molécules / " + body + serif + "Le méthane CH" + sub + "4" +
                   serif + ", l'ion oxonium H" + sub + "3" + serif + "O" + super + "+" + serif + " et une mole : 6,02×10" +
                   super + "23" + serif + " entités. / table{(3241)left:" + serif + "Molécule (6143)left:" + serif +
                   "Formule (10205)left:" + serif + "Géométrie | (3241)left:" + serif + "eau (6143)left:" + serif + "H" + sub +
                   "2" + serif + "O (10205)left:" + serif + "coudée | (3241)left:" + serif + "méthane (6143)left:" + serif +
-                  "CH" + sub + "4 (10205)left:" + serif + "tétraédrique} / left:" + serif + "Le modèle : " + serif +
-                  "<png 600x300 93B> / " + bullet + "compter les doublets liants ; / " + bullet +
-                  "placer les doublets non liants.");
+                  "CH" + sub + "4 (10205)left:" + serif + "tétraédrique} / " + body + serif + "Le modèle : " + serif +
+                  "<png 600x300 93B> / " + bullet + "compter les doublets liants ; / left li709 fi-283 sa140 sl276x list:bullet.0#2:" +
+                  serif + "placer les doublets non liants.");
 
     // And a save gives it back whole.
     const RtfReadResult saved = readRtf(writeRtf(result.document));

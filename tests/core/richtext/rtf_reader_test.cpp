@@ -98,9 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
     RtfReader, RtfEditorSamples,
     testing::Values(
         ReadCase{"WordPad", kWordPad,
-                 "center:[Calibri 18 b #0000c8]Molécules / "
-                 "left li284:[Arial 10]L'eau est [Arial 10 i #ff0000]coudée[Arial 10], l'angle α vaut 104,5°. / "
-                 "left:"},
+                 "center sa200 sl276x:[Calibri 18 b #0000c8]Molécules / "
+                 "left li284 sa200 sl276x:[Arial 10]L'eau est [Arial 10 i #ff0000]coudée[Arial 10], l'angle α vaut 104,5°. / "
+                 "left sa200 sl276x:"},
         ReadCase{"LibreOffice", kLibreOffice,
                  "center:[Arial 18 #0000c8]Le méthane / "
                  "justify li567 fi-283:[Liberation Serif 12]Formule CH[Liberation Serif 8]4"
@@ -207,6 +207,31 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"EmptyDocument", "{\\rtf1}", ""}),
     caseName);
 
+// What a worksheet typed in a word processor holds besides its text.
+INSTANTIATE_TEST_SUITE_P(
+    Worksheets, RtfReaderFeatures,
+    testing::Values(
+        ReadCase{"Spacing", "\\sb120\\sa240\\sl360\\slmult1 a\\par\\pard\\sl-300 b",
+                 "left sb120 sa240 sl360x:[Arial 12]a / left sl-300:[Arial 12]b"},
+        ReadCase{"HighlightAndCharacterShading", "{\\highlight1 a}{\\chcbpat2 b}{\\highlight0 c}",
+                 "left:[Arial 12 hl#ff0000]a[Arial 12 hl#0000c8]b[Arial 12]c"},
+        ReadCase{"ListTableBulletsAndNumbers",
+                 "{\\*\\listtable{\\list{\\listlevel\\levelnfc23{\\leveltext \\'01\\u8226 ?;}}{\\listlevel\\levelnfc4}\\listid7}"
+                 "{\\list{\\listlevel\\levelnfc0{\\leveltext \\'02\\'00.;}}\\listid9}}"
+                 "{\\listoverridetable{\\listoverride\\listid7\\ls1}{\\listoverride\\listid9\\ls2}}"
+                 "{\\listtext \\'95\\tab}\\ls1 a\\par{\\listtext a.\\tab}\\ls1\\ilvl1 b\\par\\pard{\\listtext 1.\\tab}\\ls2 c\\par",
+                 "left list:bullet.0#1:[Arial 12]a / left list:a.1#1:[Arial 12]b / left list:decimal.0#2:[Arial 12]c"},
+        ReadCase{"UnknownListKeepsItsMarker", "{\\listtext 1.\\tab}\\ls5 a", "left:[Arial 12]1.→a"},
+        ReadCase{"PrivateUseBulletShown", "{\\listtext \\u61623?\\tab}a \\u61607?", "left:[Arial 12]•→a ▪"},
+        ReadCase{"CellsMergedAcross",
+                 "\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\cellx3000\\intbl Total\\cell\\cell 9\\cell\\row",
+                 "table{(2000)left:[Arial 12]Total (3000)left:[Arial 12]9}"},
+        ReadCase{"CellsMergedDownAndShaded",
+                 "\\trowd\\clvmgf\\clcbpat1\\cellx1000\\cellx2000\\intbl eau\\cell a\\cell\\row"
+                 "\\trowd\\clvmrg\\cellx1000\\cellx2000\\intbl\\cell b\\cell\\row",
+                 "table{(1000 v #ff0000)left:[Arial 12]eau (2000)left:[Arial 12]a | (1000 ^)left: (2000)left:[Arial 12]b}"}),
+    caseName);
+
 INSTANTIATE_TEST_SUITE_P(
     Destinations, RtfReaderFeatures,
     testing::Values(
@@ -219,8 +244,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"FieldResultKept", "{\\field{\\*\\fldinst{HYPERLINK \"http://x\"}}{\\fldrslt{\\ul lien}}}",
                  "left:[Arial 12 u]lien"},
         ReadCase{"FieldInstructionWithoutStar", "{\\field{\\fldinst PAGE}{\\fldrslt 3}}", "left:[Arial 12]3"},
-        ReadCase{"BulletTextKeptNumberingSkipped", "{\\pntext\\f0 1.\\tab}{\\*\\pn\\pnlvlbody{\\pntxta .}}Item",
-                 "left:[Arial 12]1.→Item"},
+        ReadCase{"OldNumberingIsAListItsTextDropped", "{\\pntext\\f0 1.\\tab}{\\*\\pn\\pnlvlbody{\\pntxta .}}Item",
+                 "left list:decimal.0#32000:[Arial 12]Item"},
         ReadCase{"BinaryBracesNotCounted", "a{\\pict\\bin6 }{\\b{x}c", "left:[Arial 12]ac"},
         ReadCase{"BinaryOutsidePicture", "a\\bin3 xyzb", "left:[Arial 12]ab"},
         ReadCase{"NegativeBinary", "a\\bin-5 b", "left:[Arial 12]ab"},
@@ -335,8 +360,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "left:[Arial 12]t"},
         DroppedCase{"Comment", "{\\*\\atnid X}{\\*\\annotation C}t", {Comments}, "left:[Arial 12]t"},
         DroppedCase{"EmbeddedObject", "{\\object{\\*\\objdata 01}{\\result t}}", {Objects}, "left:[Arial 12]t"},
-        DroppedCase{"TextBox", "{\\shp{\\*\\shpinst{\\sp{\\sn shapeType}{\\sv 202}}{\\shptxt boxed}}}t", {Shapes},
-                    "left:[Arial 12]t"},
+        DroppedCase{"TextBoxKeepsItsText", "{\\shp{\\*\\shpinst{\\sp{\\sn shapeType}{\\sv 202}}{\\shptxt boxed}}}t", {Shapes},
+                    "left:[Arial 12]boxedt"},
+        DroppedCase{"LineShape", "a{\\shp{\\*\\shpinst{\\sp{\\sn shapeType}{\\sv 20}}}{\\shprslt{\\*\\do x}}}b", {Shapes},
+                    "left:[Arial 12]ab"},
+        DroppedCase{"FloatingPictureShownInline",
+                    "a{\\shp{\\*\\shpinst\\shpleft100\\shpright1600\\shptop0\\shpbottom750{\\sp{\\sn pib}{\\sv {\\pict\\pngblip"
+                    "\\picw40\\pich20 89504e47}}}{\\sp{\\sn fillBlip}{\\sv {\\pict\\pngblip 89504e47}}}}}b",
+                    {FloatingPictures}, "left:[Arial 12]a[Arial 12]<png 1500x750 4B>[Arial 12]b"},
         DroppedCase{"OtherPictureFormat", "{\\pict\\dibitmap0 0102}t", {Pictures}, "left:[Arial 12]t"},
         DroppedCase{"EachKindOnce", "{\\header a}{\\footnote b}{\\footer c}{\\pict\\macpict 01}{\\footnote d}",
                     {HeadersAndFooters, Notes, Pictures}, ""},
@@ -470,7 +501,9 @@ INSTANTIATE_TEST_SUITE_P(
         SourceCase{"HeaderCutShort", "{\\rt", RtfSource::PlainText, "left:[Arial 12]{\\rt"},
         SourceCase{"Empty", "", RtfSource::PlainText, ""},
         SourceCase{"BinaryRefused", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s, RtfSource::NotText, ""},
-        SourceCase{"Utf16Refused", "\xFF\xFE{\0\\\0r\0t\0f\0"s, RtfSource::NotText, ""},
+        SourceCase{"Utf16Rtf", "\xFF\xFE{\0\\\0r\0t\0f\0" "1\0 \0a\0}\0"s, RtfSource::Rtf, "left:[Arial 12]a"},
+        SourceCase{"Utf16BigEndianPlain", "\xFE\xFF\0c\0a\0f\0\xE9"s, RtfSource::PlainText, "left:[Arial 12]café"},
+        SourceCase{"Utf16BinaryRefused", "\xFF\xFE\0\0\x01\0"s, RtfSource::NotText, ""},
         SourceCase{"RtfAfterByteOrderMark", "\xEF\xBB\xBF{\\rtf1 a}", RtfSource::Rtf, "left:[Arial 12]a"},
         SourceCase{"RtfAfterBlankLines", "\r\n \t{\\rtf1 a}", RtfSource::Rtf, "left:[Arial 12]a"}),
     [](const testing::TestParamInfo<SourceCase>& info) { return info.param.name; });

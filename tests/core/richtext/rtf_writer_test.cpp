@@ -11,6 +11,7 @@
 
 #include "richtext/describe.hpp"
 #include "core/richtext/rtf_reader.hpp"
+#include "core/richtext/shown_limits.hpp"
 
 namespace tavir {
 namespace {
@@ -215,7 +216,7 @@ TEST(RtfWriter, OutOfRangeValuesComeBackClamped) {
 // take minutes. The bound leaves room for unoptimised builds on a busy machine.
 TEST(RtfWriter, ManyColoursAndFontsStayQuick) {
     Paragraph p;
-    for (int i = 0; i < 60000; ++i)
+    for (int i = 0; i < static_cast<int>(kMaxShownRuns); ++i)
         p.append(run("x", "Police " + std::to_string(i % 5000), 20,
                      TextColour{static_cast<std::uint8_t>(i & 0xFF), static_cast<std::uint8_t>((i >> 8) & 0xFF), 7}));
     const RichDocument document{{p}};

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextList>
 #include <QTextTable>
 #include <QtTest>
 #include <sys/stat.h>
@@ -340,7 +341,11 @@ private slots:
         QCOMPARE(images, 1);
         QCOMPARE(subscripts, 4);  // CH4, H3O, and H2O, CH4 in the table
         QCOMPARE(superscripts, 2);
-        QVERIFY(supertext()->toPlainText().contains(QString::fromUtf8("\u2022\tcompter les doublets liants")));
+        // The bullets are a list of the document, drawn by it, not typed marks.
+        const QTextBlock item = shown->find(QString::fromUtf8("compter les doublets liants")).block();
+        QVERIFY(item.textList());
+        QCOMPARE(item.textList()->format().style(), QTextListFormat::ListDisc);
+        QCOMPARE(item.textList()->count(), 2);
 
         const QString saved = dir->filePath(QStringLiteral("fiche.rtf"));
         saveText(saved);
@@ -394,26 +399,38 @@ private slots:
 
         messages.clear();
         saveText(path);
-        QCOMPARE(messages.size(), 1);  // "Ecraser le fichier?" only
+        QCOMPARE(messages.size(), 1);  // "Écraser le fichier?" only
     }
 
-    // Files an exercise names that no reader may take: the window says which, in French, and
-    // the exercise does not open: the area and the board stay as they were.
+    // Files an exercise names that no reader may take: the window says which and why, in
+    // French, and the exercise does not open: the area and the board stay as they were. Only
+    // a file that is not there is "introuvable".
     void hostileNamesGetTheirMessage_data() {
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("series");
         QTest::addColumn<QString>("message");  // %1: the exercise folder
         const QString absent = QStringLiteral("Fichier absent | Le fichier %1/");
+        const QString unreadable = QStringLiteral("Lecture impossible | Impossible de lire le fichier %1/");
+        const QString notAFile = QStringLiteral("\n\nRaison : ce n'est pas un fichier ordinaire");
+        const QString seriesUnreadable = QStringLiteral("Erreur lors du chargement du fichier | Lecture impossible sur disque");
         QTest::newRow("statement climbs out") << "../../../../etc/passwd" << "depart.C01"
                                               << absent + QStringLiteral("../../../../etc/passwd est introuvable");
-        QTest::newRow("statement is a fifo") << "fifo" << "depart.C01" << absent + QStringLiteral("fifo est introuvable");
+        QTest::newRow("statement missing") << "absent.rtf" << "depart.C01" << absent + QStringLiteral("absent.rtf est introuvable");
+        QTest::newRow("statement is a fifo") << "fifo" << "depart.C01" << unreadable + QStringLiteral("fifo") + notAFile;
+        QTest::newRow("statement is a folder") << "dossier" << "depart.C01" << unreadable + QStringLiteral("dossier") + notAFile;
+        // The link leads out of the folder: refused before anything is looked at.
         QTest::newRow("statement links to memory") << "mem.rtf" << "depart.C01" << absent + QStringLiteral("mem.rtf est introuvable");
+        QTest::newRow("statement is a picture")
+            << "image.rtf" << "depart.C01"
+            << QStringLiteral("Lecture impossible | Ce fichier n'est pas un texte: ni texte au format RTF, ni texte simple.");
         QTest::newRow("series climbs out") << "enonce.rtf" << "..\\autre\\serie.C01"
                                            << absent + QStringLiteral("../autre/serie.C01 est introuvable");
         // A series that cannot be read stops the opening as a statement does: the chooser stays.
-        QTest::newRow("series is a fifo") << "enonce.rtf" << "fifo" << absent + QStringLiteral("fifo est introuvable");
+        QTest::newRow("series is a fifo") << "enonce.rtf" << "fifo" << seriesUnreadable + notAFile;
         QTest::newRow("series missing") << "enonce.rtf" << "absente.C01" << absent + QStringLiteral("absente.C01 est introuvable");
-        QTest::newRow("series not a series") << "enonce.rtf" << "enonce.rtf" << absent + QStringLiteral("enonce.rtf est introuvable");
+        QTest::newRow("series not a series")
+            << "enonce.rtf" << "enonce.rtf"
+            << QString::fromUtf8("Fichier non valide | Ce fichier ne correspond pas à cette application");
     }
     void hostileNamesGetTheirMessage() {
         QFETCH(QString, statement);
@@ -422,6 +439,9 @@ private slots:
         makeExercise("a.E06", false, 0);
         QCOMPARE(::mkfifo(QFile::encodeName(dir->filePath(QStringLiteral("fifo"))).constData(), 0644), 0);
         QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), dir->filePath(QStringLiteral("mem.rtf"))));
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("dossier")));
+        writeFile(dir->filePath(QStringLiteral("image.rtf")),
+                  QByteArray::fromHex("89504e470d0a1a0a0000000d49484452") + QByteArray(64, '\0'));
         ExerciseDescription d;
         d.statement = statement.toStdString();
         d.statementSeries = series.toStdString();
@@ -447,7 +467,8 @@ private slots:
             return int(QDialog::Accepted);
         };
         menuItem("opentexte")->trigger();
-        QCOMPARE(messages, QStringList{QStringLiteral("Lecture impossible | Impossible de lire le fichier /proc/self/mem")});
+        QCOMPARE(messages, QStringList{QStringLiteral("Lecture impossible | Impossible de lire le fichier /proc/self/mem\n\n"
+                                                      "Raison : ce n'est pas un fichier ordinaire")});
         QVERIFY(supertext()->toPlainText().startsWith(QString::fromUtf8("Méthane")));
         messages.clear();
         chosen = dir->filePath(QStringLiteral("protege.rtf"));
@@ -455,7 +476,8 @@ private slots:
         QVERIFY(QFile::setPermissions(chosen, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         supertext()->insertPlainText(QStringLiteral("Ma réponse"));
         menuItem("savetexte")->trigger();
-        QCOMPARE(messages.last(), QStringLiteral("Enregistrement impossible | Impossible d'enregistrer le fichier ") + chosen);
+        QCOMPARE(messages.last(), QStringLiteral("Enregistrement impossible | Impossible d'enregistrer le fichier ") + chosen +
+                                      QStringLiteral("\n\nRaison : fichier en lecture seule"));
         QVERIFY(fx.window->workspace().textModified());
         QFile f(chosen);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -488,7 +510,7 @@ private slots:
         supertext()->insertPlainText(QStringLiteral("ajout"));
         answers << QMessageBox::Cancel;
         menuItem("savetexte")->trigger();
-        QVERIFY(messages.last().startsWith(QStringLiteral("Ecraser le fichier? | Le fichier ")));
+        QVERIFY(messages.last().startsWith(QStringLiteral("Écraser le fichier? | Le fichier ")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
     }
