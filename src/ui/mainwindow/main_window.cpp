@@ -22,6 +22,7 @@
 #include <QSlider>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWindow>
 #include <cmath>
 
 #include "core/exercises/exercise_documents.hpp"
@@ -46,6 +47,7 @@
 #include "ui/help/help_window.hpp"
 #include "ui/help/introduction.hpp"
 #include "ui/mainwindow/accessible_names.hpp"
+#include "ui/mainwindow/window_frame.hpp"
 #include "ui/output/picture_dialog.hpp"
 #include "ui/output/print_window.hpp"
 #include "ui/output/texts.hpp"
@@ -55,10 +57,6 @@
 namespace tavir::ui {
 
 namespace {
-
-constexpr int kWindowWidth = 800;
-constexpr int kWindowHeight = 600;
-constexpr int kSnapScreenWidth = 850;
 
 QLabel* titleStrip(QWidget* parent, const QString& text, int width, const char* name = nullptr) {
     auto* strip = new QLabel(text, parent);
@@ -91,7 +89,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), f1Book_(&kHelpGuide) 
     setWindowIcon(programIcon());
     setFont(arialFont(8));
     setMouseTracking(true);
-    resize(kWindowWidth, kWindowHeight);
+    resize(window_frame::kOpeningSize);
 
     buildDrawingFrame();
     buildAnimationFrame();
@@ -312,12 +310,12 @@ void MainWindow::buildRightColumn() {
 
     fich_ = new QLineEdit(this);
     fich_->setObjectName(QStringLiteral("fich"));
-    fich_->setGeometry(424, 331, 352, 20);
+    fich_->setGeometry(window_frame::exerciseArea(window_frame::kOpeningSize).fich);
     fich_->setVisible(false);
     fich_->setAccessibleName(utf8(exercise_texts::kA11yExerciseFile));
     supertext_ = new QTextEdit(this);
     supertext_->setObjectName(QStringLiteral("supertext"));
-    supertext_->setGeometry(424, 331, 352, 214);
+    supertext_->setGeometry(window_frame::exerciseArea(window_frame::kOpeningSize).supertext);
     supertext_->setAccessibleName(utf8(exercise_texts::kA11yExerciseText));
     intro(*supertext_);
     exercises_ = new ExerciseArea(
@@ -515,6 +513,10 @@ void MainWindow::phototavir_Click() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle()) {
+        if (event->type() == QEvent::Expose) followFrame();
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched == phototavir_ && event->type() == QEvent::MouseButtonRelease) {
         phototavir_Click();
         return true;
@@ -620,11 +622,15 @@ void MainWindow::tick() {
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    for (int i = 0; i <= 600; ++i) {
-        const int c = static_cast<int>(std::lround(255.0 - 55.0 * i / 600.0));
-        const int b = static_cast<int>(std::lround(255.0 - 75.0 * i / 600.0));
+    // From white at the top to RGB(200, 200, 180) at y = 600, in lines across the whole width.
+    // A window taller than 600 pixels stretches the same gradient down to its bottom edge, so
+    // that it still ends in that colour; up to 600 pixels every line is as in 800 x 600.
+    const int span = std::max(window_frame::kOpeningSize.height(), height());
+    for (int i = 0; i <= span; ++i) {
+        const int c = static_cast<int>(std::lround(255.0 - 55.0 * i / span));
+        const int b = static_cast<int>(std::lround(255.0 - 75.0 * i / span));
         p.setPen(QColor(c, c, b));
-        p.drawLine(0, i, 800, i);
+        p.drawLine(0, i, std::max(window_frame::kOpeningSize.width(), width()), i);
     }
     // Shadow behind the exercise area: only its 3-pixel right and bottom edges show.
     const QRect text = supertext_->geometry();
@@ -646,27 +652,75 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
-void MainWindow::applySizeRule() {
+QSize MainWindow::decoration() const { return frameGeometry().size() - size(); }
+
+void MainWindow::updateMinimumSize() {
     const QScreen* s = screen();
-    if (!s || applyingSizeRule_) return;
-    const QRect screenRect = s->geometry();
-    if (screenRect.width() <= kSnapScreenWidth) return;
-    applyingSizeRule_ = true;
-    const QSize decoration = frameGeometry().size() - geometry().size();
-    resize(kWindowWidth - decoration.width(), kWindowHeight - decoration.height());
-    move(screenRect.left() + (screenRect.width() - kWindowWidth) / 2,
-         screenRect.top() + (screenRect.height() - kWindowHeight) / 2);
-    applyingSizeRule_ = false;
+    if (!s) return;
+    setMinimumSize((window_frame::minimumSize(s->availableGeometry()) - decoration_).expandedTo(QSize(0, 0)));
+}
+
+void MainWindow::placeOnOpening() {
+    const QScreen* s = screen();
+    if (!s) return;
+    const QRect current = frameGeometry();
+    const QRect frame = window_frame::openingFrame(s->geometry(), s->availableGeometry(), current);
+    if (frame.size() != current.size()) resize(frame.size() - decoration_);
+    // A narrow screen keeps the desktop's own place for the window when it fits there.
+    if (frame.topLeft() != current.topLeft()) move(frame.topLeft());
+    // Until the desktop has framed the window its outer size is not known: placed again then.
+    if (!decoration_.isNull()) opening_ = false;
+}
+
+void MainWindow::followFrame() {
+    // The desktop's frame is learnt once, in the normal state: a maximised window may lose its
+    // borders, and just after it leaves that state its frame may still be the maximised one.
+    const bool maximised = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    if ((opening_ || decoration_.isNull()) && !maximised) {
+        const QSize frame = decoration();
+        if (frame != decoration_) {
+            decoration_ = frame;
+            updateMinimumSize();
+            if (opening_) placeOnOpening();
+        }
+    }
+    const auto area = window_frame::exerciseArea(size() + decoration_);
+    if (supertext_->geometry() != area.supertext) {
+        supertext_->setGeometry(area.supertext);
+        fich_->setGeometry(area.fich);
+        update();
+    }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    applySizeRule();
+    followFrame();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    followFrame();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) followFrame();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    applySizeRule();
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    if (QWindow* handle = windowHandle()) {
+        // The frame arrives with the first exposure; another screen brings another least size.
+        handle->installEventFilter(this);
+        connect(handle, &QWindow::screenChanged, this, [this] { updateMinimumSize(); });
+    }
+    opening_ = true;
+    decoration_ = decoration();
+    updateMinimumSize();
+    placeOnOpening();
+    followFrame();
 }
 
 }  // namespace tavir::ui

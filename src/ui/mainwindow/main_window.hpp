@@ -49,8 +49,6 @@ public:
     QString info() const;
     void setInfo(const QString& text);
 
-    // Snaps the window to 800 x 600 pixels, centred, on screens wider than 850 pixels.
-    void applySizeRule();
     // The series loader: replaces constructions 1..10 and shows construction 1, or says why not.
     bool loadSeries(const QString& path);
     // A series already read: on the board, and named in the caption.
@@ -73,6 +71,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -113,6 +113,15 @@ private:
     // What passing over a control does: its hover text, an unfinished move's analysis.
     void setHover(QWidget* widget, std::function<void()> hover);
     void showInfo();
+    // The title bar and borders the desktop adds around the window.
+    QSize decoration() const;
+    // The least size: 800 x 600 pixels outside, or the screen's free area when smaller.
+    void updateMinimumSize();
+    // 800 x 600 pixels centred on a screen wider than 850 pixels; always whole on the screen.
+    void placeOnOpening();
+    // After the window or its frame changed: the least size, the opening place while the
+    // frame was unknown, and the exercise area given the window's room.
+    void followFrame();
 
     Workspace workspace_;
     // The calculator's memory lives as long as the program, across its windows.
@@ -155,7 +164,9 @@ private:
     ExerciseArea* exercises_ = nullptr;
     QLabel* btexo_ = nullptr;
     const HelpBook* f1Book_ = nullptr;  // the book F1 opens: the guide, then the course
-    bool applyingSizeRule_ = false;
+    QSize decoration_;       // as last seen
+    bool shownOnce_ = false;
+    bool opening_ = false;   // placed on opening, but before the desktop framed the window
 };
 
 }  // namespace tavir::ui
