@@ -24,7 +24,7 @@ expect "dump tour" 0 '{"records":["t/tour.rtf","t/eau.C01","","","","","","","",
 before=$(od -An -tx1 "$dir/a.E06")
 long=$(printf 'a%.0s' $(seq 127))
 expect "title too long" 1 '' -- exercise write "$dir/a.E06" --statement s.rtf --title "$long"
-expect_stderr "title too long message" "Texte trop long: 126 caractères au plus (enregistrement 11)"
+expect_stderr "title too long message" "Texte trop long : 126 caractères au plus (enregistrement 11)"
 accents=$(printf 'é%.0s' $(seq 126))
 expect "126 accents fit" 0 "{\"file\":\"$dir/b.E06\",\"records\":[\"s.rtf\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"$accents\"]}" \
     -- exercise write "$dir/b.E06" --statement s.rtf --title "$accents"
@@ -45,7 +45,7 @@ expect "write into missing folder" 1 '' -- exercise write "$dir/absent/x.E06" --
 case "$(cat "$dir/stderr")" in "Ecriture impossible sur disque"*) ;; *) fail "write error message";; esac
 
 # Files the chooser cannot read: the French message, nothing on standard output.
-readfail=$'Vérifier:\n- le nom du fichier,\n- l\'état du lecteur.'
+readfail=$'Vérifier :\n- le nom du fichier,\n- l\'état du lecteur.'
 expect "dump missing" 1 '' -- exercise dump "$dir/missing.E06"
 expect_stderr "missing message" "$readfail (fichier ou dossier introuvable)"
 { printf '\177\000'; head -c 126 /dev/zero; } > "$dir/long.E06"

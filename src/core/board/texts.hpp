@@ -12,7 +12,7 @@ constexpr std::string_view kFrame1Title = " Dessiner ( deux dimensions )";
 constexpr std::string_view kInfo2 =
     "Utiliser le bouton gauche de la souris pour déplacer les atomes et le bouton droit pour modifier les liaisons.";
 constexpr std::string_view kClipboardConfirmation =
-    "L'image est copiée: vous pouvez la retrouver depuis toute autre application (coller)";
+    "L'image est copiée\u00a0: vous pouvez la retrouver depuis toute autre application (coller)";
 
 // Bond menu `menuflo`.
 constexpr std::string_view kBondSimple = "liaison &simple";
@@ -104,7 +104,7 @@ constexpr std::string_view kConstructionTooltipPrefix = "Construction n°";
 
 // Closing questions.
 constexpr std::string_view kDiscardTitle = "Abandon des données?";
-constexpr std::string_view kDiscardText = "Attention: perte des modifications du texte.";
+constexpr std::string_view kDiscardText = "Attention\u00a0: perte des modifications du texte.";
 constexpr std::string_view kQuitTitle = "Fermer";
 constexpr std::string_view kQuitText = "Quitter vraiment ce simulateur ?";
 // Before the series is replaced, cleared or closed with changes not yet saved.

@@ -6,8 +6,8 @@ namespace tavir::calculator_texts {
 
 // Display messages.
 inline constexpr std::string_view kCalculImpossible = "Calcul impossible";
-inline constexpr std::string_view kParentheses = "Erreur saisie: revoir les parenthèses";
-inline constexpr std::string_view kOperateurs = "Erreur saisie: incompréhension sur opérateurs: ^ * / + -";
+inline constexpr std::string_view kParentheses = "Erreur saisie\u00a0: revoir les parenthèses";
+inline constexpr std::string_view kOperateurs = "Erreur saisie\u00a0: incompréhension sur opérateurs\u00a0: ^ * / + -";
 inline constexpr std::string_view kDepassement = "Dépassement de capacité";
 
 // Option frames and buttons.

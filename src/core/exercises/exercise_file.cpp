@@ -191,7 +191,7 @@ std::string ExerciseCheck::message() const {
         case ExerciseCheckStatus::Ok: return {};
         case ExerciseCheckStatus::TooManyTopics: return "Quatre notions au plus";
         case ExerciseCheckStatus::BadDifficulty: return "Le niveau de difficulté va de 0 à 3";
-        case ExerciseCheckStatus::RecordTooLong: return "Texte trop long: 126 caractères au plus" + where;
+        case ExerciseCheckStatus::RecordTooLong: return "Texte trop long\u00a0: 126 caractères au plus" + where;
         case ExerciseCheckStatus::UnwritableCharacter:
             break;
     }

@@ -51,7 +51,7 @@ bool isBlankRecord(std::string_view text);
 
 // The whole decision on a file held in memory: refused when a record among 1..11 is longer
 // than 126 or cut short by the end of the file. A record past the end reads empty.
-// A refusal is the chooser's "Lecture impossible" box: "Vérifier:", "- le nom du fichier,",
+// A refusal is the chooser's "Lecture impossible" box: "Vérifier\u00a0:", "- le nom du fichier,",
 // "- l'état du lecteur.", one per line.
 FileResult<ExerciseFile> decodeExercise(std::string_view bytes);
 // Reads the file and decodes it; a file that cannot be read (missing, not a regular file,

@@ -19,7 +19,7 @@ public:
     enum class Shown { Introduction, GuidedTour, Exercise, PupilText };
 
     Shown shown() const { return shown_; }
-    // `fich`: the exercise or guided-tour file, "Texte: " and the path of a pupil's text, ""
+    // `fich`: the exercise or guided-tour file, "Texte\u00a0: " and the path of a pupil's text, ""
     // while the introduction shows.
     const std::string& exerciseFile() const { return exerciseFile_; }
     // The folder the shown exercise's files are named from (ending in '/'), "" for none.

@@ -17,7 +17,7 @@ constexpr std::string_view kNotCorrected = "Non corrigé";
 
 // An exercise file that cannot be read.
 constexpr std::string_view kReadFailureTitle = "Lecture impossible";
-constexpr std::string_view kReadFailureLine1 = "Vérifier:";
+constexpr std::string_view kReadFailureLine1 = "Vérifier\u00a0:";
 constexpr std::string_view kReadFailureLine2 = "- le nom du fichier,";
 constexpr std::string_view kReadFailureLine3 = "- l'état du lecteur.";
 
@@ -38,7 +38,7 @@ constexpr std::string_view kWriteFailure = "Ecriture impossible sur disque";
 constexpr std::string_view kRtfFilter = "Texte au format RTF|*.RTF";
 constexpr std::string_view kRtfDefaultExtension = "RTF";
 constexpr std::string_view kRtfOpenName = "*.rtf";
-constexpr std::string_view kFreeTextPrefix = "Texte: ";
+constexpr std::string_view kFreeTextPrefix = "Texte\u00a0: ";
 constexpr std::string_view kOverwriteTitle = "Écraser le fichier?";
 constexpr std::string_view kOverwriteBefore = "Le fichier ";
 constexpr std::string_view kOverwriteAfter = " existe déjà.";

@@ -40,7 +40,7 @@ constexpr std::string_view kAnglesAround = "Les angles autour ";
 constexpr std::string_view kAlignedAndPlane = "sont alignés. La structure est plane.";
 
 // r3dlin3, r3dlin4.
-constexpr std::string_view kNear180 = "Les angles entre les liaisons sont voisins de 180°:";
+constexpr std::string_view kNear180 = "Les angles entre les liaisons sont voisins de 180°\u00a0:";
 constexpr std::string_view kThreeAligned = "Les trois éléments sont alignés.";
 constexpr std::string_view kFourAligned = "Les quatre éléments sont alignés.";
 

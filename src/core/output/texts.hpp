@@ -41,10 +41,10 @@ constexpr std::string_view kChecAnimation = "L'animation en 3 dimensions";    //
 constexpr std::string_view kChecDotStructure = "La représentation de Tavir";  // Chec(3)
 constexpr std::string_view kOption1 = "L'élément édité actuellement";
 constexpr std::string_view kOption2 = "Les 10 éléments de la série";
-constexpr std::string_view kCopiesLabel = "Nombre d'exemplaires:";
+constexpr std::string_view kCopiesLabel = "Nombre d'exemplaires\u00a0:";
 constexpr std::string_view kOk = "&OK";
 constexpr std::string_view kCancel = "&Annuler";
 constexpr std::string_view kNothingChecked = "Cochez au moins une image à imprimer.";
-constexpr std::string_view kEmptySeries = "Toutes les constructions de la série sont vides: il n'y a rien à imprimer.";
+constexpr std::string_view kEmptySeries = "Toutes les constructions de la série sont vides\u00a0: il n'y a rien à imprimer.";
 
 }  // namespace tavir::output_texts

@@ -5,7 +5,7 @@
 namespace tavir::richtext_texts {
 
 // A file that is neither RTF nor plain text (a picture, a program...).
-inline constexpr std::string_view kNotText = "Ce fichier n'est pas un texte: ni texte au format RTF, ni texte simple.";
+inline constexpr std::string_view kNotText = "Ce fichier n'est pas un texte\u00a0: ni texte au format RTF, ni texte simple.";
 // The titles of the message boxes of a text that cannot be read or saved.
 inline constexpr std::string_view kReadFailureTitle = "Lecture impossible";
 inline constexpr std::string_view kWriteFailureTitle = "Enregistrement impossible";
@@ -20,10 +20,10 @@ inline constexpr std::string_view kEmfPlaceholder = "Image EMF";
 // A text past what the exercise area can show: refused rather than freezing the window.
 inline constexpr std::string_view kTooLongTitle = "Texte trop long";
 inline constexpr std::string_view kTooLong =
-    "Ce texte est trop long pour la fenêtre exercice: elle affiche au plus 2 Mo de texte.";
+    "Ce texte est trop long pour la fenêtre exercice\u00a0: elle affiche au plus 2 Mo de texte.";
 // A text of too many small pieces: kTooManyBefore + what + kTooManyMiddle + the limit + ".".
 inline constexpr std::string_view kTooManyBefore = "Ce texte a trop de ";
-inline constexpr std::string_view kTooManyMiddle = " pour la fenêtre exercice: elle en affiche au plus ";
+inline constexpr std::string_view kTooManyMiddle = " pour la fenêtre exercice\u00a0: elle en affiche au plus ";
 inline constexpr std::string_view kParagraphs = "paragraphes";
 inline constexpr std::string_view kLineBreaks = "retours à la ligne";
 inline constexpr std::string_view kTabs = "tabulations";
@@ -31,13 +31,13 @@ inline constexpr std::string_view kCells = "cases de tableau";
 inline constexpr std::string_view kRuns = "changements de mise en forme (gras, italique, police, taille...)";
 // A file refused from its size alone, before it is read.
 inline constexpr std::string_view kFileTooLarge =
-    "Ce fichier est trop gros pour la fenêtre exercice: elle ouvre les textes d'au plus 32 Mo, images comprises.";
+    "Ce fichier est trop gros pour la fenêtre exercice\u00a0: elle ouvre les textes d'au plus 32 Mo, images comprises.";
 
 // Before saving a text whose file held what the exercise area cannot show: the list of what
 // goes comes between the two parts, each item on its own line after "- ".
 inline constexpr std::string_view kDroppedTitle = "Enregistrer sans certains éléments?";
 inline constexpr std::string_view kDroppedBefore =
-    "Le fichier ouvert contenait des éléments que la fenêtre exercice ne peut pas afficher:";
+    "Le fichier ouvert contenait des éléments que la fenêtre exercice ne peut pas afficher\u00a0:";
 inline constexpr std::string_view kDroppedAfter =
     "Ils ne seront pas dans le fichier enregistré. Enregistrer quand même?";
 inline constexpr std::string_view kDroppedHeadersAndFooters = "les en-têtes et pieds de page";

@@ -3,12 +3,33 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QDrag>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMenu>
 
 #include "core/board/texts.hpp"
 #include "ui/common/qt_text.hpp"
 
 namespace tavir::ui {
+
+namespace {
+// A message box is as wide as its text only: a long title over a short question was cut by
+// the desktop's title bar ("Ce fichie…ste déjà!"). The box gets room for the whole title, in
+// the bold face title bars use, beside the title bar's own buttons.
+void makeRoomForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    QFont bold = box.font();
+    bold.setBold(true);
+    grid->addItem(new QSpacerItem(titleBarWidth(box.windowTitle(), bold), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+}  // namespace
+
+int titleBarWidth(const QString& title, const QFont& font) {
+    constexpr int kTitleBarButtons = 120;  // close, maximise, minimise and the window's icon
+    return QFontMetrics(font).horizontalAdvance(title) * 6 / 5 + kTitleBarButtons;
+}
 
 std::function<int(QMessageBox&)> ModalHooks::message;
 std::function<QAction*(QMenu&, const QPoint&)> ModalHooks::menu;
@@ -23,6 +44,7 @@ int showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, c
         {QMessageBox::Yes, "Oui"}, {QMessageBox::No, "Non"}};
     for (const auto& [which, caption] : french)
         if (QAbstractButton* b = box.button(which)) b->setText(QString::fromUtf8(caption));
+    makeRoomForTitle(box);
     if (ModalHooks::message) return ModalHooks::message(box);
     return box.exec();
 }
@@ -40,6 +62,7 @@ Answer askQuestion(QWidget* parent, const Question& question) {
     box.button(QMessageBox::Cancel)->setText(utf8(board_texts::kAnswerCancel));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
+    makeRoomForTitle(box);
     const int pressed = ModalHooks::message ? ModalHooks::message(box) : box.exec();
     if (pressed == QMessageBox::Save) return Answer::Save;
     if (pressed == QMessageBox::Discard) return Answer::GoOn;

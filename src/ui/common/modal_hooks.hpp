@@ -33,6 +33,8 @@ int showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, c
 // Save for "Enregistrer", Keep for "Annuler" (and the window's close box, and Escape).
 enum class Answer { GoOn, Save, Keep };
 Answer askQuestion(QWidget* parent, const Question& question);
+// How wide a window must be for its title bar to show `title` whole.
+int titleBarWidth(const QString& title, const QFont& font);
 // The critical message box of a file that could not be loaded or saved: its message with the
 // system's reason under it.
 void showFailure(QWidget* parent, const FileFailure& failure);

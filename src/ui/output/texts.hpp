@@ -6,18 +6,18 @@
 
 namespace tavir::ui::output_texts {
 
-constexpr std::string_view kPrinterLabel = "Imprimante:";
+constexpr std::string_view kPrinterLabel = "Imprimante\u00a0:";
 constexpr std::string_view kPrinters = "&Imprimantes";
 constexpr std::string_view kPleaseWait = "Veuillez patienter quelques instants...";
 
 // Where no printer is installed the pages go to a PDF file in the home folder.
 constexpr std::string_view kPdfFileName = "Tavir-impression.pdf";
 // `defaut` when the output is a file: followed by its path.
-constexpr std::string_view kPdfPrinterPrefix = "Fichier PDF: ";
+constexpr std::string_view kPdfPrinterPrefix = "Fichier PDF\u00a0: ";
 // After printing into a file: followed by its path.
-constexpr std::string_view kPdfDone = "Impression terminée: les pages sont dans le fichier ";
+constexpr std::string_view kPdfDone = "Impression terminée\u00a0: les pages sont dans le fichier ";
 constexpr std::string_view kCannotStart =
-    "L'impression n'a pas pu commencer: vérifiez l'imprimante choisie avec le bouton Imprimantes.";
+    "L'impression n'a pas pu commencer\u00a0: vérifiez l'imprimante choisie avec le bouton Imprimantes.";
 
 // Names a screen reader announces for the controls without a telling caption.
 constexpr std::string_view kA11yCopies = "Nombre d'exemplaires";

@@ -14,17 +14,17 @@ constexpr std::string_view kOpenCaption = "Ouvrir une série de constructions";
 constexpr std::string_view kOpenButton = "OUVRIR";
 constexpr std::string_view kOpenDirectoryLabel = "Répertoire";
 constexpr std::string_view kOpenFilesLabel = "Fichiers";
-constexpr std::string_view kOpenPatience = "Patience: chargement du fichier";
+constexpr std::string_view kOpenPatience = "Patience\u00a0: chargement du fichier";
 
 // Save dialog `enregistrer`.
 constexpr std::string_view kSaveCaption = "Enregistrer les constructions";
 constexpr std::string_view kSaveButton = "ENREGISTRER";
-constexpr std::string_view kSaveDirectoryLabel = "Répertoire:";
+constexpr std::string_view kSaveDirectoryLabel = "Répertoire\u00a0:";
 constexpr std::string_view kSaveFilesLabel = "Fichiers enregistrés";
-constexpr std::string_view kSaveNameLabel = "Nom du fichier:";
+constexpr std::string_view kSaveNameLabel = "Nom du fichier\u00a0:";
 
 // Both dialogs.
-constexpr std::string_view kDriveLabel = "Lecteur:";
+constexpr std::string_view kDriveLabel = "Lecteur\u00a0:";
 constexpr std::string_view kCancelButton = "ANNULER";
 
 // Names a screen reader announces for the lists and boxes of both dialogs, and for the

@@ -33,7 +33,7 @@ TEST(ExerciseSession, TypingCountsOnlyOnceAFileIsShownAndClosingAsksThen) {
 TEST(ExerciseSession, WhatTheAreaCouldNotShowIsAskedAboutUntilSavedOverItsOwnFile) {
     ExerciseSession s;
     s.showPupilText("/home/eleve/tp.rtf", kAPicture);
-    EXPECT_EQ(s.exerciseFile(), "Texte: /home/eleve/tp.rtf");
+    EXPECT_EQ(s.exerciseFile(), "Texte\u00a0: /home/eleve/tp.rtf");
     EXPECT_FALSE(s.droppedContentQuestion().empty());
     s.saved(false);
     EXPECT_FALSE(s.droppedContentQuestion().empty()) << "the original file still holds the picture";

@@ -83,7 +83,7 @@ TEST_F(RtfFile, FailedSaveLeavesNothingBehind) {
 TEST_F(RtfFile, BinaryFileIsRefused) {
     { std::ofstream(folder_ / "image.rtf", std::ios::binary) << std::string("\x89PNG\r\n\x1a\n\0\0", 10); }
     EXPECT_EQ(testing::verdict(loadRtfFile(folder_ / "image.rtf")),
-              "Lecture impossible | Ce fichier n'est pas un texte: ni texte au format RTF, ni texte simple.");
+              "Lecture impossible | Ce fichier n'est pas un texte\u00a0: ni texte au format RTF, ni texte simple.");
 }
 
 // Refused from its size alone: the sparse file would read as megabytes of zeros.
@@ -92,7 +92,7 @@ TEST_F(RtfFile, FileOverTheLimitIsRefusedFromItsSize) {
     { std::ofstream(big, std::ios::binary) << "{\\rtf1 a}"; }
     std::filesystem::resize_file(big, kMaxRtfFileBytes + 1);
     EXPECT_EQ(testing::verdict(loadRtfFile(big)),
-              "Texte trop long | Ce fichier est trop gros pour la fenêtre exercice: elle ouvre les textes d'au plus 32 Mo, "
+              "Texte trop long | Ce fichier est trop gros pour la fenêtre exercice\u00a0: elle ouvre les textes d'au plus 32 Mo, "
               "images comprises.");
 }
 

@@ -74,11 +74,11 @@ TEST(ShownLimitsRefusal, NamesWhatThereIsTooMuchOf) {
     ASSERT_TRUE(cells);
     EXPECT_EQ(cells->title, "Texte trop long");
     EXPECT_EQ(cells->message,
-              "Ce texte a trop de cases de tableau pour la fenêtre exercice: elle en affiche au plus 1\u00A0000.");
+              "Ce texte a trop de cases de tableau pour la fenêtre exercice\u00a0: elle en affiche au plus 1\u00A0000.");
     EXPECT_EQ(shownTextRefusal(ShownTextExcess::Paragraphs)->message,
-              "Ce texte a trop de paragraphes pour la fenêtre exercice: elle en affiche au plus 20\u00A0000.");
+              "Ce texte a trop de paragraphes pour la fenêtre exercice\u00a0: elle en affiche au plus 20\u00A0000.");
     EXPECT_EQ(shownTextRefusal(ShownTextExcess::Text)->message,
-              "Ce texte est trop long pour la fenêtre exercice: elle affiche au plus 2 Mo de texte.");
+              "Ce texte est trop long pour la fenêtre exercice\u00a0: elle affiche au plus 2 Mo de texte.");
 }
 
 }  // namespace

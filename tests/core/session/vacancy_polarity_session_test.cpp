@@ -125,10 +125,10 @@ TEST(PolarityOption, TheSentenceFollowsTheBoxAtOnce) {
     EXPECT_EQ(ws.view().c3dText, shape + "\r\nLa molécule est polaire.");
     ws.build(makeConstruction({{7, O}, {0, C}, {1, O}}, {{7, 2}, {1, 2}}));
     ws.tick();
-    EXPECT_EQ(ws.view().c3dText, "Les angles entre les liaisons sont voisins de 180°:\r\nLes trois éléments sont alignés.\r\n"
+    EXPECT_EQ(ws.view().c3dText, "Les angles entre les liaisons sont voisins de 180°\u00a0:\r\nLes trois éléments sont alignés.\r\n"
                                  "La molécule est apolaire.");
     ws.setPolarity(false);
-    EXPECT_EQ(ws.view().c3dText, "Les angles entre les liaisons sont voisins de 180°:\r\nLes trois éléments sont alignés.");
+    EXPECT_EQ(ws.view().c3dText, "Les angles entre les liaisons sont voisins de 180°\u00a0:\r\nLes trois éléments sont alignés.");
 }
 
 }  // namespace

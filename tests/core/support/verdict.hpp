@@ -15,6 +15,6 @@ std::string verdict(const FileResult<T>& result) {
 inline const std::string kSeriesNotOurs = "Fichier non valide | Ce fichier ne correspond pas à cette application";
 inline const std::string kSeriesUnreadable = "Erreur lors du chargement du fichier | Lecture impossible sur disque";
 inline const std::string kSeriesUnwritable = "Enregistrement impossible | Ecriture impossible sur disque";
-inline const std::string kExerciseUnreadable = "Lecture impossible | Vérifier:\n- le nom du fichier,\n- l'état du lecteur.";
+inline const std::string kExerciseUnreadable = "Lecture impossible | Vérifier\u00a0:\n- le nom du fichier,\n- l'état du lecteur.";
 
 }  // namespace tavir::testing

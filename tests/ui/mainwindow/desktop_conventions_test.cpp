@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "ui/common/application_setup.hpp"
+#include "ui/common/modal_hooks.hpp"
 #include "ui/mainwindow/main_window.hpp"
 #include "support/window_fixture.hpp"
 
@@ -15,6 +16,31 @@ class DesktopConventionsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A short question under a long title: the box is wide enough for the title bar to show it
+    // whole, in the bold face title bars use.
+    void messageBoxesShowTheirWholeTitle_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("overwrite") << QString::fromUtf8("Ce fichier existe déjà!") << QString::fromUtf8("Écraser le fichier existant?");
+        QTest::newRow("one word") << QStringLiteral("Enregistrement impossible") << QStringLiteral("Non");
+    }
+    void messageBoxesShowTheirWholeTitle() {
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        int width = 0;
+        ModalHooks::message = [&width](QMessageBox& box) {
+            box.show();
+            width = box.width();
+            return int(QMessageBox::Ok);
+        };
+        showMessage(nullptr, QMessageBox::Question, title, text);
+        ModalHooks::message = nullptr;
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const int needed = QFontMetrics(bold).horizontalAdvance(title) + 100;
+        QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
+    }
+
     void desktopEntryAndIcon() {
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("fr.tavir.Tavir"));
         // The name is the one of the entry the package installs, whose icon has that name too.

@@ -184,9 +184,9 @@ private slots:
         row("Chec_2", "L'animation en 3 dimensions");
         row("Option1", "L'élément édité actuellement");
         row("Option2", "Les 10 éléments de la série");
-        row("Label3", "Nombre d'exemplaires:");
+        row("Label3", "Nombre d'exemplaires\u00a0:");
         row("Label4", "1");
-        row("Label2", "Imprimante:");
+        row("Label2", "Imprimante\u00a0:");
         row("Command1", "&OK");
         row("Command2", "&Imprimantes");
         row("Command3", "&Annuler");
@@ -275,7 +275,7 @@ private slots:
 
         QCOMPARE(confimp->result(), int(QDialog::Accepted));
         QCOMPARE(pdfPageCount(path), pages);
-        QCOMPARE(messages, QStringList{QString::fromUtf8("Imprimer | Impression terminée: les pages sont dans le fichier ") +
+        QCOMPARE(messages, QStringList{QString::fromUtf8("Imprimer | Impression terminée\u00a0: les pages sont dans le fichier ") +
                                        QDir::toNativeSeparators(path)});
         QCOMPARE(changes, 0);
         QCOMPARE(ws->currentConstruction(), current);
@@ -323,8 +323,8 @@ private slots:
         }
         QStringList expectedShown, expectedMessages;
         for (const QString& name : written) {
-            expectedShown << QStringLiteral("Fichier PDF: ") + dir->filePath(name);
-            expectedMessages << QString::fromUtf8("Imprimer | Impression terminée: les pages sont dans le fichier ") +
+            expectedShown << QStringLiteral("Fichier PDF\u00a0: ") + dir->filePath(name);
+            expectedMessages << QString::fromUtf8("Imprimer | Impression terminée\u00a0: les pages sont dans le fichier ") +
                                     dir->filePath(name);
             QCOMPARE(pdfPageCount(dir->filePath(name)), 1);
         }
@@ -358,7 +358,7 @@ private slots:
         fx.close();
         QCOMPARE(shown.size(), 2);
         QVERIFY(shown[0] != shown[1]);
-        QCOMPARE(shown[1], QStringLiteral("Fichier PDF: ") + chosen);
+        QCOMPARE(shown[1], QStringLiteral("Fichier PDF\u00a0: ") + chosen);
     }
 
     // Paper gets vectors only: the strokes, the cell grid, the element balls and the 3D model
@@ -465,7 +465,7 @@ private slots:
                                            << QString::fromUtf8("Cochez au moins une image à imprimer.");
         QTest::newRow("series all empty")
             << Series{"", kEmpty} << true
-            << QString::fromUtf8("Toutes les constructions de la série sont vides: il n'y a rien à imprimer.");
+            << QString::fromUtf8("Toutes les constructions de la série sont vides\u00a0: il n'y a rien à imprimer.");
     }
     void nothingToPrintKeepsTheWindowOpen() {
         QFETCH(Series, series);
@@ -525,7 +525,7 @@ private slots:
         child<QPushButton>("Command2")->click();
         const QString file = changed ? after : before;
         QCOMPARE(confimp->printer().outputFileName(), file);
-        QCOMPARE(child<QLineEdit>("defaut")->text(), QStringLiteral("Fichier PDF: ") + file);
+        QCOMPARE(child<QLineEdit>("defaut")->text(), QStringLiteral("Fichier PDF\u00a0: ") + file);
         // The copies are counted by the spinner only, never twice.
         QCOMPARE(confimp->printer().copyCount(), 1);
         QCOMPARE(child<QLabel>("Label4")->text(), QString::number(changed ? copiesChosen : 1));
