@@ -7,6 +7,7 @@
 
 #include "core/board/acceptance.hpp"
 #include "core/board/elements.hpp"
+#include "core/dotstructure/formula.hpp"
 #include "core/dotstructure/pairs.hpp"
 #include "core/dotstructure/texts.hpp"
 #include "core/geometry3d/polarity.hpp"
@@ -103,7 +104,10 @@ void drawBond(const Construction& c, const CellPositions& positions, int slot, R
     for (const Segment& s : bondSegments(c, positions, slot)) canvas.line(s.x1, s.y1, s.x2, s.y2, colour, kLineWidth);
 }
 
-StrokeOffsets barOffsets(PairPosition position, int cell) {
+StrokeOffsets barOffsets(PairPosition position, int cell, int code) {
+    // "Cl" is twice as wide as the other symbols and drawn one unit right of the cell's middle:
+    // its right bar stands two units further out, clear of the "l".
+    if (position == PairPosition::Right && code == kChlorine) return {29, 10, 29, 22};
     switch (position) {
     case PairPosition::Top: return {10, 5, 22, 5};
     case PairPosition::Bottom: return {10, 27, 22, 27};
@@ -151,7 +155,7 @@ std::array<std::array<int, 2>, 4> vacancyCorners(const Construction& c, const Ce
     const auto place = vacancyPosition(c, cell);
     if (!place) return {};
     const CellPosition& p = at(positions, cell);
-    const StrokeOffsets o = barOffsets(*place, cell);
+    const StrokeOffsets o = barOffsets(*place, cell, c.code[static_cast<std::size_t>(cell)]);
     // The bar widened into a box: its long sides 2 units either side of where the bar runs.
     const double dx = o.bx - o.ax, dy = o.by - o.ay;
     const double length = std::hypot(dx, dy);
@@ -166,7 +170,7 @@ void dessdoublets(const Construction& c, const CellPositions& positions, bool bl
     for (int cell = 0; cell < kCellCount; ++cell) {
         const CellPosition& p = at(positions, cell);
         for (PairPosition position : plan[static_cast<std::size_t>(cell)]) {
-            const StrokeOffsets o = barOffsets(position, cell);
+            const StrokeOffsets o = barOffsets(position, cell, c.code[static_cast<std::size_t>(cell)]);
             canvas.line(p.left + o.ax, p.top + o.ay, p.left + o.bx, p.top + o.by, colour, kLineWidth);
         }
     }
@@ -233,7 +237,7 @@ void drawFormalCharges(const Construction& c, const CellPositions& positions, Ca
         const int x = p.left + o.x;
         const int y = p.top + o.y;
         canvas.circle(x, y, kChargeRadius, black, white);
-        const std::string text = chargeMarkText(q);
+        const std::string text = drawnCharge(chargeMarkText(q));
         canvas.text(roundUnits(x - canvas.textWidth(text, kChargeFont) / 2.0),
                     roundUnits(y - canvas.textHeight(text, kChargeFont) / 2.0), text, kChargeFont, black);
     }
@@ -297,7 +301,7 @@ Obstacles obstaclesOf(const Construction& c, const CellPositions& positions, boo
     for (int cell = 0; cell < kCellCount; ++cell) {
         const CellPosition& p = at(positions, cell);
         for (PairPosition position : plan[static_cast<std::size_t>(cell)]) {
-            const StrokeOffsets b = barOffsets(position, cell);
+            const StrokeOffsets b = barOffsets(position, cell, c.code[static_cast<std::size_t>(cell)]);
             o.segments.push_back({p.left + b.ax, p.top + b.ay, p.left + b.bx, p.top + b.by});
         }
         if (!isElement(c.code[static_cast<std::size_t>(cell)])) continue;

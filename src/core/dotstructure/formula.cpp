@@ -55,6 +55,15 @@ std::string netChargeSuffix(int q) {
     return std::to_string(-q) + std::string(dot_texts::kPlus);
 }
 
+std::string drawnCharge(std::string_view text) {
+    std::string out;
+    for (char ch : text) {
+        if (ch == '-') out += dot_texts::kDrawnMinus;
+        else out += ch;
+    }
+    return out;
+}
+
 std::string formulaWithCharge(const Construction& c) {
     const int q = netCharge(c);
     return formulaText(c) + (q > 1 || q < -1 ? " " : "") + netChargeSuffix(q);
@@ -87,7 +96,7 @@ void formulebrute(const Construction& c, Canvas& canvas, int scaleWidth, int sca
     }
 
     const int q = netCharge(c);
-    if (q != 0) canvas.text(lastSymbolEnd, y0 - kChargeRise, netChargeSuffix(q), kSubscriptFont, black);
+    if (q != 0) canvas.text(lastSymbolEnd, y0 - kChargeRise, drawnCharge(netChargeSuffix(q)), kSubscriptFont, black);
 }
 
 }  // namespace tavir

@@ -2,6 +2,7 @@
 // The molecular formula of a construction and its drawing in the formula box `brute`.
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "core/board/construction.hpp"
 #include "core/canvas/canvas.hpp"
@@ -28,6 +29,9 @@ int netCharge(const Construction& c);
 // Suffix written after the formula for a net charge q ("" for 0): "-" for 1, "+" for -1,
 // "2-" for 2, "2+" for -2 ...
 std::string netChargeSuffix(int q);
+// A charge text as it is drawn: the hyphen of the texts becomes the minus sign, which stays
+// as wide as the plus at every size and scale.
+std::string drawnCharge(std::string_view text);
 // The formula as a text, with the charge written after it: "NH4+", "HO-", and a charge of 2
 // or more apart from the last count, "CO3 2-", so that it does not read as CO32.
 std::string formulaWithCharge(const Construction& c);

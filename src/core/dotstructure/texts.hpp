@@ -11,6 +11,7 @@ inline constexpr std::array<std::string_view, 6> kSymbols{"", "C", "H", "O", "N"
 // Charge signs, for the formula's suffix and the formal-charge marks.
 inline constexpr std::string_view kMinus = "-";
 inline constexpr std::string_view kPlus = "+";
+inline constexpr std::string_view kDrawnMinus = "\u2212";
 // Partial charges of the atoms of polarised bonds.
 inline constexpr std::string_view kDeltaPlus = "δ+";
 inline constexpr std::string_view kDeltaMinus = "δ−";

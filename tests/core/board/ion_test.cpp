@@ -156,14 +156,14 @@ INSTANTIATE_TEST_SUITE_P(
         DrawingCase{"oxonium_left_free", makeConstruction({{0, O}, {1, H}, {5, H}, {9, H}}), 1, {{33, 33, "+"}}},
         DrawingCase{"oxonium_top_free", makeConstruction({{0, O}, {1, H}, {5, H}, {7, H}}), 1, {{48, 25, "+"}}},
         DrawingCase{"oxonium_on_centre_1", makeConstruction({{0, H}, {1, O}, {2, H}, {4, H}}), 1, {{80, 25, "+"}}},
-        DrawingCase{"methanide_left_free", makeConstruction({{0, C}, {1, H}, {5, H}, {9, H}}), 1, {{33, 33, "-"}}},
-        DrawingCase{"hydroxide", makeConstruction({{0, O}, {1, H}}), 3, {{48, 25, "-"}}},
-        DrawingCase{"amide", makeConstruction({{0, N}, {1, H}, {5, H}}), 2, {{48, 25, "-"}}},
+        DrawingCase{"methanide_left_free", makeConstruction({{0, C}, {1, H}, {5, H}, {9, H}}), 1, {{33, 33, "−"}}},
+        DrawingCase{"hydroxide", makeConstruction({{0, O}, {1, H}}), 3, {{48, 25, "−"}}},
+        DrawingCase{"amide", makeConstruction({{0, N}, {1, H}, {5, H}}), 2, {{48, 25, "−"}}},
         // Cyanide: the charge is on carbon, three bonds for a usual four.
-        DrawingCase{"cyanide", makeConstruction({{0, C}, {1, N}}, {{1, 3}}), 2, {{48, 25, "-"}}},
-        DrawingCase{"cyanide_reversed", makeConstruction({{0, N}, {1, C}}, {{1, 3}}), 2, {{95, 33, "-"}}},
-        DrawingCase{"chloride", makeConstruction({{0, Cl}}), 4, {{48, 25, "-"}}},
-        DrawingCase{"hydride", makeConstruction({{0, H}}), 1, {{48, 25, "-"}}}),
+        DrawingCase{"cyanide", makeConstruction({{0, C}, {1, N}}, {{1, 3}}), 2, {{48, 25, "−"}}},
+        DrawingCase{"cyanide_reversed", makeConstruction({{0, N}, {1, C}}, {{1, 3}}), 2, {{95, 33, "−"}}},
+        DrawingCase{"chloride", makeConstruction({{0, Cl}}), 4, {{48, 25, "−"}}},
+        DrawingCase{"hydride", makeConstruction({{0, H}}), 1, {{48, 25, "−"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

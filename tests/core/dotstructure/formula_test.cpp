@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"empty_board_draws_nothing", Construction{}, kBruteWidth, kBruteHeight, {}},
         // Charge suffix: size 10, at the end of the last symbol (not of its count), 6 higher.
         LayoutCase{"lone_carbon_lacks_four", makeConstruction({{0, C}}), kBruteWidth, kBruteHeight,
-                   {{61, 8, "C", 12}, {68, 2, "4-", 10}}},
+                   {{61, 8, "C", 12}, {68, 2, "4−", 10}}},
         LayoutCase{"ammonium_one_too_many",
                    makeConstruction({{0, N}, {1, H}, {5, H}, {7, H}, {9, H}}, {{1, 1}, {5, 1}, {7, 1}, {9, 1}}),
                    kBruteWidth, kBruteHeight, {{54, 8, "N", 12}, {61, 8, "H", 12}, {68, 17, "4", 10}, {68, 2, "+", 10}}}),
