@@ -43,7 +43,12 @@ public:
     void clearSeries();
     // The series as it was before a change of the whole series, for the next undo; any later
     // change that undo would take back drops it.
-    void keepSeriesUndo(std::array<std::string, 10> series) { seriesUndo_ = std::move(series); }
+    // Undo is offered even when the current construction was already empty.
+    void keepSeriesUndo(std::array<std::string, 10> series) {
+        seriesUndo_ = std::move(series);
+        undoEnabled_ = true;
+        undoNumber_ = current_;
+    }
     std::optional<std::array<std::string, 10>> takeSeriesUndo() { return std::exchange(seriesUndo_, std::nullopt); }
     // A new series: nothing to undo.
     void forgetUndo();
@@ -56,6 +61,15 @@ private:
     bool undoEnabled_ = false;
     bool pasteEnabled_ = false;
     std::optional<std::array<std::string, 10>> seriesUndo_;
+    // The undo as it stood before the last recorded step, for a move that changes nothing.
+    struct UndoPoint {
+        std::string board;
+        bool enabled;
+        int16_t number;
+        std::optional<std::array<std::string, 10>> seriesUndo;
+    };
+    std::optional<UndoPoint> beforeMove_;
+    bool moving_ = false;  // between a pick-up's analysis and its drop's
 };
 
 }  // namespace tavir

@@ -54,6 +54,37 @@ TEST(Undo, AWholeMoveIsOneStepAndUndoTwiceGoesBack) {
     EXPECT_EQ(ws.entry(1), moved) << "undo changes the current construction of the series";
 }
 
+// What changes nothing the pupil can see is no step: Annuler still takes back the last real
+// change (here the second hydrogen of water).
+enum class NoChange { RefusedDrop, MoveBackToItsCell, ChargesTicked };
+class UndoAfter : public ::testing::TestWithParam<NoChange> {};
+
+TEST_P(UndoAfter, ANoChangeStillTakesBackTheLastChange) {
+    Workspace ws;
+    ws.dropPaletteElement(0, O);
+    ws.dropPaletteElement(1, H);
+    const std::string hydroxyl = boardText(ws);
+    ws.dropPaletteElement(5, H);
+    const std::string water = boardText(ws);
+    switch (GetParam()) {
+    case NoChange::RefusedDrop: ws.dropPaletteElement(9, H); break;  // oxygen keeps cells 1 and 5
+    case NoChange::MoveBackToItsCell:
+        ASSERT_TRUE(ws.pickUp(5));
+        ws.dropLifted(5);
+        break;
+    case NoChange::ChargesTicked: ws.setFormalCharges(true); break;
+    }
+    ASSERT_EQ(boardText(ws), water);
+    EXPECT_TRUE(ws.view().undoEnabled);
+    ws.undo();
+    EXPECT_EQ(boardText(ws), hydroxyl);
+    ws.undo();
+    EXPECT_EQ(boardText(ws), water);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, UndoAfter,
+                         ::testing::Values(NoChange::RefusedDrop, NoChange::MoveBackToItsCell, NoChange::ChargesTicked));
+
 TEST(Paste, CopyOnThreePasteOnFive) {
     Workspace ws;
     EXPECT_FALSE(ws.view().pasteEnabled);
