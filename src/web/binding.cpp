@@ -91,6 +91,7 @@ public:
         out += ",\"timerEnabled\":" + std::string(boolean(v.timerEnabled));
         out += ",\"timerInterval\":" + std::to_string(v.timerInterval);
         out += ",\"speed\":" + std::to_string(ws_.speed());
+        out += ",\"frame\":" + std::to_string(ws_.frameCounter());
         out += ",\"undoEnabled\":" + std::string(boolean(v.undoEnabled));
         out += ",\"pasteEnabled\":" + std::string(boolean(v.pasteEnabled));
         out += ",\"current\":" + std::to_string(ws_.currentConstruction());
@@ -301,6 +302,9 @@ void pointerOver(Session& s, int place) { s.ws_.pointerOver(static_cast<tv::Poin
 void dragOver(Session& s, int place) { s.ws_.dragOver(static_cast<tv::PointerPlace>(place)); }
 void pointerOverButton(Session& s, const std::string& name) { s.ws_.pointerOverButton(name); }
 void pressResultView(Session& s) { s.ws_.pressResultView(); }
+void pointerLeft(Session& s) { s.ws_.pointerLeft(); }
+void beginHandTurn(Session& s) { s.ws_.beginHandTurn(); }
+void handTurn(Session& s, int offset) { s.ws_.handTurn(offset); }
 void pictureCopied(Session& s) { s.ws_.pictureCopied(); }
 void setInfo(Session& s, const std::string& text) { s.ws_.setInfo(text); }
 void setRedBonds(Session& s, bool on) { s.ws_.setRedBonds(on); }
@@ -374,6 +378,9 @@ EMSCRIPTEN_BINDINGS(tavir) {
         .function("dragOver", &dragOver)
         .function("pointerOverButton", &pointerOverButton)
         .function("pressResultView", &pressResultView)
+        .function("pointerLeft", &pointerLeft)
+        .function("beginHandTurn", &beginHandTurn)
+        .function("handTurn", &handTurn)
         .function("pictureCopied", &pictureCopied)
         .function("setInfo", &setInfo)
         .function("setRedBonds", &setRedBonds)

@@ -92,6 +92,20 @@ describe('building', () => {
         assert.equal(await page.$eval('#smile', (n) => n.hasAttribute('hidden')), false);
         // The geometry text comes with the animation's next tick.
         await page.waitForFunction(() => /coudée\./.test(document.querySelector('#C3D').textContent), { timeout: 2000 });
+        // Dragged to the right by 60 pixels, the model stops 30 frames on and stays there.
+        const d3d = await centreOf(page, '#D3D');
+        await page.mouse.move(d3d.x - 30, d3d.y);
+        await page.mouse.down();
+        const pressed = (await state(page)).frame;
+        await page.mouse.move(d3d.x + 30, d3d.y, { steps: 6 });
+        await page.mouse.up();
+        const turned = await state(page);
+        assert.equal(turned.timerEnabled, false);
+        assert.ok(Math.abs(turned.frame - pressed - 30) <= 1, `${pressed} to ${turned.frame}`);
+        await new Promise((r) => setTimeout(r, 200));
+        assert.equal((await state(page)).frame, turned.frame);
+        await page.click('#Command16_3');
+        assert.equal((await state(page)).timerEnabled, true);
 
         await page.click('#Command13');
         assert.equal(await formula(page), '');
@@ -180,6 +194,10 @@ describe('building', () => {
         await touchDrag(await centreOf(page, palette.H), await cellPoint(page, ...CELL1));
         await touchDrag(await centreOf(page, palette.H), await cellPoint(page, ...CELL5));
         assert.equal(await formula(page), 'H2O');
+        // A finger across the 3D view turns the model and stops it.
+        const d3d = await centreOf(page, '#D3D');
+        await touchDrag({ x: d3d.x + 40, y: d3d.y }, { x: d3d.x - 40, y: d3d.y });
+        assert.equal((await state(page)).timerEnabled, false);
         // A finger moving an atom off the board removes it.
         await touchDrag(await cellPoint(page, ...CELL5), await centreOf(page, '#info'));
         assert.equal(await formula(page), '');

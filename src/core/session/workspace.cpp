@@ -155,6 +155,25 @@ void Workspace::controlAnimation(AnimationControl control) {
     notify();
 }
 
+void Workspace::beginHandTurn() { handTurnFrames_ = 0; }
+
+void Workspace::handTurn(int offsetPixels) {
+    const int frames = offsetPixels / kPixelsPerHandFrame;
+    const int step = frames - handTurnFrames_;
+    if (step == 0 || !analysis_.shown()) return;
+    handTurnFrames_ = frames;
+    // A click is not a turn: the animation stops at the first frame the pointer moves.
+    animationRunning_ = false;
+    // The tick moves one frame on: forwards wraps (and flips the sign) as the clock does.
+    if (step > 0) {
+        for (int i = 1; i < step; ++i) clock_.advance();
+    } else {
+        clock_.back(1 - step);
+    }
+    tick();
+    notify();
+}
+
 void Workspace::setCompact(bool ticked) {
     view_.options.frame.compact = ticked;
     if (!animationRunning_) redrawCurrentFrame();
@@ -416,6 +435,25 @@ void Workspace::pointerOverButton(std::string_view name) {
         notify();
         return;
     }
+}
+
+namespace {
+// The texts the pointer puts on the line by passing over something, not the ones an action
+// leaves there (a copied picture, a hint after a press, a message).
+bool isHoverText(std::string_view text) {
+    for (std::string_view hover : {board_texts::kHoverBoard, board_texts::kHoverCell, board_texts::kHoverPalette,
+                                   board_texts::kHoverBtexo, geometry_texts::kSpeedHover})
+        if (text == hover) return true;
+    for (const board_texts::ButtonTexts& b : board_texts::kButtons)
+        if (!b.hover.empty() && text == b.hover) return true;
+    return false;
+}
+}  // namespace
+
+void Workspace::pointerLeft() {
+    if (!isHoverText(view_.info)) return;
+    view_.info = board_texts::kHoverBackground;
+    notify();
 }
 
 void Workspace::pressResultView() { setInfo(std::string(geometry_texts::kUseDrawingArea)); }

@@ -157,6 +157,10 @@ public:
     void dragOver(PointerPlace place);
     // A button's hover text, by the button's name ("Command4"...).
     void pointerOverButton(std::string_view name);
+    // The pointer left what it was over for a place with no text of its own (a picture, the
+    // exercise area, outside the window): a hover text gives way to the window's own, as
+    // over the background; what an action wrote there stays.
+    void pointerLeft();
     // A press on a result view: the pupil is told where constructions are drawn.
     void pressResultView();
     // A picture went to the clipboard.
@@ -222,6 +226,13 @@ public:
     void controlAnimation(AnimationControl control);
     void setCompact(bool ticked);
     void setFigure(bool ticked);
+    // A horizontal drag across the 3D view, by mouse, finger or pen: the animation stops and
+    // the model turns through its frames with the pointer, one frame for every
+    // kPixelsPerHandFrame pixels of its offset from the press (negative to the left). Released,
+    // it stays where it is and "Démarrer" goes on from there. A press alone changes nothing.
+    static constexpr int kPixelsPerHandFrame = 2;
+    void beginHandTurn();
+    void handTurn(int offsetPixels);
     // The speed slider, 0..200: the timer's interval is its value plus 5 ms.
     void setSpeed(int value);
     int speed() const { return timerInterval_ - 5; }
@@ -262,6 +273,7 @@ private:
     ConstructionTable table_;
     AnimationClock clock_;
     bool animationRunning_ = true;
+    int handTurnFrames_ = 0;  // frames turned since the drag's press
     int timerInterval_ = 55;
     int16_t selectedSlot_ = 0;
     int focusedCell_ = 0;

@@ -1,5 +1,6 @@
 #include "ui/common/view_widget.hpp"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "ui/common/view_painter.hpp"
@@ -17,6 +18,15 @@ void ViewWidget::paintEvent(QPaintEvent*) {
     paintShownView(p, workspace_, view_, screenLook(view_));
 }
 
-void ViewWidget::mousePressEvent(QMouseEvent*) { emit pressed(); }
+void ViewWidget::mousePressEvent(QMouseEvent* event) {
+    pressX_ = event->position().x();
+    emit pressed();
+}
+
+void ViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    // Without mouse tracking a move comes only with a button held; touch and pens arrive as
+    // the mouse events Qt makes of them.
+    if (event->buttons() != Qt::NoButton) emit dragged(static_cast<int>(event->position().x() - pressX_));
+}
 
 }  // namespace tavir::ui

@@ -20,14 +20,19 @@ public:
 signals:
     // A press on the picture: it cannot be edited there.
     void pressed();
+    // The pointer moved with a button held (a finger or a pen too): its horizontal offset from
+    // the press, in pixels.
+    void dragged(int offsetPixels);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     const Workspace& workspace_;
     View view_;
+    double pressX_ = 0;
 };
 
 }  // namespace tavir::ui

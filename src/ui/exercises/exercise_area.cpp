@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
@@ -82,6 +83,20 @@ ExerciseArea::ExerciseArea(Workspace& workspace, QTextEdit& supertext, QLineEdit
     // Opening the menu from its title enables the correction by the same rule.
     connect(optionexo_, &QMenu::aboutToShow, this, [this] { opencor_->setEnabled(session().correctionAvailable()); });
     connect(&supertext_, &QTextEdit::textChanged, this, [this] { session().textEdited(); });
+    // Tab moves on to the next control, as everywhere else in the window; Ctrl+Tab types a tab.
+    supertext_.setTabChangesFocus(true);
+    supertext_.installEventFilter(this);
+}
+
+bool ExerciseArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &supertext_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier) {
+            if (!supertext_.isReadOnly()) supertext_.textCursor().insertText(QStringLiteral("\t"));
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ExerciseArea::openMenu(QWidget& btexo) {

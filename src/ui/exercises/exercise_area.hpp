@@ -56,6 +56,9 @@ public:
     bool correctionAvailable() const;
     QString exerciseDirectory() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Asks before throwing away an edited text; false when the pupil keeps it.
     bool discardCheck();

@@ -182,7 +182,11 @@ void MainWindow::buildAnimationFrame() {
     d3d_->setObjectName(QStringLiteral("D3D"));
     d3d_->setAccessibleName(utf8(geometry_texts::kA11yAnimation));
     d3d_->move(104, 20);
-    connect(d3d_, &ViewWidget::pressed, this, [this] { workspace_.pressResultView(); });
+    connect(d3d_, &ViewWidget::pressed, this, [this] {
+        workspace_.pressResultView();
+        workspace_.beginHandTurn();
+    });
+    connect(d3d_, &ViewWidget::dragged, this, [this](int offset) { workspace_.handTurn(offset); });
 
     c3d_ = new QLabel(frame2_);
     c3d_->setObjectName(QStringLiteral("C3D"));
@@ -201,7 +205,12 @@ void MainWindow::buildAnimationFrame() {
     compact_->setGeometry(16, 224, 73, 25);
     compact_->setAccessibleName(utf8(geometry_texts::kA11yCompact));
     compact_->setAccessibleDescription(utf8(geometry_texts::kA11yCompactDescription));
-    for (QCheckBox* box : {tetra1_, compact_}) setColours(box, Qt::black, Qt::white);
+    // The style's focus frame is dark and vanishes on the black frame: a focused box is lit
+    // as the slider's handle is.
+    for (QCheckBox* box : {tetra1_, compact_}) {
+        setColours(box, Qt::black, Qt::white);
+        box->setStyleSheet(QStringLiteral("QCheckBox:focus { background: rgb(255, 255, 160); color: black; }"));
+    }
     connect(tetra1_, &QCheckBox::toggled, this, &MainWindow::tetra1_Click);
     connect(compact_, &QCheckBox::toggled, this, &MainWindow::compact_Click);
 
@@ -408,8 +417,13 @@ void MainWindow::buildShortcuts() {
     shortcut(Qt::CTRL | Qt::Key_P, press(command10_));
     shortcut(Qt::CTRL | Qt::Key_Q, press(command1_));
     // From the keyboard the menu opens under its button rather than at the mouse.
-    shortcut(Qt::CTRL | Qt::Key_N,
-             [this] { popupMenu(*nbdel_, command12_->mapToGlobal(QPoint(0, command12_->height()))); });
+    // Its first item lit, as a menu opened from the keyboard is, so that Entrée acts at once.
+    shortcut(Qt::CTRL | Qt::Key_N, [this] {
+        QTimer::singleShot(0, nbdel_, [menu = nbdel_] {
+            if (menu->isVisible() && !menu->activeAction()) menu->setActiveAction(menu->actions().value(0));
+        });
+        popupMenu(*nbdel_, command12_->mapToGlobal(QPoint(0, command12_->height())));
+    });
 }
 
 bool MainWindow::saveSeries() {
@@ -525,6 +539,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         exercises_->openMenu(*btexo_);
         return true;
     }
+    if (event->type() == QEvent::Leave && (watched == frame1_ || hoverActions_.contains(watched)))
+        workspace_.pointerLeft();
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         if (watched == frame1_) workspace_.pointerOver(PointerPlace::DrawingFrame);
         const auto hover = hoverActions_.constFind(watched);
@@ -549,6 +565,8 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     if (childAt(event->position().toPoint()) != nullptr) return;
     workspace_.pointerOver(PointerPlace::Background);
 }
+
+void MainWindow::leaveEvent(QEvent*) { workspace_.pointerLeft(); }
 
 void MainWindow::refresh() {
     const ViewState& v = workspace_.view();

@@ -135,6 +135,7 @@ export function wireControls(refs) {
     refs.slider.addEventListener('input', () => act((s) => s.setSpeed(Number(refs.slider.value))));
     for (const step of refs.steps) step.addEventListener('click', () => act((s) => s.controlAnimation(Number(step.dataset.control))));
     for (const view of [refs.d3d, refs.dot]) view.addEventListener('pointerdown', () => act((s) => s.pressResultView()));
+    turnByHand(refs.d3d);
     refs.phototavir.addEventListener('click', () => informationWindow(refs));
 
     // Hover texts and an unfinished move, wherever the mouse goes.
@@ -155,7 +156,10 @@ export function wireControls(refs) {
         }
         if (event.target.closest('#dessineur') || event.target.closest('.palette-item')) return;
         const where = placeAt(event.clientX, event.clientY);
-        if (where !== null) act((s) => s.pointerOver(where));
+        act((s) => (where !== null ? s.pointerOver(where) : s.pointerLeft()));
+    });
+    refs.root.addEventListener('pointerleave', (event) => {
+        if (event.pointerType === 'mouse') act((s) => s.pointerLeft());
     });
 
     // The desktop's usual keys, beside the buttons' own Alt+letter.
@@ -173,4 +177,26 @@ export function wireControls(refs) {
             eraseMenu(refs, under(b.Command12), true);
         }
     });
+}
+
+// A drag across the 3D view (mouse, finger or pen) turns the model; the offset goes to the core
+// in the view's own pixels, whatever the page's zoom.
+function turnByHand(view) {
+    view.style.touchAction = 'pan-y';
+    let press = null;
+    view.addEventListener('pointerdown', (event) => {
+        press = { x: event.clientX, pointer: event.pointerId, scale: view.viewBox.baseVal.width / view.getBoundingClientRect().width };
+        view.setPointerCapture(event.pointerId);
+        act((s) => s.beginHandTurn());
+    });
+    view.addEventListener('pointermove', (event) => {
+        if (!press || event.pointerId !== press.pointer) return;
+        const offset = Math.trunc((event.clientX - press.x) * press.scale);
+        act((s) => s.handTurn(offset));
+    });
+    const release = (event) => {
+        if (press && event.pointerId === press.pointer) press = null;
+    };
+    view.addEventListener('pointerup', release);
+    view.addEventListener('pointercancel', release);
 }

@@ -1,6 +1,8 @@
 // The frame counter, its wrap and the six buttons, through the workspace.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/session/workspace.hpp"
 #include "support/boards.hpp"
 
@@ -129,6 +131,59 @@ TEST(Animation, TextAndFigureFollowTheTick) {
     EXPECT_NE(ws.view().c3dText.find("tétraédrique."), std::string::npos);
     EXPECT_TRUE(ws.view().tetra1Visible);
     EXPECT_EQ(ws.view().tetra1Caption, "Géométrie");
+}
+
+// A drag across the 3D view: offsets from the press, in pixels, one after another.
+struct HandTurnCase {
+    const char* name;
+    int counterBefore;
+    std::vector<int> offsets;
+    int counterAfter;
+    int signAfter;
+    bool running;  // the animation after the drag
+};
+class HandTurn : public ::testing::TestWithParam<HandTurnCase> {};
+
+TEST_P(HandTurn, FollowsThePointerFromWhereThePoseStood) {
+    Workspace ws = withMethane();
+    ws.setFrameCounter(GetParam().counterBefore);
+    ws.beginHandTurn();
+    for (int offset : GetParam().offsets) ws.handTurn(offset);
+    EXPECT_EQ(ws.frameCounter(), GetParam().counterAfter);
+    EXPECT_EQ(ws.rotationSign(), GetParam().signAfter);
+    EXPECT_EQ(ws.view().timerEnabled, GetParam().running);
+    if (!GetParam().running) {
+        EXPECT_EQ(ws.view().d3d.pose.counter, GetParam().counterAfter);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HandTurn,
+                         ::testing::Values(HandTurnCase{"a_press_alone", 100, {0, 1, -1}, 100, 1, true},
+                                           HandTurnCase{"right", 100, {2, 7, 40}, 120, 1, false},
+                                           HandTurnCase{"left", 100, {-3, -40}, 80, 1, false},
+                                           HandTurnCase{"there_and_back", 100, {30, 10, 0}, 100, 1, false},
+                                           HandTurnCase{"right_past_the_end_wraps", 620, {30}, 7, -1, false},
+                                           HandTurnCase{"left_past_zero_wraps", 5, {-20}, 623, 1, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Animation, StartGoesOnFromWhereTheHandLeftIt) {
+    Workspace ws = withMethane();
+    ws.setFrameCounter(10);
+    ws.beginHandTurn();
+    ws.handTurn(100);
+    ws.controlAnimation(AnimationControl::Start);
+    ws.tick();
+    EXPECT_EQ(ws.frameCounter(), 61);
+}
+
+TEST(Animation, NoHandTurnWhileTheConstructionIsRejected) {
+    Workspace ws;
+    ws.build(makeConstruction({{0, C}}));
+    ws.setFrameCounter(300);
+    ws.beginHandTurn();
+    ws.handTurn(60);
+    EXPECT_EQ(ws.frameCounter(), 300);
+    EXPECT_TRUE(ws.view().d3d.cleared());
 }
 
 TEST(Animation, SliderSetsTheInterval) {

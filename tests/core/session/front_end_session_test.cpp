@@ -2,8 +2,11 @@
 // links to constructions and the snapshot a browser keeps between visits.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/board/texts.hpp"
 #include "core/session/construction_link.hpp"
+#include "core/geometry3d/texts.hpp"
 #include "core/session/workspace.hpp"
 #include "support/boards.hpp"
 
@@ -70,6 +73,22 @@ TEST(InfoLine, HoverTextsAndTheCopyConfirmationThatStaysOverItsButton) {
     EXPECT_EQ(ws.view().info, board_texts::kHoverCopy);
     ws.pointerOverButton("Command12");  // no hover text: the line keeps its own
     EXPECT_EQ(ws.view().info, board_texts::kHoverCopy);
+}
+
+// Leaving for a place with no text of its own: a hover text gives way to the window's, what
+// an action wrote stays.
+TEST(InfoLine, AHoverTextGoesWhenThePointerLeaves) {
+    Workspace ws;
+    const auto leftAfter = [&ws](const std::function<void()>& before) {
+        before();
+        ws.pointerLeft();
+        return ws.view().info;
+    };
+    EXPECT_EQ(leftAfter([&] { ws.pointerOverButton("Command13"); }), board_texts::kHoverBackground);
+    EXPECT_EQ(leftAfter([&] { ws.pointerOver(PointerPlace::SpeedSlider); }), board_texts::kHoverBackground);
+    EXPECT_EQ(leftAfter([&] { ws.pointerOver(PointerPlace::Cell); }), board_texts::kHoverBackground);
+    EXPECT_EQ(leftAfter([&] { ws.pictureCopied(); }), board_texts::kClipboardConfirmation);
+    EXPECT_EQ(leftAfter([&] { ws.pressResultView(); }), geometry_texts::kUseDrawingArea);
 }
 
 TEST(InfoLine, OnlyTheWindowFrameGapsAndPaletteFinishAMoveUnderWay) {

@@ -57,6 +57,26 @@ private slots:
         QCOMPARE(fx.board(), water);
     }
 
+    // On the black 3D frame a box reached by Tab lights up: no stop of the round is invisible.
+    void boxesOnTheBlackFrameShowTheirFocus() {
+        fx.build("54222222242232222222322");  // water: its "Géométrie" box shows with the next tick
+        QTRY_VERIFY(fx.child<QCheckBox>(QStringLiteral("tetra1"))->isVisible());
+        for (const char* name : {"compact", "tetra1"}) {
+            auto* box = fx.child<QCheckBox>(QString::fromLatin1(name));
+            const auto lit = [box] {
+                const QImage image = box->grab().toImage();
+                int n = 0;
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x = 0; x < image.width(); ++x) n += qBlue(image.pixel(x, y)) < 200 && qRed(image.pixel(x, y)) > 230;
+                return n;
+            };
+            QCOMPARE(lit(), 0);
+            for (int i = 0; i < 30 && !box->hasFocus(); ++i) press(Qt::Key_Tab);
+            QVERIFY(box->hasFocus());
+            QVERIFY2(lit() > box->width() * box->height() / 3, name);
+        }
+    }
+
     // Tab alone leads to the charges box and back to the board, where the keys build ammonium.
     void tabReachesTheChargesBoxAndTheBoardAgain() {
         type(QStringLiteral("n"));

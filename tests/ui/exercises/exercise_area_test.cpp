@@ -92,7 +92,7 @@ private:
     }
     bool openText(const QString& path) {
         runFileItem("opentexte", path);
-        return fich()->text() == QStringLiteral("Texte: ") + path;
+        return fich()->text() == QStringLiteral("Texte\u00a0: ") + path;
     }
     void saveText(const QString& path) { runFileItem("savetexte", path); }
     static QByteArray bytesOf(const QString& path) {
@@ -237,13 +237,29 @@ private slots:
         QVERIFY(fich()->text().isEmpty());
     }
 
+    // Tab leaves the text for the next control; Ctrl+Tab types the tab.
+    void tabMovesOnAndCtrlTabTypesATab() {
+        QTextEdit* text = supertext();
+        text->setReadOnly(false);
+        text->setPlainText(QStringLiteral("a"));
+        text->moveCursor(QTextCursor::End);
+        fx.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fx.window.get()));
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(text->toPlainText(), QStringLiteral("a\t"));
+        QTest::keyClick(text, Qt::Key_Tab);
+        QCOMPARE(text->toPlainText(), QStringLiteral("a\t"));
+        QVERIFY(!text->hasFocus());
+    }
+
     void editedTextAsksBeforeItIsLost() {
         QVERIFY(area()->openExercise(makeExercise("a.E06", true, 2)));
         supertext()->insertPlainText(QStringLiteral("Ma réponse"));
         QVERIFY(fx.window->workspace().textModified());
         answers << QMessageBox::Cancel;
         menuItem("Closexo")->trigger();
-        QCOMPARE(messages, QStringList{QString::fromUtf8("Abandon des données? | Attention: perte des modifications du texte.")});
+        QCOMPARE(messages, QStringList{QString::fromUtf8("Abandon des données? | Attention\u00a0: perte des modifications du texte.")});
         QVERIFY(!fich()->text().isEmpty());
         QVERIFY(supertext()->toPlainText().contains(QStringLiteral("Ma réponse")));
     }
@@ -360,7 +376,7 @@ private slots:
         writeFile(huge, "{\\rtf1 " + QByteArray(int(kMaxShownTextBytes) / 2 + 1, 'a').replace("a", "a ") + "}");
         const QString before = supertext()->toPlainText();
         QVERIFY(!openText(huge));
-        QCOMPARE(messages, QStringList{QString::fromUtf8("Texte trop long | Ce texte est trop long pour la fenêtre exercice: "
+        QCOMPARE(messages, QStringList{QString::fromUtf8("Texte trop long | Ce texte est trop long pour la fenêtre exercice\u00a0: "
                                                          "elle affiche au plus 2 Mo de texte.")});
         QCOMPARE(supertext()->toPlainText(), before);
         QVERIFY(fich()->text().isEmpty());
@@ -383,7 +399,7 @@ private slots:
         QCOMPARE(supertext()->toPlainText(), QStringLiteral("Texte."));
         const QString question = QString::fromUtf8(
             "Enregistrer sans certains éléments? | Le fichier ouvert contenait des éléments que la fenêtre exercice ne "
-            "peut pas afficher:\n- les en-têtes et pieds de page\n- les notes de bas de page et de fin\nIls ne seront "
+            "peut pas afficher\u00a0:\n- les en-têtes et pieds de page\n- les notes de bas de page et de fin\nIls ne seront "
             "pas dans le fichier enregistré. Enregistrer quand même?");
         answers << QMessageBox::Ok << QMessageBox::Cancel;
         saveText(path);
@@ -422,7 +438,7 @@ private slots:
         QTest::newRow("statement links to memory") << "mem.rtf" << "depart.C01" << absent + QStringLiteral("mem.rtf est introuvable");
         QTest::newRow("statement is a picture")
             << "image.rtf" << "depart.C01"
-            << QStringLiteral("Lecture impossible | Ce fichier n'est pas un texte: ni texte au format RTF, ni texte simple.");
+            << QStringLiteral("Lecture impossible | Ce fichier n'est pas un texte\u00a0: ni texte au format RTF, ni texte simple.");
         QTest::newRow("series climbs out") << "enonce.rtf" << "..\\autre\\serie.C01"
                                            << absent + QStringLiteral("../autre/serie.C01 est introuvable");
         // A series that cannot be read stops the opening as a statement does: the chooser stays.
@@ -497,7 +513,7 @@ private slots:
         QVERIFY(!fx.window->workspace().textModified());
         menuItem("Closexo")->trigger();
         menuItem("opentexte")->trigger();
-        QCOMPARE(fich()->text(), QStringLiteral("Texte: ") + saved);
+        QCOMPARE(fich()->text(), QStringLiteral("Texte\u00a0: ") + saved);
         const QTextBlock title = supertext()->document()->begin();
         QCOMPARE(title.text(), QString::fromUtf8("Méthane"));
         QCOMPARE(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);

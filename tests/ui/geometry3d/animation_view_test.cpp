@@ -110,6 +110,30 @@ private slots:
         QVERIFY(black > 50);
     }
 
+    // A drag across the 3D view turns the model and stops it; a click alone does neither.
+    void dragTurnsTheModelByHand() {
+        build("34222424242232223232322");
+        QWidget* d3d = child(QStringLiteral("D3D"));
+        auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        const auto send = [d3d](QEvent::Type type, int x, Qt::MouseButtons held) {
+            const QPointF at(x, 100);
+            QMouseEvent event(type, at, d3d->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+            QApplication::sendEvent(d3d, &event);
+        };
+        send(QEvent::MouseButtonPress, 100, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, 100, Qt::NoButton);
+        QVERIFY(timer->isActive());
+        send(QEvent::MouseButtonPress, 50, Qt::LeftButton);
+        const int pressed = window->workspace().frameCounter();
+        const QImage before = d3d->grab().toImage();
+        send(QEvent::MouseMove, 90, Qt::LeftButton);
+        send(QEvent::MouseMove, 150, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, 150, Qt::NoButton);
+        QVERIFY(!timer->isActive());
+        QCOMPARE(window->workspace().frameCounter(), (pressed + 50) % 628);
+        QVERIFY(d3d->grab().toImage() != before);
+    }
+
     void timerTicksTurnTheModel() {
         build("34222424242232223232322");
         const int before = window->workspace().frameCounter();

@@ -290,10 +290,36 @@ private slots:
         QCOMPARE(window->info(), utf8(ui::board_texts::kHoverCopy));
         hover(window.get(), QPoint(5, 300));
         QCOMPARE(window->info(), utf8(ui::board_texts::kHoverBackground));
+        // Out of a button onto the exercise area, or out of the window: its text goes.
+        for (QWidget* left : {static_cast<QWidget*>(undo), static_cast<QWidget*>(window.get())}) {
+            hover(undo);
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(left, &leave);
+            QCOMPARE(window->info(), utf8(ui::board_texts::kHoverBackground));
+        }
     }
 
     // Each key does what its button does, wherever the focus is, and the buttons' Alt+letter
     // still work; in the exercise text Ctrl+Z undoes the typing, not the board.
+    // Ctrl+N opens Nouveau with its first item lit: Entrée acts at once.
+    void ctrlNLightsTheFirstItem() {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->board()->setFocus();
+        QAction* lit = nullptr;
+        ModalHooks::menu = [&lit](QMenu& m, const QPoint& at) -> QAction* {
+            m.popup(at);
+            if (!QTest::qWaitFor([&m] { return m.activeAction() != nullptr; }, 1000)) qWarning("no item lit");
+            lit = m.activeAction();
+            m.hide();
+            return nullptr;
+        };
+        QTest::keyClick(window->board(), Qt::Key_N, Qt::ControlModifier);
+        ModalHooks::menu = nullptr;
+        QVERIFY(lit);
+        QCOMPARE(lit->objectName(), QStringLiteral("sq01"));
+    }
+
     void shortcuts_data() {
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("focus");
