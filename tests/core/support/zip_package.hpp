@@ -12,32 +12,30 @@ struct ZipPackage {
     explicit ZipPackage(Entries files) : entries(std::move(files)) {}
 
     Entries entries;
-    bool sizesAfterData = false;  // sizes written after each entry's data, as streaming writers do
-    bool directory = true;        // false: cut short before the central directory
+    bool sizesAfterData = false;       // as streaming writers do
+    bool directory = true;             // false: cut short before the central directory
     std::uint32_t directoryShift = 0;  // added to the directory's offset, to damage it
     std::string comment;
 
     std::string bytes() const {
         std::string out, central;
-        const auto put = [](std::string& s, std::uint32_t v, int size) {
-            for (int i = 0; i < size; ++i) s += static_cast<char>(v >> (8 * i) & 0xFF);
+        const auto put = [](std::string& s, std::uint64_t v, int size) {
+            for (int i = 0; i < size; ++i, v >>= 8) s += static_cast<char>(v & 0xFF);
         };
         for (const auto& [name, data] : entries) {
-            const auto offset = static_cast<std::uint32_t>(out.size());
-            const auto size = sizesAfterData ? 0u : static_cast<std::uint32_t>(data.size());
+            const std::uint64_t offset = out.size(), size = sizesAfterData ? 0 : data.size();
             out += "PK\x03\x04";
-            put(out, 20, 2), put(out, sizesAfterData ? 8 : 0, 2), put(out, 0, 2), put(out, 0, 4), put(out, 0, 4);
-            put(out, size, 4), put(out, size, 4), put(out, static_cast<std::uint32_t>(name.size()), 2), put(out, 0, 2);
+            put(out, 20, 2), put(out, sizesAfterData ? 8 : 0, 2), put(out, 0, 10);
+            put(out, size, 4), put(out, size, 4), put(out, name.size(), 2), put(out, 0, 2);
             out += name + data;
             if (sizesAfterData) out += "PK\x07\x08", put(out, 0, 4), put(out, data.size(), 4), put(out, data.size(), 4);
             central += "PK\x01\x02";
-            put(central, 20, 2), put(central, 20, 2), put(central, 0, 4), put(central, 0, 4), put(central, 0, 4);
-            put(central, data.size(), 4), put(central, data.size(), 4), put(central, name.size(), 2);
-            put(central, 0, 4), put(central, 0, 4), put(central, 0, 4), put(central, offset, 4);
+            put(central, 0x1414, 4), put(central, 0, 12), put(central, data.size(), 4), put(central, data.size(), 4);
+            put(central, name.size(), 2), put(central, 0, 12), put(central, offset, 4);
             central += name;
         }
         if (!directory) return out;
-        const auto start = static_cast<std::uint32_t>(out.size()) + directoryShift;
+        const std::uint64_t start = out.size() + directoryShift;
         out += central + "PK\x05\x06";
         put(out, 0, 4), put(out, entries.size(), 2), put(out, entries.size(), 2);
         put(out, central.size(), 4), put(out, start, 4), put(out, comment.size(), 2);
@@ -49,11 +47,10 @@ inline const char* kOdtMimetype = "application/vnd.oasis.opendocument.text";
 
 inline ZipPackage wordDocument() {
     return ZipPackage({{"[Content_Types].xml", "<Types/>"}, {"_rels/.rels", "<Relationships/>"},
-             {"word/document.xml", "<w:document/>"}, {"docProps/app.xml", "<Properties/>"}});
+                       {"word/document.xml", "<w:document/>"}});
 }
 inline ZipPackage openDocument(const std::string& mimetype = kOdtMimetype) {
-    return ZipPackage({{"mimetype", mimetype}, {"content.xml", "<office:document-content/>"},
-             {"META-INF/manifest.xml", "<manifest:manifest/>"}});
+    return ZipPackage({{"mimetype", mimetype}, {"content.xml", "<office:document-content/>"}});
 }
 
 }  // namespace tavir::testing

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextEdit>
-#include <QUrl>
 #include <QtTest>
 
 #include "../../core/support/zip_package.hpp"
@@ -57,17 +56,12 @@ private slots:
         const QString wordProcessor =
             QStringLiteral("Lecture impossible | ") + QString::fromUtf8(richtext_texts::kWordProcessorDocument.data());
         QTest::newRow("series") << "serie.C01" << series << "" << water << "";
-        QTest::newRow("series_lower_case") << "serie.c01" << series << "" << water << "";
         QTest::newRow("exercise") << "methane.E06"
                                   << bytes(*encodeExercise({"enonce.rtf", "depart.C01", "", "", 1, {}, "Méthane"}))
                                   << "%1" << water << "";
         QTest::newRow("rtf") << "fiche.rtf" << kStatement << "Texte: %1" << empty << "";
-        QTest::newRow("plain_text") << "notes.txt" << QByteArray("Construire le m\xC3\xA9thane.\n") << "Texte: %1"
-                                    << empty << "";
         QTest::newRow("docx") << "fiche.docx" << bytes(tavir::testing::wordDocument().bytes()) << "" << empty
                               << wordProcessor;
-        QTest::newRow("odt") << "fiche.odt" << bytes(tavir::testing::openDocument().bytes()) << "" << empty
-                             << wordProcessor;
         QTest::newRow("picture") << "photo.png" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\r", 12) << "" << empty
                                  << notText;
         QTest::newRow("not_a_series") << "faux.C01" << kStatement << "" << empty
@@ -100,11 +94,6 @@ private slots:
             QVERIFY(fx.child<QTextEdit>(QStringLiteral("supertext"))->toPlainText().startsWith(QString::fromUtf8("Construire le méthane")));
         if (board != QLatin1String(kEmpty) && fich.isEmpty())
             QCOMPARE(fx.window->windowTitle(), QStringLiteral("Tavir - ") + path);
-    }
-
-    void fileUrlsAreLocalPaths() {
-        QCOMPARE(givenFilePath(QUrl::fromLocalFile(QStringLiteral("/tmp/ma série.C01")).toString()),
-                 QStringLiteral("/tmp/ma série.C01"));
     }
 };
 
