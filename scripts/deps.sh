@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth
   xdotool xclip imagemagick python3
-  appstream desktop-file-utils
+  appstream desktop-file-utils shared-mime-info
   dpkg-dev file
 )
 if [ "${TAVIR_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi

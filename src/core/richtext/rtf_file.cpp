@@ -6,6 +6,7 @@
 #include "core/files/texts.hpp"
 #include "core/richtext/rtf_writer.hpp"
 #include "core/richtext/texts.hpp"
+#include "core/richtext/word_processor_document.hpp"
 
 namespace tavir {
 
@@ -37,6 +38,9 @@ FileResult<RtfReadResult> loadRtfFile(const std::filesystem::path& path) {
 }
 
 FileResult<RtfReadResult> decodeRtf(std::string_view bytes) {
+    if (wordProcessorFormat(bytes) != WordProcessorFormat::None)
+        return FileFailure{std::string(richtext_texts::kReadFailureTitle),
+                           std::string(richtext_texts::kWordProcessorDocument), {}};
     RtfReadResult read = readRtf(bytes);
     if (read.source == RtfSource::NotText)
         return FileFailure{std::string(richtext_texts::kReadFailureTitle), std::string(richtext_texts::kNotText), {}};

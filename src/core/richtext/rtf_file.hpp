@@ -21,13 +21,14 @@ inline constexpr std::uintmax_t kMaxRtfFileBytes = 32u * 1024u * 1024u;
 std::optional<FileFailure> rtfSizeRefusal(std::uintmax_t size);
 
 // A file's bytes as the exercise area reads them (from the disk or from a browser's file):
-// refused under "Lecture impossible" with richtext_texts::kNotText when they hold no text.
+// refused under "Lecture impossible" with richtext_texts::kWordProcessorDocument for a .docx
+// or .odt (wordProcessorFormat), with richtext_texts::kNotText when they hold no text.
 FileResult<RtfReadResult> decodeRtf(std::string_view bytes);
 
 // The file's bytes read as readRtf reads them. Refused from its size first (rtfSizeRefusal);
 // under "Lecture impossible", with "Impossible de lire le fichier " + path when the file
-// cannot be read (missing, not a regular file, a read error) and with richtext_texts::kNotText
-// when it holds no text (source NotText never comes back).
+// cannot be read (missing, not a regular file, a read error), then as decodeRtf refuses (source
+// NotText never comes back).
 FileResult<RtfReadResult> loadRtfFile(const std::filesystem::path& path);
 
 // Writes the document through writeFileAtomically (a temporary file beside the target,

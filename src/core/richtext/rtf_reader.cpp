@@ -1083,17 +1083,19 @@ RichDocument readPlainText(std::string_view bytes, ShownTextMeter& meter) {
 
 }  // namespace
 
-RtfReadResult readRtf(std::string_view bytes) {
+RtfSource rtfSourceOf(std::string_view bytes) {
     // A text saved as UTF-16 holds NUL bytes: decoded first, it is an ordinary text.
+    if (const auto decoded = utf16WithMarkToUtf8(bytes)) return rtfSourceOf(*decoded);
+    if (rtfHeaderStart(bytes) != std::string_view::npos) return RtfSource::Rtf;
+    return bytes.find('\0') != std::string_view::npos ? RtfSource::NotText : RtfSource::PlainText;
+}
+
+RtfReadResult readRtf(std::string_view bytes) {
     if (const auto decoded = utf16WithMarkToUtf8(bytes)) return readRtf(*decoded);
-    if (const std::size_t start = rtfHeaderStart(bytes); start != std::string_view::npos)
-        return Reader(bytes.substr(start)).run();
     RtfReadResult result;
-    if (bytes.find('\0') != std::string_view::npos) {
-        result.source = RtfSource::NotText;
-        return result;
-    }
-    result.source = RtfSource::PlainText;
+    result.source = rtfSourceOf(bytes);
+    if (result.source == RtfSource::Rtf) return Reader(bytes.substr(rtfHeaderStart(bytes))).run();
+    if (result.source == RtfSource::NotText) return result;
     ShownTextMeter meter;
     result.document = readPlainText(bytes, meter);
     result.excess = meter.excess();

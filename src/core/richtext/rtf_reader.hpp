@@ -54,5 +54,7 @@ struct RtfReadResult {
 };
 
 RtfReadResult readRtf(std::string_view bytes);
+// What readRtf makes of the bytes, told without reading them.
+RtfSource rtfSourceOf(std::string_view bytes);
 
 }  // namespace tavir

@@ -6,6 +6,11 @@ namespace tavir::richtext_texts {
 
 // A file that is neither RTF nor plain text (a picture, a program...).
 inline constexpr std::string_view kNotText = "Ce fichier n'est pas un texte\u00a0: ni texte au format RTF, ni texte simple.";
+// A .docx or .odt: the teacher's word processor makes an RTF of it.
+inline constexpr std::string_view kWordProcessorDocument =
+    "Ce fichier est un document de traitement de texte (.docx/.odt), que Tavir ne lit pas. Ouvrez-le dans "
+    "votre traitement de texte (LibreOffice Writer ou Microsoft Word) et enregistrez-le au format RTF\u00a0: "
+    "Fichier > Enregistrer sous, type de fichier «\u00a0RTF\u00a0» (.rtf). Ouvrez ensuite ce fichier RTF dans Tavir.";
 // The titles of the message boxes of a text that cannot be read or saved.
 inline constexpr std::string_view kReadFailureTitle = "Lecture impossible";
 inline constexpr std::string_view kWriteFailureTitle = "Enregistrement impossible";

@@ -25,10 +25,14 @@ FileFailure cannotWrite(std::string detail) {
 }
 }  // namespace
 
+bool hasSeriesMagic(std::string_view bytes) {
+    const auto magic = readRecordBytes(bytes, kMagicRecord);
+    return magic && *magic == series_texts::kMagic;
+}
+
 FileResult<SeriesEntries> decodeSeries(std::string_view bytes) {
     // A file that does not start with our magic is not ours, whatever else is wrong with it.
-    const auto magic = readRecordBytes(bytes, kMagicRecord);
-    if (!magic || *magic != series_texts::kMagic) return notOurs();
+    if (!hasSeriesMagic(bytes)) return notOurs();
     if (bytes.size() < kSeriesMinimumFileSize) return unreadable();
 
     SeriesEntries entries;

@@ -21,6 +21,9 @@ constexpr std::size_t kSeriesFileSize = 12 * 128;
 // Entries 1..10 of the construction table, as texts.
 using SeriesEntries = std::array<std::string, kSeriesLength>;
 
+// True when record 1 is exactly "TAVIR": the file is one of our series, damaged or not.
+bool hasSeriesMagic(std::string_view bytes);
+
 // The whole decision on a file held in memory. Nothing is half-read: either the ten entries
 // (the texts as stored, UTF-8) come back or the French refusal: "Fichier non valide" when
 // record 1 is not exactly "TAVIR" (not one of our files), "Erreur lors du chargement du

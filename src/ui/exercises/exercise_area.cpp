@@ -264,16 +264,20 @@ void ExerciseArea::opentexte_Click() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.selectFile(utf8(ex::kRtfOpenName));
     if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString path = dialog.selectedFiles().first();
+    openText(dialog.selectedFiles().first());
+}
+
+bool ExerciseArea::openText(const QString& path) {
     auto text = loadRtfFile(path.toStdString());
     if (!text) {
         // A refused file changes nothing, the correction still offered included.
         showFailure(&window_, text.failure());
-        return;
+        return false;
     }
-    if (!fill(*text)) return;
+    if (!fill(*text)) return false;
     session().showPupilText(path.toStdString(), std::move(text->dropped));
     followSession();
+    return true;
 }
 
 void ExerciseArea::imprimetexte_Click() {

@@ -52,6 +52,9 @@ public:
     // Opens an exercise file chosen in the chooser: its statement and its series. False,
     // after the message, when a file it names cannot be read; nothing has changed then.
     bool openExercise(const QString& exerciseFile);
+    // Opens an RTF or plain text chosen with "Retrouver un texte"; false after the message
+    // when it is refused, the area then unchanged.
+    bool openText(const QString& path);
 
     bool correctionAvailable() const;
     QString exerciseDirectory() const;
