@@ -59,7 +59,7 @@ private slots:
         QTest::newRow("exercise") << "methane.E06"
                                   << bytes(*encodeExercise({"enonce.rtf", "depart.C01", "", "", 1, {}, "Méthane"}))
                                   << "%1" << water << "";
-        QTest::newRow("rtf") << "fiche.rtf" << kStatement << "Texte: %1" << empty << "";
+        QTest::newRow("rtf") << "fiche.rtf" << kStatement << "Texte\u00a0: %1" << empty << "";
         QTest::newRow("docx") << "fiche.docx" << bytes(tavir::testing::wordDocument().bytes()) << "" << empty
                               << wordProcessor;
         QTest::newRow("picture") << "photo.png" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\r", 12) << "" << empty
@@ -69,7 +69,7 @@ private slots:
         QTest::newRow("missing_series") << "absente.C01" << QByteArray() << "" << empty
                                         << "impossible d'ouvrir ce fichier | Nom de fichier incorrect ou chemin non valide";
         QTest::newRow("missing_exercise") << "absent.E06" << QByteArray() << "" << empty
-                                          << "Lecture impossible | Vérifier:\n- le nom du fichier,\n- l'état du lecteur.\n\n"
+                                          << "Lecture impossible | Vérifier\u00a0:\n- le nom du fichier,\n- l'état du lecteur.\n\n"
                                              "Raison : fichier ou dossier introuvable";
     }
     void opensByKind() {
