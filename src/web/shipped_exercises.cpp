@@ -126,7 +126,7 @@ std::string openExercise(Workspace& workspace, const std::string& relativeFile, 
 std::string openCorrection(Workspace& workspace, std::vector<Picture>& pictures) {
     ExerciseSession& session = workspace.exercises();
     const std::string directory = session.directory();
-    const auto file = loadExerciseFile(session.exerciseFile());
+    const auto file = loadExerciseFile(session.correctedExercise());
     if (!file) return failureIn(file.failure(), directory);
     std::optional<RtfReadResult> correction;
     if (!isBlankRecord(file->correction())) {
@@ -167,7 +167,7 @@ bool bringsSeries(const Workspace& workspace, const std::string& kind, const std
         return tour && !isBlankRecord(tour->statementSeries());
     }
     if (kind == "correction") {
-        const auto file = loadExerciseFile(workspace.exercises().exerciseFile());
+        const auto file = loadExerciseFile(workspace.exercises().correctedExercise());
         return file && !isBlankRecord(file->correctionSeries());
     }
     const auto file = loadExerciseFile(kFolder / (staysInside(relativeFile) ? std::filesystem::path(relativeFile)

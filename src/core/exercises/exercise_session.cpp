@@ -24,6 +24,7 @@ void ExerciseSession::showGuidedTour(const std::string& tourFile, const std::str
     exerciseFile_ = tourFile;
     directory_ = directory;
     correctionAvailable_ = false;
+    correctedExercise_.clear();
     textModified_ = false;
     source_.clear();
     dropped_ = std::move(dropped);
@@ -35,6 +36,7 @@ void ExerciseSession::showExercise(const std::string& exerciseFile, const std::s
     exerciseFile_ = exerciseFile;
     directory_ = directory;
     correctionAvailable_ = corrected;
+    correctedExercise_ = corrected ? exerciseFile : std::string();
     textModified_ = false;
     source_ = source;
     dropped_ = std::move(dropped);
@@ -42,6 +44,10 @@ void ExerciseSession::showExercise(const std::string& exerciseFile, const std::s
 
 void ExerciseSession::showCorrection(const std::string& source, std::vector<DroppedContent> dropped) {
     textModified_ = false;
+    if (shown_ == Shown::PupilText) {
+        shown_ = Shown::Exercise;
+        exerciseFile_ = correctedExercise_;
+    }
     if (source.empty()) return;  // an exercise without a correction text keeps its statement
     source_ = source;
     dropped_ = std::move(dropped);
@@ -50,7 +56,6 @@ void ExerciseSession::showCorrection(const std::string& source, std::vector<Drop
 void ExerciseSession::showPupilText(const std::string& path, std::vector<DroppedContent> dropped) {
     shown_ = Shown::PupilText;
     exerciseFile_ = std::string(exercise_texts::kFreeTextPrefix) + path;
-    correctionAvailable_ = false;
     textModified_ = false;
     source_ = path;
     dropped_ = std::move(dropped);
@@ -60,6 +65,7 @@ void ExerciseSession::closeText() {
     shown_ = Shown::Introduction;
     exerciseFile_.clear();
     correctionAvailable_ = false;
+    correctedExercise_.clear();
     textModified_ = false;
     source_.clear();
     dropped_.clear();

@@ -25,6 +25,9 @@ public:
     // The folder the shown exercise's files are named from (ending in '/'), "" for none.
     const std::string& directory() const { return directory_; }
     bool correctionAvailable() const { return correctionAvailable_; }
+    // The exercise whose correction "Voir la correction" shows: the open one, still after a
+    // pupil's text replaced its statement (the pupil's saved answers beside the correction).
+    const std::string& correctedExercise() const { return correctedExercise_; }
     // "Fermer" of the exercise menu: only while something else than the introduction shows.
     bool canClose() const { return shown_ != Shown::Introduction; }
     // The introduction is read only; everything else the pupil may type in.
@@ -44,7 +47,8 @@ public:
     void showGuidedTour(const std::string& tourFile, const std::string& directory, std::vector<DroppedContent> dropped);
     void showExercise(const std::string& exerciseFile, const std::string& directory, bool corrected,
                       const std::string& source, std::vector<DroppedContent> dropped);
-    // The correction replaces the statement; the exercise stays open.
+    // The correction replaces the statement, or a pupil's text shown since: the exercise is
+    // the open one again.
     void showCorrection(const std::string& source, std::vector<DroppedContent> dropped);
     void showPupilText(const std::string& path, std::vector<DroppedContent> dropped);
     void closeText();
@@ -58,6 +62,7 @@ private:
     std::string exerciseFile_;
     std::string directory_;
     bool correctionAvailable_ = false;
+    std::string correctedExercise_;
     bool textModified_ = false;
     std::string source_;
     std::vector<DroppedContent> dropped_;

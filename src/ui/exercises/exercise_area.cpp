@@ -207,7 +207,7 @@ bool ExerciseArea::openExercise(const QString& exerciseFile) {
 
 void ExerciseArea::opencor_Click() {
     if (!discardCheck()) return;
-    const auto file = loadExerciseFile(session().exerciseFile());
+    const auto file = loadExerciseFile(session().correctedExercise());
     if (!file) {
         showFailure(&window_, file.failure());
         return;

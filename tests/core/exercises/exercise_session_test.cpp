@@ -30,6 +30,25 @@ TEST(ExerciseSession, TypingCountsOnlyOnceAFileIsShownAndClosingAsksThen) {
     EXPECT_FALSE(s.editable());
 }
 
+// A pupil's saved answers opened over a corrected exercise: its correction is still offered,
+// and showing it brings the exercise back; over an uncorrected one, or none, nothing is.
+TEST(ExerciseSession, ACorrectionStaysOfferedOverThePupilsText) {
+    for (const bool corrected : {true, false}) {
+        ExerciseSession s;
+        s.showExercise("/ex/03.E06", "/ex/", corrected, "/ex/enonce.rtf", {});
+        s.showPupilText("/home/eleve/reponses.rtf", {});
+        EXPECT_EQ(s.correctionAvailable(), corrected);
+        EXPECT_EQ(s.correctedExercise(), corrected ? "/ex/03.E06" : "");
+        if (!corrected) continue;
+        s.showCorrection("/ex/corrige.rtf", {});
+        EXPECT_EQ(s.shown(), ExerciseSession::Shown::Exercise);
+        EXPECT_EQ(s.exerciseFile(), "/ex/03.E06");
+        s.closeText();
+        s.showPupilText("/home/eleve/reponses.rtf", {});
+        EXPECT_FALSE(s.correctionAvailable());
+    }
+}
+
 TEST(ExerciseSession, WhatTheAreaCouldNotShowIsAskedAboutUntilSavedOverItsOwnFile) {
     ExerciseSession s;
     s.showPupilText("/home/eleve/tp.rtf", kAPicture);

@@ -191,6 +191,15 @@ private slots:
         menuItem("opencor")->trigger();
         QCOMPARE(supertext()->toPlainText(), QStringLiteral("Quatre liaisons simples."));
         QCOMPARE(fx.board(), QString::fromLatin1(kMethane));
+        // The pupil's answers opened over it: the correction is still there to compare with.
+        const QString answers = dir->filePath(QStringLiteral("reponses.rtf"));
+        writeFile(answers, QByteArray("{\\rtf1 Mes r\\'e9ponses.}"));
+        fx.window->workspace().seriesSaved();
+        QVERIFY(openText(answers));
+        QVERIFY(menuStates().value(QStringLiteral("opencor")));
+        menuItem("opencor")->trigger();
+        QCOMPARE(supertext()->toPlainText(), QStringLiteral("Quatre liaisons simples."));
+        QCOMPARE(fich()->text(), file);
         menuItem("Closexo")->trigger();
         QVERIFY(fich()->text().isEmpty());
         QVERIFY(supertext()->isReadOnly());
