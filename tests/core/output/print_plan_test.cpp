@@ -204,27 +204,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {P, kB, (1000 - 129 * kCapped) / 2, 83, 129 * kCapped, 97 * kCapped}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A finer printer lays the same pages out: every place doubles, nothing moves on paper, and
-// the caption keeps its type size.
-TEST(GroupLayout, FinerPrinterSameLayout) {
-    const PrintPlan coarse = planPrint(kAll, {1, 2, 3, 4}, {794, 1123, 96, 96});
-    const PrintPlan fine = planPrint(kAll, {1, 2, 3, 4}, {1588, 2246, 192, 192});
-    EXPECT_EQ(fine.pageCount, coarse.pageCount);
-    ASSERT_EQ(fine.steps.size(), coarse.steps.size());
-    for (std::size_t i = 0; i < fine.steps.size(); ++i) {
-        const PrintStep& a = coarse.steps[i];
-        const PrintStep& b = fine.steps[i];
-        EXPECT_EQ(b.page, a.page);
-        EXPECT_NEAR(b.x, 2 * a.x, 1e-9);
-        EXPECT_NEAR(b.y, 2 * a.y, 1e-9);
-        EXPECT_NEAR(b.width, 2 * a.width, 1e-9);
-        EXPECT_NEAR(b.scaleX, 2 * a.scaleX, 1e-9);
-        if (a.kind == C) {
-            EXPECT_DOUBLE_EQ(a.scaleY, 1);
-        }
-    }
-}
-
 TEST(PagePlan, EachSeriesGroupKeepsThePictureOrder) {
     const PrintPlan plan = planPrint(kAll, {2, 5}, kPage96);
     std::vector<std::tuple<int, Kind, View>> order;

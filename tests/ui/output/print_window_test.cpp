@@ -304,7 +304,6 @@ private slots:
         QTest::addColumn<QList<QList<int>>>("captions");  // the construction numbers, page by page
         const QList<QList<int>> one{{1, 3, 7}, {8}};
         QTest::newRow("three pictures") << true << true << true << 1 << one;
-        QTest::newRow("boards only") << true << false << false << 1 << one;
         QTest::newRow("dot structures, two copies") << false << true << false << 2 << (one + one);
     }
     void groupsStayWholeUnderTheirCaptions() {
