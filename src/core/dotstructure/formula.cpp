@@ -69,14 +69,9 @@ std::string formulaWithCharge(const Construction& c) {
     return formulaText(c) + (q > 1 || q < -1 ? " " : "") + netChargeSuffix(q);
 }
 
-void formulebrute(const Construction& c, Canvas& canvas, int scaleWidth, int scaleHeight) {
+void drawFormula(const Construction& c, Canvas& canvas, int x0, int y0) {
     const Rgb black = paletteColour(palette::kBlack);
-    canvas.clear();
     const auto counts = countElements(c);
-    const int x0 = static_cast<int>(
-        std::lround((scaleWidth - canvas.textWidth(measuringText(c), kSymbolFont)) / 2.0));
-    const int y0 = static_cast<int>(std::lround((scaleHeight - canvas.textHeight("N", kSymbolFont)) / 2.0));
-
     // Every piece advances by its size-12 width, so the drawn formula is as wide as the
     // measuring text and stays centred although the counts are drawn smaller.
     int x = x0;
@@ -97,6 +92,14 @@ void formulebrute(const Construction& c, Canvas& canvas, int scaleWidth, int sca
 
     const int q = netCharge(c);
     if (q != 0) canvas.text(lastSymbolEnd, y0 - kChargeRise, drawnCharge(netChargeSuffix(q)), kSubscriptFont, black);
+}
+
+void formulebrute(const Construction& c, Canvas& canvas, int scaleWidth, int scaleHeight) {
+    canvas.clear();
+    const int x0 = static_cast<int>(
+        std::lround((scaleWidth - canvas.textWidth(measuringText(c), kSymbolFont)) / 2.0));
+    const int y0 = static_cast<int>(std::lround((scaleHeight - canvas.textHeight("N", kSymbolFont)) / 2.0));
+    drawFormula(c, canvas, x0, y0);
 }
 
 }  // namespace tavir

@@ -36,6 +36,10 @@ std::string drawnCharge(std::string_view text);
 // or more apart from the last count, "CO3 2-", so that it does not read as CO32.
 std::string formulaWithCharge(const Construction& c);
 
+// Draws the formula with the top of its symbols' line at (x, y): size-12 symbols, size-10
+// counts 9 pixels lower and the charge suffix when q is not 0. Nothing is cleared.
+void drawFormula(const Construction& c, Canvas& canvas, int x, int y);
+
 // Clears the canvas and draws the formula centred in a box of the given size: size-12
 // symbols, size-10 counts 9 pixels lower, and the charge suffix when q is not 0.
 // Whether the box is shown at all is the caller's business.

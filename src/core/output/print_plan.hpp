@@ -2,6 +2,7 @@
 // What a print job puts on which page and where: the choice of constructions and the page
 // arithmetic, in the printer's device pixels.
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,17 +39,29 @@ struct PageGeometry {
     double dpiY = kScreenDpi;
 };
 
+// Room on paper, in screen pixels (1/96 in): between the pictures of a row and between rows,
+// and between two constructions; the caption line is as high as the formula box.
+constexpr double kPictureGap = 12;
+constexpr double kGroupGap = 24;
+constexpr double kCaptionHeight = 33;
+
 struct PrintStep {
+    // A picture, or the caption naming its construction above the construction's pictures.
+    enum class Kind : uint8_t { Picture, Caption };
+    Kind kind = Kind::Picture;
     int copy = 1;  // 1-based
     int construction = 1;
     View picture = View::Board;  // the board, the dot structure or the 3D view
     bool newPageBefore = false;
     int page = 0;  // 0-based
-    // Where the picture goes on its page, in device pixels.
+    // Where the item goes on its page, in device pixels.
     double x = 0;
     double y = 0;
     double width = 0;
     double height = 0;
+    // Device pixels per screen pixel: a picture's enlargement, a caption's plain resolution.
+    double scaleX = 1;
+    double scaleY = 1;
 };
 
 struct PrintPlan {
@@ -63,9 +76,13 @@ PrintRefusal printRefusal(const PrintRequest& request, const std::array<std::str
 // The message the print window shows for it ("" for None).
 std::string_view printRefusalText(PrintRefusal refusal);
 
-// Every picture starts at the current height, centred across the page; a picture whose bottom
-// would pass 90 % of the page goes to the top (one twentieth down) of a new page; each copy
-// starts on a new page.
+// Each construction is a group: its caption, then its ticked pictures in the order board, dot
+// structure, 3D view, side by side in rows across the page (a new row where the next would
+// not fit at its natural size), centred, all enlarged by one factor until the widest row
+// fills the page's width, but no further than leaves room for three groups on a page, and
+// shrunk only where a picture is wider than the page. A group that would pass 90 % of the page
+// goes whole to the top (one twentieth down) of a new page; one taller than a page then breaks
+// between its rows. Each copy starts on a new page.
 PrintPlan planPrint(const PrintRequest& request, const std::vector<int>& constructions, const PageGeometry& page);
 
 }  // namespace tavir::output

@@ -45,6 +45,11 @@ constexpr std::string_view kCopiesLabel = "Nombre d'exemplaires\u00a0:";
 constexpr std::string_view kOk = "&OK";
 constexpr std::string_view kCancel = "&Annuler";
 constexpr std::string_view kNothingChecked = "Cochez au moins une image à imprimer.";
+// Above each construction's printed pictures: this, its number, then the separator and its
+// formula as the formula box shows it ("Construction 3 : CH4"); the number alone when the
+// box shows none.
+constexpr std::string_view kCaptionConstruction = "Construction ";
+constexpr std::string_view kCaptionFormulaSeparator = "\u00a0: ";
 constexpr std::string_view kEmptySeries = "Toutes les constructions de la série sont vides\u00a0: il n'y a rien à imprimer.";
 
 }  // namespace tavir::output_texts

@@ -23,6 +23,8 @@
 #include "ui/exercises/rich_text_document.hpp"
 #include "ui/exercises/texts.hpp"
 #include "ui/help/introduction.hpp"
+#include "ui/output/print_file.hpp"
+#include "ui/output/texts.hpp"
 #include "core/richtext/dropped_content.hpp"
 #include "core/richtext/rtf_file.hpp"
 #include "core/richtext/shown_limits.hpp"
@@ -282,11 +284,19 @@ bool ExerciseArea::openText(const QString& path) {
 
 void ExerciseArea::imprimetexte_Click() {
     QPrinter printer(QPrinter::HighResolution);
+    // As for the pictures: the default printer, or a PDF in the documents under a name no
+    // earlier print holds.
+    startPrinter(printer, output_texts::kTextPdfFileName);
+    if (printer.outputFormat() == QPrinter::PdfFormat) printer.setOutputFileName(freePrintFile(printer.outputFileName()));
     QPrintDialog dialog(&printer, &window_);
     if (supertext_.textCursor().hasSelection()) dialog.setOption(QAbstractPrintDialog::PrintSelection);
     if (runDialog(dialog) != QDialog::Accepted) return;
     // QTextEdit prints the selection alone when the dialog asked for it.
     supertext_.print(&printer);
+    const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (!file.isEmpty() && QFileInfo(file).isFile())
+        showMessage(&window_, QMessageBox::Information, utf8(output_texts::kCaption),
+                    utf8(output_texts::kPdfDone) + QDir::toNativeSeparators(file));
 }
 
 void ExerciseArea::Closexo_Click() {

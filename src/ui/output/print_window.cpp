@@ -10,7 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
-#include <QPrinterInfo>
+#include <QScreen>
+#include <QStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -18,11 +19,10 @@
 #include <algorithm>
 
 #include "core/session/workspace.hpp"
-#include "core/files/file_io.hpp"
 #include "ui/common/fonts.hpp"
-#include "ui/common/user_folders.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/qt_text.hpp"
+#include "ui/output/print_file.hpp"
 #include "ui/output/print_job.hpp"
 #include "ui/output/texts.hpp"
 
@@ -72,27 +72,19 @@ void UpDown::wheelEvent(QWheelEvent* event) {
 
 namespace {
 
+// The window's layout: `defaut` and the wait panel span it, the buttons keep to its right.
+constexpr int kNarrowest = 400;
+constexpr int kHeight = 250;
+constexpr int kMargin = 10;
+constexpr int kFieldLeft = 82;
+constexpr int kButtonsFromRight = 120;
+
 template <typename W>
 W* control(QWidget* parent, const char* name, std::string_view text, const QRect& geometry) {
     auto* w = new W(utf8(text), parent);
     w->setObjectName(QString::fromLatin1(name));
     w->setGeometry(geometry);
     return w;
-}
-
-// The printer the program starts with: the system's default, or a PDF file in the documents
-// folder where no printer is installed.
-void startPrinter(QPrinter& printer) {
-    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
-    if (printers.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir(documentsFolder()).filePath(utf8(output_texts::kPdfFileName)));
-        return;
-    }
-    if (printer.printerName().isEmpty()) {
-        const QPrinterInfo chosen = QPrinterInfo::defaultPrinter();
-        printer.setPrinterName(chosen.isNull() ? printers.first().printerName() : chosen.printerName());
-    }
 }
 
 // What the printer set-up dialog may change, kept so that a cancelled dialog changes nothing.
@@ -127,7 +119,7 @@ PrintWindow::PrintWindow(const Workspace& workspace, QWidget* mainWindow, Printe
     setObjectName(QStringLiteral("confimp"));
     setWindowTitle(utf8(output_texts::kCaption));
     setFont(arialFont(8));
-    setFixedSize(400, 250);
+    setFixedSize(kNarrowest, kHeight);
 
     options_ = new QGroupBox(utf8(output_texts::kOptionsFrame), this);
     options_->setObjectName(QStringLiteral("Frame1"));
@@ -174,7 +166,7 @@ PrintWindow::PrintWindow(const Workspace& workspace, QWidget* mainWindow, Printe
     defaut_ = new QLineEdit(this);
     defaut_->setObjectName(QStringLiteral("defaut"));
     defaut_->setReadOnly(true);
-    defaut_->setGeometry(82, 214, 308, 24);
+    defaut_->setGeometry(kFieldLeft, 214, kNarrowest - kFieldLeft - kMargin, 24);
     defaut_->setAccessibleName(utf8(output_texts::kA11yPrinter));
 
     // Shown in place of the options and buttons while the job runs.
@@ -182,15 +174,40 @@ PrintWindow::PrintWindow(const Workspace& workspace, QWidget* mainWindow, Printe
     frame2_->setObjectName(QStringLiteral("Frame2"));
     frame2_->setFrameShape(QFrame::Box);
     frame2_->setGeometry(10, 8, 380, 196);
-    auto* wait = control<QLabel>(frame2_, "Label1", output_texts::kPleaseWait, QRect(10, 80, 360, 30));
-    wait->setAlignment(Qt::AlignCenter);
-    wait->setFont(arialFont(10, true));
+    wait_ = control<QLabel>(frame2_, "Label1", output_texts::kPleaseWait, QRect(10, 80, 360, 30));
+    wait_->setAlignment(Qt::AlignCenter);
+    wait_->setFont(arialFont(10, true));
     frame2_->hide();
 
-    if (!choice_.started) startPrinter(printer_);
+    if (!choice_.started) startPrinter(printer_, output_texts::kPdfFileName);
     choice_.started = true;
     showPrinterName();
-    if (mainWindow) move(mainWindow->geometry().topLeft() + QPoint(180, 140));
+    if (mainWindow) {
+        QPoint at = mainWindow->geometry().topLeft() + QPoint(180, 140);
+        // Widened for a long file name, it still opens whole on the screen.
+        if (const QScreen* screen = mainWindow->screen()) {
+            const QRect room = screen->availableGeometry();
+            at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - width())));
+        }
+        move(at);
+    }
+}
+
+void PrintWindow::fitWidth(const QString& shown) {
+    const int frame = defaut_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, defaut_);
+    // The text, the field's frame and its inner margins with the cursor.
+    const int field = defaut_->fontMetrics().horizontalAdvance(shown) + 2 * frame + 8;
+    int width = std::max(kNarrowest, kFieldLeft + field + kMargin);
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (screen) width = std::max(kNarrowest, std::min(width, screen->availableGeometry().width()));
+    setFixedSize(width, kHeight);
+    defaut_->setGeometry(kFieldLeft, 214, width - kFieldLeft - kMargin, 24);
+    frame2_->setGeometry(kMargin, 8, width - 2 * kMargin, 196);
+    wait_->setGeometry(kMargin, 80, width - 4 * kMargin, 30);
+    const int left = width - kButtonsFromRight;
+    command1_->move(left, 14);
+    command2_->move(left, 54);
+    command3_->move(left, 94);
 }
 
 void PrintWindow::describeCopies(int copies) {
@@ -205,13 +222,19 @@ bool PrintWindow::printsToFile() const {
 
 QString PrintWindow::nextPdfFile() const {
     const QString chosen = printer_.outputFileName();
-    if (chosen.isEmpty() || chosen == choice_.confirmedFile) return chosen;
-    return QString::fromStdString(unusedFileName(chosen.toStdString()).string());
+    if (chosen == choice_.confirmedFile) return chosen;
+    return freePrintFile(chosen);
 }
 
 void PrintWindow::showPrinterName() {
-    defaut_->setText(printsToFile() ? utf8(output_texts::kPdfPrinterPrefix) + nextPdfFile() : printer_.printerName());
+    const QString shown =
+        printsToFile() ? utf8(output_texts::kPdfPrinterPrefix) + nextPdfFile() : printer_.printerName();
+    fitWidth(shown);
+    defaut_->setText(shown);
+    // Longer than the screen is wide: the end, which names the file, stays in sight.
     defaut_->setCursorPosition(0);
+    defaut_->setCursorPosition(int(shown.size()));
+    defaut_->setToolTip(shown);
 }
 
 output::PrintRequest PrintWindow::request() const {
@@ -226,6 +249,9 @@ output::PrintRequest PrintWindow::request() const {
 
 void PrintWindow::Command2_Click() {
     const PrinterSettings before(printer_);
+    // The dialog offers the very file the window announces, not one an earlier print holds.
+    const QString proposed = printsToFile() ? nextPdfFile() : QString();
+    if (!proposed.isEmpty()) printer_.setOutputFileName(proposed);
     QPrintDialog dialog(&printer_, this);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -236,9 +262,14 @@ void PrintWindow::Command2_Click() {
         before.restore(printer_);
         return;
     }
-    // The dialog asked before accepting a file that is there already.
     const QString file = printer_.outputFileName();
-    choice_.confirmedFile = !file.isEmpty() && QFileInfo::exists(file) ? file : QString();
+    if (!proposed.isEmpty() && file == proposed) {
+        // Taken as offered: the free names go on being counted from the chosen one.
+        printer_.setOutputFileName(before.file);
+    } else {
+        // The dialog asked before accepting a file that is there already.
+        choice_.confirmedFile = !file.isEmpty() && QFileInfo::exists(file) ? file : QString();
+    }
     // The copies are ours to count: a number chosen in the set-up dialog moves to the spinner
     // rather than multiplying it.
     if (printer_.copyCount() > 1) {

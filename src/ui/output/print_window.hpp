@@ -78,6 +78,8 @@ private:
     bool printsToFile() const;
     // The file the next job writes: the chosen one, or a free name beside it once it exists.
     QString nextPdfFile() const;
+    // Wide enough for `defaut` to show the whole of what it holds, within the screen.
+    void fitWidth(const QString& shown);
     // The spinner tells a screen reader how many copies it holds.
     void describeCopies(int copies);
 
@@ -99,6 +101,7 @@ private:
     QPushButton* command2_ = nullptr;
     QPushButton* command3_ = nullptr;
     QFrame* frame2_ = nullptr;
+    QLabel* wait_ = nullptr;
 };
 
 }  // namespace tavir::ui

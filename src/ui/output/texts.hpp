@@ -10,8 +10,10 @@ constexpr std::string_view kPrinterLabel = "Imprimante\u00a0:";
 constexpr std::string_view kPrinters = "&Imprimantes";
 constexpr std::string_view kPleaseWait = "Veuillez patienter quelques instants...";
 
-// Where no printer is installed the pages go to a PDF file in the home folder.
+// Where no printer is installed the pages go to a PDF file in the documents folder: the
+// pictures of the print window, and the exercise text.
 constexpr std::string_view kPdfFileName = "Tavir-impression.pdf";
+constexpr std::string_view kTextPdfFileName = "Tavir-exercice.pdf";
 // `defaut` when the output is a file: followed by its path.
 constexpr std::string_view kPdfPrinterPrefix = "Fichier PDF\u00a0: ";
 // After printing into a file: followed by its path.

@@ -92,7 +92,7 @@ TEST(PrintDrawing, EachPictureIsPlacedScaledAndClippedOnItsPage) {
     output::PrintRequest request;
     request.series = true;
     const output::PageGeometry page{794, 1123, 96, 96};  // A4 at screen resolution
-    const output::PrintPlan plan = output::planPrint(request, {1, 2, 3}, page);
+    const output::PrintPlan plan = output::planPrint(request, {1, 2, 3, 4}, page);
     ASSERT_GT(plan.pageCount, 1);
     RecordingCanvas canvas;
     int pages = 1;
@@ -100,14 +100,16 @@ TEST(PrintDrawing, EachPictureIsPlacedScaledAndClippedOnItsPage) {
     output::drawPrintPlan(
         plan, [&](int n) { analysed.push_back(n); return analyse(kCarbonDioxide); }, {}, {}, canvas, [&] { ++pages; });
     EXPECT_EQ(pages, plan.pageCount);
-    EXPECT_EQ(analysed, (std::vector<int>{1, 2, 3})) << "each construction analysed once";
+    EXPECT_EQ(analysed, (std::vector<int>{1, 2, 3, 4})) << "each construction analysed once";
     const auto clips = canvas.callsOf(DrawCall::Kind::Clip);
-    ASSERT_EQ(clips.size(), plan.steps.size());
+    ASSERT_EQ(clips.size(), plan.steps.size() - 4) << "every picture clipped, no caption";
     const auto translations = canvas.callsOf(DrawCall::Kind::Translate);
-    // Each picture: its place on the page, then its own origin (the dot structure's -60, -36).
+    // The caption's place, then each picture: its place on the page, then its own origin
+    // (the dot structure's -60, -36).
     EXPECT_DOUBLE_EQ(translations[0].dx, plan.steps[0].x);
-    EXPECT_DOUBLE_EQ(translations[3].dx, 60);
-    EXPECT_DOUBLE_EQ(translations[3].dy, 36);
+    EXPECT_DOUBLE_EQ(translations[1].dx, plan.steps[1].x);
+    EXPECT_DOUBLE_EQ(translations[4].dx, 60);
+    EXPECT_DOUBLE_EQ(translations[4].dy, 36);
     EXPECT_EQ(clips[1].x2, 265);
     EXPECT_EQ(canvas.callsOf(DrawCall::Kind::Save).size(), canvas.callsOf(DrawCall::Kind::Restore).size());
 }

@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -151,6 +154,42 @@ private slots:
         ModalHooks::dialog = nullptr;
         QDir().mkpath(documents);
         QCOMPARE(start, withDocuments ? documents : QDir::homePath());
+    }
+
+    // Where no printer is installed, the text's print proposes a PDF in the documents under a
+    // name no earlier print holds, writes it, and says where it went.
+    void printTextProposesAFreePdfInTheDocuments_data() {
+        QTest::addColumn<bool>("earlierPrint");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("first print") << false << "Tavir-exercice.pdf";
+        QTest::newRow("after an earlier print") << true << "Tavir-exercice-2.pdf";
+    }
+    void printTextProposesAFreePdfInTheDocuments() {
+        QFETCH(bool, earlierPrint);
+        QFETCH(QString, proposed);
+        if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed: the print goes to it");
+        QVERIFY(area()->openExercise(makeExercise("a.E06", true, 1)));
+        const QDir documents(QDir::home().filePath(QStringLiteral("Documents")));
+        const QString earlier = documents.filePath(QStringLiteral("Tavir-exercice.pdf"));
+        QFile::remove(earlier);
+        QFile::remove(documents.filePath(QStringLiteral("Tavir-exercice-2.pdf")));
+        if (earlierPrint) {
+            QFile old(earlier);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        }
+        QString offered;
+        ModalHooks::dialog = [&](QDialog& d) {
+            offered = static_cast<QPrintDialog&>(d).printer()->outputFileName();
+            return int(QDialog::Accepted);
+        };
+        menuItem("imprimetexte")->trigger();
+        ModalHooks::dialog = nullptr;
+        const QString expected = documents.filePath(proposed);
+        QCOMPARE(offered, expected);
+        QVERIFY(QFileInfo(expected).size() > 0);
+        QCOMPARE(messages, QStringList{QString::fromUtf8("Imprimer | Impression terminée\u00a0: les pages sont dans le fichier ") +
+                                       expected});
+        if (earlierPrint) QCOMPARE(bytesOf(earlier), QByteArray("old"));
     }
 
     void introductionAsDescribed() {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -66,6 +67,17 @@ int pdfimagesCount(const QString& path) {
     // Two header lines, then one line per image.
     const QStringList lines = QString::fromLocal8Bit(run.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     return static_cast<int>(lines.size()) - 2;
+}
+
+// The text pdftotext reads on one page (1-based), or a null string without the tool.
+QString pdfPageText(const QString& path, int page) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty()) return {};
+    QProcess run;
+    const QString n = QString::number(page);
+    run.start(tool, {QStringLiteral("-f"), n, QStringLiteral("-l"), n, path, QStringLiteral("-")});
+    if (!run.waitForFinished(30000) || run.exitCode() != 0) return QStringLiteral("pdftotext failed");
+    return QString::fromUtf8(run.readAllStandardOutput());
 }
 
 // Pages drawn into images, for measuring what the job draws.
@@ -233,9 +245,7 @@ private slots:
         QCOMPARE(confimp->request().copies, 20);
     }
 
-    // A4 with 10 mm margins: a group of three pictures is 5.21 in high, the page takes
-    // pictures from 0.55 in down to 9.81 in. The second group's 3D view would end at 10.96 in,
-    // so it opens page 2, and the third group follows it there.
+    // A4 with 10 mm margins: three groups of pictures to a page.
     void pdfPages_data() {
         QTest::addColumn<Series>("series");
         QTest::addColumn<int>("current");
@@ -248,8 +258,10 @@ private slots:
         const Series three{kWater, "", kMethane, kEmpty, "", "", kOther};
         QTest::newRow("one construction, three pictures") << three << 3 << true << true << true << false << 1 << 1;
         QTest::newRow("one construction, two copies") << three << 3 << true << true << true << false << 2 << 2;
-        QTest::newRow("series of three, empties skipped") << three << 3 << true << true << true << true << 1 << 2;
-        QTest::newRow("series of three, two copies") << three << 1 << true << true << true << true << 2 << 4;
+        QTest::newRow("series of three, empties skipped") << three << 3 << true << true << true << true << 1 << 1;
+        QTest::newRow("series of three, two copies") << three << 1 << true << true << true << true << 2 << 2;
+        const Series four{kWater, "", kMethane, kEmpty, "", "", kOther, kWater};
+        QTest::newRow("series of four") << four << 1 << true << true << true << true << 1 << 2;
         QTest::newRow("series of three, boards only") << three << 1 << true << false << false << true << 1 << 1;
         // An empty current construction is still printed when asked for.
         QTest::newRow("empty current construction") << three << 2 << true << true << true << false << 1 << 1;
@@ -280,6 +292,124 @@ private slots:
         QCOMPARE(changes, 0);
         QCOMPARE(ws->currentConstruction(), current);
         QCOMPARE(ws->board().record.toString(), board0);
+    }
+
+    // Each construction is one group under its caption, never split: three groups fill an A4
+    // page, the fourth opens the next; a copy starts on a page of its own.
+    void groupsStayWholeUnderTheirCaptions_data() {
+        QTest::addColumn<bool>("board");
+        QTest::addColumn<bool>("dots");
+        QTest::addColumn<bool>("animation");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<QList<QList<int>>>("captions");  // the construction numbers, page by page
+        const QList<QList<int>> one{{1, 3, 7}, {8}};
+        QTest::newRow("three pictures") << true << true << true << 1 << one;
+        QTest::newRow("dot structures, two copies") << false << true << false << 2 << (one + one);
+    }
+    void groupsStayWholeUnderTheirCaptions() {
+        QFETCH(bool, board);
+        QFETCH(bool, dots);
+        QFETCH(bool, animation);
+        QFETCH(int, copies);
+        QFETCH(QList<QList<int>>, captions);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QSKIP("pdftotext is not installed");
+        setSeries(Series{kWater, "", kMethane, kEmpty, "", "", kOther, kWater}, 1);
+        const QString path = printToPdf("groups.pdf");
+        choose(board, dots, animation, true, copies);
+        child<QPushButton>("Command1")->click();
+        QCOMPARE(pdfPageCount(path), int(captions.size()));
+        static const QRegularExpression caption(QStringLiteral("Construction (\\d+) :"));
+        for (int page = 0; page < captions.size(); ++page) {
+            QList<int> found;
+            for (const auto& m : caption.globalMatch(pdfPageText(path, page + 1))) found << m.captured(1).toInt();
+            QCOMPARE(found, captions[page]);
+        }
+        // The formula follows the number, as the formula box writes it.
+        QVERIFY2(pdfPageText(path, 1).replace(QChar(0xa0), QLatin1Char(0x20)).contains(QStringLiteral("Construction 3 : CH")), qPrintable(pdfPageText(path, 1)));
+    }
+
+    // The window and the set-up dialog propose the same free name; taken as offered, it is the
+    // one written, the earlier prints stay, and the next free name follows it.
+    void setUpDialogOffersTheAnnouncedName_data() {
+        QTest::addColumn<int>("earlier");
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("no earlier print") << 0 << "job.pdf" << "job-2.pdf";
+        QTest::newRow("two earlier prints") << 2 << "job-3.pdf" << "job-4.pdf";
+    }
+    void setUpDialogOffersTheAnnouncedName() {
+        QFETCH(int, earlier);
+        QFETCH(QString, offered);
+        QFETCH(QString, next);
+        ws->build(*Construction::parse(kWater));
+        const QString path = printToPdf("job.pdf");
+        QStringList olds;
+        for (int k = 1; k <= earlier; ++k) {
+            olds << dir->filePath(k == 1 ? QStringLiteral("job.pdf") : QStringLiteral("job-%1.pdf").arg(k));
+            QFile old(olds.last());
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        }
+        confimp->showPrinterName();
+        const QString prefix = QStringLiteral("Fichier PDF\u00a0: ");
+        QCOMPARE(child<QLineEdit>("defaut")->text(), prefix + dir->filePath(offered));
+        QString inDialog, inPrinter;
+        ModalHooks::dialog = [&](QDialog& d) {
+            if (auto* field = d.findChild<QLineEdit*>(QStringLiteral("filename"))) inDialog = field->text();
+            inPrinter = static_cast<QPrintDialog&>(d).printer()->outputFileName();
+            return int(QDialog::Accepted);
+        };
+        child<QPushButton>("Command2")->click();
+        ModalHooks::dialog = nullptr;
+        QCOMPARE(inDialog, dir->filePath(offered));
+        QCOMPARE(inPrinter, dir->filePath(offered));
+        QCOMPARE(child<QLineEdit>("defaut")->text(), prefix + dir->filePath(offered));
+        child<QPushButton>("Command1")->click();
+        QCOMPARE(pdfPageCount(dir->filePath(offered)), 1);
+        for (const QString& old : olds) {
+            QFile f(old);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), QByteArray("old"));
+        }
+        QCOMPARE(child<QLineEdit>("defaut")->text(), prefix + dir->filePath(next));
+        QCOMPARE(confimp->printer().outputFileName(), path);
+    }
+
+    // `defaut` shows the whole file name: the window widens for it, its buttons at its right;
+    // past the screen's width the end of the name stays in sight.
+    void printerFieldShowsTheWholeName_data() {
+        QTest::addColumn<int>("nameLength");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("short") << 5 << true;
+        QTest::newRow("long") << 70 << true;
+        QTest::newRow("longer than the screen") << 240 << false;
+    }
+    void printerFieldShowsTheWholeName() {
+        QFETCH(int, nameLength);
+        QFETCH(bool, fits);
+        const QString name = QString(nameLength - 4, u'x') + QStringLiteral(".pdf");
+        printToPdf(name.toLatin1().constData());
+        confimp->show();
+        QVERIFY(QTest::qWaitForWindowExposed(confimp.get()));
+        auto* field = child<QLineEdit>("defaut");
+        QVERIFY(field->text().endsWith(name));
+        const int screenWidth = confimp->screen()->availableGeometry().width();
+        QVERIFY(confimp->width() >= 400 && confimp->width() <= screenWidth);
+        QVERIFY(field->geometry().right() < confimp->width());
+        for (const char* button : {"Command1", "Command2", "Command3"}) {
+            QVERIFY2(child<QWidget>(button)->geometry().right() < confimp->width(), button);
+            QVERIFY2(!child<QWidget>(button)->geometry().intersects(child<QWidget>("Frame1")->geometry()), button);
+        }
+        const auto lastShown = [&] {
+            field->repaint();
+            return field->cursorPositionAt(QPoint(field->width() - 4, field->height() / 2));
+        };
+        // As opened: the end, which names the file, is in sight.
+        QCOMPARE(lastShown(), int(field->text().size()));
+        // From the start, the whole text shows when it fits.
+        field->setCursorPosition(0);
+        QCOMPARE(lastShown() == int(field->text().size()), fits);
+        if (!fits) QCOMPARE(confimp->width(), screenWidth);
+        if (nameLength == 5) QCOMPARE(confimp->width(), 400);
     }
 
     // A print into a file never replaces one silently: each job gets a free name beside the
@@ -406,23 +536,24 @@ private slots:
     void seriesPrintsEachEntry() {
         setSeries(Series{kWater, "", kMethane, kEmpty, "", "", kOther}, 3);
         ws->controlAnimation(static_cast<AnimationControl>(2));
-        // 96 dpi and an odd width: each board lands on whole pixels, as on screen.
-        ImagePages pages(QSizeF(529 / 96.0, 1000 / 96.0), 96);
+        // 96 dpi and a page as wide as a board: each board lands on whole pixels at its
+        // natural size, as on screen, under its caption.
+        ImagePages pages(QSizeF(129 / 96.0, 1000 / 96.0), 96);
         output::PrintRequest r;
         r.dotStructure = r.animation = false;
         r.series = true;
         QCOMPARE(printPictures(*ws, r, pages), PrintResult::Printed);
         QCOMPARE(pages.pages.size(), std::size_t(1));
         const QSize size = viewSize(View::Board);
-        int top = 50;
+        int top = 50 + 33;
         for (const char* entry : {kWater, kMethane, kOther}) {
             QImage expected(size, QImage::Format_RGB32);
             expected.fill(Qt::white);
             QPainter p(&expected);
             paintView(p, View::Board, analyse(*Construction::parse(entry)), {}, {}, screenLook(View::Board));
             p.end();
-            QVERIFY2(pages.pages.front().copy(QRect(QPoint(200, top), size)) == expected, entry);
-            top += size.height();
+            QVERIFY2(pages.pages.front().copy(QRect(QPoint(0, top), size)) == expected, entry);
+            top += size.height() + 24 + 33;
         }
         QCOMPARE(ws->currentConstruction(), 3);
         QCOMPARE(ws->board().record.toString(), std::string(kMethane));
@@ -531,10 +662,10 @@ private slots:
         QCOMPARE(child<QLabel>("Label4")->text(), QString::number(changed ? copiesChosen : 1));
     }
 
-    // A picture keeps its on-screen physical size (pixels at 96 dpi) whatever the printer's
-    // resolution: what is inked on paper matches what is inked on screen, centred across the
-    // page, one twentieth of the page down.
-    void samePhysicalSize_data() {
+    // A picture is drawn where the plan puts it and as large, whatever the printer's
+    // resolution: what is inked in its box on paper is what is inked on screen, enlarged by
+    // the plan's one factor; the caption above it stays out of the box.
+    void drawnWhereAndAsLargeAsPlanned_data() {
         QTest::addColumn<int>("picture");
         QTest::addColumn<double>("dpi");
         for (double dpi : {300.0, 600.0}) {
@@ -544,7 +675,7 @@ private slots:
             QTest::newRow("3D view" + at) << int(View::Animation) << dpi;
         }
     }
-    void samePhysicalSize() {
+    void drawnWhereAndAsLargeAsPlanned() {
         QFETCH(int, picture);
         QFETCH(double, dpi);
         ws->build(*Construction::parse(kWater));
@@ -558,18 +689,27 @@ private slots:
         r.board = kind == View::Board;
         r.dotStructure = kind == View::DotStructure;
         r.animation = kind == View::Animation;
-        ImagePages pages(QSizeF(4, 4), dpi);
+        // Tall enough for the pictures to be enlarged.
+        ImagePages pages(QSizeF(4, 12), dpi);
         QCOMPARE(printPictures(*ws, r, pages), PrintResult::Printed);
         QCOMPARE(pages.pages.size(), std::size_t(1));
-        const QRect ink = inkBox(pages.pages.front());
+        const QSize device = pages.pageSize();
+        const output::PrintPlan plan =
+            output::planPrint(r, {ws->currentConstruction()}, {double(device.width()), double(device.height()), dpi, dpi});
+        QCOMPARE(plan.steps.size(), std::size_t(2));
+        const output::PrintStep& step = plan.steps[1];
+        const double enlargement = step.scaleX * 96 / dpi;
+        QVERIFY2(enlargement > 1.3, qPrintable(QString::number(enlargement)));
+        const QRect box = QRectF(step.x, step.y, step.width, step.height).toAlignedRect();
+        const QRect ink = inkBox(pages.pages.front().copy(box));
         QVERIFY(!ink.isEmpty());
 
-        const QPointF origin((4.0 - screen.width() / 96.0) / 2, 4.0 / 20);
-        const QRectF paper(ink.x() / dpi - origin.x(), ink.y() / dpi - origin.y(), ink.width() / dpi, ink.height() / dpi);
-        const QRectF onScreen(screenInk.x() / 96.0, screenInk.y() / 96.0, screenInk.width() / 96.0,
-                              screenInk.height() / 96.0);
-        // Within a screen pixel and a half (antialiased edges).
-        const double tolerance = 1.5 / 96;
+        const QRectF paper((box.x() + ink.x() - step.x) / dpi, (box.y() + ink.y() - step.y) / dpi, ink.width() / dpi,
+                           ink.height() / dpi);
+        const QRectF onScreen(screenInk.x() / 96.0 * enlargement, screenInk.y() / 96.0 * enlargement,
+                              screenInk.width() / 96.0 * enlargement, screenInk.height() / 96.0 * enlargement);
+        // Within a screen pixel and a half, enlarged (antialiased edges).
+        const double tolerance = 1.5 / 96 * enlargement;
         const auto near = [&](double a, double b) { return std::abs(a - b) < tolerance; };
         QVERIFY2(near(paper.left(), onScreen.left()) && near(paper.top(), onScreen.top()) &&
                      near(paper.width(), onScreen.width()) && near(paper.height(), onScreen.height()),
