@@ -92,8 +92,10 @@ describe('building', () => {
         assert.equal(await page.$eval('#smile', (n) => n.hasAttribute('hidden')), false);
         // The geometry text comes with the animation's next tick.
         await page.waitForFunction(() => /coudée\./.test(document.querySelector('#C3D').textContent), { timeout: 2000 });
-        // Dragged to the right by 60 pixels, the model stops 30 frames on and stays there.
+        // Dragged to the right by 60 pixels of the screen, the model stops a frame on for every
+        // two pixels of the view (the page may be zoomed) and stays there.
         const d3d = await centreOf(page, '#D3D');
+        const frames = await page.$eval('#D3D', (n) => Math.trunc(Math.trunc(60 * n.viewBox.baseVal.width / n.getBoundingClientRect().width) / 2));
         await page.mouse.move(d3d.x - 30, d3d.y);
         await page.mouse.down();
         const pressed = (await state(page)).frame;
@@ -101,7 +103,7 @@ describe('building', () => {
         await page.mouse.up();
         const turned = await state(page);
         assert.equal(turned.timerEnabled, false);
-        assert.ok(Math.abs(turned.frame - pressed - 30) <= 1, `${pressed} to ${turned.frame}`);
+        assert.ok(Math.abs(turned.frame - pressed - frames) <= 1, `${pressed} to ${turned.frame}, ${frames} frames`);
         await new Promise((r) => setTimeout(r, 200));
         assert.equal((await state(page)).frame, turned.frame);
         await page.click('#Command16_3');

@@ -471,8 +471,12 @@ void MainWindow::openHelp(const HelpBook& book) {
     const QString folder = programDirectory();
     const QString file = folder.isEmpty() ? QString() : folder + QLatin1Char('/') + QString::fromLatin1(book.fallbackFile);
     if (!file.isEmpty() && QFileInfo::exists(file) && QDesktopServices::openUrl(QUrl::fromLocalFile(file))) return;
-    if (!help_) help_ = new HelpWindow(this);
-    help_->showPage(QUrl(QString::fromLatin1(book.page)), utf8(book.title));
+    HelpWindow*& window = std::string_view(book.page) == kCourse.page ? course_ : guide_;
+    if (!window) {
+        window = new HelpWindow(this);
+        if (window == course_) window->setObjectName(QStringLiteral("cours"));
+    }
+    window->showPage(QUrl(QString::fromLatin1(book.page)), utf8(book.title));
 }
 
 QAction* MainWindow::addMenuItem(QMenu* menu, const board_texts::MenuItemText& item, std::function<void()> run) {

@@ -161,7 +161,9 @@ private:
     QPushButton* command14_ = nullptr;  // "Co&ller"
     QMenu* menucopie_ = nullptr;
     QMenu* nbdel_ = nullptr;
-    HelpWindow* help_ = nullptr;
+    // The guide and the course, each in a window of its own that keeps its place.
+    HelpWindow* guide_ = nullptr;
+    HelpWindow* course_ = nullptr;
     ExerciseArea* exercises_ = nullptr;
     QLabel* btexo_ = nullptr;
     const HelpBook* f1Book_ = nullptr;  // the book F1 opens: the guide, then the course

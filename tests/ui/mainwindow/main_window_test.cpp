@@ -158,41 +158,56 @@ private slots:
         QVERIFY(fx.child(QStringLiteral("info2"))->toolTip().startsWith(QStringLiteral("Au clavier")));
     }
 
-    // Help and course open beside the main window when the screen leaves room, else centred on
-    // it; never beyond the screen.
+    // Help and course open beside the main window when the screen leaves room, narrowed to
+    // the wider side's room down to a readable width, else centred on it; never beyond the
+    // screen.
     void helpWindowPlacement_data() {
         QTest::addColumn<QRect>("owner");
         QTest::addColumn<QSize>("size");
-        QTest::addColumn<QPoint>("expected");
-        // The screen: 1920 x 1080, from (0, 0).
-        QTest::newRow("room on the right") << QRect(100, 50, 800, 600) << QSize(760, 560) << QPoint(908, 50);
-        QTest::newRow("room on the left only") << QRect(1000, 50, 800, 600) << QSize(760, 560) << QPoint(232, 50);
-        QTest::newRow("no room: centred") << QRect(560, 240, 800, 600) << QSize(760, 560) << QPoint(580, 260);
+        QTest::addColumn<QRect>("expected");
+        // The screen: 1920 x 1080, from (0, 0); 480 pixels is the narrowest page beside.
+        QTest::newRow("room on the right") << QRect(100, 50, 800, 600) << QSize(760, 560) << QRect(908, 50, 760, 560);
+        QTest::newRow("room on the left only") << QRect(1000, 50, 800, 600) << QSize(760, 560) << QRect(232, 50, 760, 560);
+        QTest::newRow("window centred: beside, narrowed") << QRect(560, 240, 800, 600) << QSize(760, 560)
+                                                         << QRect(1368, 240, 552, 560);
+        QTest::newRow("no readable room: centred") << QRect(300, 240, 1400, 600) << QSize(760, 560)
+                                                   << QRect(620, 260, 760, 560);
         QTest::newRow("beside, held on the screen") << QRect(0, 700, 800, 600) << QSize(760, 560)
-                                                    << QPoint(808, 520);
+                                                    << QRect(808, 520, 760, 560);
         QTest::newRow("centred, held on the screen") << QRect(-300, -200, 2400, 900) << QSize(760, 560)
-                                                     << QPoint(520, 0);
+                                                     << QRect(520, 0, 760, 560);
     }
     void helpWindowPlacement() {
         QFETCH(QRect, owner);
         QFETCH(QSize, size);
-        QFETCH(QPoint, expected);
-        QCOMPARE(placeBesideOrCentred(owner, size, QRect(0, 0, 1920, 1080)), expected);
+        QFETCH(QRect, expected);
+        QCOMPARE(placeBesideOrCentred(owner, size, QRect(0, 0, 1920, 1080), 480), expected);
     }
 
-    void helpOpensOverTheMainWindowNotAtTheCorner() {
+    void helpAndCourseEachKeepTheirPlace() {
         // The test screen is 800 x 600: no room beside, so centred on the main window.
         window->move(0, 0);
-        window->findChild<QPushButton*>(QStringLiteral("Command7"))->click();
-        auto* help = window->findChild<HelpWindow*>(QStringLiteral("aide"));
-        QVERIFY(help && help->isVisible());
+        const auto open = [this](const char* button, const char* name) {
+            window->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+            auto* w = window->findChild<HelpWindow*>(QString::fromLatin1(name));
+            return w && w->isVisible() ? w : nullptr;
+        };
+        HelpWindow* help = open("Command7", "aide");
+        QVERIFY(help);
         const QRect main = window->frameGeometry(), opened = help->frameGeometry();
         QCOMPARE(opened.topLeft() - main.topLeft(),
                  QPoint((main.width() - opened.width()) / 2, (main.height() - opened.height()) / 2));
-        // Moved by the pupil, it stays where it was left when the course opens in it.
+        // Moved by the pupil, the guide stays where it was left; the course has its own window
+        // and its own place, kept too.
         help->move(5, 7);
-        window->findChild<QPushButton*>(QStringLiteral("Command9"))->click();
+        HelpWindow* course = open("Command9", "cours");
+        QVERIFY(course && course != help);
         QCOMPARE(help->pos(), QPoint(5, 7));
+        course->move(40, 30);
+        help->close();
+        course->close();
+        QCOMPARE(open("Command7", "aide")->pos(), QPoint(5, 7));
+        QCOMPARE(open("Command9", "cours")->pos(), QPoint(40, 30));
     }
 
     void chargesTickedThenAmmoniumBuiltByDrops() {
