@@ -47,6 +47,7 @@
 #include "ui/help/help_window.hpp"
 #include "ui/help/introduction.hpp"
 #include "ui/mainwindow/accessible_names.hpp"
+#include "ui/common/svg_pixmap.hpp"
 #include "ui/mainwindow/window_frame.hpp"
 #include "ui/output/picture_dialog.hpp"
 #include "ui/output/print_window.hpp"
@@ -167,14 +168,13 @@ void MainWindow::buildDrawingFrame() {
     smile_ = new QLabel(frame1_);
     smile_->setObjectName(QStringLiteral("smile"));
     smile_->setGeometry(360, 22, 24, 24);
-    smile_->setPixmap(QPixmap(QStringLiteral(":/pictures/smile.svg")));
-    smile_->setScaledContents(true);
+    smile_->setPixmap(svgPixmap(QStringLiteral(":/pictures/smile.svg"), smile_->size(), smile_->devicePixelRatioF()));
     smile_->setAccessibleName(utf8(dot_texts::kA11ySmile));
     smile_->setAccessibleDescription(utf8(dot_texts::kA11ySmileDescription));
 }
 
 void MainWindow::buildAnimationFrame() {
-    frame2_ = makeFrame("Frame2", utf8(geometry_texts::kAnimationFrame), QRect(16, 296, 393, 249));
+    frame2_ = makeFrame("Frame2", utf8(geometry_texts::kAnimationFrame), window_frame::kAnimationFrame);
     setColours(frame2_, Qt::black, Qt::white);
     frame2_->setAccessibleName(utf8(geometry_texts::kA11yAnimationFrame));
 
@@ -292,8 +292,8 @@ void MainWindow::buildRightColumn() {
     phototavir_ = new QLabel(fdev_);
     phototavir_->setObjectName(QStringLiteral("phototavir"));
     phototavir_->setGeometry(fdev_->rect());
-    phototavir_->setPixmap(QPixmap(QStringLiteral(":/pictures/phototavir.svg")));
-    phototavir_->setScaledContents(true);
+    phototavir_->setPixmap(
+        svgPixmap(QStringLiteral(":/pictures/phototavir.svg"), phototavir_->size(), phototavir_->devicePixelRatioF()));
     phototavir_->setCursor(Qt::PointingHandCursor);
     phototavir_->setAccessibleName(utf8(dot_texts::kA11yInformationPicture));
     phototavir_->setAccessibleDescription(utf8(dot_texts::kA11yInformationPictureDescription));
@@ -304,8 +304,7 @@ void MainWindow::buildRightColumn() {
     btexo_ = new QLabel(this);
     btexo_->setObjectName(QStringLiteral("BTEXO"));
     btexo_->setGeometry(424, 312, 97, 19);
-    btexo_->setPixmap(QPixmap(QStringLiteral(":/pictures/btexo.svg")));
-    btexo_->setScaledContents(true);
+    btexo_->setPixmap(svgPixmap(QStringLiteral(":/pictures/btexo.svg"), btexo_->size(), btexo_->devicePixelRatioF()));
     btexo_->setCursor(Qt::PointingHandCursor);
     btexo_->setAccessibleName(utf8(exercise_texts::kA11yExerciseButton));
     btexo_->setAccessibleDescription(utf8(board_texts::kHoverBtexo));
@@ -706,6 +705,8 @@ void MainWindow::followFrame() {
             if (opening_) placeOnOpening();
         }
     }
+    const int animationTop = window_frame::animationFrameTop(height());
+    if (frame2_->y() != animationTop) frame2_->move(frame2_->x(), animationTop);
     const auto area = window_frame::exerciseArea(size() + decoration_);
     if (supertext_->geometry() != area.supertext) {
         supertext_->setGeometry(area.supertext);

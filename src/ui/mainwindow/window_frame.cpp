@@ -37,4 +37,10 @@ ExerciseArea exerciseArea(const QSize& outer) {
     return {text, QRect(text.topLeft(), QSize(text.width(), kFichHeight))};
 }
 
+int animationFrameTop(int insideHeight) {
+    constexpr int kMargin = 4;  // under the frame, as above the window's bottom edge
+    const int shortBy = kAnimationFrame.bottom() + 1 + kMargin - insideHeight;
+    return kAnimationFrame.top() - std::clamp(shortBy, 0, kMostRise);
+}
+
 }  // namespace tavir::ui::window_frame

@@ -29,4 +29,11 @@ struct ExerciseArea {
 // all its own, and a smaller window takes it from the area alone.
 ExerciseArea exerciseArea(const QSize& outer);
 
+// The Animation frame's top in a window of that inside height: 296 as designed, raised into
+// the gap under the drawing frame (by up to kMostRise pixels) where the window is too short to
+// show its buttons, as on a 1920 x 1080 screen at scale 2.
+inline constexpr QRect kAnimationFrame{16, 296, 393, 249};
+inline constexpr int kMostRise = 20;
+int animationFrameTop(int insideHeight);
+
 }  // namespace tavir::ui::window_frame
