@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "ui/common/modal_hooks.hpp"
+#include "support/screen_main.hpp"
 #include "ui/mainwindow/main_window.hpp"
 
 class SizeRuleTest : public QObject {
@@ -22,18 +23,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    // A larger screen than the offscreen platform's default 800 x 600.
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) return 1;
-    file.write(R"({"screens":[{"name":"s","x":0,"y":0,"width":1024,"height":768,"logicalDpi":96}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toLocal8Bit());
-    QApplication app(argc, argv);
-    SizeRuleTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return tavir::ui::testing::runOnScreen<SizeRuleTest>(argc, argv, 1024, 768); }
 
 #include "size_rule_test.moc"

@@ -5,6 +5,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include "support/screen_main.hpp"
 #include "support/window_fixture.hpp"
 #include "ui/mainwindow/window_frame.hpp"
 
@@ -66,18 +67,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) return 1;
-    file.write(R"({"screens":[{"name":"s","x":0,"y":0,"width":1920,"height":1080,"logicalDpi":96}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toLocal8Bit());
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    ScaledScreenTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return tavir::ui::testing::runOnScreen<ScaledScreenTest>(argc, argv, 1920, 1080, "2"); }
 
 #include "window_on_scaled_screen_test.moc"
