@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <array>
+#include <utility>
 
 #include "core/session/workspace.hpp"
 
@@ -92,11 +94,28 @@ FileDone saveViewPicture(const Workspace& workspace, View view, const ViewLook& 
     return output::savePictureFile(file.path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
+namespace {
+QByteArray imageBytes(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format)) return {};
+    return bytes;
+}
+}  // namespace
+
 QMimeData* viewClipboardData(const Workspace& workspace, View view, const ViewLook& look) {
     auto* data = new QMimeData;
-    data->setImageData(viewPicture(workspace, view, look));
-    const QByteArray png = pngBytes(viewPicture(workspace, view, look, kPictureEnlargement));
-    if (!png.isEmpty()) data->setData(QStringLiteral("image/png"), png);
+    // Every bitmap type is the one enlarged picture: the image itself, from which the platform
+    // makes the types asked for, and the common ones made here.
+    const QImage picture = viewPicture(workspace, view, look, kPictureEnlargement);
+    data->setImageData(picture);
+    const std::array<std::pair<const char*, QByteArray>, 3> bitmaps{{
+        {"image/png", imageBytes(picture, "PNG")},
+        {"image/bmp", imageBytes(picture, "BMP")},
+        {"image/jpeg", imageBytes(picture, "JPEG")},
+    }};
+    for (const auto& [type, bytes] : bitmaps)
+        if (!bytes.isEmpty()) data->setData(QString::fromLatin1(type), bytes);
     const QByteArray svg = viewSvg(workspace, view, look);
     if (!svg.isEmpty()) data->setData(QStringLiteral("image/svg+xml"), svg);
     return data;

@@ -31,8 +31,8 @@ QByteArray viewPdf(const Workspace& workspace, View view, const ViewLook& look);
 // The view into a picture file: the enlarged picture as PNG, or the drawing as SVG or PDF.
 FileDone saveViewPicture(const Workspace& workspace, View view, const ViewLook& look, const output::PictureFile& file);
 
-// What a copy item puts on the clipboard: the screen-size bitmap, and beside it the enlarged
-// picture as PNG and the drawing as SVG, for the programs that take them.
+// What a copy item puts on the clipboard: the enlarged picture as every bitmap type (PNG,
+// BMP, JPEG and whatever else a program asks for) and the drawing as SVG.
 QMimeData* viewClipboardData(const Workspace& workspace, View view, const ViewLook& look);
 
 }  // namespace tavir::ui

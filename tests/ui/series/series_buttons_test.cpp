@@ -14,6 +14,8 @@
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/view_painter.hpp"
 #include "ui/mainwindow/main_window.hpp"
+#include "ui/output/picture_dialog.hpp"
+#include "ui/output/view_pictures.hpp"
 #include "support/message_capture.hpp"
 #include "support/window_fixture.hpp"
 
@@ -89,29 +91,37 @@ private slots:
 
     void copyFillsTheBufferAndTheClipboard_data() {
         QTest::addColumn<QString>("item");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("construc") << "construc" << viewSize(View::Board);
-        QTest::newRow("tavirrep") << "tavirrep" << viewSize(View::DotStructure);
-        QTest::newRow("ani3d") << "ani3d" << viewSize(View::Animation);
-        QTest::newRow("ani3dsf") << "ani3dsf" << viewSize(View::Animation);
+        QTest::addColumn<int>("picture");  // as in the save dialog's list
+        QTest::newRow("construc") << "construc" << 0;
+        QTest::newRow("tavirrep") << "tavirrep" << 1;
+        QTest::newRow("ani3d") << "ani3d" << 2;
+        QTest::newRow("ani3dsf") << "ani3dsf" << 3;
     }
     void copyFillsTheBufferAndTheClipboard() {
         QFETCH(QString, item);
-        QFETCH(QSize, size);
+        QFETCH(int, picture);
+        const QSize size = viewSize(pictureChoice(picture).view);
         build(kMethane);
         window->workspace().setFrameCounter(300);
         const QStringList captions = pick("Command4", item.toLatin1().constData());
         QCOMPARE(captions, (QStringList{"La construction", QString::fromUtf8("La représentation de Tavir"),
                                         "L'animation 3D avec le fond", "L'animation 3D sans le fond", QString(),
                                         QString::fromUtf8("Enregistrer l'image…")}));
-        const QImage copied = QApplication::clipboard()->image();
-        QCOMPARE(copied.size(), size);
-        // Beside the bitmap: the same picture four times larger as PNG, at four times the
-        // resolution so that it pastes at the same size, and as an SVG drawing.
+        // Every bitmap type is the same picture four times larger, at four times the resolution
+        // so that it pastes at the same size; beside them an SVG drawing.
         const QMimeData* data = QApplication::clipboard()->mimeData();
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.size(), size * 4);
+        QStringList bitmaps;
+        for (const QString& type : data->formats())
+            if (type.startsWith(QLatin1String("image/")) && type != QLatin1String("image/svg+xml")) bitmaps << type;
+        for (const char* type : {"image/png", "image/bmp", "image/jpeg"}) QVERIFY2(bitmaps.contains(type), type);
+        for (const QString& type : bitmaps) {
+            const QImage bitmap = QImage::fromData(data->data(type));
+            QVERIFY2(bitmap.size() == size * 4, qPrintable(type));
+        }
         QImage large;
         QVERIFY(large.loadFromData(data->data(QStringLiteral("image/png")), "PNG"));
-        QCOMPARE(large.size(), size * 4);
         QCOMPARE(qRound(large.dotsPerMeterX() * 0.0254), 384);
         QSvgRenderer svg(data->data(QStringLiteral("image/svg+xml")));
         QVERIFY(svg.isValid());
@@ -122,8 +132,10 @@ private slots:
             QPainter p(&drawn);
             svg.render(&p);
         }
-        const double shrunk = meanDifference(large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), copied);
-        const double fromSvg = meanDifference(drawn, copied);
+        // Both show what the screen-size picture shows.
+        const QImage screen = viewPicture(window->workspace(), pictureChoice(picture).view, pictureChoice(picture).look);
+        const double shrunk = meanDifference(large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), screen);
+        const double fromSvg = meanDifference(drawn, screen);
         // The board's balls and dotted grid differ most, by under 3 levels in 255.
         QVERIFY2(shrunk < 3.5 && fromSvg < 3.5, qPrintable(QStringLiteral("%1 %2").arg(shrunk).arg(fromSvg)));
         QCOMPARE(window->info(), QString::fromUtf8(ui::board_texts::kClipboardConfirmation.data()));
