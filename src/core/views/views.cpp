@@ -13,9 +13,9 @@ static_assert(viewGeometry(View::DotStructure).originX == dotStructureBounds().l
 ViewLook screenLook(View view) {
     switch (view) {
     case View::Board: return {paletteColour(palette::kWhite), Backdrop::CellGrid};
-    case View::Formula: return {{224, 224, 224}, Backdrop::None};
+    case View::Formula: return {Rgb{224, 224, 224}, Backdrop::None};
     case View::DotStructure: return {paletteColour(palette::kWhite), Backdrop::None};
-    case View::Animation: return {{232, 213, 191}, Backdrop::Gradient};
+    case View::Animation: return {Rgb{232, 213, 191}, Backdrop::Gradient};
     }
     return {};
 }
@@ -23,6 +23,8 @@ ViewLook screenLook(View view) {
 ViewLook whiteLook(bool withBackdrop) {
     return {paletteColour(palette::kWhite), withBackdrop ? Backdrop::Gradient : Backdrop::None};
 }
+
+ViewLook bareLook() { return {std::nullopt, Backdrop::None}; }
 
 void drawViewPicture(View view, const Analysis& analysis, const ViewOptions& options, Pose pose, const ViewLook& look,
                      Canvas& canvas) {

@@ -3,6 +3,7 @@
 // origins, and one drawing routine for the windows, the clipboard, the printer, the companion,
 // the benchmarks and the tests alike.
 #include <cstdint>
+#include <optional>
 
 #include "core/analysis/analysis.hpp"
 #include "core/canvas/canvas.hpp"
@@ -47,16 +48,20 @@ struct ViewOptions {
     int focusedCell = -1;  // the board's keyboard frame; -1 for none
 };
 
-// What a view is painted over: its back colour and its backdrop.
+// What a view is painted over: its back colour (none: see-through) and its backdrop.
 struct ViewLook {
-    Rgb back{255, 255, 255};
+    std::optional<Rgb> back = Rgb{255, 255, 255};
     Backdrop backdrop = Backdrop::None;
     bool operator==(const ViewLook&) const = default;
 };
 // Each view as it looks on screen.
 ViewLook screenLook(View view);
-// The 3D view copied, saved or printed: on white, with or without its bands.
+// The 3D view on white, with or without its bands: copied and saved with them, printed
+// without them.
 ViewLook whiteLook(bool withBackdrop);
+// The 3D view copied or saved without its background: no bands and no colour, so that the
+// model sits on whatever the picture is pasted over.
+ViewLook bareLook();
 
 // Draws one view in its own coordinates (see ViewGeometry): the board with its bonds and
 // atoms; the formula of an accepted construction; the dot structure and the 3D frame of a

@@ -26,8 +26,8 @@ void paintCurrent(QPainter& p, const Workspace& workspace, View view, const View
 }  // namespace
 
 QImage viewPicture(const Workspace& workspace, View view, const ViewLook& look, int scale) {
-    QImage image(viewSize(view) * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image(viewSize(view) * scale, look.back ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    image.fill(look.back ? Qt::white : Qt::transparent);
     if (scale != 1) {
         const int dotsPerMetre = qRound(kScreenDpi * scale / kInch);
         image.setDotsPerMeterX(dotsPerMetre);
@@ -101,6 +101,31 @@ QByteArray imageBytes(const QImage& image, const char* format) {
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format)) return {};
     return bytes;
 }
+
+// The picture over white, for the bitmap types that have no transparency.
+QImage onWhite(const QImage& image) {
+    if (!image.hasAlphaChannel()) return image;
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.setDotsPerMeterX(image.dotsPerMeterX());
+    flat.setDotsPerMeterY(image.dotsPerMeterY());
+    flat.fill(Qt::white);
+    QPainter p(&flat);
+    p.drawImage(0, 0, image);
+    return flat;
+}
+
+// A see-through picture whose clear pixels are white ones made transparent: the types the
+// clipboard converts to on request without transparency then show white, not black.
+QImage whiteUnderClearPixels(const QImage& image) {
+    if (!image.hasAlphaChannel()) return image;
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            if (qAlpha(row[x]) == 0) row[x] = qRgba(255, 255, 255, 0);
+    }
+    return out;
+}
 }  // namespace
 
 QMimeData* viewClipboardData(const Workspace& workspace, View view, const ViewLook& look) {
@@ -108,11 +133,12 @@ QMimeData* viewClipboardData(const Workspace& workspace, View view, const ViewLo
     // Every bitmap type is the one enlarged picture: the image itself, from which the platform
     // makes the types asked for, and the common ones made here.
     const QImage picture = viewPicture(workspace, view, look, kPictureEnlargement);
-    data->setImageData(picture);
+    data->setImageData(whiteUnderClearPixels(picture));
+    const QImage flat = onWhite(picture);
     const std::array<std::pair<const char*, QByteArray>, 3> bitmaps{{
         {"image/png", imageBytes(picture, "PNG")},
-        {"image/bmp", imageBytes(picture, "BMP")},
-        {"image/jpeg", imageBytes(picture, "JPEG")},
+        {"image/bmp", imageBytes(flat, "BMP")},
+        {"image/jpeg", imageBytes(flat, "JPEG")},
     }};
     for (const auto& [type, bytes] : bitmaps)
         if (!bytes.isEmpty()) data->setData(QString::fromLatin1(type), bytes);

@@ -20,7 +20,7 @@ namespace tavir::ui {
 constexpr int kPictureEnlargement = 4;
 
 // The view of the current construction with the current options, the 3D view at the pose it
-// shows, over the given look (the 3D copies are made on white), `scale` times its screen
+// shows, over the given look (the 3D copies are made on white or see-through), `scale` times its screen
 // size. An enlarged image says so in its resolution, so that it keeps the physical size of
 // the screen picture wherever it is pasted.
 QImage viewPicture(const Workspace& workspace, View view, const ViewLook& look, int scale = 1);
@@ -32,7 +32,8 @@ QByteArray viewPdf(const Workspace& workspace, View view, const ViewLook& look);
 FileDone saveViewPicture(const Workspace& workspace, View view, const ViewLook& look, const output::PictureFile& file);
 
 // What a copy item puts on the clipboard: the enlarged picture as every bitmap type (PNG,
-// BMP, JPEG and whatever else a program asks for) and the drawing as SVG.
+// BMP, JPEG and whatever else a program asks for) and the drawing as SVG. A see-through
+// picture stays so in PNG and lies on white in the types without transparency.
 QMimeData* viewClipboardData(const Workspace& workspace, View view, const ViewLook& look);
 
 }  // namespace tavir::ui

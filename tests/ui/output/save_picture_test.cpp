@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -99,6 +100,7 @@ private slots:
         QTest::newRow("3D view as PDF") << 2 << int(output::PictureFormat::Pdf) << "eau" << "eau.pdf" << QSize(242, 202);
         QTest::newRow("3D view bare, another extension completed")
             << 3 << int(output::PictureFormat::Png) << "eau.jpg" << "eau.jpg.png" << QSize(242, 202) * 4;
+        QTest::newRow("3D view bare as SVG") << 3 << int(output::PictureFormat::Svg) << "eau" << "eau.svg" << QSize(242, 202);
     }
     void savesEachKindOfFile() {
         QFETCH(int, picture);
@@ -124,12 +126,18 @@ private slots:
             QCOMPARE(image.size(), size);
             // Four times the pixels at four times the resolution: the screen's physical size.
             QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 384);
-            // The bare 3D view has white corners; the others are drawn over their backs.
-            if (picture == 3) QCOMPARE(image.pixelColor(4, 4), QColor(Qt::white));
+            // The bare 3D view has see-through corners; the others are drawn over their backs.
+            QCOMPARE(image.pixelColor(4, 4).alpha(), picture == 3 ? 0 : 255);
         } else if (written.endsWith(QLatin1String(".svg"))) {
             QSvgRenderer svg(bytes);
             QVERIFY(svg.isValid());
             QCOMPARE(svg.viewBox().size(), size);
+            QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter p(&drawn);
+            svg.render(&p);
+            p.end();
+            QCOMPARE(drawn.pixelColor(4, 4).alpha(), picture == 3 ? 0 : 255);
         } else {
             QVERIFY(bytes.startsWith("%PDF-"));
             static const QRegularExpression image(QStringLiteral("/Subtype\\s*/Image\\b"));
