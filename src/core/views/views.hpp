@@ -72,5 +72,15 @@ void drawView(View view, const Analysis& analysis, const ViewOptions& options, P
 // pixel, over `look`. The canvas's transform is left as it was.
 void drawViewPicture(View view, const Analysis& analysis, const ViewOptions& options, Pose pose, const ViewLook& look,
                      Canvas& canvas);
+// The same with `frame`, a part of the view's coordinates, at the canvas's origin instead.
+void drawViewPicture(View view, const Analysis& analysis, const ViewOptions& options, Pose pose, const ViewLook& look,
+                     const ViewGeometry& frame, Canvas& canvas);
+
+// How far a cropped picture reaches beyond its drawing, in screen pixels.
+constexpr int kPictureMargin = 8;
+// The part of a view that a copied or saved picture shows: the dot structure cropped to its
+// drawing and the margin, within the view, rather than mostly blank; the other views and an
+// empty dot structure whole. The canvas measures the texts.
+ViewGeometry pictureGeometry(View view, const Analysis& analysis, const ViewOptions& options, Canvas& canvas);
 
 }  // namespace tavir

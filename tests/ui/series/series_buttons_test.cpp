@@ -100,13 +100,21 @@ private slots:
     void copyFillsTheBufferAndTheClipboard() {
         QFETCH(QString, item);
         QFETCH(int, picture);
-        const QSize size = viewSize(pictureChoice(picture).view);
         build(kMethane);
         window->workspace().setFrameCounter(300);
         const QStringList captions = pick("Command4", item.toLatin1().constData());
         QCOMPARE(captions, (QStringList{"La construction", QString::fromUtf8("La représentation de Tavir"),
                                         "L'animation 3D avec le fond", "L'animation 3D sans le fond", QString(),
                                         QString::fromUtf8("Enregistrer l'image…")}));
+        const PictureChoice& choice = pictureChoice(picture);
+        const ViewGeometry frame = pictureFrame(window->workspace(), choice.view);
+        const QSize size(frame.width, frame.height);
+        // The dot structure is cropped to its drawing; the other views are copied whole.
+        if (choice.view == View::DotStructure) {
+            QVERIFY(size.width() < viewSize(choice.view).width() && size.height() < viewSize(choice.view).height());
+        } else {
+            QCOMPARE(size, viewSize(choice.view));
+        }
         // Every bitmap type is the same picture four times larger, at four times the resolution
         // so that it pastes at the same size; beside them an SVG drawing.
         const QMimeData* data = QApplication::clipboard()->mimeData();
@@ -126,13 +134,7 @@ private slots:
         QSvgRenderer svg(data->data(QStringLiteral("image/svg+xml")));
         QVERIFY(svg.isValid());
         QCOMPARE(svg.viewBox().size(), size);
-        QImage drawn(size, QImage::Format_RGB32);
-        drawn.fill(Qt::white);
-        {
-            QPainter p(&drawn);
-            svg.render(&p);
-        }
-        // Both show what the screen-size picture shows.
+        // Both show what the screen-size picture of the same frame shows.
         const auto onWhite = [](const QImage& image, QSize at) {
             QImage flat(at, QImage::Format_RGB32);
             flat.fill(Qt::white);
@@ -140,8 +142,13 @@ private slots:
             p.drawImage(QRect(QPoint(0, 0), at), image);
             return flat;
         };
-        const QImage screen =
-            onWhite(viewPicture(window->workspace(), pictureChoice(picture).view, pictureChoice(picture).look), size);
+        const QImage screen = onWhite(viewPicture(window->workspace(), choice.view, choice.look, frame, 1), size);
+        QImage drawn(size, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        {
+            QPainter p(&drawn);
+            svg.render(&p);
+        }
         const double shrunk = meanDifference(
             onWhite(large, size * 4).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), screen);
         const double fromSvg = meanDifference(drawn, screen);
