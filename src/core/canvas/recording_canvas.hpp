@@ -9,7 +9,9 @@
 namespace tavir {
 
 struct DrawCall {
-    enum class Kind { Clear, Line, Box, DottedBox, Circle, Gradient, Text, Sprite, Save, Restore, Translate, Scale, Clip, Erase };
+    enum class Kind {
+        Clear, Line, Box, DottedBox, Circle, Gradient, Text, Sprite, Save, Restore, Translate, Scale, Clip, Erase
+    };
     Kind kind = Kind::Clear;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line/box ends; circle centre and radius in x2
     Rgb colour{};

@@ -65,7 +65,8 @@ void QtCanvas::clear() {
         const auto key = std::make_tuple(b.x, b.y, b.width, b.height, b.backdrop);
         auto it = prepared.find(key);
         if (it == prepared.end())
-            it = prepared.emplace(key, screenBackdrop({b.x, b.y, b.width, b.height, Rgb{255, 255, 255}, b.backdrop})).first;
+            it = prepared.emplace(key, screenBackdrop({b.x, b.y, b.width, b.height, Rgb{255, 255, 255}, b.backdrop}))
+                     .first;
         painter_.fillRect(QRect(b.x, b.y, b.width, b.height), toQColor(*b.colour));
         painter_.drawPixmap(b.x, b.y, it->second);
         return;

@@ -94,11 +94,11 @@ QByteArray viewPdf(const Workspace& workspace, View view, const ViewLook& look, 
 }
 
 namespace {
-QByteArray pngBytes(const QImage& image) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
-    return png;
+QByteArray imageBytes(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format)) return {};
+    return bytes;
 }
 }  // namespace
 
@@ -106,7 +106,9 @@ FileDone saveViewPicture(const Workspace& workspace, View view, const ViewLook& 
     const ViewGeometry frame = pictureFrame(workspace, view);
     QByteArray bytes;
     switch (file.format) {
-    case output::PictureFormat::Png: bytes = pngBytes(viewPicture(workspace, view, look, frame, kPictureEnlargement)); break;
+    case output::PictureFormat::Png:
+        bytes = imageBytes(viewPicture(workspace, view, look, frame, kPictureEnlargement), "PNG");
+        break;
     case output::PictureFormat::Svg: bytes = viewSvg(workspace, view, look, frame); break;
     case output::PictureFormat::Pdf: bytes = viewPdf(workspace, view, look, frame); break;
     }
@@ -114,13 +116,6 @@ FileDone saveViewPicture(const Workspace& workspace, View view, const ViewLook& 
 }
 
 namespace {
-QByteArray imageBytes(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format)) return {};
-    return bytes;
-}
-
 // The picture over white, for the bitmap types that have no transparency.
 QImage onWhite(const QImage& image) {
     if (!image.hasAlphaChannel()) return image;

@@ -101,7 +101,8 @@ private slots:
         QTest::newRow("3D view as PDF") << 2 << int(output::PictureFormat::Pdf) << "eau" << "eau.pdf" << QSize(242, 202);
         QTest::newRow("3D view bare, another extension completed")
             << 3 << int(output::PictureFormat::Png) << "eau.jpg" << "eau.jpg.png" << QSize(242, 202) * 4;
-        QTest::newRow("3D view bare as SVG") << 3 << int(output::PictureFormat::Svg) << "eau" << "eau.svg" << QSize(242, 202);
+        QTest::newRow("3D view bare as SVG")
+            << 3 << int(output::PictureFormat::Svg) << "eau" << "eau.svg" << QSize(242, 202);
         QTest::newRow("dot structure as PNG") << 1 << int(output::PictureFormat::Png) << "eau" << "eau.png" << QSize();
     }
     void savesEachKindOfFile() {
@@ -113,7 +114,8 @@ private slots:
         if (size.isEmpty()) {
             // The drawing and its margin, much less than the view's 265 x 201.
             const ViewGeometry frame = pictureFrame(fx.window->workspace(), View::DotStructure);
-            QVERIFY2(frame.width < 200 && frame.height < 150, qPrintable(QStringLiteral("%1 x %2").arg(frame.width).arg(frame.height)));
+            QVERIFY2(frame.width < 200 && frame.height < 150,
+                     qPrintable(QStringLiteral("%1 x %2").arg(frame.width).arg(frame.height)));
             size = QSize(frame.width, frame.height) * (written.endsWith(QLatin1String(".png")) ? 4 : 1);
         }
         saveThrough([&](PictureSaveDialog& d) {
