@@ -301,15 +301,25 @@ clipboard_bitmap() {
     xclip -selection clipboard -t image/bmp -o >"$OUT/clipboard.bmp" 2>/dev/null && [ -s "$OUT/clipboard.bmp" ]
 }
 wait_for 5 "a picture on the clipboard" clipboard_bitmap
-size=$(identify -format '%w %h' "$OUT/clipboard.bmp")
-[ "$size" = "${VIEW_SIZE[dot]}" ] || fail "the clipboard bitmap is $size, not ${VIEW_SIZE[dot]}"
-differing=$(pixels_differing "$OUT/clipboard.bmp" "$OUT/ref-dot-$CO2.png")
-[ "$differing" = 0 ] || fail "the clipboard bitmap differs from the dot structure of CO2 in $differing pixels"
-# Beside it, for the programs that take them: the picture four times larger and the drawing.
+# Every bitmap type is the picture four times larger, cropped to the drawing and its margin.
 xclip -selection clipboard -t image/png -o >"$OUT/clipboard.png" 2>/dev/null || fail "no PNG on the clipboard"
-read -r dot_w dot_h <<<"${VIEW_SIZE[dot]}"
+size=$(identify -format '%w %h' "$OUT/clipboard.bmp")
 large=$(identify -format '%w %h' "$OUT/clipboard.png")
-[ "$large" = "$((4 * dot_w)) $((4 * dot_h))" ] || fail "the clipboard PNG is $large, not four times ${VIEW_SIZE[dot]}"
+[ "$size" = "$large" ] || fail "the clipboard BMP is $size but its PNG $large"
+read -r w h <<<"$size"
+read -r dot_w dot_h <<<"${VIEW_SIZE[dot]}"
+[ $((w % 4)) = 0 ] && [ $((h % 4)) = 0 ] && [ "$w" -lt $((4 * dot_w)) ] && [ "$h" -lt $((4 * dot_h)) ] ||
+    fail "the clipboard bitmap is $size, not four times a crop of ${VIEW_SIZE[dot]}"
+# The companion's view four times larger holds the same drawing: the same ink once the white
+# around both is trimmed.
+"$cli" render dot "$CO2" "$OUT/ref-dot4-$CO2.png" --scale 4 >/dev/null 2>>"$OUT/cli.log" ||
+    fail "tavir-cli render dot --scale 4 failed"
+convert "$OUT/ref-dot4-$CO2.png" -trim +repage "$OUT/ref-dot4-trimmed.png"
+convert "$OUT/clipboard.bmp" -trim +repage "$OUT/clipboard-trimmed.png"
+[ "$(identify -format '%w %h' "$OUT/clipboard-trimmed.png")" = "$(identify -format '%w %h' "$OUT/ref-dot4-trimmed.png")" ] ||
+    fail "the clipboard's drawing is not as large as the dot structure of CO2"
+differing=$(pixels_differing "$OUT/clipboard-trimmed.png" "$OUT/ref-dot4-trimmed.png")
+[ "$differing" = 0 ] || fail "the clipboard bitmap differs from the dot structure of CO2 in $differing pixels"
 xclip -selection clipboard -t image/svg+xml -o >"$OUT/clipboard.svg" 2>/dev/null || fail "no SVG on the clipboard"
 grep -q "<svg" "$OUT/clipboard.svg" || fail "the clipboard SVG is not an SVG drawing"
 

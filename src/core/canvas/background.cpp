@@ -39,7 +39,8 @@ void fillGradient(Canvas& canvas, const Background& b) {
 
 void paintBackground(Canvas& canvas, bool rows) {
     const Background b = canvas.background();
-    canvas.box(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1, b.colour, true);
+    if (b.colour) canvas.box(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1, *b.colour, true);
+    else canvas.erase(b.x, b.y, b.width, b.height);
     switch (b.backdrop) {
     case Backdrop::None: return;
     case Backdrop::CellGrid: drawCellGrid(canvas); return;

@@ -24,7 +24,8 @@ struct Background {
     int y = 0;
     int width = 0;
     int height = 0;
-    Rgb colour{255, 255, 255};
+    // None: the rectangle is made see-through, for a picture pasted over anything.
+    std::optional<Rgb> colour = Rgb{255, 255, 255};
     Backdrop backdrop = Backdrop::None;
     bool operator==(const Background&) const = default;
 };
@@ -39,6 +40,8 @@ public:
     virtual ~Canvas() = default;
     // Wipes the background rectangle back to its colour and backdrop (see paintBackground).
     virtual void clear() = 0;
+    // Makes a rectangle see-through again: the clear of a background without a colour.
+    virtual void erase(int x, int y, int width, int height) = 0;
     virtual void line(int x1, int y1, int x2, int y2, Rgb colour, int width) = 0;
     virtual void box(int x1, int y1, int x2, int y2, Rgb colour, bool filled) = 0;
     // An outline from corner to corner inclusive, drawn in dots.
@@ -71,7 +74,8 @@ private:
     Background background_;
 };
 
-// What clear() draws: the background colour over its rectangle, then its backdrop. `rows`
+// What clear() draws: the background colour over its rectangle (or the rectangle erased when
+// it has none), then its backdrop. `rows`
 // draws the 3D view's bands as one line per row, as the screen always showed them; otherwise
 // they are one smooth gradient, for paper, files and enlarged pictures.
 void paintBackground(Canvas& canvas, bool rows);

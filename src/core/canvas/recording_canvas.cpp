@@ -25,6 +25,10 @@ DrawCall& RecordingCanvas::add(DrawCall::Kind kind, int x1, int y1, int x2, int 
 
 void RecordingCanvas::clear() { add(DrawCall::Kind::Clear, 0, 0, 0, 0); }
 
+void RecordingCanvas::erase(int x, int y, int width, int height) {
+    add(DrawCall::Kind::Erase, x, y, x + width, y + height);
+}
+
 void RecordingCanvas::line(int x1, int y1, int x2, int y2, Rgb colour, int width) {
     DrawCall& c = add(DrawCall::Kind::Line, x1, y1, x2, y2);
     c.colour = colour;

@@ -9,7 +9,9 @@
 namespace tavir {
 
 struct DrawCall {
-    enum class Kind { Clear, Line, Box, DottedBox, Circle, Gradient, Text, Sprite, Save, Restore, Translate, Scale, Clip };
+    enum class Kind {
+        Clear, Line, Box, DottedBox, Circle, Gradient, Text, Sprite, Save, Restore, Translate, Scale, Clip, Erase
+    };
     Kind kind = Kind::Clear;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line/box ends; circle centre and radius in x2
     Rgb colour{};
@@ -26,6 +28,8 @@ struct DrawCall {
 class RecordingCanvas : public Canvas {
 public:
     void clear() override;
+    // Recorded as a box from (x, y) to (x + width, y + height).
+    void erase(int x, int y, int width, int height) override;
     void line(int x1, int y1, int x2, int y2, Rgb colour, int width) override;
     void box(int x1, int y1, int x2, int y2, Rgb colour, bool filled) override;
     void dottedBox(int x1, int y1, int x2, int y2, Rgb colour) override;

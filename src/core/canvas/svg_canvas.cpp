@@ -75,7 +75,7 @@ std::string elementSymbolsSvg() {
 
 SvgCanvas::SvgCanvas(int width, int height, double scale, Sprites sprites, std::string idPrefix)
     : width_(width), height_(height), scale_(scale), sprites_(sprites), idPrefix_(std::move(idPrefix)) {
-    setBackground({0, 0, width, height, {255, 255, 255}, Backdrop::None});
+    setBackground({0, 0, width, height, Rgb{255, 255, 255}, Backdrop::None});
 }
 
 std::string SvgCanvas::body() const { return groupState_ ? body_ + "</g></g>" : body_; }
@@ -123,6 +123,8 @@ std::string& SvgCanvas::out() {
 }
 
 void SvgCanvas::clear() { paintBackground(*this, false); }
+
+void SvgCanvas::erase(int, int, int, int) {}
 
 void SvgCanvas::line(int x1, int y1, int x2, int y2, Rgb c, int width) {
     const double o = width % 2 == 1 ? strokeOffset() : 0;

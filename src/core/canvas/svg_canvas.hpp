@@ -29,6 +29,8 @@ public:
     std::string body() const;
 
     void clear() override;
+    // A drawing starts see-through: nothing is written.
+    void erase(int x, int y, int width, int height) override;
     void line(int x1, int y1, int x2, int y2, Rgb colour, int width) override;
     void box(int x1, int y1, int x2, int y2, Rgb colour, bool filled) override;
     void dottedBox(int x1, int y1, int x2, int y2, Rgb colour) override;

@@ -368,6 +368,41 @@ std::vector<PartialChargeMark> partialChargeMarks(const Construction& c, const C
     return marks;
 }
 
+std::optional<ViewBounds> dotStructureDrawingBox(const Construction& c, const CellPositions& positions,
+                                                 const DotOptions& options, Canvas& canvas) {
+    const Obstacles drawn = obstaclesOf(c, positions, options.formalCharges, canvas);
+    std::vector<Area> areas;
+    // A one-unit stroke inks the pixels from its first end to its last one, both included.
+    for (const Segment& s : drawn.segments)
+        areas.push_back({double(std::min(s.x1, s.x2)), double(std::min(s.y1, s.y2)), double(std::max(s.x1, s.x2) + 1),
+                         double(std::max(s.y1, s.y2) + 1)});
+    // Whole text boxes and charge discs with their outline rather than the marks' ink alone.
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (!isElement(c.code[static_cast<std::size_t>(cell)])) continue;
+        const TextBox t = symbolBox(c, positions, cell, canvas);
+        areas.push_back({double(t.x), double(t.y), double(t.x + t.width), double(t.y + t.height)});
+        if (options.formalCharges && formalCharge(c, cell) != 0) {
+            const CellPosition& p = at(positions, cell);
+            const Offset m = chargeMarkOffset(c, cell);
+            const double x = p.left + m.x, y = p.top + m.y;
+            areas.push_back({x - kChargeRadius, y - kChargeRadius, x + kChargeRadius + 1, y + kChargeRadius + 1});
+        }
+    }
+    if (options.polarity)
+        for (const PartialChargeMark& m : partialChargeMarks(c, positions, options.formalCharges, canvas)) {
+            const std::string text = partialChargeText(m.plus);
+            const double w = canvas.textWidth(text, kChargeFont), h = canvas.textHeight(text, kChargeFont);
+            areas.push_back({m.x - w / 2, m.y - h / 2, m.x + w / 2, m.y + h / 2});
+        }
+    if (areas.empty()) return std::nullopt;
+    Area box = areas.front();
+    for (const Area& a : areas)
+        box = {std::min(box.left, a.left), std::min(box.top, a.top), std::max(box.right, a.right),
+               std::max(box.bottom, a.bottom)};
+    const int left = int(std::floor(box.left)), top = int(std::floor(box.top));
+    return ViewBounds{left, top, int(std::ceil(box.right)) - left, int(std::ceil(box.bottom)) - top};
+}
+
 void drawPartialCharges(const Construction& c, const CellPositions& positions, bool formalCharges, Canvas& canvas) {
     const Rgb black = paletteColour(palette::kBlack);
     for (const PartialChargeMark& m : partialChargeMarks(c, positions, formalCharges, canvas)) {

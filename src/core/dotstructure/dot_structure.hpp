@@ -3,6 +3,7 @@
 // and, on request, formal-charge marks. Drawn in board coordinates; the caller's canvas maps
 // them onto the dot-structure box.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ using CellPositions = std::array<CellPosition, kCellCount>;
 // The part of the board's plane that the dot-structure box shows.
 struct ViewBounds {
     int left, top, width, height;
+    bool operator==(const ViewBounds&) const = default;
 };
 constexpr ViewBounds dotStructureBounds() { return {-60, -36, 265, 201}; }
 
@@ -66,5 +68,11 @@ std::string partialChargeText(bool plus);
 std::vector<PartialChargeMark> partialChargeMarks(const Construction& c, const CellPositions& positions,
                                                   bool formalCharges, Canvas& canvas);
 void drawPartialCharges(const Construction& c, const CellPositions& positions, bool formalCharges, Canvas& canvas);
+
+// The smallest box, in board units, holding every symbol, stroke, bar, vacancy box and mark
+// that reptavir draws with these options (the canvas measures the texts); none for a drawing
+// without any.
+std::optional<ViewBounds> dotStructureDrawingBox(const Construction& c, const CellPositions& positions,
+                                                 const DotOptions& options, Canvas& canvas);
 
 }  // namespace tavir

@@ -1,5 +1,7 @@
 #include "core/views/views.hpp"
 
+#include <algorithm>
+
 #include "core/board/board_drawing.hpp"
 #include "core/dotstructure/formula.hpp"
 
@@ -13,9 +15,9 @@ static_assert(viewGeometry(View::DotStructure).originX == dotStructureBounds().l
 ViewLook screenLook(View view) {
     switch (view) {
     case View::Board: return {paletteColour(palette::kWhite), Backdrop::CellGrid};
-    case View::Formula: return {{224, 224, 224}, Backdrop::None};
+    case View::Formula: return {Rgb{224, 224, 224}, Backdrop::None};
     case View::DotStructure: return {paletteColour(palette::kWhite), Backdrop::None};
-    case View::Animation: return {{232, 213, 191}, Backdrop::Gradient};
+    case View::Animation: return {Rgb{232, 213, 191}, Backdrop::Gradient};
     }
     return {};
 }
@@ -24,9 +26,28 @@ ViewLook whiteLook(bool withBackdrop) {
     return {paletteColour(palette::kWhite), withBackdrop ? Backdrop::Gradient : Backdrop::None};
 }
 
+ViewLook bareLook() { return {std::nullopt, Backdrop::None}; }
+
+ViewGeometry pictureGeometry(View view, const Analysis& analysis, const ViewOptions& options, Canvas& canvas) {
+    const ViewGeometry whole = viewGeometry(view);
+    if (view != View::DotStructure || !analysis.shown()) return whole;
+    const auto box = dotStructureDrawingBox(analysis.board.record, analysis.board.position, options.dot, canvas);
+    if (!box) return whole;
+    const int left = std::max(whole.originX, box->left - kPictureMargin);
+    const int top = std::max(whole.originY, box->top - kPictureMargin);
+    const int right = std::min(whole.originX + whole.width, box->left + box->width + kPictureMargin);
+    const int bottom = std::min(whole.originY + whole.height, box->top + box->height + kPictureMargin);
+    if (right <= left || bottom <= top) return whole;
+    return {right - left, bottom - top, left, top};
+}
+
 void drawViewPicture(View view, const Analysis& analysis, const ViewOptions& options, Pose pose, const ViewLook& look,
                      Canvas& canvas) {
-    const ViewGeometry g = viewGeometry(view);
+    drawViewPicture(view, analysis, options, pose, look, viewGeometry(view), canvas);
+}
+
+void drawViewPicture(View view, const Analysis& analysis, const ViewOptions& options, Pose pose, const ViewLook& look,
+                     const ViewGeometry& g, Canvas& canvas) {
     canvas.save();
     canvas.setAntialiasing(view == View::Animation);
     canvas.translate(-g.originX, -g.originY);

@@ -3,6 +3,7 @@
 // origins, and one drawing routine for the windows, the clipboard, the printer, the companion,
 // the benchmarks and the tests alike.
 #include <cstdint>
+#include <optional>
 
 #include "core/analysis/analysis.hpp"
 #include "core/canvas/canvas.hpp"
@@ -47,16 +48,20 @@ struct ViewOptions {
     int focusedCell = -1;  // the board's keyboard frame; -1 for none
 };
 
-// What a view is painted over: its back colour and its backdrop.
+// What a view is painted over: its back colour (none: see-through) and its backdrop.
 struct ViewLook {
-    Rgb back{255, 255, 255};
+    std::optional<Rgb> back = Rgb{255, 255, 255};
     Backdrop backdrop = Backdrop::None;
     bool operator==(const ViewLook&) const = default;
 };
 // Each view as it looks on screen.
 ViewLook screenLook(View view);
-// The 3D view copied, saved or printed: on white, with or without its bands.
+// The 3D view on white, with or without its bands: copied and saved with them, printed
+// without them.
 ViewLook whiteLook(bool withBackdrop);
+// The 3D view copied or saved without its background: no bands and no colour, so that the
+// model sits on whatever the picture is pasted over.
+ViewLook bareLook();
 
 // Draws one view in its own coordinates (see ViewGeometry): the board with its bonds and
 // atoms; the formula of an accepted construction; the dot structure and the 3D frame of a
@@ -67,5 +72,15 @@ void drawView(View view, const Analysis& analysis, const ViewOptions& options, P
 // pixel, over `look`. The canvas's transform is left as it was.
 void drawViewPicture(View view, const Analysis& analysis, const ViewOptions& options, Pose pose, const ViewLook& look,
                      Canvas& canvas);
+// The same with `frame`, a part of the view's coordinates, at the canvas's origin instead.
+void drawViewPicture(View view, const Analysis& analysis, const ViewOptions& options, Pose pose, const ViewLook& look,
+                     const ViewGeometry& frame, Canvas& canvas);
+
+// How far a cropped picture reaches beyond its drawing, in screen pixels.
+constexpr int kPictureMargin = 8;
+// The part of a view that a copied or saved picture shows: the dot structure cropped to its
+// drawing and the margin, within the view, rather than mostly blank; the other views and an
+// empty dot structure whole. The canvas measures the texts.
+ViewGeometry pictureGeometry(View view, const Analysis& analysis, const ViewOptions& options, Canvas& canvas);
 
 }  // namespace tavir

@@ -59,19 +59,28 @@ QtCanvas::QtCanvas(QPainter& painter, const QRect& area, QColor backColour) : pa
 
 void QtCanvas::clear() {
     const Background& b = background();
-    if (b.backdrop != Backdrop::None && !isVectorDevice(painter_) && atScreenScale(painter_)) {
+    if (b.colour && b.backdrop != Backdrop::None && !isVectorDevice(painter_) && atScreenScale(painter_)) {
         // Painted every frame on screen: the prepared picture is the fast way.
         static std::map<std::tuple<int, int, int, int, Backdrop>, QPixmap> prepared;
         const auto key = std::make_tuple(b.x, b.y, b.width, b.height, b.backdrop);
         auto it = prepared.find(key);
         if (it == prepared.end())
-            it = prepared.emplace(key, screenBackdrop({b.x, b.y, b.width, b.height, {255, 255, 255}, b.backdrop})).first;
-        painter_.fillRect(QRect(b.x, b.y, b.width, b.height), toQColor(b.colour));
+            it = prepared.emplace(key, screenBackdrop({b.x, b.y, b.width, b.height, Rgb{255, 255, 255}, b.backdrop}))
+                     .first;
+        painter_.fillRect(QRect(b.x, b.y, b.width, b.height), toQColor(*b.colour));
         painter_.drawPixmap(b.x, b.y, it->second);
         return;
     }
     painter_.save();
     paintBackground(*this, false);
+    painter_.restore();
+}
+
+void QtCanvas::erase(int x, int y, int width, int height) {
+    if (isVectorDevice(painter_)) return;
+    painter_.save();
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    painter_.fillRect(QRect(x, y, width, height), Qt::transparent);
     painter_.restore();
 }
 

@@ -23,6 +23,8 @@ public:
     QtCanvas(QPainter& painter, const QRect& area, QColor backColour);
 
     void clear() override;
+    // Clears the pixels of an image; a vector page has nothing to clear.
+    void erase(int x, int y, int width, int height) override;
     void line(int x1, int y1, int x2, int y2, Rgb colour, int width) override;
     void box(int x1, int y1, int x2, int y2, Rgb colour, bool filled) override;
     void dottedBox(int x1, int y1, int x2, int y2, Rgb colour) override;

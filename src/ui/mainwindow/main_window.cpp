@@ -495,10 +495,10 @@ void MainWindow::buildMenus() {
     });
     addMenuItem(menucopie_, board_texts::kTavirrep,
                 [this] { copyPicture(View::DotStructure, screenLook(View::DotStructure)); });
-    // The 3D copies are made on white, with or without the background picture.
+    // The 3D copy with its background is made on white; the one without it is see-through.
     addMenuItem(menucopie_, board_texts::kAni3d,
                 [this] { copyPicture(View::Animation, whiteLook(true)); });
-    addMenuItem(menucopie_, board_texts::kAni3dsf, [this] { copyPicture(View::Animation, whiteLook(false)); });
+    addMenuItem(menucopie_, board_texts::kAni3dsf, [this] { copyPicture(View::Animation, bareLook()); });
     menucopie_->addSeparator();
     addMenuItem(menucopie_, board_texts::kSaveImage, [this] {
         const QString saved = savePictureFromDialog(*this, workspace_);

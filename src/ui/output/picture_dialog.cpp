@@ -49,11 +49,11 @@ LastChoice& last() {
 }  // namespace
 
 const PictureChoice& pictureChoice(int index) {
-    // The 3D pictures are made on white, with or without the bands, as the copies are.
+    // The 3D pictures are made as the copies are: on white with the bands, or see-through.
     static const std::array<PictureChoice, 4> choices{{{View::Board, screenLook(View::Board)},
                                                        {View::DotStructure, screenLook(View::DotStructure)},
                                                        {View::Animation, whiteLook(true)},
-                                                       {View::Animation, whiteLook(false)}}};
+                                                       {View::Animation, bareLook()}}};
     return choices.at(static_cast<std::size_t>(std::clamp(index, 0, 3)));
 }
 

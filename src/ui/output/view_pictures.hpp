@@ -19,20 +19,27 @@ namespace tavir::ui {
 // How much larger than on screen the high-resolution pictures are.
 constexpr int kPictureEnlargement = 4;
 
-// The view of the current construction with the current options, the 3D view at the pose it
-// shows, over the given look (the 3D copies are made on white), `scale` times its screen
-// size. An enlarged image says so in its resolution, so that it keeps the physical size of
-// the screen picture wherever it is pasted.
-QImage viewPicture(const Workspace& workspace, View view, const ViewLook& look, int scale = 1);
-// The same view as vectors: an SVG drawing and a one-page PDF document of the view's size.
-QByteArray viewSvg(const Workspace& workspace, View view, const ViewLook& look);
-QByteArray viewPdf(const Workspace& workspace, View view, const ViewLook& look);
+// The part of a view that its copies and picture files show: the dot structure cropped to
+// its drawing, the other views whole (see pictureGeometry).
+ViewGeometry pictureFrame(const Workspace& workspace, View view);
 
-// The view into a picture file: the enlarged picture as PNG, or the drawing as SVG or PDF.
+// The view of the current construction with the current options, the 3D view at the pose it
+// shows, over the given look (the 3D copies are made on white or see-through), `scale` times
+// its screen size: the whole view, or the frame's part of it. An enlarged image says so in its
+// resolution, so that it keeps the physical size of the screen picture wherever it is pasted.
+QImage viewPicture(const Workspace& workspace, View view, const ViewLook& look, int scale = 1);
+QImage viewPicture(const Workspace& workspace, View view, const ViewLook& look, const ViewGeometry& frame, int scale);
+// The frame's part of the view as vectors: an SVG drawing and a one-page PDF document.
+QByteArray viewSvg(const Workspace& workspace, View view, const ViewLook& look, const ViewGeometry& frame);
+QByteArray viewPdf(const Workspace& workspace, View view, const ViewLook& look, const ViewGeometry& frame);
+
+// The view's picture frame into a picture file: the enlarged picture as PNG, or the drawing as
+// SVG or PDF.
 FileDone saveViewPicture(const Workspace& workspace, View view, const ViewLook& look, const output::PictureFile& file);
 
-// What a copy item puts on the clipboard: the screen-size bitmap, and beside it the enlarged
-// picture as PNG and the drawing as SVG, for the programs that take them.
+// What a copy item puts on the clipboard: the enlarged picture as every bitmap type (PNG,
+// BMP, JPEG and whatever else a program asks for) and the drawing as SVG. A see-through
+// picture stays so in PNG and lies on white in the types without transparency.
 QMimeData* viewClipboardData(const Workspace& workspace, View view, const ViewLook& look);
 
 }  // namespace tavir::ui

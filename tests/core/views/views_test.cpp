@@ -1,7 +1,12 @@
 // The four views drawn from an analysis, and the session's analysis of a series entry.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "core/canvas/recording_canvas.hpp"
+#include "core/canvas/svg_canvas.hpp"
+#include "core/output/print_drawing.hpp"
 #include "core/session/workspace.hpp"
 #include "core/views/views.hpp"
 #include "support/boards.hpp"
@@ -82,6 +87,38 @@ TEST(AnalysisOf, AnEntryIsDrawnAsItsSelectionWouldShowItWithoutChangingTheBoard)
     ws.selectEntry(3);
     EXPECT_EQ(drawn(View::Board, ws.analysis()), drawn(View::Board, entry3));
 }
+
+// What fills the 3D picture's whole rectangle before the model: white for the copy with its
+// bands and for the print, nothing for the copy without its background.
+struct LookCase {
+    const char* name;
+    ViewLook look;
+    std::optional<std::string> fill;
+};
+void PrintTo(const LookCase& c, std::ostream* os) { *os << c.name; }
+class AnimationLook : public ::testing::TestWithParam<LookCase> {};
+
+TEST_P(AnimationLook, FillsTheBackgroundOrLeavesItSeeThrough) {
+    const ViewGeometry g = viewGeometry(View::Animation);
+    SvgCanvas canvas(g.width, g.height);
+    drawViewPicture(View::Animation, analyse(kWater), {}, {}, GetParam().look, canvas);
+    const std::string svg = canvas.document();
+    const std::string wholeRect = "<rect x=\"" + std::to_string(g.originX) + "\" y=\"" + std::to_string(g.originY) +
+                                  "\" width=\"" + std::to_string(g.width) + "\" height=\"" + std::to_string(g.height) +
+                                  "\" fill=\"";
+    const std::size_t at = svg.find(wholeRect);
+    ASSERT_EQ(at != std::string::npos, GetParam().fill.has_value()) << svg.substr(0, 600);
+    if (GetParam().fill) {
+        EXPECT_EQ(svg.substr(at + wholeRect.size(), 7), *GetParam().fill);
+    }
+    EXPECT_NE(svg.find("#tavir-element-"), std::string::npos) << "the model is drawn either way";
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AnimationLook,
+                         ::testing::Values(LookCase{"copy_with_bands", whiteLook(true), "#ffffff"},
+                                           LookCase{"copy_without_background", bareLook(), std::nullopt},
+                                           LookCase{"print", output::printLook(View::Animation), "#ffffff"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tavir

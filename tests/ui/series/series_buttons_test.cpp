@@ -14,6 +14,8 @@
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/view_painter.hpp"
 #include "ui/mainwindow/main_window.hpp"
+#include "ui/output/picture_dialog.hpp"
+#include "ui/output/view_pictures.hpp"
 #include "support/message_capture.hpp"
 #include "support/window_fixture.hpp"
 
@@ -89,51 +91,85 @@ private slots:
 
     void copyFillsTheBufferAndTheClipboard_data() {
         QTest::addColumn<QString>("item");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("construc") << "construc" << viewSize(View::Board);
-        QTest::newRow("tavirrep") << "tavirrep" << viewSize(View::DotStructure);
-        QTest::newRow("ani3d") << "ani3d" << viewSize(View::Animation);
-        QTest::newRow("ani3dsf") << "ani3dsf" << viewSize(View::Animation);
+        QTest::addColumn<int>("picture");  // as in the save dialog's list
+        QTest::newRow("construc") << "construc" << 0;
+        QTest::newRow("tavirrep") << "tavirrep" << 1;
+        QTest::newRow("ani3d") << "ani3d" << 2;
+        QTest::newRow("ani3dsf") << "ani3dsf" << 3;
     }
     void copyFillsTheBufferAndTheClipboard() {
         QFETCH(QString, item);
-        QFETCH(QSize, size);
+        QFETCH(int, picture);
         build(kMethane);
         window->workspace().setFrameCounter(300);
         const QStringList captions = pick("Command4", item.toLatin1().constData());
         QCOMPARE(captions, (QStringList{"La construction", QString::fromUtf8("La représentation de Tavir"),
                                         "L'animation 3D avec le fond", "L'animation 3D sans le fond", QString(),
                                         QString::fromUtf8("Enregistrer l'image…")}));
-        const QImage copied = QApplication::clipboard()->image();
-        QCOMPARE(copied.size(), size);
-        // Beside the bitmap: the same picture four times larger as PNG, at four times the
-        // resolution so that it pastes at the same size, and as an SVG drawing.
+        const PictureChoice& choice = pictureChoice(picture);
+        const ViewGeometry frame = pictureFrame(window->workspace(), choice.view);
+        const QSize size(frame.width, frame.height);
+        // The dot structure is cropped to its drawing; the other views are copied whole.
+        if (choice.view == View::DotStructure) {
+            QVERIFY(size.width() < viewSize(choice.view).width() && size.height() < viewSize(choice.view).height());
+        } else {
+            QCOMPARE(size, viewSize(choice.view));
+        }
+        // Every bitmap type is the same picture four times larger, at four times the resolution
+        // so that it pastes at the same size; beside them an SVG drawing.
         const QMimeData* data = QApplication::clipboard()->mimeData();
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.size(), size * 4);
+        QStringList bitmaps;
+        for (const QString& type : data->formats())
+            if (type.startsWith(QLatin1String("image/")) && type != QLatin1String("image/svg+xml")) bitmaps << type;
+        for (const char* type : {"image/png", "image/bmp", "image/jpeg"}) QVERIFY2(bitmaps.contains(type), type);
+        for (const QString& type : bitmaps) {
+            const QImage bitmap = QImage::fromData(data->data(type));
+            QVERIFY2(bitmap.size() == size * 4, qPrintable(type));
+        }
         QImage large;
         QVERIFY(large.loadFromData(data->data(QStringLiteral("image/png")), "PNG"));
-        QCOMPARE(large.size(), size * 4);
         QCOMPARE(qRound(large.dotsPerMeterX() * 0.0254), 384);
         QSvgRenderer svg(data->data(QStringLiteral("image/svg+xml")));
         QVERIFY(svg.isValid());
         QCOMPARE(svg.viewBox().size(), size);
+        // Both show what the screen-size picture of the same frame shows.
+        const auto onWhite = [](const QImage& image, QSize at) {
+            QImage flat(at, QImage::Format_RGB32);
+            flat.fill(Qt::white);
+            QPainter p(&flat);
+            p.drawImage(QRect(QPoint(0, 0), at), image);
+            return flat;
+        };
+        const QImage screen = onWhite(viewPicture(window->workspace(), choice.view, choice.look, frame, 1), size);
         QImage drawn(size, QImage::Format_RGB32);
         drawn.fill(Qt::white);
         {
             QPainter p(&drawn);
             svg.render(&p);
         }
-        const double shrunk = meanDifference(large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), copied);
-        const double fromSvg = meanDifference(drawn, copied);
+        const double shrunk = meanDifference(
+            onWhite(large, size * 4).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), screen);
+        const double fromSvg = meanDifference(drawn, screen);
         // The board's balls and dotted grid differ most, by under 3 levels in 255.
         QVERIFY2(shrunk < 3.5 && fromSvg < 3.5, qPrintable(QStringLiteral("%1 %2").arg(shrunk).arg(fromSvg)));
         QCOMPARE(window->info(), QString::fromUtf8(ui::board_texts::kClipboardConfirmation.data()));
         QCOMPARE(button("Command14")->isEnabled(), item == QLatin1String("construc"));
         QCOMPARE(window->workspace().frameCounter(), 300);
+        const QColor corner = large.pixelColor(2, 2);
         if (item == QLatin1String("ani3dsf")) {
-            // Without its background picture the corners are white.
-            QCOMPARE(copied.pixelColor(2, 2), QColor(Qt::white));
+            // Without its background the corners are see-through in PNG, white where a type has
+            // no transparency.
+            QCOMPARE(corner.alpha(), 0);
+            for (const char* type : {"image/bmp", "image/jpeg"}) {
+                const QColor flat = QImage::fromData(data->data(type)).pixelColor(2, 2);
+                QVERIFY2(flat.red() > 250 && flat.green() > 250 && flat.blue() > 250, type);
+            }
+        } else {
+            QCOMPARE(corner.alpha(), 255);
         }
-        if (item == QLatin1String("ani3d")) QVERIFY(copied.pixelColor(2, 2) != QColor(Qt::white));
+        if (item == QLatin1String("ani3d")) QVERIFY(corner != QColor(Qt::white));
     }
 
     void pasteIntoAnotherConstruction() {
