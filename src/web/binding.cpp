@@ -58,7 +58,7 @@ PictureChoice pictureChoice(int choice) {
     switch (choice) {
     case 1: return {View::DotStructure, screenLook(View::DotStructure)};
     case 2: return {View::Animation, whiteLook(true)};
-    case 3: return {View::Animation, whiteLook(false)};
+    case 3: return {View::Animation, bareLook()};
     default: return {View::Board, screenLook(View::Board)};
     }
 }
@@ -125,13 +125,15 @@ public:
         return canvas.body();
     }
 
-    // A whole SVG document of a picture of the copy menu (0 board, 1 dot structure, 2 and 3
-    // the 3D view with and without its bands), `scale` times its screen size.
+    // A whole SVG document of a picture of the copy menu (0 board, 1 dot structure cropped to
+    // its drawing, 2 the 3D view on white with its bands, 3 without any background), `scale`
+    // times its screen size.
     std::string picture(int choice, double scale) const {
         const PictureChoice c = pictureChoice(choice);
-        const ViewGeometry g = viewGeometry(c.view);
+        SvgCanvas measuring(1, 1);
+        const ViewGeometry g = pictureGeometry(c.view, ws_.analysis(), ws_.view().options, measuring);
         SvgCanvas canvas(g.width, g.height, scale);
-        drawViewPicture(c.view, ws_.analysis(), ws_.view().options, ws_.pose(), c.look, canvas);
+        drawViewPicture(c.view, ws_.analysis(), ws_.view().options, ws_.pose(), c.look, g, canvas);
         return canvas.document();
     }
 

@@ -5,6 +5,7 @@ import { createServer } from 'node:http';
 import { existsSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { inflateSync } from 'node:zlib';
 import { fileURLToPath } from 'node:url';
 import { after, before, describe, test } from 'node:test';
 
@@ -600,6 +601,31 @@ describe('files', () => {
             }
         }
         assert.match((await state(page)).info, /construction\.svg$/);
+        // Water: its dot structure cropped to its drawing, its 3D view without background
+        // see-through (the first pixel's alpha, raw in the first row whatever its filter).
+        await dropFromPalette(page, 'H', CELL1);
+        await dropFromPalette(page, 'H', CELL5);
+        const savedPng = async (choice, name) => {
+            await page.click('#Command4');
+            await page.waitForSelector('.menu[role="menu"]');
+            await page.click('.menu .item:last-child');
+            await page.waitForSelector('dialog[open] select');
+            await page.select('dialog[open] select:nth-of-type(1)', choice);
+            await page.$$eval('dialog[open] select', (s) => { s[1].value = 'png'; });
+            await page.click('dialog[open] button[type="submit"]');
+            return downloads.next(name);
+        };
+        const dot = await savedPng('1', 'representation.png');
+        assert.ok(dot.readUInt32BE(16) < 265 * 4 * 0.6, `${dot.readUInt32BE(16)} wide`);
+        const bare = await savedPng('3', 'animation-3d.png');
+        assert.equal(bare[25], 6, 'RGBA');
+        const idat = [];
+        for (let at = 8; at < bare.length;) {
+            const length = bare.readUInt32BE(at);
+            if (bare.toString('latin1', at + 4, at + 8) === 'IDAT') idat.push(bare.subarray(at + 8, at + 8 + length));
+            at += 12 + length;
+        }
+        assert.equal(inflateSync(Buffer.concat(idat))[4], 0, 'the corner is see-through');
         rmSync(downloads.folder, { recursive: true, force: true });
         await page.close();
     });

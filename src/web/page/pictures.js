@@ -22,10 +22,8 @@ export function picturePng(choice) {
         const image = new Image();
         image.onload = () => {
             const canvas = el('canvas', { width: image.width, height: image.height });
-            const context = canvas.getContext('2d');
-            context.fillStyle = '#ffffff';
-            context.fillRect(0, 0, canvas.width, canvas.height);
-            context.drawImage(image, 0, 0);
+            // The picture paints its own background; "sans le fond" has none and stays see-through.
+            canvas.getContext('2d').drawImage(image, 0, 0);
             canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error('png'))), 'image/png');
         };
         image.onerror = () => reject(new Error('svg'));
