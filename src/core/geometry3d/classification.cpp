@@ -1,8 +1,10 @@
 #include "core/geometry3d/classification.hpp"
 
 #include <initializer_list>
+#include <span>
 #include <utility>
 
+#include "core/board/topology.hpp"
 #include "core/geometry3d/texts.hpp"
 
 namespace tavir {
@@ -205,7 +207,7 @@ bool trigonalCentre(GeometryDecision& d, const Reader& r, int centre) {
             secondPart(cell, r.slot(cell));
         }
     } else {
-        for (int cell : {5, 6, 7, 8, 9}) {
+        for (int cell : kCentre0Cells) {
             if (!r.occupied(cell)) continue;
             noteDouble(r.slot(cell), r.index(cell));
             firstPart(cell, r.slot(cell));
@@ -230,7 +232,7 @@ bool trigonalCentre(GeometryDecision& d, const Reader& r, int centre) {
 
 // Rule 13's split of a centre's atoms: the first found in one of the three leading cells
 // takes the first place; any other found takes the second, the last one winning.
-void firstAndOther(const Reader& r, std::initializer_list<int> cells, std::initializer_list<int> leading,
+void firstAndOther(const Reader& r, std::span<const int> cells, std::span<const int> leading,
                    int16_t& first, int16_t& second) {
     first = -1;
     second = -1;
@@ -256,7 +258,7 @@ struct CentreBonds {
     std::array<int16_t, 3> singles{-1, -1, -1};
 };
 
-CentreBonds scanCentre(const Reader& r, std::initializer_list<int> cells) {
+CentreBonds scanCentre(const Reader& r, std::span<const int> cells) {
     CentreBonds b;
     std::size_t n = 0;
     for (int cell : cells) {
@@ -286,20 +288,20 @@ GeometryDecision decideGeometry(const Construction& c) {
     const Reader r{c};
 
     int nA = r.occupied(0) ? 1 : 0;
-    for (int cell : {5, 6, 7, 8, 9}) nA += r.occupied(cell) ? 1 : 0;
+    for (int cell : kCentre0Cells) nA += r.occupied(cell) ? 1 : 0;
     int nB = 0;
-    for (int cell : {1, 2, 3, 4, 10, 11}) nB += r.occupied(cell) ? 1 : 0;
-    int sum0 = r.slot(1);
-    for (int s : {5, 6, 7, 8, 9}) sum0 += r.slot(s);
-    int sum1 = r.slot(1);
-    for (int s : {2, 3, 4, 10, 11}) sum1 += r.slot(s);
+    for (int cell : kCentre1Side) nB += r.occupied(cell) ? 1 : 0;
+    int sum0 = 0;
+    for (int s : kCentre0Slots) sum0 += r.slot(s);
+    int sum1 = 0;
+    for (int s : kCentre1Slots) sum1 += r.slot(s);
 
     // The last occupied cell of each centre, in the order rules 6 to 8 read them.
     int x = -1;
-    for (int cell : {5, 6, 7, 8, 9})
+    for (int cell : kCentre0Cells)
         if (r.occupied(cell)) x = cell;
     int y = -1;
-    for (int cell : {2, 3, 4, 10, 11})
+    for (int cell : kCentre1CellsBySlot)
         if (r.occupied(cell)) y = cell;
 
     const auto rule = [&](int n) { d.rule = n; };
@@ -336,7 +338,7 @@ GeometryDecision decideGeometry(const Construction& c) {
         return d;
     }
 
-    const auto allBelow2 = [&](std::initializer_list<int> slots) {
+    const auto allBelow2 = [&](std::span<const int> slots) {
         for (int s : slots)
             if (r.slot(s) >= 2) return false;
         return true;
@@ -368,12 +370,12 @@ GeometryDecision decideGeometry(const Construction& c) {
         }
         decide(d, GeometryRoutine::r3dax4, a, r3dax4Text(a.centre, a.p1, a.p2, a.p3, a.p4), kShown);
     };
-    if (r.slot(1) == 1 && nA == 1 && allBelow2({2, 3, 4, 10, 11})) {
+    if (r.slot(1) == 1 && nA == 1 && allBelow2(kCentre1CellsBySlot)) {
         rule(9);
         tetrahedral({1, 11, 10, 2, 4, 3});
         return d;
     }
-    if (r.slot(1) == 1 && nB == 1 && allBelow2({5, 6, 7, 8, 9})) {
+    if (r.slot(1) == 1 && nB == 1 && allBelow2(kCentre0Cells)) {
         rule(10);
         tetrahedral({0, 6, 5, 7, 9, 8});
         return d;
@@ -392,18 +394,18 @@ GeometryDecision decideGeometry(const Construction& c) {
         for (int s = 2; s <= 11; ++s) cumulated = cumulated || r.slot(s) == 2 || r.slot(s) == 3;
         if (cumulated) {
             int end0 = -1;
-            for (int cell : {5, 6, 7, 8, 9})
+            for (int cell : kCentre0Cells)
                 if (r.occupied(cell) && r.slot(cell) == 2) end0 = cell;
             int end1 = -1;
-            for (int cell : {10, 11, 2, 3, 4})
+            for (int cell : kCentre1Cells)
                 if (r.occupied(cell) && r.slot(cell) == 2) end1 = cell;
             int16_t s1 = -1, s2 = -1;
             if (end0 >= 0) {
-                firstAndOther(r, {10, 11, 2, 3, 4}, {10, 11, 2}, s1, s2);
+                firstAndOther(r, kCentre1Cells, kCentre1LeadingCells, s1, s2);
                 const int16_t trig = r.index(1), lin = r.index(0), end = r.index(end0);
                 decide(d, GeometryRoutine::Kx2x3, Kx2x3Args{trig, lin, s1, s2, end}, Kx2x3Text(trig, lin, end), kShown);
             } else if (end1 >= 0) {
-                firstAndOther(r, {5, 6, 7, 8, 9}, {5, 6, 7}, s1, s2);
+                firstAndOther(r, kCentre0Cells, kCentre0LeadingCells, s1, s2);
                 const int16_t trig = r.index(0), lin = r.index(1), end = r.index(end1);
                 decide(d, GeometryRoutine::Kx2x3, Kx2x3Args{trig, lin, s1, s2, end}, Kx2x3Text(trig, lin, end), kShown);
             } else {
@@ -413,15 +415,15 @@ GeometryDecision decideGeometry(const Construction& c) {
             return d;
         }
         int16_t s0a = -1, s0b = -1, s1a = -1, s1b = -1;
-        firstAndOther(r, {5, 6, 7, 8, 9}, {5, 6, 7}, s0a, s0b);
-        firstAndOther(r, {10, 11, 2, 3, 4}, {10, 11, 2}, s1a, s1b);
+        firstAndOther(r, kCentre0Cells, kCentre0LeadingCells, s0a, s0b);
+        firstAndOther(r, kCentre1Cells, kCentre1LeadingCells, s1a, s1b);
         decide(d, GeometryRoutine::Kax3ax3, Kax3ax3Args{r.index(0), r.index(1), s0a, s0b, s1a, s1b}, Kax3ax3Text(), kShown);
         return d;
     }
     if (r.slot(1) == 1) {
         rule(14);
-        CentreBonds b0 = scanCentre(r, {5, 6, 7, 8, 9});
-        CentreBonds b1 = scanCentre(r, {10, 11, 2, 3, 4});
+        CentreBonds b0 = scanCentre(r, kCentre0Cells);
+        CentreBonds b1 = scanCentre(r, kCentre1Cells);
         // A carbocation's two outer atoms: trigonal, the second in the doubled atom's place.
         for (auto [centre, b] : {std::pair{0, &b0}, std::pair{1, &b1}}) {
             if (!c.vacancy[static_cast<std::size_t>(centre)]) continue;
