@@ -210,13 +210,12 @@ public:
         request.animation = animation;
         request.series = series;
         request.copies = std::clamp(copies, 1, 20);  // the window's range
-        const auto entries = ws_.seriesEntries();
-        const output::PrintRefusal refusal = output::printRefusal(request, entries, ws_.currentConstruction());
-        if (refusal != output::PrintRefusal::None)
-            return "{\"refusal\":" + jsonString(output::printRefusalText(refusal)) + ",\"pages\":[]}";
         const output::PageGeometry page{kPrintWidth, kPrintHeight, output::kScreenDpi, output::kScreenDpi};
-        const output::PrintPlan plan = output::planPrint(
-            request, output::chosenConstructions(entries, request.series, ws_.currentConstruction()), page);
+        const output::PrintOutcome outcome =
+            output::planPrintOf(request, ws_.seriesEntries(), ws_.currentConstruction(), page);
+        if (outcome.refusal != output::PrintRefusal::None)
+            return "{\"refusal\":" + jsonString(output::printRefusalText(outcome.refusal)) + ",\"pages\":[]}";
+        const output::PrintPlan& plan = outcome.plan;
         std::string pages = "[";
         for (int k = 0; k < plan.pageCount; ++k) {
             output::PrintPlan one;

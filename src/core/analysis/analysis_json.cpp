@@ -4,6 +4,7 @@
 
 #include "core/board/acceptance.hpp"
 #include "core/board/elements.hpp"
+#include "core/board/topology.hpp"
 #include "core/dotstructure/formula.hpp"
 #include "core/dotstructure/pairs.hpp"
 #include "core/geometry3d/polarity.hpp"
@@ -25,7 +26,7 @@ std::string analysisJson(const Analysis& a, bool withCharges, bool withPolarity)
     }
     out << ",\"corners\":{";
     bool first = true;
-    for (int c : {3, 6, 8, 11}) {
+    for (int c : kCornerCells) {
         out << (first ? "" : ",") << "\"" << c << "\":[" << b.position[c].left << "," << b.position[c].top << "]";
         first = false;
     }

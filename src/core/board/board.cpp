@@ -143,8 +143,6 @@ void Board::testencomb(int16_t& alors, bool ions) {
 }
 
 void Board::testliaisons(bool ions) {
-    static constexpr std::array<int, 6> kCentre0Slots{1, 5, 6, 7, 8, 9};
-    static constexpr std::array<int, 6> kCentre1Slots{1, 2, 3, 4, 10, 11};
     bool changed = true;
     while (changed) {
         changed = false;

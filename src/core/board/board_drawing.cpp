@@ -1,5 +1,7 @@
 #include "core/board/board_drawing.hpp"
 
+#include "core/board/topology.hpp"
+
 namespace tavir {
 
 namespace {
@@ -48,8 +50,8 @@ void drawBoard(const Board& board, Canvas& canvas) {
     canvas.clear();
     const auto& s = board.record.slot;
     dessliaison(board, canvas, 0, 1, s[1]);
-    for (int k = 5; k <= 9; ++k) dessliaison(board, canvas, 0, k, s[k]);
-    for (int k : {2, 3, 4, 10, 11}) dessliaison(board, canvas, 1, k, s[k]);
+    for (int k : kCentre0Cells) dessliaison(board, canvas, 0, k, s[k]);
+    for (int k : kCentre1CellsBySlot) dessliaison(board, canvas, 1, k, s[k]);
     for (int i = 0; i < kCellCount; ++i) {
         if (board.record.code[i] != 0)
             canvas.sprite(board.position[i].left, board.position[i].top, board.record.code[i]);

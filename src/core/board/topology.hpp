@@ -13,6 +13,16 @@ constexpr int kCellSize = 32;
 constexpr std::array<int, 5> kCentre0Cells{5, 6, 7, 8, 9};
 constexpr std::array<int, 5> kCentre1Cells{10, 11, 2, 3, 4};
 constexpr std::array<int, 4> kCornerCells{3, 6, 8, 11};
+// Centre 1's cells in the order of their slot numbers, the order the slot loops read them.
+constexpr std::array<int, 5> kCentre1CellsBySlot{2, 3, 4, 10, 11};
+// Each centre's three leading cells: the first of its walk, which take an atom's first place.
+constexpr std::array<int, 3> kCentre0LeadingCells{5, 6, 7};
+constexpr std::array<int, 3> kCentre1LeadingCells{10, 11, 2};
+// Every slot that starts from a centre: slot 1 between the two centres, then its own cells'.
+constexpr std::array<int, 6> kCentre0Slots{1, 5, 6, 7, 8, 9};
+constexpr std::array<int, 6> kCentre1Slots{1, 2, 3, 4, 10, 11};
+// Centre 1's side of the board: the centre itself, then its cells in slot order.
+constexpr std::array<int, 6> kCentre1Side{1, 2, 3, 4, 10, 11};
 
 // The centre a slot starts from: 0 for slots 1 and 5..9, 1 for slots 2..4, 10, 11.
 constexpr int slotCentre(int slot) { return (slot == 1 || (slot >= 5 && slot <= 9)) ? 0 : 1; }

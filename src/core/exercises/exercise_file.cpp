@@ -5,6 +5,7 @@
 #include "core/exercises/texts.hpp"
 #include "core/files/file_io.hpp"
 #include "core/files/record_file.hpp"
+#include "core/files/texts.hpp"
 
 namespace tavir {
 
@@ -175,12 +176,12 @@ std::optional<std::string> encodeExercise(const ExerciseDescription& description
 
 FileDone saveExerciseFile(const std::filesystem::path& path, const ExerciseDescription& description) {
     const ExerciseCheck check = checkExercise(description);
-    if (!check.ok()) return FileFailure{std::string(exercise_texts::kWriteFailureTitle), check.message(), {}};
+    if (!check.ok()) return FileFailure{std::string(files_texts::kSaveFailureTitle), check.message(), {}};
     const auto bytes = encodeRecords(exerciseRecords(description));
-    if (!bytes) return FileFailure{std::string(exercise_texts::kWriteFailureTitle), check.message(), {}};
+    if (!bytes) return FileFailure{std::string(files_texts::kSaveFailureTitle), check.message(), {}};
     const FileDone written = writeFileAtomically(path, *bytes);
     if (!written)
-        return FileFailure{std::string(exercise_texts::kWriteFailureTitle), std::string(exercise_texts::kWriteFailure),
+        return FileFailure{std::string(files_texts::kSaveFailureTitle), std::string(exercise_texts::kWriteFailure),
                            written.failure().detail};
     return {};
 }

@@ -31,7 +31,6 @@ constexpr std::string_view kTourFailureTitle = "Erreur lors du chargement";
 constexpr std::string_view kTourFailure = "Fichier introuvable. Revoir l'installation du logiciel.";
 
 // An exercise file the companion cannot write.
-constexpr std::string_view kWriteFailureTitle = "Enregistrement impossible";
 constexpr std::string_view kWriteFailure = "Ecriture impossible sur disque";
 
 // Saving and opening texts of the exercise area.

@@ -4,6 +4,9 @@
 
 namespace tavir::files_texts {
 
+// The title of every message about a file that could not be saved: series, exercise, text, picture.
+constexpr std::string_view kSaveFailureTitle = "Enregistrement impossible";
+
 constexpr std::string_view kNoFileName = "aucun nom de fichier";
 // A folder, a FIFO, a device, or a kernel's pseudo-file (/proc, /sys) that only looks like a file.
 constexpr std::string_view kNotARegularFile = "ce n'est pas un fichier ordinaire";

@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "core/files/file_io.hpp"
+#include "core/files/texts.hpp"
 #include "core/output/texts.hpp"
 
 namespace tavir::output {
@@ -36,7 +37,7 @@ PictureFile pictureFile(std::string_view chosen, PictureFormat filterFormat) {
 
 FileDone savePictureFile(const std::filesystem::path& path, std::string_view bytes) {
     const auto failed = [&](std::string detail) {
-        return FileFailure{std::string(output_texts::kPictureWriteFailureTitle),
+        return FileFailure{std::string(files_texts::kSaveFailureTitle),
                            std::string(output_texts::kCannotSavePicture) + path.string(), std::move(detail)};
     };
     if (bytes.empty()) return failed(std::string(output_texts::kPictureNotDrawn));

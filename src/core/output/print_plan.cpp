@@ -171,4 +171,14 @@ PrintPlan planPrint(const PrintRequest& request, const std::vector<int>& constru
     return plan;
 }
 
+PrintOutcome planPrintOf(const PrintRequest& request, const std::array<std::string, 10>& series, int current,
+                         const PageGeometry& page) {
+    PrintOutcome outcome;
+    outcome.refusal = printRefusal(request, series, current);
+    if (outcome.refusal != PrintRefusal::None) return outcome;
+    outcome.plan = planPrint(request, chosenConstructions(series, request.series, current), page);
+    if (outcome.plan.steps.empty()) outcome.refusal = PrintRefusal::NothingChecked;
+    return outcome;
+}
+
 }  // namespace tavir::output

@@ -85,4 +85,14 @@ std::string_view printRefusalText(PrintRefusal refusal);
 // between its rows. Each copy starts on a new page.
 PrintPlan planPrint(const PrintRequest& request, const std::vector<int>& constructions, const PageGeometry& page);
 
+// A whole print decided at once, for the print job and the page alike: the refusal first (a
+// plan left without a step, from no copy, is nothing checked), else the plan of the chosen
+// constructions.
+struct PrintOutcome {
+    PrintRefusal refusal = PrintRefusal::None;
+    PrintPlan plan;
+};
+PrintOutcome planPrintOf(const PrintRequest& request, const std::array<std::string, 10>& series, int current,
+                         const PageGeometry& page);
+
 }  // namespace tavir::output

@@ -4,7 +4,6 @@
 
 namespace tavir::output_texts {
 
-constexpr std::string_view kPictureWriteFailureTitle = "Enregistrement impossible";
 // Followed by the path.
 constexpr std::string_view kCannotSavePicture = "Impossible d'enregistrer l'image dans le fichier ";
 // Why, when the picture itself could not be drawn into its format.

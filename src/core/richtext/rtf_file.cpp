@@ -50,7 +50,7 @@ FileResult<RtfReadResult> decodeRtf(std::string_view bytes) {
 FileDone saveRtfFile(const std::filesystem::path& path, const RichDocument& document) {
     const FileDone written = writeFileAtomically(path, writeRtf(document));
     if (!written)
-        return FileFailure{std::string(richtext_texts::kWriteFailureTitle),
+        return FileFailure{std::string(files_texts::kSaveFailureTitle),
                            std::string(richtext_texts::kCannotSave) + path.string(), written.failure().detail};
     return {};
 }

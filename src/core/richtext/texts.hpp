@@ -11,9 +11,8 @@ inline constexpr std::string_view kWordProcessorDocument =
     "Ce fichier est un document de traitement de texte (.docx/.odt), que Tavir ne lit pas. Ouvrez-le dans "
     "votre traitement de texte (LibreOffice Writer ou Microsoft Word) et enregistrez-le au format RTF\u00a0: "
     "Fichier > Enregistrer sous, type de fichier «\u00a0RTF\u00a0» (.rtf). Ouvrez ensuite ce fichier RTF dans Tavir.";
-// The titles of the message boxes of a text that cannot be read or saved.
+// The title of the message box of a text that cannot be read (files_texts has the one for saving).
 inline constexpr std::string_view kReadFailureTitle = "Lecture impossible";
-inline constexpr std::string_view kWriteFailureTitle = "Enregistrement impossible";
 // Followed by the path.
 inline constexpr std::string_view kCannotOpen = "Impossible de lire le fichier ";
 inline constexpr std::string_view kCannotSave = "Impossible d'enregistrer le fichier ";

@@ -1,5 +1,6 @@
 #include "core/series/save_name.hpp"
 
+#include "core/files/texts.hpp"
 #include "core/series/texts.hpp"
 
 namespace tavir {
@@ -15,7 +16,7 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-SaveName refused() { return {std::nullopt, series_texts::kNoName, series_texts::kNoNameTitle}; }
+SaveName refused() { return {std::nullopt, series_texts::kNoName, files_texts::kSaveFailureTitle}; }
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include "core/board/construction.hpp"
 #include "core/files/file_io.hpp"
 #include "core/files/record_file.hpp"
+#include "core/files/texts.hpp"
 #include "core/series/texts.hpp"
 
 namespace tavir {
@@ -21,7 +22,7 @@ FileFailure unreadable() {
     return {std::string(series_texts::kReadErrorTitle), std::string(series_texts::kReadError), {}};
 }
 FileFailure cannotWrite(std::string detail) {
-    return {std::string(series_texts::kWriteErrorTitle), std::string(series_texts::kWriteError), std::move(detail)};
+    return {std::string(files_texts::kSaveFailureTitle), std::string(series_texts::kWriteError), std::move(detail)};
 }
 }  // namespace
 

@@ -17,9 +17,7 @@ constexpr std::string_view kReadErrorTitle = "Erreur lors du chargement du fichi
 
 // Saving.
 constexpr std::string_view kWriteError = "Ecriture impossible sur disque";
-constexpr std::string_view kWriteErrorTitle = "Enregistrement impossible";
 constexpr std::string_view kNoName = "Il faut donner un nom au fichier!";
-constexpr std::string_view kNoNameTitle = "Enregistrement impossible";
 constexpr std::string_view kOverwrite = "Écraser le fichier existant?";
 constexpr std::string_view kOverwriteTitle = "Ce fichier existe déjà!";
 

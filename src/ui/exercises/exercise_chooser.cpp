@@ -15,6 +15,7 @@
 
 #include <QComboBox>
 
+#include "ui/common/control_setup.hpp"
 #include "ui/common/file_lists.hpp"
 #include "ui/common/fonts.hpp"
 #include "ui/common/modal_hooks.hpp"
@@ -30,9 +31,7 @@ namespace {
 namespace ex = exercise_texts;
 
 QLabel* picture(QWidget* parent, const char* name, const char* resource, const QRect& geometry) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
+    QLabel* label = makeControl<QLabel>(parent).name(name).geometry(geometry);
     label->setPixmap(QPixmap(QString::fromLatin1(resource)));
     label->setScaledContents(true);
     return label;
@@ -72,91 +71,63 @@ ExerciseChooser::ExerciseChooser(ExerciseArea& area, QWidget* parent) : QDialog(
     setFont(arialFont(8));
     if (parent) setPalette(parent->palette());
 
-    auto* tito = new ChooserHeading(this);
-    tito->setGeometry(0, 0, 560, 56);
-    tito->setAccessibleName(utf8(ex::kHeading));
+    makeControl<ChooserHeading>(this).geometry(0, 0, 560, 56).accessibleName(utf8(ex::kHeading));
 
     lists_ = new FileLists(this, utf8(ex::kFilePattern));
-    lists_->drives()->setGeometry(10, 66, 200, 24);
-    lists_->directories()->setGeometry(10, 96, 200, 150);
-    lists_->files()->setGeometry(10, 252, 200, 138);
-    lists_->drives()->setAccessibleName(utf8(ex::kA11yDrive));
+    setUp(lists_->drives()).geometry(10, 66, 200, 24).accessibleName(utf8(ex::kA11yDrive));
+    setUp(lists_->directories()).geometry(10, 96, 200, 150).accessibleName(utf8(ex::kA11yDirectory));
+    setUp(lists_->files()).geometry(10, 252, 200, 138).accessibleName(utf8(ex::kA11yExerciseFiles));
     // The drive list has no caption on screen, and a combo box on Linux announces its current
     // item as its name: an unshown label that names it as its buddy tells what it is.
-    auto* driveLabel = new QLabel(utf8(ex::kA11yDrive), this);
-    driveLabel->setObjectName(QStringLiteral("LabelDrive1"));
+    QLabel* driveLabel = makeControl<QLabel>(this, utf8(ex::kA11yDrive)).name("LabelDrive1");
     driveLabel->setBuddy(lists_->drives());
     driveLabel->hide();
-    lists_->directories()->setAccessibleName(utf8(ex::kA11yDirectory));
-    lists_->files()->setAccessibleName(utf8(ex::kA11yExerciseFiles));
 
-    fichierexo_ = new QLineEdit(this);
-    fichierexo_->setObjectName(QStringLiteral("fichierexo"));
-    fichierexo_->setAccessibleName(utf8(ex::kA11yChosenFile));
+    fichierexo_ = makeControl<QLineEdit>(this).name("fichierexo").accessibleName(utf8(ex::kA11yChosenFile));
     fichierexo_->hide();
 
-    titratexo_ = new QLabel(this);
-    titratexo_->setObjectName(QStringLiteral("titratexo"));
-    titratexo_->setGeometry(225, 66, 325, 44);
-    titratexo_->setFont(arialFont(12, true));
+    titratexo_ = makeControl<QLabel>(this).name("titratexo").geometry(225, 66, 325, 44).font(arialFont(12, true));
     titratexo_->setWordWrap(true);
 
-    label1_ = new QLabel(utf8(ex::kTopicsLabel), this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(225, 116, 200, 18);
-    text1_ = new QTextEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(225, 136, 325, 110);
+    label1_ = makeControl<QLabel>(this, utf8(ex::kTopicsLabel)).name("Label1").geometry(225, 116, 200, 18);
+    text1_ = makeControl<QTextEdit>(this).name("Text1").geometry(225, 136, 325, 110).accessibleName(utf8(ex::kA11yTopics));
     text1_->setReadOnly(true);
-    text1_->setAccessibleName(utf8(ex::kA11yTopics));
 
-    label4_ = new QLabel(utf8(ex::kDifficultyLabel), this);
-    label4_->setObjectName(QStringLiteral("Label4"));
-    label4_->setGeometry(225, 258, 130, 24);
+    label4_ = makeControl<QLabel>(this, utf8(ex::kDifficultyLabel)).name("Label4").geometry(225, 258, 130, 24);
     for (int k = 0; k < 3; ++k)
         image4_[k] = picture(this, "Image4", ":/exercises/dark.svg", QRect(360 + 30 * k, 258, 24, 24));
-    for (int k = 0; k < 3; ++k) {
-        image4_[k]->setObjectName(QStringLiteral("Image4_%1").arg(k));
-        image4_[k]->setAccessibleName(utf8(ex::kA11yDifficultyPrefix) + QString::number(k + 1));
-    }
+    for (int k = 0; k < 3; ++k)
+        setUp(image4_[k])
+            .name(QStringLiteral("Image4_%1").arg(k))
+            .accessibleName(utf8(ex::kA11yDifficultyPrefix) + QString::number(k + 1));
 
     // "Exercice corrigé" with its shadow 2 units right and 2 units down.
-    label3_ = new QLabel(this);
-    label3_->setObjectName(QStringLiteral("Label3"));
-    label2_ = new QLabel(this);
-    label2_->setObjectName(QStringLiteral("Label2"));
-    label2_->setGeometry(225, 296, 200, 22);
-    label3_->setGeometry(label2_->geometry().translated(2, 2));
-    for (QLabel* l : {label2_, label3_}) l->setFont(arialFont(11, true));
+    const QRect corrected(225, 296, 200, 22);
+    label3_ = makeControl<QLabel>(this).name("Label3").geometry(corrected.translated(2, 2)).font(arialFont(11, true));
+    label2_ = makeControl<QLabel>(this).name("Label2").geometry(corrected).font(arialFont(11, true));
     label3_->setStyleSheet(QStringLiteral("color: #a0a0a0"));
     label2_->setStyleSheet(QStringLiteral("color: #0b5d1e"));
 
-    intratro_ = new QLabel(utf8(ex::kSelectFile), this);
-    intratro_->setObjectName(QStringLiteral("intratro"));
-    intratro_->setGeometry(225, 180, 325, 24);
+    intratro_ = makeControl<QLabel>(this, utf8(ex::kSelectFile))
+                    .name("intratro")
+                    .geometry(225, 180, 325, 24)
+                    .font(arialFont(11, true));
     intratro_->setAlignment(Qt::AlignCenter);
-    intratro_->setFont(arialFont(11, true));
 
     ouvreur_ = picture(this, "ouvreur", ":/exercises/open.svg", QRect(450, 340, 40, 40));
-    ouvreur_->setToolTip(utf8(ex::kOpenTooltip));
-    ouvreur_->setAccessibleName(utf8(ex::kOpenTooltip));
+    setUp(ouvreur_).toolTip(utf8(ex::kOpenTooltip)).accessibleName(utf8(ex::kOpenTooltip));
     ouvreur_->setCursor(Qt::PointingHandCursor);
     ouvreur_->installEventFilter(this);
     image5_ = picture(this, "Image5", ":/exercises/close.svg", QRect(505, 340, 40, 40));
-    image5_->setToolTip(utf8(ex::kCloseTooltip));
-    image5_->setAccessibleName(utf8(ex::kCloseTooltip));
+    setUp(image5_).toolTip(utf8(ex::kCloseTooltip)).accessibleName(utf8(ex::kCloseTooltip));
     image5_->setCursor(Qt::PointingHandCursor);
     image5_->installEventFilter(this);
 
-    frame2_ = new QFrame(this);
-    frame2_->setObjectName(QStringLiteral("Frame2"));
+    frame2_ = makeControl<QFrame>(this).name("Frame2").geometry(180, 160, 220, 70);
     frame2_->setFrameShape(QFrame::Box);
     frame2_->setAutoFillBackground(true);
-    frame2_->setGeometry(180, 160, 220, 70);
-    auto* wait1 = new QLabel(utf8(ex::kWaitLine1), frame2_);
-    wait1->setGeometry(10, 12, 200, 20);
-    auto* wait2 = new QLabel(utf8(ex::kWaitLine2), frame2_);
-    wait2->setGeometry(10, 36, 200, 20);
+    makeControl<QLabel>(frame2_, utf8(ex::kWaitLine1)).geometry(10, 12, 200, 20);
+    makeControl<QLabel>(frame2_, utf8(ex::kWaitLine2)).geometry(10, 36, 200, 20);
     frame2_->hide();
 
     clearHeader();

@@ -32,6 +32,7 @@
 #include "ui/board/texts.hpp"
 #include "ui/calculator/calculator_window.hpp"
 #include "ui/common/application_setup.hpp"
+#include "ui/common/control_setup.hpp"
 #include "ui/common/fonts.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/program_directory.hpp"
@@ -142,12 +143,13 @@ void MainWindow::buildDrawingFrame() {
     }
 
     for (int i = 0; i < 10; ++i) {
-        auto* option = new QRadioButton(QString::number(i + 1), frame1_);
-        option->setObjectName(QStringLiteral("Option3_%1").arg(i));
-        option->setGeometry(8, 16 + 20 * i, 41, 21);
-        option->setToolTip(utf8(board_texts::kConstructionTooltipPrefix) + QStringLiteral(" %1").arg(i + 1));
+        QRadioButton* option =
+            makeControl<QRadioButton>(frame1_, QString::number(i + 1))
+                .name(QStringLiteral("Option3_%1").arg(i))
+                .geometry(8, 16 + 20 * i, 41, 21)
+                .toolTip(utf8(board_texts::kConstructionTooltipPrefix) + QStringLiteral(" %1").arg(i + 1))
+                .accessibleName(utf8(board_texts::kA11yConstructionPrefix) + QString::number(i + 1));
         setColours(option, QColor(255, 255 - 9 * i, 180), Qt::black);
-        option->setAccessibleName(utf8(board_texts::kA11yConstructionPrefix) + QString::number(i + 1));
         option->setAccessibleDescription(utf8(board_texts::kA11yConstructionDescription));
         option->setChecked(i == 0);
         connect(option, &QRadioButton::clicked, this, [this, i] { Option3_Click(i); });
@@ -159,11 +161,12 @@ void MainWindow::buildDrawingFrame() {
     brute_->setAccessibleName(utf8(dot_texts::kA11yFormula));
     brute_->move(248, 160);
 
-    auto* info2 = new QLabel(utf8(board_texts::kInfo2) + QLatin1Char('\n') + utf8(board_texts::kInfo2Keyboard), frame1_);
-    info2->setObjectName(QStringLiteral("info2"));
-    info2->setGeometry(240, 72, 145, 89);
+    QLabel* info2 =
+        makeControl<QLabel>(frame1_, utf8(board_texts::kInfo2) + QLatin1Char('\n') + utf8(board_texts::kInfo2Keyboard))
+            .name("info2")
+            .geometry(240, 72, 145, 89)
+            .toolTip(utf8(board_texts::kBoardKeyboardTooltip));
     info2->setWordWrap(true);
-    info2->setToolTip(utf8(board_texts::kBoardKeyboardTooltip));
 
     smile_ = new QLabel(frame1_);
     smile_->setObjectName(QStringLiteral("smile"));
@@ -301,18 +304,16 @@ void MainWindow::buildRightColumn() {
     // The charges box stays reachable over the cover picture: ticking it may accept an ion.
     check_[2]->raise();
 
-    btexo_ = new QLabel(this);
-    btexo_->setObjectName(QStringLiteral("BTEXO"));
-    btexo_->setGeometry(424, 312, 97, 19);
+    btexo_ = makeControl<QLabel>(this)
+                 .name("BTEXO")
+                 .geometry(424, 312, 97, 19)
+                 .accessibleName(utf8(exercise_texts::kA11yExerciseButton));
     btexo_->setPixmap(svgPixmap(QStringLiteral(":/pictures/btexo.svg"), btexo_->size(), btexo_->devicePixelRatioF()));
     btexo_->setCursor(Qt::PointingHandCursor);
-    btexo_->setAccessibleName(utf8(exercise_texts::kA11yExerciseButton));
     btexo_->setAccessibleDescription(utf8(board_texts::kHoverBtexo));
     setHover(btexo_, [this] { workspace_.pointerOver(PointerPlace::ExerciseButton); });
 
-    infoLabel_ = new QLabel(this);
-    infoLabel_->setObjectName(QStringLiteral("info"));
-    infoLabel_->setGeometry(512, 268, 233, 33);
+    infoLabel_ = makeControl<QLabel>(this).name("info").geometry(512, 268, 233, 33);
     infoLabel_->setWordWrap(true);
     infoLabel_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 

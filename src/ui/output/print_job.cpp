@@ -17,18 +17,16 @@ void PagedDeviceTarget::newPage(QPainter&) { device_.newPage(); }
 void PagedDeviceTarget::end(QPainter& painter) { painter.end(); }
 
 PrintResult printPictures(const Workspace& workspace, const output::PrintRequest& request, PrintTarget& target) {
-    switch (output::printRefusal(request, workspace.seriesEntries(), workspace.currentConstruction())) {
+    const QSize size = target.pageSize();
+    const output::PrintOutcome outcome =
+        output::planPrintOf(request, workspace.seriesEntries(), workspace.currentConstruction(),
+                            output::PageGeometry{double(size.width()), double(size.height()), target.dpiX(), target.dpiY()});
+    switch (outcome.refusal) {
     case output::PrintRefusal::NothingChecked: return PrintResult::NothingChecked;
     case output::PrintRefusal::EmptySeries: return PrintResult::EmptySeries;
     case output::PrintRefusal::None: break;
     }
-    const std::vector<int> constructions =
-        output::chosenConstructions(workspace.seriesEntries(), request.series, workspace.currentConstruction());
-
-    const QSize size = target.pageSize();
-    const output::PrintPlan plan = output::planPrint(
-        request, constructions, output::PageGeometry{double(size.width()), double(size.height()), target.dpiX(), target.dpiY()});
-    if (plan.steps.empty()) return PrintResult::NothingChecked;
+    const output::PrintPlan& plan = outcome.plan;
 
     QPainter painter;
     if (!target.begin(painter)) return PrintResult::CannotStart;

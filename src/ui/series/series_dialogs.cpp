@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "core/session/workspace.hpp"
+#include "ui/common/control_setup.hpp"
 #include "ui/common/file_lists.hpp"
 #include "ui/common/modal_hooks.hpp"
 #include "ui/common/qt_text.hpp"
@@ -25,10 +26,7 @@ namespace tavir::ui {
 namespace {
 
 QLabel* label(QWidget* parent, const char* name, std::string_view text, const QRect& geometry) {
-    auto* l = new QLabel(utf8(text), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(geometry);
-    return l;
+    return makeControl<QLabel>(parent, utf8(text)).name(name).geometry(geometry);
 }
 
 // Keeps the hourglass on while a save is under way, whichever way the handler leaves; a
@@ -58,17 +56,15 @@ SeriesDialog::SeriesDialog(Workspace& workspace, QWidget* mainWindow, const QStr
     setFixedSize(420, 300);
     lists_ = new FileLists(this, utf8(series_texts::kFilePattern));
     QLabel* driveLabel = label(this, "Label1", series_texts::kDriveLabel, QRect(10, 8, 190, 18));
-    lists_->drives()->setGeometry(10, 26, 190, 24);
-    auto* dirLabel = new QLabel(directoryLabel, this);
-    dirLabel->setGeometry(10, 58, 190, 18);
-    lists_->directories()->setGeometry(10, 76, 190, 172);
-    auto* filesLab = new QLabel(filesLabel, this);
-    filesLab->setGeometry(215, 8, 195, 18);
+    setUp(lists_->drives()).geometry(10, 26, 190, 24).accessibleName(utf8(series_texts::kA11yDrive));
+    QLabel* dirLabel = makeControl<QLabel>(this, directoryLabel).geometry(10, 58, 190, 18);
+    setUp(lists_->directories()).geometry(10, 76, 190, 172).accessibleName(utf8(series_texts::kA11yDirectory));
+    QLabel* filesLab = makeControl<QLabel>(this, filesLabel).geometry(215, 8, 195, 18);
     lists_->files()->setGeometry(215, 26, 195, 150);
-    command1_ = new QPushButton(actionCaption, this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command2_ = new QPushButton(utf8(series_texts::kCancelButton), this);
-    command2_->setObjectName(QStringLiteral("Command2"));
+    command1_ = makeControl<QPushButton>(this, actionCaption).name("Command1");
+    command2_ = makeControl<QPushButton>(this, utf8(series_texts::kCancelButton))
+                    .name("Command2")
+                    .accessibleName(utf8(series_texts::kA11yCancelButton));
     connect(command1_, &QPushButton::clicked, this, [this] { action(); });
     connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
     // A combo box on Linux announces its current item as its name: its label comes from the
@@ -76,9 +72,6 @@ SeriesDialog::SeriesDialog(Workspace& workspace, QWidget* mainWindow, const QStr
     driveLabel->setBuddy(lists_->drives());
     dirLabel->setBuddy(lists_->directories());
     filesLab->setBuddy(lists_->files());
-    lists_->drives()->setAccessibleName(utf8(series_texts::kA11yDrive));
-    lists_->directories()->setAccessibleName(utf8(series_texts::kA11yDirectory));
-    command2_->setAccessibleName(utf8(series_texts::kA11yCancelButton));
     if (mainWindow) move(mainWindow->geometry().topLeft() + QPoint(20, 20));
 }
 
@@ -95,20 +88,17 @@ OpenSeriesDialog::OpenSeriesDialog(Workspace& workspace, QWidget* mainWindow)
     : SeriesDialog(workspace, mainWindow, utf8(series_texts::kOpenCaption), utf8(series_texts::kOpenButton),
                    utf8(series_texts::kOpenDirectoryLabel), utf8(series_texts::kOpenFilesLabel)) {
     setObjectName(QStringLiteral("ouvrir"));
-    ficharge_ = new QLineEdit(this);
-    ficharge_->setObjectName(QStringLiteral("ficharge"));
-    ficharge_->setGeometry(10, 262, 400, 24);
-    ficharge_->setAccessibleName(utf8(series_texts::kA11yOpenPath));
+    ficharge_ = makeControl<QLineEdit>(this)
+                    .name("ficharge")
+                    .geometry(10, 262, 400, 24)
+                    .accessibleName(utf8(series_texts::kA11yOpenPath));
     lists_->files()->setAccessibleName(utf8(series_texts::kA11yOpenFiles));
-    command1_->setAccessibleName(utf8(series_texts::kA11yOpenButton));
-    command1_->setGeometry(215, 190, 92, 30);
+    setUp(command1_).geometry(215, 190, 92, 30).accessibleName(utf8(series_texts::kA11yOpenButton));
     command2_->setGeometry(318, 190, 92, 30);
     command1_->setDefault(true);
 
-    frame1_ = new QFrame(this);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_ = makeControl<QFrame>(this).name("Frame1").geometry(110, 110, 200, 50);
     frame1_->setFrameShape(QFrame::Box);
-    frame1_->setGeometry(110, 110, 200, 50);
     frame1_->setAutoFillBackground(true);
     label(frame1_, "Label4", series_texts::kOpenPatience, QRect(10, 15, 180, 20));
     frame1_->hide();
@@ -159,14 +149,13 @@ SaveSeriesDialog::SaveSeriesDialog(Workspace& workspace, QWidget* mainWindow)
         folder = documentsFolder();
         if (!proposed.isEmpty()) proposed = QDir(folder).filePath(QFileInfo(proposed).fileName());
     }
-    text1_ = new QLineEdit(proposed, this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(215, 202, 195, 24);
+    text1_ = makeControl<QLineEdit>(this, proposed)
+                 .name("Text1")
+                 .geometry(215, 202, 195, 24)
+                 .accessibleName(utf8(series_texts::kA11ySaveName));
     nameLabel->setBuddy(text1_);
-    text1_->setAccessibleName(utf8(series_texts::kA11ySaveName));
     lists_->files()->setAccessibleName(utf8(series_texts::kA11ySaveFiles));
-    command1_->setAccessibleName(utf8(series_texts::kA11ySaveButton));
-    command1_->setGeometry(215, 236, 92, 30);
+    setUp(command1_).geometry(215, 236, 92, 30).accessibleName(utf8(series_texts::kA11ySaveButton));
     command2_->setGeometry(318, 236, 92, 30);
 
     connect(lists_, &FileLists::pathChanged, this, [this](const QString&) {

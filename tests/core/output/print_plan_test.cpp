@@ -214,5 +214,37 @@ TEST(PagePlan, EachSeriesGroupKeepsThePictureOrder) {
     EXPECT_EQ(order, expected);
 }
 
+struct OutcomeCase {
+    const char* name;
+    PrintRequest request;
+    std::array<std::string, 10> series;
+    PrintRefusal refusal;
+    std::vector<int> captioned;  // the constructions whose captions the plan holds
+};
+class WholePrint : public ::testing::TestWithParam<OutcomeCase> {};
+
+TEST_P(WholePrint, RefusesBeforePlanningTheChosenConstructions) {
+    const auto& p = GetParam();
+    const PrintOutcome outcome = planPrintOf(p.request, p.series, 3, kPage96);
+    EXPECT_EQ(outcome.refusal, p.refusal);
+    std::vector<int> captioned;
+    for (const auto& s : outcome.plan.steps)
+        if (s.kind == C) captioned.push_back(s.construction);
+    EXPECT_EQ(captioned, p.captioned);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, WholePrint,
+    ::testing::Values(OutcomeCase{"current", kAll, {kWater}, PrintRefusal::None, {3}},
+                      OutcomeCase{"series", PrintRequest{true, true, true, true, 1}, {kWater, kEmpty, kMethane},
+                                  PrintRefusal::None, {1, 3}},
+                      OutcomeCase{"nothing_ticked", PrintRequest{false, false, false, false, 1}, {kWater},
+                                  PrintRefusal::NothingChecked, {}},
+                      OutcomeCase{"empty_series", PrintRequest{true, true, true, true, 1}, {kEmpty, ""},
+                                  PrintRefusal::EmptySeries, {}},
+                      OutcomeCase{"no_copy", PrintRequest{true, true, true, false, 0}, {kWater},
+                                  PrintRefusal::NothingChecked, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace tavir::output
