@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "ui/common/resources.hpp"
+#include "ui/common/svg_pixmap.hpp"
 
 namespace tavir::ui {
 
@@ -71,8 +71,7 @@ void preferFrenchSystemLocale() {
 }
 
 QIcon programIcon() {
-    ensureResources();
-    return QIcon(QStringLiteral(":/icons/fr.tavir.Tavir.svg"));
+    return svgIcon(QStringLiteral(":/icons/fr.tavir.Tavir.svg"), QSize(128, 128));
 }
 
 void setUpApplication(QApplication& app) {

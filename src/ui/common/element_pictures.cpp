@@ -9,21 +9,23 @@
 
 #include "core/board/elements.hpp"
 #include "ui/common/resources.hpp"
+#include "ui/common/svg_pixmap.hpp"
 
 namespace tavir::ui {
 
 namespace {
+
+QString elementResource(int elementCode) {
+    const std::string_view symbol = elementSymbol(elementCode);
+    return QStringLiteral(":/elements/%1.svg").arg(QString::fromUtf8(symbol.data(), static_cast<int>(symbol.size())));
+}
 
 // One renderer per element, loaded on first use and owned here for the program's life.
 QSvgRenderer& renderer(int elementCode) {
     ensureResources();
     static std::map<int, std::unique_ptr<QSvgRenderer>> renderers;
     std::unique_ptr<QSvgRenderer>& r = renderers[elementCode];
-    if (!r) {
-        const std::string_view symbol = elementSymbol(elementCode);
-        r = std::make_unique<QSvgRenderer>(
-            QStringLiteral(":/elements/%1.svg").arg(QString::fromUtf8(symbol.data(), static_cast<int>(symbol.size()))));
-    }
+    if (!r) r = std::make_unique<QSvgRenderer>(elementResource(elementCode));
     return *r;
 }
 
@@ -44,12 +46,7 @@ QPixmap elementPicture(int elementCode, qreal devicePixelRatio) {
     if (auto it = cache.constFind(key); it != cache.cend()) return *it;
 
     const int side = qMax(1, qRound(32 * devicePixelRatio));
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    renderer(elementCode).render(&p, QRectF(0, 0, side, side));
-    p.end();
+    QPixmap pixmap = QPixmap::fromImage(svgImage(elementResource(elementCode), QSize(side, side)));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     cache.insert(key, pixmap);
     return pixmap;

@@ -2,7 +2,10 @@
 
 #include <QtGlobal>
 
-static void initAssets() { Q_INIT_RESOURCE(assets); }
+static void initAssets() {
+    Q_INIT_RESOURCE(assets);
+    Q_INIT_RESOURCE(ahead);
+}
 
 namespace tavir::ui {
 

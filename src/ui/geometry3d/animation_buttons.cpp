@@ -2,14 +2,13 @@
 
 #include <QString>
 
-#include "ui/common/resources.hpp"
+#include "ui/common/svg_pixmap.hpp"
 
 namespace tavir::ui {
 
 // The same pictures as the browser page's buttons.
 QIcon animationButtonIcon(int index) {
-    ensureResources();
-    return QIcon(QStringLiteral(":/pictures/step-%1.svg").arg(index));
+    return svgIcon(QStringLiteral(":/pictures/step-%1.svg").arg(index), QSize(16, 14));
 }
 
 }  // namespace tavir::ui
