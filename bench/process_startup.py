@@ -2,9 +2,10 @@
 """Whole-process start-up: from exec to a mapped window, and the peak memory, of the program
 and of an empty window of the same toolkit, alternating, each start under an X server of its
 own (Xvfb). The window is seen by polling `xdotool search --onlyvisible --name` every 10 ms;
-the peak (VmHWM) is read 2 s after mapping.
+the peak (VmHWM) is read 2 s after mapping. A third program, the empty window showing one line
+of text, tells what of the difference the toolkit's first text costs.
 
-    bench/process_startup.py TAVIR EMPTY_WINDOW [RUNS]
+    bench/process_startup.py TAVIR EMPTY_WINDOW [TEXT_WINDOW] [RUNS]
 """
 import os
 import statistics
@@ -56,13 +57,18 @@ def one_start(program, title):
 
 def main():
     tavir, empty = sys.argv[1], sys.argv[2]
-    runs = int(sys.argv[3]) if len(sys.argv) > 3 else 7
-    figures = {"tavir": [], "empty": []}
-    one_start(empty, "^empty-qt-window$")  # the disk cache warmed for both
-    one_start(tavir, "^Tavir")
+    rest = sys.argv[3:]
+    text = rest.pop(0) if rest and not rest[0].isdigit() else None
+    runs = int(rest[0]) if rest else 7
+    programs = {"empty": (empty, "^empty-qt-window$"), "tavir": (tavir, "^Tavir")}
+    if text:
+        programs["text"] = (text, "^text-qt-window$")
+    for program, title in programs.values():
+        one_start(program, title)  # the disk cache warmed for all
+    figures = {name: [] for name in programs}
     for _ in range(runs):
-        figures["empty"].append(one_start(empty, "^empty-qt-window$"))
-        figures["tavir"].append(one_start(tavir, "^Tavir"))
+        for name, (program, title) in programs.items():
+            figures[name].append(one_start(program, title))
     medians = {}
     for name, values in figures.items():
         times = [t for t, _ in values]
@@ -70,7 +76,10 @@ def main():
         medians[name] = (statistics.median(times), statistics.median(peaks))
         print(f"{name}: start {medians[name][0] * 1000:.1f} ms (min {min(times) * 1000:.1f}, max {max(times) * 1000:.1f}), "
               f"peak memory {medians[name][1]:.1f} MiB over {runs} starts")
-    print(f"ratio: time {medians['tavir'][0] / medians['empty'][0]:.2f}, memory {medians['tavir'][1] / medians['empty'][1]:.2f}")
+    for name in programs:
+        if name != "tavir":
+            print(f"ratio to {name}: time {medians['tavir'][0] / medians[name][0]:.2f}, "
+                  f"memory {medians['tavir'][1] / medians[name][1]:.2f}")
 
 
 if __name__ == "__main__":
