@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QTextStream>
 #include <cstdio>
 
@@ -27,8 +28,8 @@ int main(int argc, char** argv) {
     for (const tavir::ui::DrawnAheadPicture& picture : tavir::ui::kDrawnAheadPictures) {
         const QString resource = QString::fromLatin1(picture.resource);
         const QString svg = assets + QLatin1Char('/') + resource.mid(2);
-        if (!QFileInfo::exists(svg)) {
-            std::fprintf(stderr, "draw-ahead: no %s\n", qPrintable(svg));
+        if (!QSvgRenderer(svg).isValid()) {
+            std::fprintf(stderr, "draw-ahead: cannot read %s\n", qPrintable(svg));
             return 1;
         }
         for (const double scale : tavir::ui::kDrawnAheadScales) {

@@ -4,9 +4,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <QSvgRenderer>
 #include <cstdio>
+
+#include "ui/common/svg_drawing.hpp"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -28,12 +29,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "icon: bad size %s\n", argv[i]);
             return 2;
         }
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter);
-        painter.end();
+        const QImage image = tavir::ui::drawSvg(svg, QSize(size, size));
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[2])).arg(size);
         if (!QDir().mkpath(folder) || !image.save(folder + QLatin1Char('/') + name, "PNG")) {
             std::fprintf(stderr, "icon: cannot write %s\n", qPrintable(folder + QLatin1Char('/') + name));
